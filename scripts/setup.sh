@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Installs everything Quorvane needs to build and test on a fresh Debian (bookworm) machine,
+# from Debian's own packages only: the mingw-w64 i686 cross compiler, 32-bit Wine, Xvfb and the
+# input/screenshot tools, the native test libraries, and two cross-built static libraries for the
+# Windows tree (libjpeg-turbo from Debian's source package, GoogleTest from /usr/src/googletest).
+# Idempotent: a second run finds everything in place and returns within seconds.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# The cross-built libraries live outside the work tree so that every clone (CI's included)
+# shares them; their stamp names the recipe version so a changed recipe rebuilds them.
+DEPS_PREFIX="${QUORVANE_DEPS:-/opt/quorvane-deps}"
+RECIPE_VERSION=2
+
+log() { printf '[setup] %s\n' "$*"; }
+as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+
+packages=(
+  cmake ninja-build g++ clang libclang-rt-14-dev
+  g++-mingw-w64-i686 mingw-w64-tools nasm dpkg-dev
+  libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
+  wine wine32:i386 fonts-wine
+  xvfb xdotool x11-utils imagemagick
+  python3 python3-pytest python3-pil
+)
+
+missing_packages() {
+  local p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || echo "$p"
+  done
+}
+
+need_update=0
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  log "adding the i386 architecture (for 32-bit Wine)"
+  as_root dpkg --add-architecture i386
+  need_update=1
+fi
+# apt-get source needs deb-src entries; add them to the deb822 sources without touching the rest.
+for f in /etc/apt/sources.list.d/debian.sources; do
+  if [ -f "$f" ] && ! grep -q 'deb-src' "$f"; then
+    log "enabling source packages in $f"
+    as_root sed -i 's/^Types: deb$/Types: deb deb-src/' "$f"
+    need_update=1
+  fi
+done
+if [ -f /etc/apt/sources.list ] && grep -q '^deb ' /etc/apt/sources.list && ! grep -q '^deb-src ' /etc/apt/sources.list; then
+  as_root sed -i -e 'p' -e 's/^deb /deb-src /' /etc/apt/sources.list
+  need_update=1
+fi
+
+todo="$(missing_packages)"
+if [ -n "$todo" ] || [ "$need_update" -eq 1 ]; then
+  log "apt-get update"
+  as_root apt-get update -qq
+fi
+todo="$(missing_packages)"
+if [ -n "$todo" ]; then
+  log "installing: $(echo $todo)"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $todo
+fi
+
+toolchain="$here/../cmake/mingw-i686.cmake"
+mkdir -p "$DEPS_PREFIX"
+stamp="$DEPS_PREFIX/.stamp-$RECIPE_VERSION"
+if [ ! -f "$stamp" ]; then
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  log "cross-building libjpeg-turbo (static, SIMD) from Debian's source package"
+  (cd "$work" && apt-get source -qq --download-only libjpeg-turbo >/dev/null 2>&1 || apt-get source -qq libjpeg-turbo >/dev/null)
+  (cd "$work" && dpkg-source -x --no-check ./libjpeg-turbo_*.dsc jpeg-src >/dev/null)
+  cmake -S "$work/jpeg-src" -B "$work/jpeg-build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX/i686" \
+    -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=ON -DWITH_TURBOJPEG=OFF \
+    -DCMAKE_ASM_NASM_COMPILER=nasm >/dev/null
+  cmake --build "$work/jpeg-build" >/dev/null
+  cmake --install "$work/jpeg-build" >/dev/null
+  grep -q 'WITH_SIMD 1' "$work/jpeg-build/jconfigint.h" 2>/dev/null || grep -rq 'WITH_SIMD' "$work/jpeg-build/CMakeCache.txt"
+
+  log "cross-building GoogleTest from /usr/src/googletest"
+  cmake -S /usr/src/googletest -B "$work/gtest-build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX/i686" -DBUILD_SHARED_LIBS=OFF \
+    -Dgtest_disable_pthreads=OFF >/dev/null
+  cmake --build "$work/gtest-build" >/dev/null
+  cmake --install "$work/gtest-build" >/dev/null
+  touch "$stamp"
+fi
+log "ready: cross libraries in $DEPS_PREFIX/i686"

@@ -1,0 +1,111 @@
+// File access on Windows, through the ANSI entry points (paths are in the system code page).
+#include <windows.h>
+
+#include <memory>
+
+#include "core/file_system.h"
+
+namespace core::fs {
+namespace {
+
+thread_local DWORD last_error = 0;
+
+struct HandleCloser {
+  void operator()(HANDLE h) const { ::CloseHandle(h); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
+
+UniqueHandle OpenHandle(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
+  HANDLE h = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    last_error = ::GetLastError();
+    return nullptr;
+  }
+  return UniqueHandle(h);
+}
+
+bool WriteAll(HANDLE h, const std::vector<uint8_t>& bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 20));
+    DWORD written = 0;
+    if (!::WriteFile(h, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+      last_error = ::GetLastError();
+      return false;
+    }
+    done += written;
+  }
+  return true;
+}
+
+bool AttributesAre(const std::string& path, bool directory) {
+  if (path.empty()) return false;
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  return ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == directory;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) { return AttributesAre(path, false); }
+bool DirectoryExists(const std::string& path) { return AttributesAre(path, true); }
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+  UniqueHandle h = OpenHandle(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  if (!h) return std::nullopt;
+  std::vector<uint8_t> bytes;
+  uint8_t chunk[65536];
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(h.get(), chunk, sizeof chunk, &got, nullptr)) {
+      last_error = ::GetLastError();
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    bytes.insert(bytes.end(), chunk, chunk + got);
+  }
+  return bytes;
+}
+
+WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& bytes) {
+  const std::string temp = path + ".~tmp";
+  {
+    UniqueHandle h = OpenHandle(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (!h) return WriteOutcome::CannotCreate;
+    if (!WriteAll(h.get(), bytes) || !::FlushFileBuffers(h.get())) {
+      if (last_error == 0) last_error = ::GetLastError();
+      h.reset();
+      ::DeleteFileA(temp.c_str());
+      return WriteOutcome::WriteFailed;
+    }
+  }
+  if (!::MoveFileExA(temp.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    last_error = ::GetLastError();
+    ::DeleteFileA(temp.c_str());
+    return WriteOutcome::WriteFailed;
+  }
+  return WriteOutcome::Written;
+}
+
+bool CopyFileOver(const std::string& from, const std::string& to) {
+  if (::CopyFileA(from.c_str(), to.c_str(), FALSE)) return true;
+  last_error = ::GetLastError();
+  return false;
+}
+
+std::string LastErrorText() {
+  char* buffer = nullptr;
+  const DWORD length = ::FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, last_error, 0, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
+  std::string text = length > 0 && buffer != nullptr ? std::string(buffer, length) : "";
+  ::LocalFree(buffer);
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+    text.pop_back();
+  }
+  return text.empty() ? "Error " + std::to_string(last_error) : text;
+}
+
+}  // namespace core::fs

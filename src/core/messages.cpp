@@ -1,0 +1,30 @@
+// Message texts and boxes.
+#include "core/messages.h"
+
+namespace core {
+
+void ShowError(ui::Platform& platform, const std::string& text) {
+  platform.ShowMessageBox(text, kErrorTitle, ui::MessageIcon::Error, ui::MessageButtons::Ok);
+}
+
+void ShowFormatError(ui::Platform& platform) { ShowError(platform, "File format not match"); }
+
+void ShowIOError(ui::Platform& platform) { ShowError(platform, "IO Error"); }
+
+std::string FileNotFoundText(const std::string& full_path) {
+  return "File \"" + full_path + "\" not found";
+}
+
+std::string DirectoryNotFoundText(const std::string& full_path) {
+  return "Directory \"" + full_path + "\" not found";
+}
+
+void ShowFileNotFound(ui::Platform& platform, const std::string& full_path) {
+  ShowError(platform, FileNotFoundText(full_path));
+}
+
+void ShowDirectoryNotFound(ui::Platform& platform, const std::string& full_path) {
+  ShowError(platform, DirectoryNotFoundText(full_path));
+}
+
+}  // namespace core

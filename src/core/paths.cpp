@@ -1,0 +1,38 @@
+// Path text operations.
+#include "core/paths.h"
+
+namespace core {
+
+std::string FileNamePart(const std::string& path) {
+  const auto slash = path.rfind('\\');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FolderPart(const std::string& path) {
+  const auto slash = path.rfind('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string FolderWithoutTrailingBackslash(const std::string& path) {
+  std::string folder = FolderPart(path);
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
+std::string UpperAscii(std::string text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+std::string RelativeToFolder(const std::string& folder, const std::string& path) {
+  if (folder.empty()) return {};
+  const size_t n = folder.size();
+  if (path.compare(0, n, folder) != 0) return {};
+  const bool below = (path.size() > n && path[n] == '\\') ||
+                     (folder.back() == '\\' && path.size() > n);
+  return below ? path.substr(n) : std::string();
+}
+
+}  // namespace core

@@ -1,0 +1,215 @@
+// Project list, media and look operations.
+#include "core/project_ops.h"
+
+#include <algorithm>
+
+#include "core/file_system.h"
+#include "core/messages.h"
+
+namespace core {
+
+ui::Panel* AutoFormType::InnerPanel() const {
+  return Panel == nullptr ? nullptr : dynamic_cast<ui::Panel*>(Panel->FirstChild());
+}
+
+ui::Label* LabelOf(const AutoObjectType& object) {
+  return dynamic_cast<ui::Label*>(object.Control.get());
+}
+ui::SpeedButton* ButtonOf(const AutoObjectType& object) {
+  return dynamic_cast<ui::SpeedButton*>(object.Control.get());
+}
+ui::ImageControl* ImageOf(const AutoObjectType& object) {
+  return dynamic_cast<ui::ImageControl*>(object.Control.get());
+}
+
+std::unique_ptr<ui::Control> MakeControl(uint8_t kind) {
+  switch (kind) {
+    case kKindLabel:
+      return std::make_unique<ui::Label>();
+    case kKindButton:
+      return std::make_unique<ui::SpeedButton>();
+    case kKindImage:
+      return std::make_unique<ui::ImageControl>();
+    default:
+      return nullptr;
+  }
+}
+
+void Renumber(AutoFormType& project) {
+  for (size_t i = 0; i < project.Objects.size(); ++i) {
+    if (project.Objects[i]->Control) project.Objects[i]->Control->Tag = static_cast<int32_t>(i);
+  }
+}
+
+void DisposeObject(std::unique_ptr<AutoObjectType> object) {
+  if (!object) return;
+  object->HotFont = ui::Font{};
+  object->Control.reset();
+  object->HotGlyph.reset();
+  object->HotPicture.reset();
+  object->NormalFont = ui::Font{};
+  object->NormalGlyph.reset();
+  object->NormalPicture.reset();
+}
+
+void ClearObjects(AppState& app) {
+  auto& objects = app.Project.Objects;
+  if (objects.empty()) return;
+  for (auto& object : objects) DisposeObject(std::move(object));
+  objects.clear();
+  app.Modified = true;
+}
+
+void RemoveObject(AppState& app, const AutoObjectType* object) {
+  auto& objects = app.Project.Objects;
+  auto found = std::find_if(objects.begin(), objects.end(),
+                            [object](const auto& entry) { return entry.get() == object; });
+  if (found == objects.end()) return;
+  std::unique_ptr<AutoObjectType> removed = std::move(*found);
+  objects.erase(found);
+  DisposeObject(std::move(removed));
+  Renumber(app.Project);
+  app.Modified = true;
+}
+
+std::string MediaPath(const AppState& app, const std::string& name) {
+  return !name.empty() && name.front() == '\\' ? app.CDFolder + name : name;
+}
+
+namespace {
+
+void BindButtonMedia(AppState& app, AutoObjectType& object, ui::SpeedButton& button) {
+  object.NormalGlyph.reset();
+  object.HotGlyph.reset();
+  object.NormalFont = button.Font;
+
+  button.Glyph = app.presentation.DefaultGlyph();
+  if (!object.GlyphFile.empty()) {
+    const std::string path = MediaPath(app, object.GlyphFile);
+    if (!fs::FileExists(path)) {
+      ShowFileNotFound(app.platform, path);
+    } else if (auto glyph = app.platform.LoadBitmapFile(path)) {
+      button.Glyph = *glyph;
+      object.NormalGlyph = std::move(glyph);
+    }
+  }
+
+  if (object.HotGlyphFile.empty()) return;
+  const std::string hot_path = MediaPath(app, object.HotGlyphFile);
+  if (!fs::FileExists(hot_path)) {
+    ShowFileNotFound(app.platform, hot_path);
+    return;
+  }
+  object.HotGlyph = app.platform.LoadBitmapFile(hot_path);
+}
+
+// A picture file that does not exist is reported, and loading is still tried (and fails), so a
+// missing file yields exactly one message and an empty slot.
+std::unique_ptr<ui::Picture> LoadReportedPicture(AppState& app, const std::string& name) {
+  const std::string path = MediaPath(app, name);
+  if (!fs::FileExists(path)) ShowFileNotFound(app.platform, path);
+  return app.platform.LoadPictureFile(path);
+}
+
+void BindImageMedia(AppState& app, AutoObjectType& object, ui::ImageControl& image) {
+  object.NormalPicture.reset();
+  object.HotPicture.reset();
+  image.Picture.reset();
+  if (!object.ImageFile.empty()) {
+    object.NormalPicture = LoadReportedPicture(app, object.ImageFile);
+    if (object.NormalPicture) image.Picture = object.NormalPicture->Clone();
+  }
+  if (!object.HotImageFile.empty()) object.HotPicture = LoadReportedPicture(app, object.HotImageFile);
+}
+
+}  // namespace
+
+void BindObjectMedia(AppState& app, AutoObjectType& object) {
+  if (auto* label = LabelOf(object)) {
+    object.NormalFont = label->Font;
+  } else if (auto* button = ButtonOf(object)) {
+    BindButtonMedia(app, object, *button);
+  } else if (auto* image = ImageOf(object)) {
+    BindImageMedia(app, object, *image);
+  }
+}
+
+void BindAllObjects(AppState& app) {
+  for (auto& object : app.Project.Objects) BindObjectMedia(app, *object);
+  app.presentation.AttachObjects();
+}
+
+void ApplyWindowLook(AppState& app) {
+  if (ui::Panel* inner = app.Project.InnerPanel()) inner->Color = app.Project.BackColor;
+  app.presentation.RenderBackground();
+
+  const std::string icon = app.CDFolder + app.Project.IconFile;
+  const std::string cd_icon = app.CDFolder + "\\AutoRun.ico";
+  if (!app.Project.IconFile.empty() && fs::FileExists(icon)) {
+    app.presentation.LoadWindowIcon(icon);
+  } else if (fs::FileExists(cd_icon)) {
+    app.presentation.LoadWindowIcon(cd_icon);
+  }
+}
+
+void ApplyNewProjectDefaults(AppState& app) {
+  ClearObjects(app);
+  AutoFormType& project = app.Project;
+  if (ui::Form* window = project.Window) {
+    window->SetCaption("AutoRun");
+    window->SetBorderStyle(ui::kBorderSizeable);
+    window->SetBounds(window->Left(), window->Top(), 600, 420);
+    window->SetTransparentColor(false);
+    window->SetTransparentColorValue(0);
+  }
+  app.presentation.UseApplicationIcon();
+  project.IconFile.clear();
+  project.StartSoundFile.clear();
+  project.StartLink = TCommand{};
+  project.BackColor = ui::kColorBlue;
+  project.GradientColor = ui::kColorWhite;
+  project.GradientStyle = kGradientBottomTop;
+  if (ui::Panel* panel = project.Panel) {
+    panel->BevelInner = ui::kBevelNone;
+    panel->BevelOuter = ui::kBevelNone;
+    panel->BevelWidth = 1;
+    panel->BorderWidth = 0;
+    panel->BorderStyle = ui::kPanelBorderNone;
+  }
+  if (project.Window != nullptr) project.Window->CenterOn(app.platform.ScreenSize());
+  ApplyWindowLook(app);
+}
+
+AutoObjectType& AddNewObject(AppState& app, uint8_t kind, ui::Point at) {
+  for (auto& other : app.Project.Objects) other->Selected = false;
+
+  auto object = std::make_unique<AutoObjectType>();
+  object->Kind = kind;
+  object->Selected = true;
+  object->Control = MakeControl(kind);
+  if (auto* label = LabelOf(*object)) {
+    label->AutoSize = false;
+    label->Transparent = true;
+    label->WordWrap = true;
+    label->Caption = "New Label";
+    label->ParentColor = false;
+  } else if (auto* button = ButtonOf(*object)) {
+    button->Glyph = ui::PixelBitmap();
+    button->Caption = "New Button";
+    button->Width = 120;
+    button->Height = 40;
+  }
+  if (object->Control) {
+    object->Control->Left = at.x;
+    object->Control->Top = at.y;
+    object->Control->SetParent(app.Project.InnerPanel());
+  }
+  app.Project.Objects.push_back(std::move(object));
+  AutoObjectType& added = *app.Project.Objects.back();
+  added.Control->Tag = static_cast<int32_t>(app.Project.Objects.size() - 1);
+  BindObjectMedia(app, added);
+  app.Modified = true;
+  return added;
+}
+
+}  // namespace core

@@ -1,0 +1,51 @@
+// Operations on the one project: list upkeep, media binding, the window look, and the values
+// of a new project and a new object.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/app_state.h"
+#include "core/project_model.h"
+#include "ui/geometry.h"
+#include "ui/image_control.h"
+#include "ui/label.h"
+#include "ui/speed_button.h"
+
+namespace core {
+
+// The control of an object, seen as its kind's control; null when the object has another kind.
+ui::Label* LabelOf(const AutoObjectType& object);
+ui::SpeedButton* ButtonOf(const AutoObjectType& object);
+ui::ImageControl* ImageOf(const AutoObjectType& object);
+
+// A fresh control for an object kind, with the toolkit's defaults; null for an unknown kind.
+std::unique_ptr<ui::Control> MakeControl(uint8_t kind);
+
+// Sets every object's control tag to its list index.
+void Renumber(AutoFormType& project);
+// Disposes every object and empties the list; sets Modified unless the list was empty already.
+void ClearObjects(AppState& app);
+// Frees an object's fonts, control and media, in the order the model lays down.
+void DisposeObject(std::unique_ptr<AutoObjectType> object);
+// Takes an object out of the list, disposes it, renumbers and sets Modified; an object that is
+// not in the list is left alone and nothing changes.
+void RemoveObject(AppState& app, const AutoObjectType* object);
+
+// Full path of a glyph or picture file: CD-relative names (leading backslash) are joined to the
+// CD folder, any other name is used as it is.
+std::string MediaPath(const AppState& app, const std::string& name);
+
+void BindObjectMedia(AppState& app, AutoObjectType& object);
+void BindAllObjects(AppState& app);
+void ApplyWindowLook(AppState& app);
+
+// Resets the project and the presentation window to the values of a new project.
+void ApplyNewProjectDefaults(AppState& app);
+
+// Adds a new object of `kind` with its top-left corner at `at`, on top of the others and as
+// the only selected one; returns it.
+AutoObjectType& AddNewObject(AppState& app, uint8_t kind, ui::Point at);
+
+}  // namespace core

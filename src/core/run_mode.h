@@ -1,0 +1,15 @@
+// The run mode follows from nothing but the executable's own file name: the player is the same
+// program copied into the CD folder as AutoRun.exe.
+#pragma once
+
+#include <string>
+
+namespace core {
+
+enum class RunMode { Play, Design };
+
+inline constexpr char kPlayerFileName[] = "AutoRun.exe";
+
+RunMode RunModeForExecutable(const std::string& exe_path);
+
+}  // namespace core

@@ -1,0 +1,46 @@
+// Windowless controls, as in the classic RAD toolkits: a control has no window handle; its
+// parent panel paints it and routes mouse events to it. The stored design properties are plain
+// members so that the project file and the property dialogs can read and write them directly.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/geometry.h"
+
+namespace ui {
+
+class Panel;
+
+enum class Cursor : uint8_t { Default, HandPoint };
+
+class Control {
+ public:
+  Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control();
+
+  Rect BoundsRect() const { return Rect::FromBounds(Left, Top, Width, Height); }
+  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
+
+  // Makes the control a child of `parent` (or of nothing). A control that already is a child of
+  // that panel keeps its place; one that becomes a child goes on top of the others.
+  void SetParent(Panel* parent);
+  Panel* Parent() const { return parent_; }
+
+  int32_t Left = 0;
+  int32_t Top = 0;
+  int32_t Width = 0;
+  int32_t Height = 0;
+  int32_t Tag = 0;
+  bool Visible = true;
+  ui::Cursor Cursor = ui::Cursor::Default;
+  std::string Name;
+  std::string Hint;
+
+ private:
+  Panel* parent_ = nullptr;  // not owned
+};
+
+}  // namespace ui

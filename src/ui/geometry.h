@@ -1,0 +1,37 @@
+// Plain value types for positions and sizes in pixels, shared by the portable toolkit and the
+// Win32 shell. Rectangles are left/top inclusive, right/bottom exclusive, as in GDI.
+#pragma once
+
+#include <cstdint>
+
+namespace ui {
+
+struct Point {
+  int32_t x = 0;
+  int32_t y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Size {
+  int32_t width = 0;
+  int32_t height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+struct Rect {
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t right = 0;
+  int32_t bottom = 0;
+
+  static Rect FromBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+    return {left, top, left + width, top + height};
+  }
+  int32_t Width() const { return right - left; }
+  int32_t Height() const { return bottom - top; }
+  bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  Rect Inflated(int32_t by) const { return {left - by, top - by, right + by, bottom + by}; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+}  // namespace ui

@@ -1,0 +1,46 @@
+// A panel: a control that hosts other controls in stacking order (first child lowest) and draws
+// bevels and a border band around the area it leaves to them.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "ui/color.h"
+#include "ui/control.h"
+
+namespace ui {
+
+enum BevelCut : uint8_t { kBevelNone = 0, kBevelLowered = 1, kBevelRaised = 2, kBevelSpace = 3 };
+enum PanelBorderStyle : uint8_t { kPanelBorderNone = 0, kPanelBorderSingle = 1 };
+
+// Width of the sunken edge that a Single panel border draws inside the panel's bounds.
+constexpr int32_t kSingleBorderEdge = 2;
+
+class Panel : public Control {
+ public:
+  Panel() = default;
+  ~Panel() override;
+
+  const std::vector<Control*>& Children() const { return children_; }
+  Control* FirstChild() const { return children_.empty() ? nullptr : children_.front(); }
+
+  // The rectangle, in the panel's own coordinates, that remains inside the Single edge, the
+  // outer bevel, the border band and the inner bevel; children such as the inner panel fill it.
+  Rect ContentRect() const;
+
+  uint8_t BorderStyle = kPanelBorderNone;
+  uint8_t BevelInner = kBevelNone;
+  uint8_t BevelOuter = kBevelRaised;
+  int32_t BevelWidth = 1;
+  int32_t BorderWidth = 0;
+  ui::Color Color = kColorButtonFace;
+
+ private:
+  friend class Control;
+  void Attach(Control& child);
+  void Detach(Control& child);
+
+  std::vector<Control*> children_;  // not owned; stacking order, index 0 lowest
+};
+
+}  // namespace ui

@@ -1,0 +1,34 @@
+// What the portable layers need from the desktop they run on: modal message boxes, the screen
+// size, the millisecond tick count and loading of glyph bitmaps and pictures. Windows provides
+// the real one; tests provide a recording one.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "ui/geometry.h"
+#include "ui/picture.h"
+#include "ui/pixel_bitmap.h"
+
+namespace ui {
+
+enum class MessageIcon : uint8_t { None, Error, Information, Question };
+enum class MessageButtons : uint8_t { Ok, YesNoCancel };
+enum class MessageResult : uint8_t { Ok, Yes, No, Cancel };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual MessageResult ShowMessageBox(const std::string& text, const std::string& title,
+                                       MessageIcon icon, MessageButtons buttons) = 0;
+  virtual Size ScreenSize() const = 0;
+  virtual uint32_t TickCount() const = 0;
+
+  // Null when the file cannot be read or is not a picture of a known kind; never reports.
+  virtual std::unique_ptr<PixelBitmap> LoadBitmapFile(const std::string& path) = 0;
+  virtual std::unique_ptr<Picture> LoadPictureFile(const std::string& path) = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,74 @@
+// Run-mode choice, settings parsing and the CD-relative path rule.
+#include <gtest/gtest.h>
+
+#include "core/paths.h"
+#include "core/run_mode.h"
+#include "core/settings_file.h"
+
+namespace core {
+namespace {
+
+TEST(RunMode, PlayerNameInAnyLetterCaseSelectsPlayMode) {
+  EXPECT_EQ(RunModeForExecutable("C:\\Disc\\AutoRun.exe"), RunMode::Play);
+  EXPECT_EQ(RunModeForExecutable("C:\\Disc\\autorun.EXE"), RunMode::Play);
+  EXPECT_EQ(RunModeForExecutable("E:\\AUTORUN.exe"), RunMode::Play);
+  EXPECT_EQ(RunModeForExecutable("AutoRun.exe"), RunMode::Play);
+}
+
+TEST(RunMode, AnyOtherNameSelectsDesignModeWhateverTheFolder) {
+  EXPECT_EQ(RunModeForExecutable("C:\\Disc\\AutoRun2.exe"), RunMode::Design);
+  EXPECT_EQ(RunModeForExecutable("C:\\Disc\\AutoRun.exe.bak"), RunMode::Design);
+  EXPECT_EQ(RunModeForExecutable("C:\\Disc\\AutoRun.com"), RunMode::Design);
+  EXPECT_EQ(RunModeForExecutable("C:\\AutoRun.exe\\Quorvane.exe"), RunMode::Design);
+  EXPECT_EQ(RunModeForExecutable("C:\\Tools\\Quorvane.exe"), RunMode::Design);
+  // Only a-z are folded: a non-ASCII byte that some code pages upper-case must not match.
+  EXPECT_EQ(RunModeForExecutable("C:\\AutoRun.ex\xe9"), RunMode::Design);
+}
+
+TEST(PathText, FolderAndFileParts) {
+  EXPECT_EQ(FileNamePart("C:\\a\\b.exe"), "b.exe");
+  EXPECT_EQ(FolderPart("C:\\a\\b.exe"), "C:\\a\\");
+  EXPECT_EQ(FolderWithoutTrailingBackslash("C:\\a\\b.exe"), "C:\\a");
+  EXPECT_EQ(FolderWithoutTrailingBackslash("D:\\AutoRun.exe"), "D:");
+  EXPECT_EQ(FolderWithoutTrailingBackslash("AutoRun.exe"), "");
+}
+
+TEST(SettingsFile, DefaultPathIsMatchedInAnyLetterCaseAndTakenUnchanged) {
+  EXPECT_EQ(ParseDefaultPath("defaultpath=E:\\Disc"), "E:\\Disc");
+  EXPECT_EQ(ParseDefaultPath("DEFAULTPATH=E:\\Disc\r\n"), "E:\\Disc");
+  EXPECT_EQ(ParseDefaultPath("DefaultPath= E:\\Disc \\\r\n"), " E:\\Disc \\");
+  EXPECT_EQ(ParseDefaultPath("DefaultPath=C:\\a=b"), "C:\\a=b");
+}
+
+TEST(SettingsFile, FirstMatchingLineWinsAndOtherLinesAreIgnored) {
+  EXPECT_EQ(ParseDefaultPath("[Section]\nOther=1\nDefaultPath=C:\\One\nDefaultPath=C:\\Two\n"),
+            "C:\\One");
+  EXPECT_EQ(ParseDefaultPath("Other=1\r\nNoEquals\r\n"), "");
+  EXPECT_EQ(ParseDefaultPath(""), "");
+  EXPECT_EQ(ParseDefaultPath("DefaultPath="), "");
+  EXPECT_EQ(ParseDefaultPath(" DefaultPath=C:\\x"), "") << "the name is not trimmed";
+}
+
+TEST(SettingsFile, WrittenAsOneCrLfLine) {
+  EXPECT_EQ(SettingsFileContents("C:\\Disc"), "DefaultPath=C:\\Disc\r\n");
+  EXPECT_EQ(ParseDefaultPath(SettingsFileContents("C:\\Disc")), "C:\\Disc");
+}
+
+TEST(RelativeToFolder, FilesInsideTheFolderBecomeBackslashPaths) {
+  EXPECT_EQ(RelativeToFolder("C:\\Disc", "C:\\Disc\\setup.exe"), "\\setup.exe");
+  EXPECT_EQ(RelativeToFolder("C:\\Disc", "C:\\Disc\\docs\\en\\read.txt"), "\\docs\\en\\read.txt");
+  EXPECT_EQ(RelativeToFolder("C:\\", "C:\\a.txt"), "a.txt");
+}
+
+TEST(RelativeToFolder, EverythingElseIsRefused) {
+  EXPECT_EQ(RelativeToFolder("C:\\Disc", "C:\\Disc2\\setup.exe"), "") << "sibling folder";
+  EXPECT_EQ(RelativeToFolder("C:\\Disc", "c:\\disc\\setup.exe"), "") << "letter case counts";
+  EXPECT_EQ(RelativeToFolder("C:\\Disc", "D:\\setup.exe"), "");
+  EXPECT_EQ(RelativeToFolder("C:\\Disc", "C:\\Disc"), "") << "the folder itself";
+  EXPECT_EQ(RelativeToFolder("C:\\Disc", "C:\\Di"), "") << "shorter than the folder";
+  EXPECT_EQ(RelativeToFolder("", "C:\\Disc\\setup.exe"), "") << "no CD folder";
+  EXPECT_EQ(RelativeToFolder("C:\\", "C:\\"), "");
+}
+
+}  // namespace
+}  // namespace core

@@ -1,0 +1,106 @@
+// The portable toolkit: parenting and stacking, panel geometry, window properties.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+#include "ui/speed_button.h"
+
+namespace ui {
+namespace {
+
+TEST(Parenting, NewChildrenGoOnTopAndKeepTheirPlaceWhenParentedAgain) {
+  Panel panel;
+  Label a, b, c;
+  a.SetParent(&panel);
+  b.SetParent(&panel);
+  c.SetParent(&panel);
+  b.SetParent(&panel);
+  EXPECT_EQ(panel.Children(), (std::vector<Control*>{&a, &b, &c}));
+  {
+    Label temporary;
+    temporary.SetParent(&panel);
+    EXPECT_EQ(panel.Children().size(), 4u);
+  }
+  EXPECT_EQ(panel.Children().size(), 3u) << "a destroyed control leaves its parent";
+  b.SetParent(nullptr);
+  EXPECT_EQ(panel.Children(), (std::vector<Control*>{&a, &c}));
+}
+
+TEST(Parenting, ChildrenOutlivingTheirPanelAreLeftWithoutParent) {
+  auto label = std::make_unique<Label>();
+  {
+    Panel panel;
+    label->SetParent(&panel);
+  }
+  EXPECT_EQ(label->Parent(), nullptr);
+}
+
+TEST(PanelGeometry, ContentRectShrinksByBorderBandAndEachBevel) {
+  Panel panel;
+  panel.SetBounds(0, 0, 600, 400);
+  panel.BevelOuter = kBevelRaised;
+  panel.BevelInner = kBevelLowered;
+  panel.BevelWidth = 2;
+  panel.BorderWidth = 3;
+  EXPECT_EQ(panel.ContentRect(), (Rect{7, 7, 593, 393}));
+  panel.BevelInner = kBevelNone;
+  EXPECT_EQ(panel.ContentRect(), (Rect{5, 5, 595, 395}));
+  panel.BevelOuter = kBevelNone;
+  panel.BorderStyle = kPanelBorderSingle;
+  EXPECT_EQ(panel.ContentRect(), (Rect{5, 5, 595, 395}));
+}
+
+TEST(SpeedButtonMargin, BelowMinusOneIsRefused) {
+  SpeedButton button;
+  button.SetMargin(4);
+  button.SetMargin(-2);
+  EXPECT_EQ(button.Margin(), 4);
+  button.SetMargin(-1);
+  EXPECT_EQ(button.Margin(), -1);
+}
+
+class CountingObserver : public Form::Observer {
+ public:
+  void FormBoundsChanged() override { ++bounds; }
+  void FormFrameChanged() override { ++frame; }
+  void FormCaptionChanged() override { ++caption; }
+  void FormTransparencyChanged() override { ++transparency; }
+  int bounds = 0, frame = 0, caption = 0, transparency = 0;
+};
+
+TEST(FormProperties, ChangesReachTheObserverOnceAndNoChangeIsSilent) {
+  Form form;
+  CountingObserver seen;
+  form.SetObserver(&seen);
+  form.SetHeight(420);
+  form.SetWidth(600);
+  form.SetWidth(600);
+  form.SetCaption("Menu");
+  form.SetBorderStyle(kBorderDialog);
+  form.SetTransparentColorValue(0xFF00FF);
+  form.SetTransparentColor(true);
+  EXPECT_EQ(seen.bounds, 2);
+  EXPECT_EQ(seen.caption, 1);
+  EXPECT_EQ(seen.frame, 1);
+  EXPECT_EQ(seen.transparency, 2);
+  form.NoteBoundsFromWindow(Rect::FromBounds(1, 2, 3, 4));
+  EXPECT_EQ(seen.bounds, 2) << "sizes the window reports are not echoed back";
+  EXPECT_EQ(form.Width(), 3);
+}
+
+TEST(FormProperties, CentringTruncatesTowardZero) {
+  Form form;
+  form.SetBounds(0, 0, 601, 421);
+  form.CenterOn({1024, 768});
+  EXPECT_EQ(form.BoundsRect(), Rect::FromBounds(211, 173, 601, 421));
+  form.SetBounds(0, 0, 1001, 601);
+  form.CenterOn({800, 600});
+  EXPECT_EQ(form.Left(), -100);
+  EXPECT_EQ(form.Top(), 0);
+}
+
+}  // namespace
+}  // namespace ui
