@@ -1,0 +1,61 @@
+// Start-up: run mode, folders, windows in their order, the presentation window bound to the
+// project, and the message loop.
+#include "quorvane_program.h"
+
+#include <commctrl.h>
+
+#include "core/startup.h"
+#include "ui/color.h"
+#include "ui/win32/application.h"
+
+QuorvaneProgram::QuorvaneProgram(const std::string& exe_path) : state_(platform_, AutoRunForm) {
+  core::ResolveStartup(state_, exe_path);
+  AutoRunForm.Bind(state_);
+}
+
+bool QuorvaneProgram::CreateDesignerWindows() {
+  ui::win32::Application::SetTitle("Quorvane");
+  MainForm = std::make_unique<TMainForm>(state_, AutoRunForm);
+  if (!MainForm->Create()) return false;
+  ui::win32::Application::SetMainWindow(MainForm->Handle());
+  EditForm = std::make_unique<TEditForm>(state_, AutoRunForm, MainForm->ClosingAllowedFlag());
+  if (!EditForm->Create()) return false;
+  MainForm->SetCanvas(*EditForm);
+  if (!AutoRunForm.Create()) return false;
+  for (const DialogLayout* layout : {&kLinkFormLayout, &kLabelPropertyFormLayout,
+                                     &kButtonPropertyFormLayout, &kImagePropertyFormLayout,
+                                     &kFormPropertyFormLayout}) {
+    dialogs_.push_back(std::make_unique<DialogForm>(*layout));
+    if (!dialogs_.back()->Create(platform_.ScreenSize())) return false;
+  }
+  return true;
+}
+
+bool QuorvaneProgram::CreatePlayerWindow() {
+  if (!AutoRunForm.Create()) return false;
+  ui::win32::Application::SetMainWindow(AutoRunForm.Handle());
+  return true;
+}
+
+int QuorvaneProgram::Run() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  const bool created = state_.DesignMode ? CreateDesignerWindows() : CreatePlayerWindow();
+  if (!created || !GradientForm.Create(AutoRunForm.Panel1.Width, AutoRunForm.Panel1.Height)) {
+    ui::win32::ReportUnhandledError("The program's windows could not be created.");
+    return 1;
+  }
+
+  AutoRunForm.Panel1.Color = ui::kColorSilver;
+  state_.Project.Window = &AutoRunForm.WindowProperties();
+  state_.Project.Panel = &AutoRunForm.Panel;
+  state_.Project.BackColor = AutoRunForm.Panel1.Color;
+
+  if (state_.DesignMode) {
+    MainForm->ShowAtStartUp();
+  } else {
+    AutoRunForm.Show(SW_SHOWNORMAL);
+  }
+  return ui::win32::Application::Run();
+}

@@ -1,0 +1,33 @@
+// The application object: its title (the taskbar text and the caption of plain messages), its
+// icon, and the main window whose closing ends the message loop.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui::win32 {
+
+class Application {
+ public:
+  static const std::string& Title();
+  static void SetTitle(const std::string& title);
+
+  // The program's own icon from the resources (large and small).
+  static HICON Icon();
+  static HICON SmallIcon();
+  // The taskbar icon of the running program; defaults to the program's own icon.
+  static void SetTaskbarIcon(HICON icon);
+
+  // The first top-level window created; closing it ends the message loop.
+  static HWND MainWindow();
+  static void SetMainWindow(HWND hwnd);
+
+  // Keyboard shortcuts: keys of `table` become WM_COMMAND messages to `target`.
+  static void SetAccelerators(HACCEL table, HWND target);
+
+  // Runs the message loop until the main window is gone; returns the exit code.
+  static int Run();
+};
+
+}  // namespace ui::win32

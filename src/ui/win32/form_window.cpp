@@ -1,0 +1,157 @@
+// Mirroring a Form onto a real window.
+#include "ui/win32/form_window.h"
+
+#include "ui/win32/application.h"
+#include "ui/win32/gdi.h"
+
+namespace ui::win32 {
+
+DWORD StyleForForm(const Form& form) {
+  DWORD style = WS_CLIPCHILDREN;
+  switch (form.BorderStyle()) {
+    case kBorderNone:
+      style |= WS_POPUP;
+      break;
+    case kBorderSingle:
+    case kBorderToolWindow:
+      style |= WS_CAPTION | WS_BORDER;
+      break;
+    case kBorderDialog:
+      style |= WS_CAPTION | DS_MODALFRAME;
+      break;
+    case kBorderSizeToolWin:
+    case kBorderSizeable:
+    default:
+      style |= WS_CAPTION | WS_THICKFRAME;
+      break;
+  }
+  const bool captioned = form.BorderStyle() != kBorderNone;
+  if (captioned && (form.BorderIcons() & kIconSystemMenu)) {
+    style |= WS_SYSMENU;
+    const bool tool = form.BorderStyle() == kBorderToolWindow ||
+                      form.BorderStyle() == kBorderSizeToolWin ||
+                      form.BorderStyle() == kBorderDialog;
+    if (!tool && (form.BorderIcons() & kIconMinimize)) style |= WS_MINIMIZEBOX;
+    if (!tool && (form.BorderIcons() & kIconMaximize)) style |= WS_MAXIMIZEBOX;
+  }
+  return style;
+}
+
+DWORD ExStyleForForm(const Form& form) {
+  DWORD ex_style = 0;
+  switch (form.BorderStyle()) {
+    case kBorderDialog:
+      ex_style |= WS_EX_DLGMODALFRAME;
+      break;
+    case kBorderToolWindow:
+    case kBorderSizeToolWin:
+      ex_style |= WS_EX_TOOLWINDOW;
+      break;
+    default:
+      break;
+  }
+  if ((form.BorderIcons() & kIconHelp) && !(form.BorderIcons() & (kIconMinimize | kIconMaximize))) {
+    ex_style |= WS_EX_CONTEXTHELP;
+  }
+  if (form.TransparentColor()) ex_style |= WS_EX_LAYERED;
+  return ex_style;
+}
+
+bool FormWindow::CreateForm(const char* class_name) {
+  const RECT bounds{form_.Left(), form_.Top(), form_.Left() + form_.Width(),
+                    form_.Top() + form_.Height()};
+  if (!CreateWindowOfClass(class_name, ExStyleForForm(form_), StyleForForm(form_),
+                           form_.Caption(), bounds, nullptr, nullptr)) {
+    return false;
+  }
+  window_size_ = {form_.Width(), form_.Height()};
+  form_.SetObserver(this);
+  FormTransparencyChanged();
+  return true;
+}
+
+void FormWindow::SetClientSize(int width, int height) {
+  RECT rect{0, 0, width, height};
+  ::AdjustWindowRectEx(&rect, StyleForForm(form_), ::GetMenu(Handle()) != nullptr,
+                       ExStyleForForm(form_));
+  form_.SetBounds(form_.Left(), form_.Top(), rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void FormWindow::FormBoundsChanged() {
+  if (Handle() == nullptr) return;
+  ::SetWindowPos(Handle(), nullptr, form_.Left(), form_.Top(), form_.Width(), form_.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::FormFrameChanged() {
+  if (Handle() == nullptr) return;
+  const DWORD visible = ::GetWindowLongA(Handle(), GWL_STYLE) & WS_VISIBLE;
+  ::SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(StyleForForm(form_) | visible));
+  ::SetWindowLongA(Handle(), GWL_EXSTYLE, static_cast<LONG>(ExStyleForForm(form_)));
+  ::SetWindowPos(Handle(), nullptr, form_.Left(), form_.Top(), form_.Width(), form_.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (visible) {
+    const int show = form_.WindowState() == kStateMinimized   ? SW_SHOWMINNOACTIVE
+                     : form_.WindowState() == kStateMaximized ? SW_SHOWMAXIMIZED
+                                                              : SW_SHOWNOACTIVATE;
+    ::ShowWindow(Handle(), show);
+  }
+}
+
+void FormWindow::FormCaptionChanged() {
+  if (Handle() != nullptr) ::SetWindowTextA(Handle(), form_.Caption().c_str());
+}
+
+void FormWindow::FormTransparencyChanged() {
+  if (Handle() == nullptr) return;
+  ::SetWindowLongA(Handle(), GWL_EXSTYLE, static_cast<LONG>(ExStyleForForm(form_)));
+  if (form_.TransparentColor()) {
+    ::SetLayeredWindowAttributes(Handle(), ToColorRef(form_.TransparentColorValue()), 0,
+                                 LWA_COLORKEY);
+  }
+  ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void FormWindow::OnPaint(HDC dc, const RECT& client) { FillSolid(dc, client, kColorButtonFace); }
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_GETMINMAXINFO: {
+      // The program sets sizes down to zero itself; the frame's minimum applies only to the
+      // user's dragging, which DefWindowProc still limits through the sizing frame.
+      auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+      info->ptMinTrackSize = {0, 0};
+      return 0;
+    }
+    case WM_WINDOWPOSCHANGED: {
+      RECT r{};
+      ::GetWindowRect(Handle(), &r);
+      // A minimised or maximised window keeps the bounds it had as a normal window.
+      if (!::IsIconic(Handle()) && !::IsZoomed(Handle())) {
+        form_.NoteBoundsFromWindow(Rect{r.left, r.top, r.right, r.bottom});
+      }
+      const Size now{r.right - r.left, r.bottom - r.top};
+      if (now != window_size_) {
+        window_size_ = now;
+        OnResized();
+      }
+      return DefaultHandling(message, wparam, lparam);
+    }
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PaintScope paint(Handle());
+      RECT client{};
+      ::GetClientRect(Handle(), &client);
+      OnPaint(paint.Dc(), client);
+      return 0;
+    }
+    case WM_DESTROY:
+      if (Handle() == Application::MainWindow()) ::PostQuitMessage(0);
+      return 0;
+    default:
+      return DefaultHandling(message, wparam, lparam);
+  }
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,71 @@
+// Windows desktop services.
+#include "ui/win32/win32_platform.h"
+
+#include <windows.h>
+
+#include "ui/win32/bitmap_file.h"
+
+namespace ui::win32 {
+namespace {
+
+UINT IconFlag(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Error:
+      return MB_ICONERROR;
+    case MessageIcon::Information:
+      return MB_ICONINFORMATION;
+    case MessageIcon::Question:
+      return MB_ICONQUESTION;
+    case MessageIcon::None:
+      break;
+  }
+  return 0;
+}
+
+// A bitmap picture: the decoded pixels, shared by copies since a picture never changes.
+class BitmapPicture : public Picture {
+ public:
+  explicit BitmapPicture(std::shared_ptr<const PixelBitmap> pixels) : pixels_(std::move(pixels)) {}
+  Size GetSize() const override { return {pixels_->Width(), pixels_->Height()}; }
+  std::unique_ptr<Picture> Clone() const override {
+    return std::make_unique<BitmapPicture>(pixels_);
+  }
+
+ private:
+  std::shared_ptr<const PixelBitmap> pixels_;
+};
+
+}  // namespace
+
+MessageResult Win32Platform::ShowMessageBox(const std::string& text, const std::string& title,
+                                            MessageIcon icon, MessageButtons buttons) {
+  const UINT type = IconFlag(icon) | (buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK);
+  switch (::MessageBoxA(::GetActiveWindow(), text.c_str(), title.c_str(), type)) {
+    case IDYES:
+      return MessageResult::Yes;
+    case IDNO:
+      return MessageResult::No;
+    case IDCANCEL:
+      return MessageResult::Cancel;
+    default:
+      return MessageResult::Ok;
+  }
+}
+
+Size Win32Platform::ScreenSize() const {
+  return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+uint32_t Win32Platform::TickCount() const { return ::GetTickCount(); }
+
+std::unique_ptr<PixelBitmap> Win32Platform::LoadBitmapFile(const std::string& path) {
+  return ReadBitmapFile(path);
+}
+
+std::unique_ptr<Picture> Win32Platform::LoadPictureFile(const std::string& path) {
+  auto pixels = ReadBitmapFile(path);
+  if (!pixels) return nullptr;
+  return std::make_unique<BitmapPicture>(std::shared_ptr<const PixelBitmap>(std::move(pixels)));
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,74 @@
+// Window class registration, object binding and the guarded window procedure.
+#include "ui/win32/window.h"
+
+#include <exception>
+
+#include "ui/win32/application.h"
+
+namespace ui::win32 {
+
+Window::~Window() {
+  if (hwnd_ != nullptr) {
+    ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    ::DestroyWindow(hwnd_);
+  }
+}
+
+bool Window::CreateWindowOfClass(const char* class_name, DWORD ex_style, DWORD style,
+                                 const std::string& caption, RECT bounds, HWND parent,
+                                 HMENU menu) {
+  HINSTANCE instance = ::GetModuleHandleA(nullptr);
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof existing;
+  if (!::GetClassInfoExA(instance, class_name, &existing)) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = &Window::WindowProcedure;
+    wc.hInstance = instance;
+    wc.hIcon = Application::Icon();
+    wc.hIconSm = Application::SmallIcon();
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = nullptr;  // every window paints its own background
+    wc.lpszClassName = class_name;
+    if (!::RegisterClassExA(&wc)) return false;
+  }
+  hwnd_ = ::CreateWindowExA(ex_style, class_name, caption.c_str(), style, bounds.left, bounds.top,
+                            bounds.right - bounds.left, bounds.bottom - bounds.top, parent, menu,
+                            instance, this);
+  return hwnd_ != nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  return DefaultHandling(message, wparam, lparam);
+}
+
+LRESULT CALLBACK Window::WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
+    auto* self = static_cast<Window*>(create->lpCreateParams);
+    self->hwnd_ = hwnd;
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return ::DefWindowProcA(hwnd, message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return ::DefWindowProcA(hwnd, message, wparam, lparam);
+  }
+  try {
+    return self->HandleMessage(message, wparam, lparam);
+  } catch (const std::exception& error) {
+    ReportUnhandledError(error.what());
+  } catch (...) {
+    ReportUnhandledError("Unexpected error");
+  }
+  return 0;
+}
+
+void ReportUnhandledError(const char* what) {
+  ::MessageBoxA(::GetActiveWindow(), what, Application::Title().c_str(), MB_OK | MB_ICONERROR);
+}
+
+}  // namespace ui::win32
