@@ -33,11 +33,13 @@ void Panel::Detach(Control& child) {
 }
 
 Rect Panel::ContentRect() const {
-  int32_t inset = BorderWidth;
+  // Border and bevel widths come from project files unchecked: add them up in 64 bits.
+  int64_t inset = BorderWidth;
   if (BorderStyle == kPanelBorderSingle) inset += kSingleBorderEdge;
   if (BevelOuter != kBevelNone) inset += BevelWidth;
   if (BevelInner != kBevelNone) inset += BevelWidth;
-  return {inset, inset, Width - inset, Height - inset};
+  return {Rect::Saturate(inset), Rect::Saturate(inset), Rect::Saturate(Width - inset),
+          Rect::Saturate(Height - inset)};
 }
 
 }  // namespace ui

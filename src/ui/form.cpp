@@ -33,11 +33,20 @@ void Form::SetTransparentColorValue(Color value) {
 }
 
 void Form::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
-  Change(bounds_, Rect::FromBounds(left, top, width, height), &Observer::FormBoundsChanged);
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  if (observer_ != nullptr) observer_->FormBoundsChanged();
 }
 
 void Form::CenterOn(Size screen) {
-  SetBounds((screen.width - Width()) / 2, (screen.height - Height()) / 2, Width(), Height());
+  // In 64 bits: a stored width may be anything a project file holds.
+  const auto centre = [](int32_t room, int32_t size) {
+    return Rect::Saturate((int64_t{room} - size) / 2);
+  };
+  SetBounds(centre(screen.width, width_), centre(screen.height, height_), width_, height_);
 }
 
 }  // namespace ui

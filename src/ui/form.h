@@ -48,11 +48,11 @@ class Form {
   uint8_t BorderStyle() const { return border_style_; }
   int32_t BorderWidth() const { return border_width_; }
   const std::string& Caption() const { return caption_; }
-  int32_t Left() const { return bounds_.left; }
-  int32_t Top() const { return bounds_.top; }
-  int32_t Width() const { return bounds_.Width(); }
-  int32_t Height() const { return bounds_.Height(); }
-  Rect BoundsRect() const { return bounds_; }
+  int32_t Left() const { return left_; }
+  int32_t Top() const { return top_; }
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
+  Rect BoundsRect() const { return Rect::FromBounds(left_, top_, width_, height_); }
   uint8_t Position() const { return position_; }
   uint8_t WindowState() const { return window_state_; }
   bool TransparentColor() const { return transparent_color_; }
@@ -77,7 +77,12 @@ class Form {
   void CenterOn(Size screen);
 
   // For the real window: records a size or position the user made, without echoing it back.
-  void NoteBoundsFromWindow(Rect bounds) { bounds_ = bounds; }
+  void NoteBoundsFromWindow(Rect bounds) {
+    left_ = bounds.left;
+    top_ = bounds.top;
+    width_ = bounds.Width();
+    height_ = bounds.Height();
+  }
 
  private:
   template <typename T, typename Notify>
@@ -88,7 +93,11 @@ class Form {
   uint8_t border_style_ = kBorderSizeable;
   int32_t border_width_ = 0;
   std::string caption_;
-  Rect bounds_;
+  // Kept as given, not as a rectangle: stored sizes are unchecked and may be extreme.
+  int32_t left_ = 0;
+  int32_t top_ = 0;
+  int32_t width_ = 0;
+  int32_t height_ = 0;
   uint8_t position_ = kPositionDesigned;
   uint8_t window_state_ = kStateNormal;
   bool transparent_color_ = false;

@@ -2,7 +2,9 @@
 // Win32 shell. Rectangles are left/top inclusive, right/bottom exclusive, as in GDI.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace ui {
 
@@ -24,8 +26,14 @@ struct Rect {
   int32_t right = 0;
   int32_t bottom = 0;
 
+  // Positions and sizes come from project files unchecked, so the far edges saturate instead of
+  // overflowing.
   static Rect FromBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
-    return {left, top, left + width, top + height};
+    return {left, top, Saturate(int64_t{left} + width), Saturate(int64_t{top} + height)};
+  }
+  static int32_t Saturate(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
   }
   int32_t Width() const { return right - left; }
   int32_t Height() const { return bottom - top; }

@@ -1,6 +1,7 @@
 // The portable toolkit: parenting and stacking, panel geometry, window properties.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "ui/form.h"
@@ -100,6 +101,26 @@ TEST(FormProperties, CentringTruncatesTowardZero) {
   form.CenterOn({800, 600});
   EXPECT_EQ(form.Left(), -100);
   EXPECT_EQ(form.Top(), 0);
+}
+
+TEST(ExtremeSizes, CentringAndEdgesSaturateInsteadOfOverflowing) {
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  Form form;
+  form.SetBounds(0, 0, kMin, kMax);
+  form.CenterOn({1024, 768});
+  EXPECT_EQ(form.Left(), 1073742336);  // (1024 + 2^31) / 2
+  EXPECT_EQ(form.Top(), -1073741439);  // (768 - (2^31 - 1)) / 2
+  EXPECT_EQ(form.Width(), kMin) << "the stored size itself is kept";
+  EXPECT_EQ(Rect::FromBounds(kMax, 0, kMax, 1).right, kMax);
+
+  Panel panel;
+  panel.SetBounds(0, 0, 100, 100);
+  panel.BorderWidth = kMax;
+  panel.BevelOuter = kBevelRaised;
+  panel.BevelWidth = kMax;
+  EXPECT_EQ(panel.ContentRect().left, kMax);
+  EXPECT_EQ(panel.ContentRect().right, kMin);
 }
 
 }  // namespace

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests under ASan and UBSan, the artwork
+# generator's tests, the Windows unit tests under Wine, a short fuzz run of the project file
+# reader, a quick pass of the benchmarks, and the end-to-end tests of Quorvane.exe under Wine on
+# Xvfb. Exits non-zero when anything fails.
+set -euo pipefail
+
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$repo"
+FUZZ_SECONDS="${QUORVANE_FUZZ_SECONDS:-20}"
+jobs="$(nproc)"
+
+step() { printf '\n==== %s ====\n' "$*"; }
+
+step "set-up"
+bash scripts/setup.sh
+
+step "native build (ASan + UBSan) and unit tests"
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_SANITIZE=ON >/dev/null
+cmake --build build/native -j "$jobs"
+ctest --test-dir build/native --output-on-failure
+
+step "Windows build and unit tests under Wine"
+cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win32 -j "$jobs"
+ctest --test-dir build/win32 --output-on-failure
+
+step "fuzzing the project file reader for ${FUZZ_SECONDS}s"
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+  -DCMAKE_CXX_COMPILER=clang++ -DQUORVANE_FUZZ=ON -DQUORVANE_SANITIZE=ON >/dev/null
+cmake --build build/fuzz -j "$jobs" --target project_reader_fuzz make_fuzz_seeds
+mkdir -p build/fuzz/corpus
+build/fuzz/bin/make_fuzz_seeds build/fuzz/corpus
+if ! build/fuzz/bin/project_reader_fuzz -max_total_time="$FUZZ_SECONDS" -timeout=5 \
+  -rss_limit_mb=2048 -print_final_stats=1 build/fuzz/corpus >build/fuzz/last-run.log 2>&1; then
+  tail -n 40 build/fuzz/last-run.log
+  echo "the fuzzer found a failure; the log is build/fuzz/last-run.log"
+  exit 1
+fi
+grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' build/fuzz/last-run.log
+
+step "benchmarks, one quick pass"
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/bench -j "$jobs" --target quorvane_benchmarks
+build/bench/bin/quorvane_benchmarks --benchmark_min_time=0.01
+
+step "end-to-end tests of Quorvane.exe under Wine on Xvfb"
+/usr/bin/python3 -m pytest -q -p no:cacheprovider tests/e2e
