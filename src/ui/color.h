@@ -25,6 +25,11 @@ constexpr uint8_t BlueOf(Color c) { return static_cast<uint8_t>((c >> 16) & 0xFF
 // System colour indices used by the toolkit (the platform's COLOR_* numbering).
 constexpr uint8_t kColorIndexWindowText = 8;
 constexpr uint8_t kColorIndexButtonFace = 15;
+constexpr uint8_t kColorIndexButtonShadow = 16;
+constexpr uint8_t kColorIndexButtonText = 18;
+constexpr uint8_t kColorIndexButtonHighlight = 20;
+constexpr uint8_t kColorIndexDarkShadow = 21;
+constexpr uint8_t kColorIndexLight = 22;
 
 constexpr Color kColorSilver = 0xC0C0C0;
 constexpr Color kColorBlue = 0xFF0000;
@@ -32,5 +37,9 @@ constexpr Color kColorWhite = 0xFFFFFF;
 constexpr Color kColorMagenta = Rgb(255, 0, 255);
 constexpr Color kColorWindowText = SystemColor(kColorIndexWindowText);
 constexpr Color kColorButtonFace = SystemColor(kColorIndexButtonFace);
+constexpr Color kColorButtonShadow = SystemColor(kColorIndexButtonShadow);
+constexpr Color kColorButtonHighlight = SystemColor(kColorIndexButtonHighlight);
+constexpr Color kColorDarkShadow = SystemColor(kColorIndexDarkShadow);
+constexpr Color kColorLight = SystemColor(kColorIndexLight);
 
 }  // namespace ui

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ui/geometry.h"
 
 namespace ui {
 
+class Canvas;
 class Panel;
 
 enum class Cursor : uint8_t { Default, HandPoint };
@@ -28,6 +30,23 @@ class Control {
   // that panel keeps its place; one that becomes a child goes on top of the others.
   void SetParent(Panel* parent);
   Panel* Parent() const { return parent_; }
+
+  // Paints the control in its own coordinates (0, 0 is its top-left corner).
+  virtual void Paint(Canvas& canvas);
+  // Lets an auto-sized control take the size of its content before it is painted.
+  virtual void AdjustSize(Canvas& canvas);
+  // The child that takes the mouse at `point` (parent coordinates): the control itself here.
+  virtual Control* ControlAt(Point point);
+
+  // The mouse's look on the control, driven by the routing parent: over it, and pressed on it.
+  virtual void SetMouseOver(bool over);
+  virtual void SetPressedLook(bool pressed);
+
+  // Handlers the owner wires; each gets the control and the point in control coordinates.
+  std::function<void(Control&)> OnClick;
+  std::function<void(Control&, Point)> OnMouseMove;
+  std::function<void(Control&, Point)> OnMouseDown;
+  std::function<void(Control&, Point)> OnMouseUp;
 
   int32_t Left = 0;
   int32_t Top = 0;

@@ -16,6 +16,14 @@ class ImageControl : public Control {
     Height = 105;
   }
 
+  // Normal: the picture at its size at the top left; Center: centred; Stretch: scaled to the
+  // control. Stretch wins over Center, as it does for the platform's image control.
+  void Paint(Canvas& canvas) override;
+  // An auto-sized image takes its picture's size.
+  void AdjustSize(Canvas& canvas) override;
+  // Where the picture lands, in control coordinates; empty without a picture.
+  Rect PictureRect() const;
+
   bool AutoSize = false;
   bool Center = false;
   bool Stretch = false;

@@ -22,6 +22,12 @@ class Label : public Control {
     Height = 17;
   }
 
+  void Paint(Canvas& canvas) override;
+  // An auto-sized label takes its caption's height, and its width too unless it wraps.
+  void AdjustSize(Canvas& canvas) override;
+  // The colour it fills: the parent's while ParentColor is on, else its own.
+  ui::Color EffectiveColor() const;
+
   uint8_t Alignment = kAlignLeft;
   bool AutoSize = true;
   std::string Caption;

@@ -7,6 +7,7 @@
 
 #include "ui/color.h"
 #include "ui/control.h"
+#include "ui/geometry.h"
 
 namespace ui {
 
@@ -27,6 +28,14 @@ class Panel : public Control {
   // The rectangle, in the panel's own coordinates, that remains inside the Single edge, the
   // outer bevel, the border band and the inner bevel; children such as the inner panel fill it.
   Rect ContentRect() const;
+
+  // Paints the panel's colour, edge and bevels, then each visible child in stacking order,
+  // clipped to the panel.
+  void Paint(Canvas& canvas) override;
+  void AdjustSize(Canvas& canvas) override;
+  // The top-most visible child under `point` (parent coordinates), looking into child panels;
+  // the panel itself where no child is; null outside the panel.
+  Control* ControlAt(Point point) override;
 
   uint8_t BorderStyle = kPanelBorderNone;
   uint8_t BevelInner = kBevelNone;

@@ -25,6 +25,12 @@ class SpeedButton : public Control {
     Height = 22;
   }
 
+  void Paint(Canvas& canvas) override;
+  void SetMouseOver(bool over) override;
+  void SetPressedLook(bool pressed) override;
+  bool MouseOver() const { return mouse_over_; }
+  bool PressedLook() const { return pressed_look_; }
+
   // Margin -1 centres glyph and caption together; a margin below -1 is refused and the previous
   // one kept, as the platform's speed button does.
   int32_t Margin() const { return margin_; }
@@ -42,6 +48,8 @@ class SpeedButton : public Control {
 
  private:
   int32_t margin_ = -1;
+  bool mouse_over_ = false;
+  bool pressed_look_ = false;
 };
 
 }  // namespace ui

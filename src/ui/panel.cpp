@@ -1,0 +1,72 @@
+// Panels: child bookkeeping, the content rectangle, painting and hit testing.
+#include <algorithm>
+
+#include "ui/canvas.h"
+#include "ui/panel.h"
+
+namespace ui {
+
+Panel::~Panel() {
+  // Children outlive a panel only at shutdown; leave them without a dangling parent.
+  for (Control* child : std::vector<Control*>(children_)) child->SetParent(nullptr);
+}
+
+void Panel::Attach(Control& child) { children_.push_back(&child); }
+
+void Panel::Detach(Control& child) {
+  children_.erase(std::remove(children_.begin(), children_.end(), &child), children_.end());
+}
+
+Rect Panel::ContentRect() const {
+  // Border and bevel widths come from project files unchecked: add them up in 64 bits.
+  int64_t inset = BorderWidth;
+  if (BorderStyle == kPanelBorderSingle) inset += kSingleBorderEdge;
+  if (BevelOuter != kBevelNone) inset += BevelWidth;
+  if (BevelInner != kBevelNone) inset += BevelWidth;
+  return {Rect::Saturate(inset), Rect::Saturate(inset), Rect::Saturate(Width - inset),
+          Rect::Saturate(Height - inset)};
+}
+
+void Panel::Paint(Canvas& canvas) {
+  Rect rect{0, 0, Width, Height};
+  CanvasScope inside(canvas, {0, 0}, rect);  // children never paint beyond the panel
+  canvas.FillRect(rect, Color);
+  if (BorderStyle == kPanelBorderSingle) {
+    DrawFrame3D(canvas, rect, kColorButtonShadow, kColorButtonHighlight, 1);
+    DrawFrame3D(canvas, rect.Inflated(-1), kColorDarkShadow, kColorLight, 1);
+    rect = rect.Inflated(-kSingleBorderEdge);
+  }
+  const auto bevel = [&](uint8_t cut) {
+    if (cut == kBevelNone) return;
+    if (cut == kBevelLowered) {
+      DrawFrame3D(canvas, rect, kColorButtonShadow, kColorButtonHighlight, BevelWidth);
+    } else if (cut == kBevelRaised) {
+      DrawFrame3D(canvas, rect, kColorButtonHighlight, kColorButtonShadow, BevelWidth);
+    }  // Space: a blank band in the panel's own colour
+    rect = rect.Inflated(-BevelWidth);
+  };
+  bevel(BevelOuter);
+  rect = rect.Inflated(-BorderWidth);
+  bevel(BevelInner);
+
+  for (Control* child : children_) {
+    if (!child->Visible) continue;
+    CanvasScope scope(canvas, {child->Left, child->Top}, Rect{0, 0, child->Width, child->Height});
+    child->Paint(canvas);
+  }
+}
+
+void Panel::AdjustSize(Canvas& canvas) {
+  for (Control* child : children_) child->AdjustSize(canvas);
+}
+
+Control* Panel::ControlAt(Point point) {
+  if (!Visible || !BoundsRect().Contains(point)) return nullptr;
+  const Point inside{point.x - Left, point.y - Top};
+  for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+    if (Control* hit = (*it)->ControlAt(inside)) return hit;
+  }
+  return this;
+}
+
+}  // namespace ui
