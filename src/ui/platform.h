@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/geometry.h"
 #include "ui/picture.h"
@@ -25,6 +26,9 @@ class Platform {
                                        MessageIcon icon, MessageButtons buttons) = 0;
   virtual Size ScreenSize() const = 0;
   virtual uint32_t TickCount() const = 0;
+
+  // The program's own icon as the bytes of an icon file (written as a CD folder's AutoRun.ico).
+  virtual std::vector<uint8_t> ApplicationIconFile() const = 0;
 
   // Null when the file cannot be read or is not a picture of a known kind; never reports.
   virtual std::unique_ptr<PixelBitmap> LoadBitmapFile(const std::string& path) = 0;

@@ -25,11 +25,13 @@ class FakePlatform : public ui::Platform {
                                    ui::MessageIcon icon, ui::MessageButtons buttons) override;
   ui::Size ScreenSize() const override { return screen; }
   uint32_t TickCount() const override { return ++ticks; }
+  std::vector<uint8_t> ApplicationIconFile() const override { return icon_file; }
   std::unique_ptr<ui::PixelBitmap> LoadBitmapFile(const std::string& path) override;
   std::unique_ptr<ui::Picture> LoadPictureFile(const std::string& path) override;
 
   ui::Size screen{1024, 768};
   mutable uint32_t ticks = 1000;
+  std::vector<uint8_t> icon_file{0, 0, 1, 0, 1, 0};  // an icon file's header
   std::vector<ShownMessage> messages;
   // Files whose names end in ".bad" load as nothing, as a damaged file would.
   std::vector<std::string> loaded;

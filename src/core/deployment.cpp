@@ -1,0 +1,50 @@
+// CD folder deployment.
+#include "core/deployment.h"
+
+#include "core/app_error.h"
+#include "core/file_system.h"
+#include "core/messages.h"
+#include "core/paths.h"
+#include "core/project_file.h"
+#include "core/run_mode.h"
+#include "core/settings_file.h"
+
+namespace core {
+namespace {
+
+// Files outside the project file are not the innermost readers' business: a failure ends the
+// whole save, reported by the general error handler with the file and the system's reason.
+void WriteOrThrow(const std::string& path, const std::vector<uint8_t>& bytes) {
+  if (fs::ReplaceFileContents(path, bytes) != fs::WriteOutcome::Written) {
+    throw AppError("Cannot write file \"" + path + "\". " + fs::LastErrorText());
+  }
+}
+
+std::vector<uint8_t> Bytes(const std::string& text) {
+  return std::vector<uint8_t>(text.begin(), text.end());
+}
+
+}  // namespace
+
+bool DeployToCDFolder(AppState& app, const std::string& folder) {
+  if (!fs::DirectoryExists(folder)) {
+    ShowDirectoryNotFound(app.platform, folder);
+    return false;
+  }
+  const std::string player = folder + "\\" + kPlayerFileName;
+  if (!fs::FileExists(player) && !fs::CopyFileOver(app.ExePath, player)) {
+    ShowIOError(app.platform);
+    return false;
+  }
+  const std::string icon = folder + "\\" + kCdIconName;
+  if (!fs::FileExists(icon)) WriteOrThrow(icon, app.platform.ApplicationIconFile());
+  WriteOrThrow(folder + "\\" + kAutorunInfName, Bytes(kAutorunInfContents));
+  if (!SaveProjectFile(app, folder + "\\" + kProjectFileName)) return false;
+  const std::string settings =
+      FolderWithoutTrailingBackslash(app.ExePath) + "\\" + kSettingsFileName;
+  WriteOrThrow(settings, Bytes(SettingsFileContents(folder)));
+  app.Modified = false;
+  return true;
+}
+
+}  // namespace core

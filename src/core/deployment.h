@@ -1,0 +1,21 @@
+// Saving a design: the project file, the player (a copy of this program as AutoRun.exe), the CD
+// icon, the AutoRun descriptor and the designer's settings, in that fixed order, turn the CD
+// folder into a self-starting disc image.
+#pragma once
+
+#include <string>
+
+#include "core/app_state.h"
+
+namespace core {
+
+inline constexpr char kAutorunInfName[] = "autorun.inf";
+inline constexpr char kCdIconName[] = "AutoRun.ico";
+inline constexpr char kAutorunInfContents[] =
+    "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
+
+// Deploys into `folder` (no trailing backslash). Reports its own failures; an icon, descriptor
+// or settings file that cannot be written throws AppError for the general error handler.
+bool DeployToCDFolder(AppState& app, const std::string& folder);
+
+}  // namespace core
