@@ -10,31 +10,41 @@
 
 namespace ui::win32 {
 
-// An owned GDI object (brush, pen, font, bitmap, region).
-template <typename Handle>
-class GdiObject {
+// An owned handle freed by its own release function; move-only, so exactly one owner frees it.
+template <typename Handle, auto Release>
+class OwnedHandle {
  public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
+  OwnedHandle() = default;
+  explicit OwnedHandle(Handle handle) : handle_(handle) {}
+  OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  OwnedHandle& operator=(OwnedHandle&& other) noexcept {
     if (this != &other) Reset(std::exchange(other.handle_, nullptr));
     return *this;
   }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  ~GdiObject() { Reset(); }
+  OwnedHandle(const OwnedHandle&) = delete;
+  OwnedHandle& operator=(const OwnedHandle&) = delete;
+  ~OwnedHandle() { Reset(); }
 
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(Handle handle = nullptr) {
-    if (handle_ != nullptr) ::DeleteObject(handle_);
+    if (handle_ != nullptr) Release(handle_);
     handle_ = handle;
   }
 
  private:
   Handle handle_ = nullptr;
 };
+
+// An owned GDI object (brush, pen, font, bitmap, region).
+template <typename Handle>
+using GdiObject = OwnedHandle<Handle, &::DeleteObject>;
+
+using OwnedIcon = OwnedHandle<HICON, &::DestroyIcon>;
+using OwnedEnhMetaFile = OwnedHandle<HENHMETAFILE, &::DeleteEnhMetaFile>;
+using OwnedMetaFile = OwnedHandle<HMETAFILE, &::DeleteMetaFile>;
+// A memory device context from CreateCompatibleDC.
+using MemoryDc = OwnedHandle<HDC, &::DeleteDC>;
 
 using Brush = GdiObject<HBRUSH>;
 
@@ -48,6 +58,21 @@ class SelectGuard {
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// The screen's device context for a scope (GetDC/ReleaseDC).
+class ScreenDc {
+ public:
+  ScreenDc() : dc_(::GetDC(nullptr)) {}
+  ScreenDc(const ScreenDc&) = delete;
+  ScreenDc& operator=(const ScreenDc&) = delete;
+  ~ScreenDc() {
+    if (dc_ != nullptr) ::ReleaseDC(nullptr, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
 };
 
 // BeginPaint/EndPaint for one WM_PAINT.

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ui/win32/bitmap_file.h"
+#include "ui/win32/picture_loader.h"
 
 namespace ui::win32 {
 namespace {
@@ -21,19 +22,6 @@ UINT IconFlag(MessageIcon icon) {
   }
   return 0;
 }
-
-// A bitmap picture: the decoded pixels, shared by copies since a picture never changes.
-class BitmapPicture : public Picture {
- public:
-  explicit BitmapPicture(std::shared_ptr<const PixelBitmap> pixels) : pixels_(std::move(pixels)) {}
-  Size GetSize() const override { return {pixels_->Width(), pixels_->Height()}; }
-  std::unique_ptr<Picture> Clone() const override {
-    return std::make_unique<BitmapPicture>(pixels_);
-  }
-
- private:
-  std::shared_ptr<const PixelBitmap> pixels_;
-};
 
 }  // namespace
 
@@ -63,9 +51,7 @@ std::unique_ptr<PixelBitmap> Win32Platform::LoadBitmapFile(const std::string& pa
 }
 
 std::unique_ptr<Picture> Win32Platform::LoadPictureFile(const std::string& path) {
-  auto pixels = ReadBitmapFile(path);
-  if (!pixels) return nullptr;
-  return std::make_unique<BitmapPicture>(std::shared_ptr<const PixelBitmap>(std::move(pixels)));
+  return LoadPictureFromFile(path);
 }
 
 }  // namespace ui::win32

@@ -1,0 +1,143 @@
+// Drawing of the three kinds of picture with plain GDI calls.
+#include "ui/win32/gdi_picture.h"
+
+#include <cstring>
+
+namespace ui::win32 {
+namespace {
+
+// Scaling a picture with the default BLACKONWHITE mode would AND neighbouring colours together;
+// COLORONCOLOR drops pixels instead, keeps colours exact and leaves a transparent colour intact.
+class StretchModeGuard {
+ public:
+  StretchModeGuard(HDC dc, int mode) : dc_(dc), previous_(::SetStretchBltMode(dc, mode)) {}
+  StretchModeGuard(const StretchModeGuard&) = delete;
+  StretchModeGuard& operator=(const StretchModeGuard&) = delete;
+  ~StretchModeGuard() {
+    if (previous_ != 0) ::SetStretchBltMode(dc_, previous_);
+  }
+
+ private:
+  HDC dc_;
+  int previous_;
+};
+
+// PixelBitmap's layout is a top-down 32-bpp DIB's, so GDI can read its buffer as it is.
+BITMAPINFO TopDownInfo(const PixelBitmap& pixels) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = pixels.Width();
+  info.bmiHeader.biHeight = -pixels.Height();
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+COLORREF PixelColorRef(uint32_t pixel) {
+  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+bool IsEmpty(const RECT& rect) {
+  return rect.right <= rect.left || rect.bottom <= rect.top;
+}
+
+Size IconSize(HICON icon) {
+  ICONINFO info{};
+  if (icon == nullptr || !::GetIconInfo(icon, &info)) return {};
+  // GetIconInfo hands over copies of the icon's bitmaps; these free them.
+  const GdiObject<HBITMAP> color(info.hbmColor);
+  const GdiObject<HBITMAP> mask(info.hbmMask);
+  BITMAP bitmap{};
+  if (color) {
+    if (::GetObjectA(color.Get(), sizeof bitmap, &bitmap) == 0) return {};
+    return {bitmap.bmWidth, bitmap.bmHeight};
+  }
+  // A monochrome icon has no colour bitmap: its mask holds the AND half above the XOR half.
+  if (!mask || ::GetObjectA(mask.Get(), sizeof bitmap, &bitmap) == 0) return {};
+  return {bitmap.bmWidth, bitmap.bmHeight / 2};
+}
+
+}  // namespace
+
+BitmapPicture::BitmapPicture(std::shared_ptr<const PixelBitmap> pixels)
+    : pixels_(std::move(pixels)) {}
+
+Size BitmapPicture::GetSize() const {
+  return {pixels_->Width(), pixels_->Height()};
+}
+
+std::unique_ptr<Picture> BitmapPicture::Clone() const {
+  return std::make_unique<BitmapPicture>(*this);
+}
+
+void BitmapPicture::Draw(HDC dc, const RECT& dest, bool transparent) const {
+  if (IsEmpty(dest) || pixels_->Empty()) return;
+  const int width = dest.right - dest.left;
+  const int height = dest.bottom - dest.top;
+  const BITMAPINFO info = TopDownInfo(*pixels_);
+  const StretchModeGuard mode(dc, COLORONCOLOR);
+  if (!transparent) {
+    ::StretchDIBits(dc, dest.left, dest.top, width, height, 0, 0, pixels_->Width(),
+                    pixels_->Height(), pixels_->Row(0), &info, DIB_RGB_COLORS, SRCCOPY);
+    return;
+  }
+  // TransparentBlt reads from a device context, so the pixels go into a DIB section for the
+  // length of this call; GDI then builds the mask of the key colour itself.
+  void* bits = nullptr;
+  const GdiObject<HBITMAP> dib(
+      ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!dib || bits == nullptr) return;
+  std::memcpy(bits, pixels_->Row(0),
+              static_cast<std::size_t>(pixels_->Width()) * pixels_->Height() * sizeof(uint32_t));
+  const MemoryDc source(::CreateCompatibleDC(dc));
+  if (!source) return;
+  const SelectGuard select(source.Get(), dib.Get());
+  const uint32_t key = pixels_->At(0, pixels_->Height() - 1);
+  ::TransparentBlt(dc, dest.left, dest.top, width, height, source.Get(), 0, 0, pixels_->Width(),
+                   pixels_->Height(), PixelColorRef(key));
+}
+
+IconPicture::IconPicture(OwnedIcon icon)
+    : icon_(std::make_shared<const OwnedIcon>(std::move(icon))), size_(IconSize(icon_->Get())) {}
+
+std::unique_ptr<Picture> IconPicture::Clone() const {
+  return std::make_unique<IconPicture>(*this);
+}
+
+void IconPicture::Draw(HDC dc, const RECT& dest, bool /*transparent*/) const {
+  if (IsEmpty(dest) || !*icon_) return;
+  ::DrawIconEx(dc, dest.left, dest.top, icon_->Get(), dest.right - dest.left,
+               dest.bottom - dest.top, 0, nullptr, DI_NORMAL);
+}
+
+MetafilePicture::MetafilePicture(OwnedEnhMetaFile metafile)
+    : metafile_(std::make_shared<const OwnedEnhMetaFile>(std::move(metafile))),
+      size_(FrameInPixels(metafile_->Get())) {}
+
+MetafilePicture::MetafilePicture(OwnedEnhMetaFile metafile, Size size)
+    : metafile_(std::make_shared<const OwnedEnhMetaFile>(std::move(metafile))), size_(size) {}
+
+std::unique_ptr<Picture> MetafilePicture::Clone() const {
+  return std::make_unique<MetafilePicture>(*this);
+}
+
+void MetafilePicture::Draw(HDC dc, const RECT& dest, bool /*transparent*/) const {
+  if (IsEmpty(dest) || !*metafile_) return;
+  ::PlayEnhMetaFile(dc, metafile_->Get(), &dest);
+}
+
+Size MetafilePicture::FrameInPixels(HENHMETAFILE metafile) {
+  ENHMETAHEADER header{};
+  if (metafile == nullptr || ::GetEnhMetaFileHeader(metafile, sizeof header, &header) == 0) {
+    return {};
+  }
+  const ScreenDc screen;
+  constexpr int kHundredthsOfMillimetrePerInch = 2540;
+  return {::MulDiv(header.rclFrame.right - header.rclFrame.left,
+                   ::GetDeviceCaps(screen.Get(), LOGPIXELSX), kHundredthsOfMillimetrePerInch),
+          ::MulDiv(header.rclFrame.bottom - header.rclFrame.top,
+                   ::GetDeviceCaps(screen.Get(), LOGPIXELSY), kHundredthsOfMillimetrePerInch)};
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,72 @@
+// Pictures of image objects as GDI holds and draws them: bitmaps (from .bmp and JPEG files),
+// icons and enhanced metafiles (also standing in for Windows metafiles). Loaded data never
+// changes, so copies share it and Clone() is cheap.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/picture.h"
+#include "ui/pixel_bitmap.h"
+#include "ui/win32/gdi.h"
+
+namespace ui::win32 {
+
+class GdiPicture : public Picture {
+ public:
+  // Paints the picture scaled into dest. For bitmaps, transparent leaves the pixels of the
+  // bottom-left pixel's colour unpainted; icons always use their own mask and metafiles only
+  // paint what they draw, so they ignore it.
+  virtual void Draw(HDC dc, const RECT& dest, bool transparent) const = 0;
+};
+
+class BitmapPicture final : public GdiPicture {
+ public:
+  explicit BitmapPicture(std::shared_ptr<const PixelBitmap> pixels);
+
+  Size GetSize() const override;
+  std::unique_ptr<Picture> Clone() const override;
+  void Draw(HDC dc, const RECT& dest, bool transparent) const override;
+  const PixelBitmap& Pixels() const { return *pixels_; }
+
+ private:
+  std::shared_ptr<const PixelBitmap> pixels_;
+};
+
+class IconPicture final : public GdiPicture {
+ public:
+  // The size is the icon's own, as GetIconInfo reports its bitmaps.
+  explicit IconPicture(OwnedIcon icon);
+
+  Size GetSize() const override { return size_; }
+  std::unique_ptr<Picture> Clone() const override;
+  void Draw(HDC dc, const RECT& dest, bool transparent) const override;
+  HICON Handle() const { return icon_->Get(); }
+
+ private:
+  std::shared_ptr<const OwnedIcon> icon_;
+  Size size_;
+};
+
+class MetafilePicture final : public GdiPicture {
+ public:
+  // The size is the header's frame in pixels at the screen's resolution.
+  explicit MetafilePicture(OwnedEnhMetaFile metafile);
+  // For a metafile whose size is known otherwise (a placeable Windows metafile's bounding box).
+  MetafilePicture(OwnedEnhMetaFile metafile, Size size);
+
+  Size GetSize() const override { return size_; }
+  std::unique_ptr<Picture> Clone() const override;
+  void Draw(HDC dc, const RECT& dest, bool transparent) const override;
+  HENHMETAFILE Handle() const { return metafile_->Get(); }
+
+  // The frame of the metafile's header (0.01 mm units) in screen pixels; zero when unreadable.
+  static Size FrameInPixels(HENHMETAFILE metafile);
+
+ private:
+  std::shared_ptr<const OwnedEnhMetaFile> metafile_;
+  Size size_;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,122 @@
+// JPEG decoding. libjpeg reports a fatal error by calling error_exit, which must not return; it
+// jumps back with longjmp to the one function that set the jump point. That function owns no
+// object with a destructor (the decoding state lives in its caller), so the jump skips nothing.
+#include "ui/win32/jpeg_decoder.h"
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+#include <csetjmp>
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
+#include <new>
+
+namespace ui::win32 {
+namespace {
+
+// Beyond this the 32-bit process could not hold the picture anyway (256 MB of pixels).
+constexpr uint64_t kMaxPixels = uint64_t{1} << 26;
+constexpr JDIMENSION kMaxSide = 32767;  // GDI's coordinates are 16-bit on some paths
+
+struct ErrorManager {
+  jpeg_error_mgr base;  // first, so libjpeg's pointer to it is a pointer to the whole
+  std::jmp_buf jump;
+};
+
+[[noreturn]] void OnFatalError(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
+
+// Warnings are silent; most (stray bytes, odd markers) leave a usable picture, but running out
+// of data means a truncated file whose lower part would be invented grey.
+void OnMessage(j_common_ptr info, int level) {
+  if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) OnFatalError(info);
+}
+
+void NoOutput(j_common_ptr) {}
+
+struct Session {
+  Session() = default;
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+  // Safe on a zeroed or half-created object: libjpeg checks its memory manager first.
+  ~Session() { jpeg_destroy_decompress(&info); }
+
+  ErrorManager errors{};
+  jpeg_decompress_struct info{};
+  std::unique_ptr<PixelBitmap> pixels;
+};
+
+J_COLOR_SPACE OutputSpace(J_COLOR_SPACE input) {
+  // libjpeg-turbo converts grayscale, YCbCr and RGB straight into GDI's B,G,R,x byte order.
+  return input == JCS_CMYK || input == JCS_YCCK ? JCS_CMYK : JCS_EXT_BGRX;
+}
+
+uint32_t Channel(unsigned ink, unsigned black, bool inverted) {
+  // Stored inverted, the values are already the light let through.
+  return inverted ? ink * black / 255 : (255 - ink) * (255 - black) / 255;
+}
+
+// Each row holds C,M,Y,K bytes in the 32 bits of every pixel; rewritten in place as 0x00RRGGBB.
+void CmykRowToRgb(uint32_t* row, int32_t width, bool inverted) {
+  auto* bytes = reinterpret_cast<const uint8_t*>(row);
+  for (int32_t x = 0; x < width; ++x, bytes += 4) {
+    const uint8_t c = bytes[0], m = bytes[1], y = bytes[2], k = bytes[3];
+    row[x] = Channel(c, k, inverted) << 16 | Channel(m, k, inverted) << 8 | Channel(y, k, inverted);
+  }
+}
+
+// libjpeg-turbo fills the x byte of BGRX with 0xFF; the toolkit's pixels keep it zero.
+void ClearUnusedBytes(uint32_t* row, int32_t width) {
+  for (int32_t x = 0; x < width; ++x) row[x] &= 0x00FFFFFFu;
+}
+
+bool Decode(Session& session, std::span<const uint8_t> data) {
+  jpeg_decompress_struct& info = session.info;
+  info.err = jpeg_std_error(&session.errors.base);
+  session.errors.base.error_exit = OnFatalError;
+  session.errors.base.emit_message = OnMessage;
+  session.errors.base.output_message = NoOutput;
+  if (setjmp(session.errors.jump) != 0) return false;
+
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
+  if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
+  if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide ||
+      info.image_height > kMaxSide || uint64_t{info.image_width} * info.image_height > kMaxPixels) {
+    return false;
+  }
+  info.out_color_space = OutputSpace(info.jpeg_color_space);
+  jpeg_start_decompress(&info);
+  if (info.output_components != 4) return false;
+
+  const auto width = static_cast<int32_t>(info.output_width);
+  const auto height = static_cast<int32_t>(info.output_height);
+  session.pixels = std::make_unique<PixelBitmap>(width, height);
+  while (info.output_scanline < info.output_height) {
+    uint32_t* row = session.pixels->Row(static_cast<int32_t>(info.output_scanline));
+    JSAMPROW samples = reinterpret_cast<JSAMPROW>(row);
+    if (jpeg_read_scanlines(&info, &samples, 1) != 1) return false;
+    if (info.out_color_space == JCS_CMYK) {
+      CmykRowToRgb(row, width, info.saw_Adobe_marker);
+    } else {
+      ClearUnusedBytes(row, width);
+    }
+  }
+  jpeg_finish_decompress(&info);
+  return true;
+}
+
+}  // namespace
+
+std::unique_ptr<PixelBitmap> DecodeJpeg(std::span<const uint8_t> data) {
+  if (data.empty()) return nullptr;
+  Session session;
+  try {
+    if (!Decode(session, data)) return nullptr;
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+  return std::move(session.pixels);
+}
+
+}  // namespace ui::win32
