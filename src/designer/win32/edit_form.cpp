@@ -1,6 +1,8 @@
 // The design canvas window.
 #include "designer/win32/edit_form.h"
 
+#include "ui/win32/gdi_canvas.h"
+
 namespace {
 
 // Objects are kept at least this many pixels inside the design area's right and bottom edges.
@@ -62,11 +64,21 @@ void TEditForm::RefreshCanvas() {
 }
 
 void TEditForm::OnPaint(HDC dc, const RECT& client) {
-  ui::win32::FillSolid(dc, client, ui::kColorButtonFace);
+  if (!back_buffer_.Resize({client.right, client.bottom})) return;
   Panel1.SetBounds(0, 0, client.right, client.bottom);
   const ui::Rect inner = Panel1.ContentRect();
-  ui::win32::FillSolid(dc, RECT{inner.left, inner.top, inner.right, inner.bottom},
-                       autorun_form_.Panel1.Color);
+  {
+    ui::win32::GdiCanvas canvas(back_buffer_.Dc());
+    Panel1.Paint(canvas);
+  }
+  // The design area is a snapshot of the hidden presentation window's inner panel: exactly
+  // what the player will show.
+  const int saved = ::SaveDC(back_buffer_.Dc());
+  ::SetViewportOrgEx(back_buffer_.Dc(), inner.left, inner.top, nullptr);
+  ::IntersectClipRect(back_buffer_.Dc(), 0, 0, inner.Width(), inner.Height());
+  autorun_form_.PaintInnerPanel(back_buffer_.Dc());
+  ::RestoreDC(back_buffer_.Dc(), saved);
+  ::BitBlt(dc, 0, 0, client.right, client.bottom, back_buffer_.Dc(), 0, 0, SRCCOPY);
 }
 
 LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

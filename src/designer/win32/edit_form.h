@@ -5,6 +5,7 @@
 #include "player/win32/autorun_form.h"
 #include "ui/form.h"
 #include "ui/panel.h"
+#include "ui/win32/dib_surface.h"
 #include "ui/win32/form_window.h"
 
 class TEditForm : public ui::win32::FormWindow {
@@ -33,4 +34,5 @@ class TEditForm : public ui::win32::FormWindow {
   TAutoRunForm& autorun_form_;
   const bool& closing_allowed_;  // MainForm's ClosingAllowed
   bool Syncing = false;
+  ui::win32::DibSurface back_buffer_;
 };

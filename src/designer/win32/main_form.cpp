@@ -1,9 +1,11 @@
 // The designer's main window.
 #include "designer/win32/main_form.h"
 
+#include "core/deployment.h"
 #include "core/file_system.h"
 #include "core/project_file.h"
 #include "core/project_ops.h"
+#include "core/run_mode.h"
 #include "designer/win32/folder_browser.h"
 #include "designer/win32/main_menu.h"
 #include "ui/win32/application.h"
@@ -85,7 +87,33 @@ void TMainForm::UpdateCaption() {
   form_.SetCaption(app_.CDFolder.empty() ? BaseCaption : app_.CDFolder + " - " + BaseCaption);
 }
 
+bool TMainForm::AskToSaveChanges() {
+  if (!app_.Modified || app_.CDFolder.empty()) return true;
+  switch (app_.platform.ShowMessageBox("Save Changes to file?", "Exit", ui::MessageIcon::Question,
+                                       ui::MessageButtons::YesNoCancel)) {
+    case ui::MessageResult::Yes:
+      return core::DeployToCDFolder(app_, app_.CDFolder);
+    case ui::MessageResult::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TMainForm::Save1Click() {
+  if (!core::DeployToCDFolder(app_, app_.CDFolder)) return false;
+  app_.Modified = false;
+  return true;
+}
+
+void TMainForm::est1Click() {
+  Save1Click();  // the deployed player starts whether or not this save succeeded
+  const std::string player = app_.CDFolder + "\\" + core::kPlayerFileName;
+  ::WinExec(player.c_str(), SW_SHOWNORMAL);
+}
+
 void TMainForm::Open1Click() {
+  if (!AskToSaveChanges()) return;
   // The browser works on the CD folder itself: a folder that no longer exists is forgotten.
   if (!core::fs::DirectoryExists(app_.CDFolder)) app_.CDFolder.clear();
   const auto chosen = BrowseForFolder(Handle(), kFolderPrompt, app_.CDFolder);
@@ -111,6 +139,7 @@ void TMainForm::OpenProject(const std::string& path) {
 void TMainForm::NewProject() { core::ApplyNewProjectDefaults(app_); }
 
 bool TMainForm::FormCloseQuery() {
+  if (!AskToSaveChanges()) return false;
   ClosingAllowed = true;
   return true;
 }
@@ -121,6 +150,12 @@ void TMainForm::OnCommand(int id) {
   switch (static_cast<MainMenuCommand>(id)) {
     case MainMenuCommand::Open:
       Open1Click();
+      break;
+    case MainMenuCommand::Save:
+      Save1Click();
+      break;
+    case MainMenuCommand::SaveAndTest:
+      est1Click();
       break;
     case MainMenuCommand::Exit:
       Exit1Click();

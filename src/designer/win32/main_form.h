@@ -36,7 +36,12 @@ class TMainForm : public ui::win32::FormWindow {
   void FormShow();
   bool FormCloseQuery();
   void Open1Click();
+  bool Save1Click();
+  void est1Click();
   void Exit1Click();
+  // Asks "Save Changes to file?" when there are unsaved changes; false when the author cancels
+  // or the save fails, so the command that asked must not go on.
+  bool AskToSaveChanges();
   void OnCommand(int id);
 
   ui::Form form_;

@@ -27,6 +27,8 @@ HMENU BuildPopup(const MenuItem* items, size_t count) {
 HMENU BuildMainMenu() {
   static const MenuItem kFile[] = {
       {"&Open...\tCtrl+O", MainMenuCommand::Open},
+      {"&Save\tCtrl+S", MainMenuCommand::Save},
+      {"Save and &Test\tCtrl+T", MainMenuCommand::SaveAndTest},
       {nullptr, MainMenuCommand::Open},
       {"E&xit...\tCtrl+X", MainMenuCommand::Exit},
   };
@@ -39,6 +41,8 @@ HMENU BuildMainMenu() {
 HACCEL BuildMainMenuShortcuts() {
   ACCEL keys[] = {
       {FVIRTKEY | FCONTROL, 'O', static_cast<WORD>(MainMenuCommand::Open)},
+      {FVIRTKEY | FCONTROL, 'S', static_cast<WORD>(MainMenuCommand::Save)},
+      {FVIRTKEY | FCONTROL, 'T', static_cast<WORD>(MainMenuCommand::SaveAndTest)},
       {FVIRTKEY | FCONTROL, 'X', static_cast<WORD>(MainMenuCommand::Exit)},
   };
   return ::CreateAcceleratorTableA(keys, static_cast<int>(std::size(keys)));

@@ -6,6 +6,8 @@
 
 enum class MainMenuCommand : int {
   Open = 101,
+  Save = 102,
+  SaveAndTest = 103,
   Exit = 105,
 };
 

@@ -1,10 +1,20 @@
-// The presentation window: fixed structure, resizing, the start-up tick and the window icon.
+// The presentation window: fixed structure, resizing, painting through a back buffer, mouse
+// routing, the background picture, links, and the start-up tick.
 #include "player/win32/autorun_form.h"
+
+#include <windowsx.h>
+
+#include <memory>
 
 #include "core/project_file.h"
 #include "core/project_ops.h"
+#include "player/background_render.h"
+#include "player/hot_tracking.h"
 #include "ui/win32/application.h"
 #include "ui/win32/bitmap_file.h"
+#include "ui/win32/gdi_canvas.h"
+#include "ui/win32/gdi_picture.h"
+#include "ui/win32/shell.h"
 
 namespace {
 
@@ -22,6 +32,11 @@ ui::PixelBitmap LoadDefaultGlyph() {
   return pixels ? *pixels : ui::PixelBitmap(32, 32, 0x00FF00FF);
 }
 
+ui::Color SystemColorNow(uint8_t index) {
+  const COLORREF c = ::GetSysColor(index);
+  return ui::Rgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
+
 }  // namespace
 
 TAutoRunForm::TAutoRunForm() : FormWindow(form_) {
@@ -36,6 +51,7 @@ TAutoRunForm::TAutoRunForm() : FormWindow(form_) {
   Panel1.SetParent(&Panel);
   Image1.Stretch = true;
   Image1.SetParent(&Panel1);
+  Image1.OnMouseMove = [this](ui::Control&, ui::Point) { Image1MouseMove(); };
   Image2.Visible = false;
   Image2.AutoSize = true;
   Image2.Transparent = true;
@@ -47,7 +63,10 @@ TAutoRunForm::~TAutoRunForm() { SetIcon(nullptr, false); }
 
 bool TAutoRunForm::Create() {
   default_glyph_ = LoadDefaultGlyph();
+  Image2.Picture =
+      std::make_unique<ui::win32::BitmapPicture>(std::make_shared<const ui::PixelBitmap>(default_glyph_));
   if (!CreateForm(kClassName)) return false;
+  MediaPlayer1.SetNotifyWindow(Handle());
   FormCreate();
   ::SetTimer(Handle(), kTimer1, kTimer1Interval, nullptr);
   return true;
@@ -80,22 +99,70 @@ void TAutoRunForm::LayoutPanels() {
 
 void TAutoRunForm::RenderBackground() {
   LayoutPanels();
+  Image1.Picture.reset();
+  if (app_ != nullptr) {
+    const core::AutoFormType& project = app_->Project;
+    auto picture =
+        player::RenderBackgroundPicture(Panel1.Width, Panel1.Height, project.BackColor,
+                                        project.GradientColor, project.GradientStyle, &SystemColorNow);
+    if (picture) {
+      Image1.Picture = std::make_unique<ui::win32::BitmapPicture>(
+          std::make_shared<const ui::PixelBitmap>(std::move(*picture)));
+    }
+  }
   if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TAutoRunForm::AttachObjects() {
   if (app_ == nullptr) return;
   for (auto& object : app_->Project.Objects) {
-    if (object->Control) object->Control->SetParent(&Panel1);
+    ui::Control* control = object->Control.get();
+    if (control == nullptr) continue;
+    control->SetParent(&Panel1);
+    if (!core::IsKnownKind(object->Kind)) continue;
+    control->OnClick = [this](ui::Control& c) { ObjectClick(c); };
+    control->OnMouseMove = [this](ui::Control& c, ui::Point) { ObjectMouseMove(c); };
+    control->OnMouseDown = [](ui::Control&, ui::Point) {};
+    control->OnMouseUp = [](ui::Control&, ui::Point) {};
   }
+  if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
+
+void TAutoRunForm::ObjectClick(ui::Control& control) {
+  auto& objects = app_->Project.Objects;
+  if (control.Tag < 0 || static_cast<size_t>(control.Tag) >= objects.size()) return;
+  const core::TCommand link = objects[control.Tag]->Link;  // a link may reload the project
+  if (link.Action == core::kActionNone) return;
+  player::RunLink(*app_, *this, link);
+}
+
+void TAutoRunForm::HotChanged(bool changed) {
+  if (changed && Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TAutoRunForm::ObjectMouseMove(ui::Control& control) {
+  HotChanged(player::UpdateHot(app_->Project, control.Tag, default_glyph_));
+}
+
+void TAutoRunForm::Image1MouseMove() {
+  HotChanged(player::UpdateHot(app_->Project, -1, default_glyph_));
+}
+
+intptr_t TAutoRunForm::ShellExecute(const player::ShellRequest& request) {
+  return ui::win32::ShellExecuteRequest(Handle(), request.verb, request.file, request.parameters,
+                                        request.directory, request.show_command);
+}
+
+bool TAutoRunForm::PlayMedia(const std::string& path) { return MediaPlayer1.Play(path); }
+
+void TAutoRunForm::ClosePresentation() { Close(); }
 
 void TAutoRunForm::SetIcon(HICON icon, bool owned) {
   if (Handle() != nullptr && icon != nullptr) {
     ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
-  if (icon_owned_ && icon_ != nullptr) ::DestroyIcon(icon_);
+  if (icon_owned_ && icon_ != nullptr && icon_ != icon) ::DestroyIcon(icon_);
   icon_ = icon;
   icon_owned_ = owned;
 }
@@ -125,19 +192,103 @@ void TAutoRunForm::Timer1Timer() {
   RenderBackground();
   ui::win32::Application::SetTitle(form_.Caption());
   ui::win32::Application::SetTaskbarIcon(icon_ != nullptr ? icon_ : ui::win32::Application::Icon());
+  if (!app_->Project.StartSoundFile.empty()) {
+    player::PlaySoundFile(*app_, *this, app_->CDFolder + "\\" + app_->Project.StartSoundFile);
+  }
+  if (app_->Project.StartLink.Action != core::kActionNone) {
+    const core::TCommand link = app_->Project.StartLink;
+    player::RunLink(*app_, *this, link);
+  }
+}
+
+void TAutoRunForm::PaintInnerPanel(HDC dc) {
+  ui::win32::GdiCanvas canvas(dc);
+  Panel1.AdjustSize(canvas);
+  ui::CanvasScope origin(canvas, {0, 0}, ui::Rect{0, 0, Panel1.Width, Panel1.Height});
+  Panel1.Paint(canvas);
 }
 
 void TAutoRunForm::OnPaint(HDC dc, const RECT& client) {
-  ui::win32::FillSolid(dc, client, Panel.Color);
-  const RECT inner{Panel.Left + Panel1.Left, Panel.Top + Panel1.Top,
-                   Panel.Left + Panel1.Left + Panel1.Width, Panel.Top + Panel1.Top + Panel1.Height};
-  ui::win32::FillSolid(dc, inner, Panel1.Color);
+  if (!back_buffer_.Resize({client.right, client.bottom})) return;
+  {
+    ui::win32::GdiCanvas canvas(back_buffer_.Dc());
+    Panel.AdjustSize(canvas);
+    canvas.FillRect(ui::Rect{0, 0, client.right, client.bottom}, ui::kColorButtonFace);
+    ui::CanvasScope origin(canvas, {Panel.Left, Panel.Top}, ui::Rect{0, 0, Panel.Width, Panel.Height});
+    Panel.Paint(canvas);
+  }
+  ::BitBlt(dc, 0, 0, client.right, client.bottom, back_buffer_.Dc(), 0, 0, SRCCOPY);
+}
+
+bool TAutoRunForm::SetCursorForPointer() {
+  POINT p{};
+  ::GetCursorPos(&p);
+  ::ScreenToClient(Handle(), &p);
+  const ui::Control* control = router_.ControlAt({p.x, p.y});
+  const bool hand = control != nullptr && control->Cursor == ui::Cursor::HandPoint;
+  ::SetCursor(::LoadCursorA(nullptr, hand ? IDC_HAND : IDC_ARROW));
+  return true;
+}
+
+LRESULT TAutoRunForm::MouseMessage(UINT message, LPARAM lparam) {
+  const ui::Point p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  bool changed = false;
+  switch (message) {
+    case WM_MOUSEMOVE:
+      if (!tracking_leave_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        tracking_leave_ = ::TrackMouseEvent(&track) != FALSE;
+      }
+      changed = router_.MouseMove(p);
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      ::SetCapture(Handle());
+      changed = router_.ButtonDown(p);
+      break;
+    case WM_LBUTTONUP:
+      if (::GetCapture() == Handle()) ::ReleaseCapture();
+      // The click may close the window: repaint first.
+      if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
+      router_.ButtonUp(p);
+      return 0;
+    default:
+      break;
+  }
+  if (changed && Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
+  return 0;
 }
 
 LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_TIMER && wparam == kTimer1) {
-    Timer1Timer();
-    return 0;
+  switch (message) {
+    case WM_TIMER:
+      if (wparam == kTimer1) {
+        Timer1Timer();
+        return 0;
+      }
+      break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+      return MouseMessage(message, lparam);
+    case WM_MOUSELEAVE:
+      tracking_leave_ = false;
+      if (router_.MouseLeave()) ::InvalidateRect(Handle(), nullptr, FALSE);
+      return 0;
+    case WM_CAPTURECHANGED:
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) == HTCLIENT) return SetCursorForPointer();
+      break;
+    case WM_PRINTCLIENT: {
+      RECT client{};
+      ::GetClientRect(Handle(), &client);
+      OnPaint(reinterpret_cast<HDC>(wparam), client);
+      return 0;
+    }
+    default:
+      break;
   }
   return FormWindow::HandleMessage(message, wparam, lparam);
 }

@@ -1,20 +1,27 @@
 // TAutoRunForm, the presentation window: the menu window the player shows, and in design mode
 // the hidden live form of the design. Its stored properties live in portable objects (the Form,
-// the outer panel `Panel`, the inner panel `Panel1`) that the project file and the dialogs
-// write; this class mirrors them on screen and runs the start-up tick.
+// the outer panel `Panel`, the inner panel `Panel1` with the object controls) that the project
+// file and the dialogs write; this class shows them, routes the mouse to them, makes the
+// background, carries out links and runs the start-up tick.
 #pragma once
 
 #include <windows.h>
 
 #include "core/app_state.h"
 #include "core/presentation.h"
+#include "player/link_runner.h"
 #include "ui/form.h"
 #include "ui/image_control.h"
+#include "ui/mouse_router.h"
 #include "ui/panel.h"
+#include "ui/win32/dib_surface.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/gdi.h"
+#include "ui/win32/mci_player.h"
 
-class TAutoRunForm : public ui::win32::FormWindow, public core::Presentation {
+class TAutoRunForm : public ui::win32::FormWindow,
+                     public core::Presentation,
+                     public player::LinkServices {
  public:
   TAutoRunForm();
   ~TAutoRunForm() override;
@@ -24,8 +31,12 @@ class TAutoRunForm : public ui::win32::FormWindow, public core::Presentation {
   bool Create();
 
   ui::Form& WindowProperties() { return form_; }
-  ui::Panel Panel;   // outer panel: bevels and border band, never recoloured
-  ui::Panel Panel1;  // inner panel: background picture and every object control
+  HICON WindowIcon() const { return icon_; }
+  // Paints the inner panel, as the player shows it, into `dc` at (0, 0).
+  void PaintInnerPanel(HDC dc);
+
+  ui::Panel Panel;          // outer panel: bevels and border band, never recoloured
+  ui::Panel Panel1;         // inner panel: background picture and every object control
   ui::ImageControl Image1;  // the background picture, stretched over Panel1
   ui::ImageControl Image2;  // hidden: holds the default glyph
 
@@ -36,6 +47,11 @@ class TAutoRunForm : public ui::win32::FormWindow, public core::Presentation {
   void UseApplicationIcon() override;
   const ui::PixelBitmap& DefaultGlyph() const override { return default_glyph_; }
 
+  // player::LinkServices
+  intptr_t ShellExecute(const player::ShellRequest& request) override;
+  bool PlayMedia(const std::string& path) override;
+  void ClosePresentation() override;
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnResized() override { FormResize(); }
@@ -45,9 +61,15 @@ class TAutoRunForm : public ui::win32::FormWindow, public core::Presentation {
   void FormCreate();
   void FormResize();
   void Timer1Timer();
+  void ObjectClick(ui::Control& control);
+  void ObjectMouseMove(ui::Control& control);
+  void Image1MouseMove();
+  void HotChanged(bool changed);
   // Places Panel, Panel1 and Image1 inside the current client area.
   void LayoutPanels();
   void SetIcon(HICON icon, bool owned);
+  LRESULT MouseMessage(UINT message, LPARAM lparam);
+  bool SetCursorForPointer();
 
   ui::Form form_;
   core::AppState* app_ = nullptr;  // not owned
@@ -55,4 +77,8 @@ class TAutoRunForm : public ui::win32::FormWindow, public core::Presentation {
   ui::PixelBitmap default_glyph_;
   HICON icon_ = nullptr;
   bool icon_owned_ = false;
+  ui::MouseRouter router_{Panel};
+  bool tracking_leave_ = false;
+  ui::win32::DibSurface back_buffer_;
+  ui::win32::MciPlayer MediaPlayer1;
 };

@@ -46,6 +46,19 @@ Size Win32Platform::ScreenSize() const {
 
 uint32_t Win32Platform::TickCount() const { return ::GetTickCount(); }
 
+std::vector<uint8_t> Win32Platform::ApplicationIconFile() const {
+  // The resources keep the icon file itself as raw data beside the icon resource, because an
+  // icon resource no longer has the file's layout.
+  constexpr int kApplicationIconFileId = 4;
+  HMODULE module = ::GetModuleHandleA(nullptr);
+  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(kApplicationIconFileId), RT_RCDATA);
+  HGLOBAL loaded = found != nullptr ? ::LoadResource(module, found) : nullptr;
+  const auto* data =
+      loaded != nullptr ? static_cast<const uint8_t*>(::LockResource(loaded)) : nullptr;
+  if (data == nullptr) return {};
+  return std::vector<uint8_t>(data, data + ::SizeofResource(module, found));
+}
+
 std::unique_ptr<PixelBitmap> Win32Platform::LoadBitmapFile(const std::string& path) {
   return ReadBitmapFile(path);
 }

@@ -12,6 +12,7 @@ class Win32Platform : public Platform {
                                MessageIcon icon, MessageButtons buttons) override;
   Size ScreenSize() const override;
   uint32_t TickCount() const override;
+  std::vector<uint8_t> ApplicationIconFile() const override;
   std::unique_ptr<PixelBitmap> LoadBitmapFile(const std::string& path) override;
   std::unique_ptr<Picture> LoadPictureFile(const std::string& path) override;
 };

@@ -1,0 +1,36 @@
+// Off-screen DIB surfaces.
+#include "ui/win32/dib_surface.h"
+
+namespace ui::win32 {
+
+DibSurface::~DibSurface() {
+  if (dc_ && previous_ != nullptr) ::SelectObject(dc_.Get(), previous_);
+}
+
+bool DibSurface::Resize(Size size) {
+  if (dc_ && size == size_) return true;
+  if (dc_ && previous_ != nullptr) ::SelectObject(dc_.Get(), previous_);
+  previous_ = nullptr;
+  bitmap_.Reset();
+  bits_ = nullptr;
+  size_ = {};
+  if (!dc_) dc_.Reset(::CreateCompatibleDC(nullptr));
+  if (!dc_) return false;
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = size.width > 0 ? size.width : 1;
+  info.bmiHeader.biHeight = -(size.height > 0 ? size.height : 1);  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  bitmap_.Reset(::CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap_) return false;
+  previous_ = ::SelectObject(dc_.Get(), bitmap_.Get());
+  bits_ = static_cast<uint32_t*>(bits);
+  size_ = {info.bmiHeader.biWidth, -info.bmiHeader.biHeight};
+  return true;
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,34 @@
+// An off-screen 32-bit top-down DIB section with its own memory DC: the back buffer a window
+// paints into before one copy to the screen, and a bitmap tests can read pixel by pixel.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/geometry.h"
+#include "ui/win32/gdi.h"
+
+namespace ui::win32 {
+
+class DibSurface {
+ public:
+  DibSurface() = default;
+  DibSurface(const DibSurface&) = delete;
+  DibSurface& operator=(const DibSurface&) = delete;
+  ~DibSurface();
+
+  // Makes the surface `size` large (rebuilding it only when the size changed); false on failure.
+  bool Resize(Size size);
+  HDC Dc() const { return dc_.Get(); }
+  Size GetSize() const { return size_; }
+  // Pixel (x, y) as 0x00RRGGBB.
+  uint32_t PixelAt(int x, int y) const { return bits_[static_cast<size_t>(y) * size_.width + x]; }
+
+ private:
+  MemoryDc dc_;
+  GdiObject<HBITMAP> bitmap_;
+  HGDIOBJ previous_ = nullptr;  // the DC's original bitmap, selected back before freeing
+  uint32_t* bits_ = nullptr;
+  Size size_;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,99 @@
+// GDI canvas.
+#include "ui/win32/gdi_canvas.h"
+
+#include <memory>
+
+#include "ui/win32/gdi_picture.h"
+
+namespace ui::win32 {
+namespace {
+
+UINT TextFlags(TextFormat format) {
+  UINT flags = DT_NOPREFIX | DT_EXPANDTABS;  // the caption shows as typed, '&' included
+  switch (format.align) {
+    case TextAlign::Right:
+      flags |= DT_RIGHT;
+      break;
+    case TextAlign::Center:
+      flags |= DT_CENTER;
+      break;
+    case TextAlign::Left:
+      flags |= DT_LEFT;
+      break;
+  }
+  if (format.word_wrap) flags |= DT_WORDBREAK;
+  return flags;
+}
+
+}  // namespace
+
+GdiObject<HFONT> CreateDesignFont(const Font& font) {
+  ScreenDc screen;
+  const int height = -::MulDiv(font.size, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+  return GdiObject<HFONT>(::CreateFontA(
+      height, 0, 0, 0, (font.style & kFontBold) ? FW_BOLD : FW_NORMAL,
+      (font.style & kFontItalic) ? TRUE : FALSE, (font.style & kFontUnderline) ? TRUE : FALSE,
+      (font.style & kFontStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+}
+
+GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), saved_state_(::SaveDC(dc)) {
+  ::SetBkMode(dc_, TRANSPARENT);
+}
+
+GdiCanvas::~GdiCanvas() { ::RestoreDC(dc_, saved_state_); }
+
+void GdiCanvas::FillRect(const Rect& rect, Color color) {
+  FillSolid(dc_, RECT{rect.left, rect.top, rect.right, rect.bottom}, color);
+}
+
+void GdiCanvas::DrawBitmap(const PixelBitmap& bitmap, Point at, bool transparent) {
+  if (bitmap.Empty()) return;
+  const BitmapPicture picture(std::make_shared<const PixelBitmap>(bitmap));
+  picture.Draw(dc_, RECT{at.x, at.y, at.x + bitmap.Width(), at.y + bitmap.Height()}, transparent);
+}
+
+void GdiCanvas::DrawPicture(const Picture& picture, const Rect& dest, bool transparent) {
+  if (const auto* gdi = dynamic_cast<const GdiPicture*>(&picture)) {
+    gdi->Draw(dc_, RECT{dest.left, dest.top, dest.right, dest.bottom}, transparent);
+  }
+}
+
+HFONT GdiCanvas::FontFor(const Font& font) {
+  auto key = std::make_tuple(font.name, font.size, font.style);
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) found = fonts_.emplace(key, CreateDesignFont(font)).first;
+  return found->second.Get();
+}
+
+void GdiCanvas::DrawText(const std::string& text, const Rect& box, const Font& font,
+                         TextFormat format) {
+  if (text.empty()) return;
+  SelectGuard select(dc_, FontFor(font));
+  ::SetTextColor(dc_, ToColorRef(font.color));
+  RECT r{box.left, box.top, box.right, box.bottom};
+  ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &r, TextFlags(format));
+}
+
+Size GdiCanvas::MeasureText(const std::string& text, const Font& font, int32_t wrap_width) {
+  SelectGuard select(dc_, FontFor(font));
+  RECT r{0, 0, wrap_width > 0 ? wrap_width : 0, 0};
+  const UINT flags = DT_CALCRECT | TextFlags(TextFormat{TextAlign::Left, wrap_width > 0});
+  // An empty caption still takes one line, as a label shows it.
+  const std::string measured = text.empty() ? std::string(" ") : text;
+  ::DrawTextA(dc_, measured.c_str(), static_cast<int>(measured.size()), &r, flags);
+  return {text.empty() ? 0 : r.right - r.left, r.bottom - r.top};
+}
+
+void GdiCanvas::Save() { ::SaveDC(dc_); }
+void GdiCanvas::Restore() { ::RestoreDC(dc_, -1); }
+
+void GdiCanvas::Translate(int32_t dx, int32_t dy) {
+  ::OffsetViewportOrgEx(dc_, dx, dy, nullptr);
+}
+
+void GdiCanvas::IntersectClip(const Rect& rect) {
+  ::IntersectClipRect(dc_, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+}  // namespace ui::win32

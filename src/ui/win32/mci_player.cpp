@@ -1,0 +1,27 @@
+// MCI sound playback.
+#include "ui/win32/mci_player.h"
+
+namespace ui::win32 {
+
+void MciPlayer::Close() {
+  if (device_ == 0) return;
+  ::mciSendCommandA(device_, MCI_CLOSE, MCI_WAIT, 0);
+  device_ = 0;
+}
+
+bool MciPlayer::Play(const std::string& path) {
+  Close();
+  MCI_OPEN_PARMSA open{};
+  open.lpstrElementName = path.c_str();
+  if (::mciSendCommandA(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT,
+                        reinterpret_cast<DWORD_PTR>(&open)) != 0) {
+    return false;
+  }
+  device_ = open.wDeviceID;
+  MCI_PLAY_PARMS play{};
+  play.dwCallback = reinterpret_cast<DWORD_PTR>(notify_);
+  const DWORD flags = notify_ != nullptr ? MCI_NOTIFY : 0;
+  return ::mciSendCommandA(device_, MCI_PLAY, flags, reinterpret_cast<DWORD_PTR>(&play)) == 0;
+}
+
+}  // namespace ui::win32
