@@ -1,0 +1,42 @@
+// The background gradient: fills a rectangle of a 32-bit pixel buffer with one of the gradient
+// styles (GradientStyle 0..7) running between BackColor and GradientColor. Colours come from
+// integer ramps computed once per band or ring and are painted as row spans, and the radial style
+// uses a scanline ellipse fill, so a given input gives the same pixels on every machine.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/color.h"
+#include "ui/geometry.h"
+#include "ui/pixel_bitmap.h"
+
+namespace player {
+
+// GradientStyle values. "From X" names where GradientColor lies; BackColor lies opposite.
+constexpr uint8_t kGradientFromTop = 0;         // horizontal bands
+constexpr uint8_t kGradientFromBottom = 1;      // horizontal bands
+constexpr uint8_t kGradientFromLeft = 2;        // vertical bands
+constexpr uint8_t kGradientFromRight = 3;       // vertical bands
+constexpr uint8_t kGradientRings = 4;           // GradientColor on the border, BackColor inside
+constexpr uint8_t kGradientFromTopLeft = 5;     // quarter rings around the top-left corner
+constexpr uint8_t kGradientFromBottomLeft = 6;  // quarter rings around the bottom-left corner
+constexpr uint8_t kGradientRadial = 7;          // BackColor in the middle, GradientColor outside
+constexpr uint8_t kGradientNone = 8;            // no gradient (so are all higher values)
+
+// Resolves a system colour (top bit set) to RGB; the Windows build passes GetSysColor, tests pass
+// a table.
+using SystemColorLookup = ui::Color (*)(uint8_t index);
+
+// The RGB value of `color`: system colours through `lookup` (black without one), others as
+// stored. The top byte of the result is always clear.
+ui::Color ResolveColor(ui::Color color, SystemColorLookup lookup);
+
+// Fills `rect` of `target` with the gradient of `style` from `start` (BackColor) to `end`
+// (GradientColor). The gradient's geometry comes from the whole rectangle; painting is clipped to
+// the rectangle and to the bitmap. Any style other than 0..7 paints nothing; so do styles 0..3 on
+// a rectangle one pixel high (0, 1) or wide (2, 3). The ring style's steps stop before the centre
+// pixel of a square rectangle with odd sides, which is left as it was.
+void GradientFill(ui::PixelBitmap& target, ui::Rect rect, ui::Color start, ui::Color end,
+                  uint8_t style, SystemColorLookup lookup);
+
+}  // namespace player
