@@ -1,0 +1,320 @@
+// winprobe: the end-to-end tests' eyes and hands inside Wine.
+//
+//   winprobe [list]                 JSON: the foreground window, screen size, work area and
+//                                   every top-level window of the desktop
+//   winprobe press <hwnd> <text>    clicks (BM_CLICK) the child button whose text is <text>
+//   winprobe close <hwnd>           posts WM_CLOSE to a window
+//   winprobe msgbox <title> <text>  shows a message box; prints and returns the button pressed
+//   winprobe play <file.wav>        plays a sound file synchronously (PlaySound)
+//   winprobe serve                  reads commands from stdin, one a line, fields separated by
+//                                   tabs ("list", "press\t<hwnd>\t<text>", "close\t<hwnd>",
+//                                   "quit"), and answers each with one line of JSON
+//
+// <hwnd> is decimal or 0x-hex. Window texts are converted from the ANSI code page to UTF-8.
+// Exit codes: 0 done, 1 window or button not found / action failed, 2 bad usage.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Utf8FromAnsi(const std::string& ansi) {
+  if (ansi.empty()) return {};
+  int wide_len = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(wide_len), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), wide_len);
+  int len = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(len), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, out.data(), len, nullptr, nullptr);
+  return out;
+}
+
+std::string Quote(const std::string& utf8) {
+  std::string out = "\"";
+  for (unsigned char c : utf8) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (c < 0x20) {
+          char buf[8];
+          std::snprintf(buf, sizeof buf, "\\u%04x", c);
+          out += buf;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string AnsiQuoted(const std::string& ansi) { return Quote(Utf8FromAnsi(ansi)); }
+
+std::string Num(unsigned long long v) { return std::to_string(v); }
+std::string Num(long v) { return std::to_string(v); }
+std::string Num(int v) { return std::to_string(v); }
+std::string Bool(bool v) { return v ? "true" : "false"; }
+std::string HwndNum(HWND h) { return std::to_string(reinterpret_cast<uintptr_t>(h)); }
+
+std::string ClassOf(HWND h) {
+  char buf[256] = {};
+  int n = GetClassNameA(h, buf, sizeof buf);
+  return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+// A top-level window's title: GetWindowTextA reads the stored caption, even of another process.
+std::string TitleOf(HWND h) {
+  int n = GetWindowTextLengthA(h);
+  std::string s(static_cast<size_t>(n) + 1, '\0');
+  n = GetWindowTextA(h, s.data(), n + 1);
+  s.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return s;
+}
+
+// A control's text in another process: asked for with WM_GETTEXT, never waiting on a hung owner.
+std::string ControlText(HWND h) {
+  DWORD_PTR len = 0;
+  if (!SendMessageTimeoutA(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &len)) return TitleOf(h);
+  std::string s(static_cast<size_t>(len) + 1, '\0');
+  DWORD_PTR got = 0;
+  if (!SendMessageTimeoutA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()), SMTO_ABORTIFHUNG, 2000, &got))
+    return TitleOf(h);
+  s.resize(got < len ? static_cast<size_t>(got) : static_cast<size_t>(len));
+  return s;
+}
+
+std::string RectJson(const RECT& r) {
+  return "{\"left\":" + Num(r.left) + ",\"top\":" + Num(r.top) + ",\"right\":" + Num(r.right) +
+         ",\"bottom\":" + Num(r.bottom) + ",\"width\":" + Num(r.right - r.left) +
+         ",\"height\":" + Num(r.bottom - r.top) + "}";
+}
+
+// The client area in screen coordinates.
+RECT ClientOnScreen(HWND h) {
+  RECT c = {};
+  GetClientRect(h, &c);
+  POINT origin = {0, 0};
+  ClientToScreen(h, &origin);
+  return RECT{origin.x, origin.y, origin.x + c.right, origin.y + c.bottom};
+}
+
+std::string ExeOf(DWORD pid, std::map<DWORD, std::string>& cache) {
+  auto it = cache.find(pid);
+  if (it != cache.end()) return it->second;
+  std::string path;
+  if (HANDLE p = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {
+    char buf[MAX_PATH * 2] = {};
+    DWORD size = sizeof buf;
+    if (QueryFullProcessImageNameA(p, 0, buf, &size)) path.assign(buf, size);
+    CloseHandle(p);
+  }
+  cache[pid] = path;
+  return path;
+}
+
+std::string StripAmpersands(const std::string& s) {
+  std::string out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '&') {
+      if (i + 1 < s.size() && s[i + 1] == '&') out += '&', ++i;
+      continue;
+    }
+    out += s[i];
+  }
+  return out;
+}
+
+BOOL CALLBACK CollectWindow(HWND h, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(h);
+  return TRUE;
+}
+
+std::vector<HWND> ChildrenOf(HWND parent) {
+  std::vector<HWND> kids;
+  EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&kids));
+  return kids;
+}
+
+bool IsButtonClass(const std::string& cls) { return lstrcmpiA(cls.c_str(), "Button") == 0; }
+bool IsStaticClass(const std::string& cls) { return lstrcmpiA(cls.c_str(), "Static") == 0; }
+
+std::string ChildJson(HWND h) {
+  RECT r = {};
+  GetWindowRect(h, &r);
+  return "{\"hwnd\":" + HwndNum(h) + ",\"id\":" + Num(static_cast<long>(GetDlgCtrlID(h) & 0xFFFF)) +
+         ",\"class\":" + AnsiQuoted(ClassOf(h)) + ",\"text\":" + AnsiQuoted(ControlText(h)) +
+         ",\"visible\":" + Bool(IsWindowVisible(h)) + ",\"enabled\":" + Bool(IsWindowEnabled(h)) +
+         ",\"rect\":" + RectJson(r) + "}";
+}
+
+std::string WindowJson(HWND h, std::map<DWORD, std::string>& exes) {
+  DWORD pid = 0;
+  DWORD tid = GetWindowThreadProcessId(h, &pid);
+  RECT r = {};
+  GetWindowRect(h, &r);
+  std::string cls = ClassOf(h);
+  std::string j = "{\"hwnd\":" + HwndNum(h) + ",\"pid\":" + Num(static_cast<unsigned long long>(pid)) +
+                  ",\"tid\":" + Num(static_cast<unsigned long long>(tid)) + ",\"class\":" + AnsiQuoted(cls) +
+                  ",\"title\":" + AnsiQuoted(TitleOf(h)) + ",\"visible\":" + Bool(IsWindowVisible(h)) +
+                  ",\"enabled\":" + Bool(IsWindowEnabled(h)) + ",\"minimized\":" + Bool(IsIconic(h)) +
+                  ",\"maximized\":" + Bool(IsZoomed(h)) + ",\"rect\":" + RectJson(r) +
+                  ",\"client\":" + RectJson(ClientOnScreen(h)) +
+                  ",\"style\":" + Num(static_cast<unsigned long long>(static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE)))) +
+                  ",\"exstyle\":" + Num(static_cast<unsigned long long>(static_cast<DWORD>(GetWindowLongA(h, GWL_EXSTYLE)))) +
+                  ",\"owner\":" + HwndNum(GetWindow(h, GW_OWNER)) + ",\"exe\":" + AnsiQuoted(ExeOf(pid, exes));
+  // The active and focus windows of the window's thread (keyboard input goes to the focus window).
+  GUITHREADINFO gui = {};
+  gui.cbSize = sizeof gui;
+  if (GetGUIThreadInfo(tid, &gui))
+    j += ",\"thread_active\":" + HwndNum(gui.hwndActive) + ",\"thread_focus\":" + HwndNum(gui.hwndFocus);
+  if (cls == "#32770") {
+    std::string statics, buttons;
+    for (HWND kid : ChildrenOf(h)) {
+      std::string kid_cls = ClassOf(kid);
+      std::string* list = IsStaticClass(kid_cls) ? &statics : IsButtonClass(kid_cls) ? &buttons : nullptr;
+      if (!list) continue;
+      if (!list->empty()) *list += ",";
+      *list += ChildJson(kid);
+    }
+    j += ",\"statics\":[" + statics + "],\"buttons\":[" + buttons + "]";
+  }
+  return j + "}";
+}
+
+std::string ListJson() {
+  std::vector<HWND> tops;
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&tops));
+  std::map<DWORD, std::string> exes;
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  std::string j = "{\"foreground\":" + HwndNum(GetForegroundWindow()) + ",\"screen\":{\"width\":" +
+                  Num(GetSystemMetrics(SM_CXSCREEN)) + ",\"height\":" + Num(GetSystemMetrics(SM_CYSCREEN)) +
+                  "},\"work_area\":" + RectJson(work) + ",\"windows\":[";
+  for (size_t i = 0; i < tops.size(); ++i) {
+    if (i) j += ",";
+    j += WindowJson(tops[i], exes);
+  }
+  return j + "]}";
+}
+
+bool ParseHwnd(const std::string& s, HWND* out) {
+  if (s.empty()) return false;
+  char* end = nullptr;
+  unsigned long v = std::strtoul(s.c_str(), &end, 0);
+  if (!end || *end) return false;
+  *out = reinterpret_cast<HWND>(static_cast<uintptr_t>(v));
+  return true;
+}
+
+std::string Error(const std::string& message) { return "{\"ok\":false,\"error\":" + Quote(message) + "}"; }
+
+// Clicks the button child of `window` whose text (without '&' accelerators) is `text`.
+std::string Press(const std::string& hwnd_text, const std::string& text, int* rc) {
+  HWND window = nullptr;
+  *rc = 1;
+  if (!ParseHwnd(hwnd_text, &window) || !IsWindow(window)) return Error("no window " + hwnd_text);
+  for (HWND kid : ChildrenOf(window)) {
+    if (!IsButtonClass(ClassOf(kid))) continue;
+    if (lstrcmpiA(StripAmpersands(ControlText(kid)).c_str(), StripAmpersands(text).c_str()) != 0) continue;
+    DWORD_PTR ignored = 0;
+    if (!SendMessageTimeoutA(kid, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored)) {
+      // The owner did not answer in time: fall back to the notification BM_CLICK would send.
+      WPARAM wp = MAKEWPARAM(GetDlgCtrlID(kid) & 0xFFFF, BN_CLICKED);
+      if (!PostMessageA(window, WM_COMMAND, wp, reinterpret_cast<LPARAM>(kid))) return Error("BM_CLICK and WM_COMMAND failed");
+    }
+    *rc = 0;
+    return "{\"ok\":true,\"button\":" + HwndNum(kid) + "}";
+  }
+  return Error("no button \"" + text + "\" in window " + hwnd_text);
+}
+
+std::string Close(const std::string& hwnd_text, int* rc) {
+  HWND window = nullptr;
+  *rc = 1;
+  if (!ParseHwnd(hwnd_text, &window) || !IsWindow(window)) return Error("no window " + hwnd_text);
+  if (!PostMessageA(window, WM_CLOSE, 0, 0)) return Error("PostMessage failed");
+  *rc = 0;
+  return "{\"ok\":true}";
+}
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  for (;;) {
+    size_t tab = line.find('\t', start);
+    fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+    if (tab == std::string::npos) return fields;
+    start = tab + 1;
+  }
+}
+
+void Emit(const std::string& json) {
+  std::fwrite(json.data(), 1, json.size(), stdout);
+  std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
+
+int Serve() {
+  std::string line;
+  int c;
+  for (;;) {
+    line.clear();
+    while ((c = std::fgetc(stdin)) != EOF && c != '\n') line += static_cast<char>(c);
+    if (c == EOF && line.empty()) return 0;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::vector<std::string> f = SplitTabs(line);
+    int rc = 0;
+    if (f[0] == "list" && f.size() == 1) Emit(ListJson());
+    else if (f[0] == "press" && f.size() == 3) Emit(Press(f[1], f[2], &rc));
+    else if (f[0] == "close" && f.size() == 2) Emit(Close(f[1], &rc));
+    else if (f[0] == "quit") return 0;
+    else Emit(Error("bad command: " + line));
+    if (c == EOF) return 0;
+  }
+}
+
+int Usage() {
+  std::fputs("usage: winprobe [list] | press <hwnd> <text> | close <hwnd> | msgbox <title> <text> | "
+             "play <file.wav> | serve\n",
+             stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);  // "\n" stays "\n" for the JSON readers
+  _setmode(_fileno(stdin), _O_BINARY);
+  std::string cmd = argc > 1 ? argv[1] : "list";
+  int rc = 0;
+  if (cmd == "list" && argc <= 2) {
+    Emit(ListJson());
+  } else if (cmd == "press" && argc == 4) {
+    Emit(Press(argv[2], argv[3], &rc));
+  } else if (cmd == "close" && argc == 3) {
+    Emit(Close(argv[2], &rc));
+  } else if (cmd == "msgbox" && argc == 4) {
+    rc = MessageBoxA(nullptr, argv[3], argv[2], MB_OK);
+    Emit("{\"result\":" + Num(rc) + "}");
+  } else if (cmd == "play" && argc == 3) {
+    rc = PlaySoundA(argv[2], nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT) ? 0 : 1;
+    Emit(rc == 0 ? "{\"ok\":true}" : Error("PlaySound failed"));
+  } else if (cmd == "serve" && argc == 2) {
+    rc = Serve();
+  } else {
+    return Usage();
+  }
+  return rc;
+}
