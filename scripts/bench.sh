@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Measures what the tests never assert: the project file's load and save and the gradient fill
+# (natively, Google Benchmark), the player's start to its first complete frame against a bare
+# Win32 window's (under Wine on a private Xvfb), and the size of Quorvane.exe.
+set -euo pipefail
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$repo"
+jobs="$(nproc)"
+
+bash scripts/setup.sh
+cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/bench -j "$jobs" --target quorvane_benchmarks
+cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win32 -j "$jobs"
+
+echo "== native benchmarks"
+build/bench/bin/quorvane_benchmarks "$@"
+
+echo "== player start-up under Wine"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cp build/win32/bin/Quorvane.exe "$work/AutoRun.exe"
+# A one-colour menu: green panel, no gradient, centred 600 x 420.
+/usr/bin/python3 - "$work/AutoRun.ard" <<'PY'
+import sys
+sys.path.insert(0, "tests/e2e")
+from ardfile import Project
+open(sys.argv[1], "wb").write(Project(caption="Bench", back_color=0x008000, gradient_style=8).to_bytes())
+PY
+# Wine sees the Linux root as drive Z:.
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+unset DISPLAY  # a private Xvfb of the known size, with nothing else on it
+scripts/wine-run build/win32/bin/startup_bench.exe "$(winpath "$work/AutoRun.exe")" \
+  "$(winpath "$repo/build/win32/bin/bare_window.exe")" 7
+
+echo "== executable size"
+stat -c '%s bytes  %n' build/win32/bin/Quorvane.exe
