@@ -786,6 +786,7 @@ class AppFolder:
 
     def add_quorvane(self, name: str = "AutoRun.exe") -> Path:
         """A copy of the built Quorvane.exe under `name` (which decides player or designer)."""
+        __tracebackhide__ = True
         if not self.rig.quorvane_exe.exists():
             raise AssertionError(f"{self.rig.quorvane_exe} does not exist: build the Windows tree "
                                  "(cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake "
