@@ -28,6 +28,8 @@ class FakePicture : public ui::Picture {
   int32_t bytes_;
 };
 
+}  // namespace
+
 std::filesystem::path NativePath(std::string path) {
 #ifndef _WIN32
   for (char& c : path) {
@@ -36,8 +38,6 @@ std::filesystem::path NativePath(std::string path) {
 #endif
   return std::filesystem::path(path);
 }
-
-}  // namespace
 
 ui::MessageResult FakePlatform::ShowMessageBox(const std::string& text, const std::string& title,
                                                ui::MessageIcon icon, ui::MessageButtons) {

@@ -2,6 +2,7 @@
 // every presentation call so that tests can check what a user would have been shown.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,10 @@ struct TestApp {
   FakePresentation presentation;
   core::AppState app;
 };
+
+// A program path (backslashes) as the standard library of this build wants it: natively every
+// backslash becomes a slash.
+std::filesystem::path NativePath(std::string path);
 
 // A folder of its own under the system's temporary folder, removed again at the end of a test.
 class TempFolder {

@@ -14,22 +14,14 @@
 namespace core {
 namespace {
 
+using testing_support::NativePath;
 using testing_support::ShownMessage;
 using testing_support::TempFolder;
 using testing_support::TestApp;
 
-std::filesystem::path Native(std::string path) {
-#ifndef _WIN32
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
-#endif
-  return path;
-}
-
 std::vector<std::string> Listing(const std::string& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(Native(folder))) {
+  for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder))) {
     names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());
@@ -40,7 +32,7 @@ class Deployment : public ::testing::Test {
  protected:
   Deployment() {
     designer.Write("Quorvane.exe", "the program itself");
-    std::filesystem::create_directories(Native(disc.Path()));
+    std::filesystem::create_directories(NativePath(disc.Path()));
     t.app.ExePath = designer.File("Quorvane.exe");
     t.app.DesignMode = true;
     ApplyNewProjectDefaults(t.app);
@@ -70,13 +62,13 @@ TEST_F(Deployment, ASecondSaveKeepsThePlayerAndIconAndReplacesTheRest) {
   ASSERT_TRUE(DeployToCDFolder(t.app, disc.Path()));
   disc.Write("AutoRun.ico", "the author's own icon");
   disc.Write("autorun.inf", "stale");
-  const auto exe_time = std::filesystem::last_write_time(Native(disc.File("AutoRun.exe")));
+  const auto exe_time = std::filesystem::last_write_time(NativePath(disc.File("AutoRun.exe")));
   designer.Write("Quorvane.exe", "a newer program");
   t.window.SetCaption("Changed");
 
   ASSERT_TRUE(DeployToCDFolder(t.app, disc.Path()));
   EXPECT_EQ(disc.Read("AutoRun.exe"), "the program itself");
-  EXPECT_EQ(std::filesystem::last_write_time(Native(disc.File("AutoRun.exe"))), exe_time);
+  EXPECT_EQ(std::filesystem::last_write_time(NativePath(disc.File("AutoRun.exe"))), exe_time);
   EXPECT_EQ(disc.Read("AutoRun.ico"), "the author's own icon");
   EXPECT_EQ(disc.Read("autorun.inf"), kAutorunInfContents);
   TestApp loaded;
@@ -106,24 +98,24 @@ TEST_F(Deployment, AFailedCopyOfThePlayerStopsEverythingAfterIt) {
 }
 
 TEST_F(Deployment, AFailedProjectFileKeepsTheSettingsAndTheFlag) {
-  std::filesystem::create_directories(Native(disc.File("AutoRun.ard")) / "blocked");
+  std::filesystem::create_directories(NativePath(disc.File("AutoRun.ard")) / "blocked");
   EXPECT_FALSE(DeployToCDFolder(t.app, disc.Path()));
   EXPECT_EQ(t.platform.messages,
             (std::vector<ShownMessage>{{"IO Error", "Error", ui::MessageIcon::Error}}));
-  EXPECT_FALSE(std::filesystem::exists(Native(designer.File("Quorvane.ini"))));
+  EXPECT_FALSE(std::filesystem::exists(NativePath(designer.File("Quorvane.ini"))));
   EXPECT_TRUE(t.app.Modified);
 }
 
 TEST_F(Deployment, AnIconThatCannotBeWrittenEndsTheSaveForTheGeneralHandler) {
-  std::filesystem::create_directories(Native(disc.File("AutoRun.ico")) / "blocked");
+  std::filesystem::create_directories(NativePath(disc.File("AutoRun.ico")) / "blocked");
   try {
     DeployToCDFolder(t.app, disc.Path());
     ADD_FAILURE() << "no error raised";
   } catch (const AppError& error) {
     EXPECT_NE(std::string(error.what()).find("AutoRun.ico"), std::string::npos) << error.what();
   }
-  EXPECT_FALSE(std::filesystem::exists(Native(disc.File("autorun.inf"))));
-  EXPECT_FALSE(std::filesystem::exists(Native(disc.File("AutoRun.ard"))));
+  EXPECT_FALSE(std::filesystem::exists(NativePath(disc.File("autorun.inf"))));
+  EXPECT_FALSE(std::filesystem::exists(NativePath(disc.File("AutoRun.ard"))));
   EXPECT_TRUE(t.app.Modified);
 }
 

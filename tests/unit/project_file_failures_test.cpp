@@ -147,12 +147,7 @@ TEST(ProjectFileFailures, AFileThatCannotBeCreatedGoesToTheGeneralErrorHandler) 
 TEST(ProjectFileFailures, AFailedReplaceKeepsThePreviousFileAndLeavesNoTemporaryFile) {
   TempFolder dir;
   // A folder in the project file's place cannot be replaced by a file.
-  std::string native = dir.File("AutoRun.ard");
-#ifndef _WIN32
-  for (char& c : native) {
-    if (c == '\\') c = '/';
-  }
-#endif
+  const std::string native = testing_support::NativePath(dir.File("AutoRun.ard")).string();
   std::filesystem::create_directories(native + "/inside");
   TestApp t;
   EXPECT_FALSE(SaveProjectFile(t.app, dir.File("AutoRun.ard")));

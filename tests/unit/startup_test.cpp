@@ -13,13 +13,7 @@ using testing_support::TempFolder;
 using testing_support::TestApp;
 
 void MakeFolder(const std::string& path) {
-  std::string native = path;
-#ifndef _WIN32
-  for (char& c : native) {
-    if (c == '\\') c = '/';
-  }
-#endif
-  std::filesystem::create_directories(native);
+  std::filesystem::create_directories(testing_support::NativePath(path));
 }
 
 TEST(Startup, PlayerTakesItsOwnFolderAsCdFolder) {
