@@ -76,6 +76,13 @@ bool ProjectReader::WindowFields() {
   ClearObjects(app_);
   static ui::Form unbound;  // a model without a window still has its fields read in order
   ui::Form& window = project_.Window ? *project_.Window : unbound;
+  // The real window takes the fields read (all, or those before a failure) in one step, so it
+  // never shows at the stored size in the stored place before it is centred.
+  struct UpdateScope {
+    ui::Form& form;
+    explicit UpdateScope(ui::Form& f) : form(f) { form.BeginUpdate(); }
+    ~UpdateScope() { form.EndUpdate(); }
+  } batch(window);
   auto set = [&](auto setter) {
     return [&window, setter](auto value) { (window.*setter)(value); };
   };

@@ -156,6 +156,7 @@ void ApplyNewProjectDefaults(AppState& app) {
   ClearObjects(app);
   AutoFormType& project = app.Project;
   if (ui::Form* window = project.Window) {
+    window->BeginUpdate();
     window->SetCaption("AutoRun");
     window->SetBorderStyle(ui::kBorderSizeable);
     window->SetBounds(window->Left(), window->Top(), 600, 420);
@@ -176,7 +177,10 @@ void ApplyNewProjectDefaults(AppState& app) {
     panel->BorderWidth = 0;
     panel->BorderStyle = ui::kPanelBorderNone;
   }
-  if (project.Window != nullptr) project.Window->CenterOn(app.platform.ScreenSize());
+  if (project.Window != nullptr) {
+    project.Window->CenterOn(app.platform.ScreenSize());
+    project.Window->EndUpdate();
+  }
   ApplyWindowLook(app);
 }
 

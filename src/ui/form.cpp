@@ -3,11 +3,36 @@
 
 namespace ui {
 
-template <typename T, typename Notify>
-void Form::Change(T& field, const T& value, Notify notify) {
+void Form::Notify(void (Observer::*what)()) {
+  if (update_depth_ > 0) {
+    if (what == &Observer::FormBoundsChanged) bounds_pending_ = true;
+    if (what == &Observer::FormFrameChanged) frame_pending_ = true;
+    if (what == &Observer::FormCaptionChanged) caption_pending_ = true;
+    if (what == &Observer::FormTransparencyChanged) transparency_pending_ = true;
+    return;
+  }
+  if (observer_ != nullptr) (observer_->*what)();
+}
+
+void Form::EndUpdate() {
+  if (update_depth_ == 0 || --update_depth_ > 0) return;
+  // The frame first: the bounds are the outer size, which only means something with its frame.
+  const auto fire = [this](bool& pending, void (Observer::*what)()) {
+    if (!pending) return;
+    pending = false;
+    if (observer_ != nullptr) (observer_->*what)();
+  };
+  fire(frame_pending_, &Observer::FormFrameChanged);
+  fire(caption_pending_, &Observer::FormCaptionChanged);
+  fire(transparency_pending_, &Observer::FormTransparencyChanged);
+  fire(bounds_pending_, &Observer::FormBoundsChanged);
+}
+
+template <typename T, typename What>
+void Form::Change(T& field, const T& value, What what) {
   if (field == value) return;
   field = value;
-  if (observer_ != nullptr) (observer_->*notify)();
+  Notify(what);
 }
 
 void Form::SetBorderIcons(uint8_t icons) {
@@ -38,7 +63,7 @@ void Form::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
   top_ = top;
   width_ = width;
   height_ = height;
-  if (observer_ != nullptr) observer_->FormBoundsChanged();
+  Notify(&Observer::FormBoundsChanged);
 }
 
 void Form::CenterOn(Size screen) {

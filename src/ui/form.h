@@ -44,6 +44,11 @@ class Form {
 
   void SetObserver(Observer* observer) { observer_ = observer; }
 
+  // Between these the observer hears nothing; EndUpdate then reports each kind of change once,
+  // so a real window takes a whole new set of properties in one step (no size or place between).
+  void BeginUpdate() { ++update_depth_; }
+  void EndUpdate();
+
   uint8_t BorderIcons() const { return border_icons_; }
   uint8_t BorderStyle() const { return border_style_; }
   int32_t BorderWidth() const { return border_width_; }
@@ -85,10 +90,17 @@ class Form {
   }
 
  private:
-  template <typename T, typename Notify>
-  void Change(T& field, const T& value, Notify notify);
+  template <typename T, typename What>
+  void Change(T& field, const T& value, What what);
+
+  void Notify(void (Observer::*what)());
 
   Observer* observer_ = nullptr;  // not owned
+  int update_depth_ = 0;
+  bool bounds_pending_ = false;
+  bool frame_pending_ = false;
+  bool caption_pending_ = false;
+  bool transparency_pending_ = false;
   uint8_t border_icons_ = kIconSystemMenu;
   uint8_t border_style_ = kBorderSizeable;
   int32_t border_width_ = 0;

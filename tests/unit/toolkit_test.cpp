@@ -92,6 +92,30 @@ TEST(FormProperties, ChangesReachTheObserverOnceAndNoChangeIsSilent) {
   EXPECT_EQ(form.Width(), 3);
 }
 
+TEST(FormProperties, AnUpdateReportsEachKindOfChangeOnceAtItsEnd) {
+  Form form;
+  CountingObserver seen;
+  form.SetObserver(&seen);
+  form.BeginUpdate();
+  form.SetHeight(420);
+  form.SetWidth(600);
+  form.SetBounds(212, 174, 600, 420);
+  form.SetCaption("Menu");
+  form.SetBorderStyle(kBorderSingle);
+  EXPECT_EQ(seen.bounds + seen.caption + seen.frame, 0) << "nothing while updating";
+  form.BeginUpdate();
+  form.EndUpdate();
+  EXPECT_EQ(seen.bounds, 0) << "only the outermost end reports";
+  form.EndUpdate();
+  EXPECT_EQ(seen.bounds, 1);
+  EXPECT_EQ(seen.caption, 1);
+  EXPECT_EQ(seen.frame, 1);
+  EXPECT_EQ(seen.transparency, 0);
+  form.EndUpdate();  // unbalanced: ignored
+  form.SetWidth(500);
+  EXPECT_EQ(seen.bounds, 2);
+}
+
 TEST(FormProperties, CentringTruncatesTowardZero) {
   Form form;
   form.SetBounds(0, 0, 601, 421);
