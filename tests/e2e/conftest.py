@@ -51,7 +51,8 @@ def pytest_runtest_makereport(item, call):
     active = rig_module.ACTIVE
     if not report.failed or report.when not in ("setup", "call") or active is None:
         return
-    name = re.sub(r"[^A-Za-z0-9_.\[\]-]+", "_", item.name)
+    # ImageMagick reads "name[...]" as a frame selection: brackets become plain characters.
+    name = re.sub(r"[^A-Za-z0-9_.-]+", "_", item.name)
     path = rig_module.FAILURES_DIR / f"{name}.png"
     try:
         active.screenshot(path)

@@ -17,6 +17,7 @@ Relative paths are taken from the repository root.
 from __future__ import annotations
 
 import json
+import re
 import os
 import select
 import shutil
@@ -750,11 +751,17 @@ class Rig:
     # --- sound --------------------------------------------------------------------------------
 
     def sound_bytes(self) -> int:
-        """How many bytes of sound all programs have played so far (ALSA's file sink)."""
-        try:
-            return self.sound_path.stat().st_size
-        except FileNotFoundError:
-            return 0
+        """How many bytes of sound all programs have played so far (ALSA's file sink). The sink
+        never appends to a file that exists: each later stream lands in sound_path.NNNN."""
+        total = 0
+        for p in self.sound_path.parent.glob(self.sound_path.name + "*"):
+            if p.name == self.sound_path.name or re.fullmatch(
+                    re.escape(self.sound_path.name) + r"\.\d{4}", p.name):
+                try:
+                    total += p.stat().st_size
+                except FileNotFoundError:
+                    pass
+        return total
 
     # --- marker -------------------------------------------------------------------------------
 
