@@ -58,7 +58,14 @@ fi
 todo="$(missing_packages)"
 if [ -n "$todo" ]; then
   log "installing: $(echo $todo)"
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $todo
+  apt_log="$(mktemp)"
+  if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+      $todo >"$apt_log" 2>&1; then
+    tail -n 40 "$apt_log"
+    log "apt-get install failed (whole log: $apt_log)"
+    exit 1
+  fi
+  rm -f "$apt_log"
 fi
 
 toolchain="$here/../cmake/mingw-i686.cmake"
