@@ -22,9 +22,9 @@ bool QuorvaneProgram::CreateDesignerWindows() {
   if (!EditForm->Create()) return false;
   MainForm->SetCanvas(*EditForm);
   if (!AutoRunForm.Create()) return false;
-  for (const DialogLayout* layout : {&kLinkFormLayout, &kLabelPropertyFormLayout,
-                                     &kButtonPropertyFormLayout, &kImagePropertyFormLayout,
-                                     &kFormPropertyFormLayout}) {
+  for (const DialogLayout* layout :
+       {&kLinkFormLayout, &kLabelPropertyFormLayout, &kButtonPropertyFormLayout,
+        &kImagePropertyFormLayout, &kFormPropertyFormLayout}) {
     dialogs_.push_back(std::make_unique<DialogForm>(*layout));
     if (!dialogs_.back()->Create(platform_.ScreenSize())) return false;
   }
@@ -38,7 +38,8 @@ bool QuorvaneProgram::CreatePlayerWindow() {
 }
 
 int QuorvaneProgram::Run() {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 
   const bool created = state_.DesignMode ? CreateDesignerWindows() : CreatePlayerWindow();

@@ -48,8 +48,12 @@ bool WriteAll(FILE* f, const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-bool FileExists(const std::string& path) { return !path.empty() && StatIs(path, S_IFREG); }
-bool DirectoryExists(const std::string& path) { return !path.empty() && StatIs(path, S_IFDIR); }
+bool FileExists(const std::string& path) {
+  return !path.empty() && StatIs(path, S_IFREG);
+}
+bool DirectoryExists(const std::string& path) {
+  return !path.empty() && StatIs(path, S_IFDIR);
+}
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
   UniqueFile f(std::fopen(Native(path).c_str(), "rb"));
@@ -100,6 +104,8 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   return std::fclose(f.release()) == 0 && written;
 }
 
-std::string LastErrorText() { return std::strerror(last_errno); }
+std::string LastErrorText() {
+  return std::strerror(last_errno);
+}
 
 }  // namespace core::fs

@@ -16,8 +16,8 @@ struct HandleCloser {
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
 UniqueHandle OpenHandle(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
-  HANDLE h = ::CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = ::CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     last_error = ::GetLastError();
     return nullptr;
@@ -48,8 +48,12 @@ bool AttributesAre(const std::string& path, bool directory) {
 
 }  // namespace
 
-bool FileExists(const std::string& path) { return AttributesAre(path, false); }
-bool DirectoryExists(const std::string& path) { return AttributesAre(path, true); }
+bool FileExists(const std::string& path) {
+  return AttributesAre(path, false);
+}
+bool DirectoryExists(const std::string& path) {
+  return AttributesAre(path, true);
+}
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
   UniqueHandle h = OpenHandle(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);

@@ -7,9 +7,13 @@ void ShowError(ui::Platform& platform, const std::string& text) {
   platform.ShowMessageBox(text, kErrorTitle, ui::MessageIcon::Error, ui::MessageButtons::Ok);
 }
 
-void ShowFormatError(ui::Platform& platform) { ShowError(platform, "File format not match"); }
+void ShowFormatError(ui::Platform& platform) {
+  ShowError(platform, "File format not match");
+}
 
-void ShowIOError(ui::Platform& platform) { ShowError(platform, "IO Error"); }
+void ShowIOError(ui::Platform& platform) {
+  ShowError(platform, "IO Error");
+}
 
 std::string FileNotFoundText(const std::string& full_path) {
   return "File \"" + full_path + "\" not found";

@@ -30,8 +30,8 @@ std::string RelativeToFolder(const std::string& folder, const std::string& path)
   if (folder.empty()) return {};
   const size_t n = folder.size();
   if (path.compare(0, n, folder) != 0) return {};
-  const bool below = (path.size() > n && path[n] == '\\') ||
-                     (folder.back() == '\\' && path.size() > n);
+  const bool below =
+      (path.size() > n && path[n] == '\\') || (folder.back() == '\\' && path.size() > n);
   return below ? path.substr(n) : std::string();
 }
 

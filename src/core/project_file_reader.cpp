@@ -87,19 +87,18 @@ bool ProjectReader::WindowFields() {
     return [&window, setter](auto value) { (window.*setter)(value); };
   };
   auto discard = [](auto) {};
-  const bool ok =
-      Field(&ByteReader::Byte, set(&ui::Form::SetBorderIcons)) &&
-      Field(&ByteReader::Byte, set(&ui::Form::SetBorderStyle)) &&
-      Field(&ByteReader::Int32, set(&ui::Form::SetBorderWidth)) &&
-      Field(&ByteReader::String, [&](std::string& v) { window.SetCaption(v); }) &&
-      Field(&ByteReader::Int32, set(&ui::Form::SetHeight)) &&
-      Field(&ByteReader::Int32, discard) &&  // Left: the window is centred instead
-      Field(&ByteReader::Byte, set(&ui::Form::SetPosition)) &&
-      Field(&ByteReader::Int32, discard) &&  // Top
-      Field(&ByteReader::Int32, set(&ui::Form::SetWidth)) &&
-      Field(&ByteReader::Byte, set(&ui::Form::SetWindowState)) &&
-      Field(&ByteReader::UInt32, set(&ui::Form::SetTransparentColorValue)) &&
-      Field(&ByteReader::Bool, set(&ui::Form::SetTransparentColor));
+  const bool ok = Field(&ByteReader::Byte, set(&ui::Form::SetBorderIcons)) &&
+                  Field(&ByteReader::Byte, set(&ui::Form::SetBorderStyle)) &&
+                  Field(&ByteReader::Int32, set(&ui::Form::SetBorderWidth)) &&
+                  Field(&ByteReader::String, [&](std::string& v) { window.SetCaption(v); }) &&
+                  Field(&ByteReader::Int32, set(&ui::Form::SetHeight)) &&
+                  Field(&ByteReader::Int32, discard) &&  // Left: the window is centred instead
+                  Field(&ByteReader::Byte, set(&ui::Form::SetPosition)) &&
+                  Field(&ByteReader::Int32, discard) &&  // Top
+                  Field(&ByteReader::Int32, set(&ui::Form::SetWidth)) &&
+                  Field(&ByteReader::Byte, set(&ui::Form::SetWindowState)) &&
+                  Field(&ByteReader::UInt32, set(&ui::Form::SetTransparentColorValue)) &&
+                  Field(&ByteReader::Bool, set(&ui::Form::SetTransparentColor));
   if (ok) window.CenterOn(app_.platform.ScreenSize());
   return ok;
 }
@@ -120,18 +119,17 @@ bool ProjectReader::LabelBlock(ui::Label& label) {
 }
 
 bool ProjectReader::ButtonBlock(ui::SpeedButton& button) {
-  return String(button.Caption) && Bool(button.Flat) && Font(button.Font) &&
-         Int32(button.Height) && String(button.Hint) && Byte(button.Layout) &&
-         Int32(button.Left) &&
+  return String(button.Caption) && Bool(button.Flat) && Font(button.Font) && Int32(button.Height) &&
+         String(button.Hint) && Byte(button.Layout) && Int32(button.Left) &&
          Field(&ByteReader::Int32, [&](int32_t v) { button.SetMargin(v); }) &&
          String(button.Name) && Int32(button.Spacing) && Int32(button.Top) &&
          Bool(button.Transparent) && Int32(button.Width);
 }
 
 bool ProjectReader::ImageBlock(ui::ImageControl& image) {
-  return Bool(image.AutoSize) && Bool(image.Center) && Int32(image.Height) &&
-         String(image.Hint) && Int32(image.Left) && String(image.Name) && Bool(image.Stretch) &&
-         Int32(image.Top) && Bool(image.Transparent) && Int32(image.Width);
+  return Bool(image.AutoSize) && Bool(image.Center) && Int32(image.Height) && String(image.Hint) &&
+         Int32(image.Left) && String(image.Name) && Bool(image.Stretch) && Int32(image.Top) &&
+         Bool(image.Transparent) && Int32(image.Width);
 }
 
 bool ProjectReader::Object(AutoObjectType& object) {

@@ -47,7 +47,9 @@ struct TCommand {
 
 enum ObjectKind : uint8_t { kKindLabel = 0, kKindButton = 1, kKindImage = 2 };
 
-inline bool IsKnownKind(uint8_t kind) { return kind <= kKindImage; }
+inline bool IsKnownKind(uint8_t kind) {
+  return kind <= kKindImage;
+}
 
 struct AutoObjectType {
   uint8_t Kind = kKindLabel;

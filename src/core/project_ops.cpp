@@ -119,7 +119,8 @@ void BindImageMedia(AppState& app, AutoObjectType& object, ui::ImageControl& ima
     object.NormalPicture = LoadReportedPicture(app, object.ImageFile);
     if (object.NormalPicture) image.Picture = object.NormalPicture->Clone();
   }
-  if (!object.HotImageFile.empty()) object.HotPicture = LoadReportedPicture(app, object.HotImageFile);
+  if (!object.HotImageFile.empty())
+    object.HotPicture = LoadReportedPicture(app, object.HotImageFile);
 }
 
 }  // namespace

@@ -11,16 +11,28 @@ using Color = uint32_t;
 constexpr Color kSystemColorFlag = 0x80000000u;
 constexpr Color kSystemColorBase = 0xFF000000u;
 
-constexpr Color SystemColor(uint8_t index) { return kSystemColorBase | index; }
-constexpr bool IsSystemColor(Color c) { return (c & kSystemColorFlag) != 0; }
-constexpr uint8_t SystemColorIndex(Color c) { return static_cast<uint8_t>(c & 0xFFu); }
+constexpr Color SystemColor(uint8_t index) {
+  return kSystemColorBase | index;
+}
+constexpr bool IsSystemColor(Color c) {
+  return (c & kSystemColorFlag) != 0;
+}
+constexpr uint8_t SystemColorIndex(Color c) {
+  return static_cast<uint8_t>(c & 0xFFu);
+}
 
 constexpr Color Rgb(uint8_t r, uint8_t g, uint8_t b) {
   return static_cast<Color>(r) | (static_cast<Color>(g) << 8) | (static_cast<Color>(b) << 16);
 }
-constexpr uint8_t RedOf(Color c) { return static_cast<uint8_t>(c & 0xFF); }
-constexpr uint8_t GreenOf(Color c) { return static_cast<uint8_t>((c >> 8) & 0xFF); }
-constexpr uint8_t BlueOf(Color c) { return static_cast<uint8_t>((c >> 16) & 0xFF); }
+constexpr uint8_t RedOf(Color c) {
+  return static_cast<uint8_t>(c & 0xFF);
+}
+constexpr uint8_t GreenOf(Color c) {
+  return static_cast<uint8_t>((c >> 8) & 0xFF);
+}
+constexpr uint8_t BlueOf(Color c) {
+  return static_cast<uint8_t>((c >> 16) & 0xFF);
+}
 
 // System colour indices used by the toolkit (the platform's COLOR_* numbering).
 constexpr uint8_t kColorIndexWindowText = 8;

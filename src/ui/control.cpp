@@ -5,7 +5,9 @@
 
 namespace ui {
 
-Control::~Control() { SetParent(nullptr); }
+Control::~Control() {
+  SetParent(nullptr);
+}
 
 void Control::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
   Left = left;

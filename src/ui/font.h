@@ -27,6 +27,8 @@ struct Font {
 };
 
 // The toolkit's default font, which new objects and their hot fonts start with.
-inline Font DefaultFont() { return Font{}; }
+inline Font DefaultFont() {
+  return Font{};
+}
 
 }  // namespace ui

@@ -37,8 +37,8 @@ void Label::Paint(Canvas& canvas) {
   Rect box = client;
   if (Layout != kLayoutTop) {
     const int32_t text_height = canvas.MeasureText(Caption, Font, WordWrap ? Width : 0).height;
-    const int32_t offset = Layout == kLayoutBottom ? Height - text_height
-                                                   : (Height - text_height) / 2;
+    const int32_t offset =
+        Layout == kLayoutBottom ? Height - text_height : (Height - text_height) / 2;
     box.top += offset;
     box.bottom += offset;
   }

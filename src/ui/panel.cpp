@@ -11,7 +11,9 @@ Panel::~Panel() {
   for (Control* child : std::vector<Control*>(children_)) child->SetParent(nullptr);
 }
 
-void Panel::Attach(Control& child) { children_.push_back(&child); }
+void Panel::Attach(Control& child) {
+  children_.push_back(&child);
+}
 
 void Panel::Detach(Control& child) {
   children_.erase(std::remove(children_.begin(), children_.end(), &child), children_.end());

@@ -22,7 +22,9 @@ class PixelBitmap {
   uint32_t At(int32_t x, int32_t y) const { return pixels_[Index(x, y)]; }
   void Set(int32_t x, int32_t y, uint32_t value) { pixels_[Index(x, y)] = value; }
   uint32_t* Row(int32_t y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
-  const uint32_t* Row(int32_t y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+  const uint32_t* Row(int32_t y) const {
+    return pixels_.data() + static_cast<std::size_t>(y) * width_;
+  }
 
   friend bool operator==(const PixelBitmap&, const PixelBitmap&) = default;
 

@@ -7,8 +7,12 @@
 
 namespace ui {
 
-void SpeedButton::SetMouseOver(bool over) { mouse_over_ = over; }
-void SpeedButton::SetPressedLook(bool pressed) { pressed_look_ = pressed; }
+void SpeedButton::SetMouseOver(bool over) {
+  mouse_over_ = over;
+}
+void SpeedButton::SetPressedLook(bool pressed) {
+  pressed_look_ = pressed;
+}
 
 void SpeedButton::Paint(Canvas& canvas) {
   const Rect client{0, 0, Width, Height};

@@ -14,7 +14,8 @@ namespace {
 void WriteSeed(const std::string& folder, const std::string& name, core::AppState& app) {
   const auto bytes = core::EncodeProject(app).value();
   std::ofstream(folder + "/" + name, std::ios::binary)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+      .write(reinterpret_cast<const char*>(bytes.data()),
+             static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace testing_support {
 namespace {
 
 bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+  return text.size() >= tail.size() &&
+         text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 // A picture that remembers how many bytes its file had, so tests can tell pictures apart.

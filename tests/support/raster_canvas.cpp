@@ -7,8 +7,9 @@ namespace testing_support {
 namespace {
 
 uint32_t ToPixel(ui::Color color) {
-  const ui::Color rgb =
-      ui::IsSystemColor(color) ? RasterCanvas::SystemColorValue(ui::SystemColorIndex(color)) : color;
+  const ui::Color rgb = ui::IsSystemColor(color)
+                            ? RasterCanvas::SystemColorValue(ui::SystemColorIndex(color))
+                            : color;
   return (uint32_t{ui::RedOf(rgb)} << 16) | (uint32_t{ui::GreenOf(rgb)} << 8) | ui::BlueOf(rgb);
 }
 
@@ -64,7 +65,9 @@ ui::Size RasterCanvas::MeasureText(const std::string& text, const ui::Font&, int
   return {per_line * kCharWidth, lines * kLineHeight};
 }
 
-void RasterCanvas::Save() { saved_.push_back(state_); }
+void RasterCanvas::Save() {
+  saved_.push_back(state_);
+}
 
 void RasterCanvas::Restore() {
   state_ = saved_.back();

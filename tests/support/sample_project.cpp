@@ -15,8 +15,8 @@ ui::Font MakeFont(const std::string& name, ui::Color color, int32_t size, uint8_
 }
 
 TCommand MakeLink(uint8_t action, const std::string& stem) {
-  return TCommand{"\\" + stem + ".wav", action, 3, "\\" + stem + ".exe", "-x " + stem,
-                  "\\" + stem + "-dir"};
+  return TCommand{"\\" + stem + ".wav", action,       3,
+                  "\\" + stem + ".exe", "-x " + stem, "\\" + stem + "-dir"};
 }
 
 void FillObject(AutoObjectType& o, int n) {

@@ -80,9 +80,8 @@ TEST_F(Deployment, AMissingFolderIsReportedAndNothingIsWritten) {
   designer.Write("Quorvane.ini", "DefaultPath=C:\\Old\r\n");
   const std::string gone = disc.File("deleted");
   EXPECT_FALSE(DeployToCDFolder(t.app, gone));
-  EXPECT_EQ(t.platform.messages,
-            (std::vector<ShownMessage>{
-                {"Directory \"" + gone + "\" not found", "Error", ui::MessageIcon::Error}}));
+  EXPECT_EQ(t.platform.messages, (std::vector<ShownMessage>{{"Directory \"" + gone + "\" not found",
+                                                             "Error", ui::MessageIcon::Error}}));
   EXPECT_TRUE(Listing(disc.Path()).empty());
   EXPECT_EQ(designer.Read("Quorvane.ini"), "DefaultPath=C:\\Old\r\n");
   EXPECT_TRUE(t.app.Modified);

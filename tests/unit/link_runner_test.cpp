@@ -49,7 +49,8 @@ class Links : public ::testing::Test {
 };
 
 TEST_F(Links, OpenFileJoinsTargetAndStartDirectoryToTheCdFolder) {
-  EXPECT_TRUE(RunLink(t.app, shell, Link(core::kActionOpenFile, "\\setup\\setup.exe", "/q", "\\setup")));
+  EXPECT_TRUE(
+      RunLink(t.app, shell, Link(core::kActionOpenFile, "\\setup\\setup.exe", "/q", "\\setup")));
   EXPECT_TRUE(RunLink(t.app, shell, Link(core::kActionOpenFile, "\\setup\\setup.exe")));
   EXPECT_EQ(shell.requests,
             (std::vector<ShellRequest>{{"open", "E:\\setup\\setup.exe", "/q", "E:\\setup", 3},
@@ -102,7 +103,7 @@ TEST_F(Links, SoundsPlayFromTheCdFolderAndAMissingOneIsReportedOnce) {
 
   EXPECT_FALSE(RunLink(t.app, shell, Link(core::kActionPlaySound, "\\gone.wav")));
   EXPECT_EQ(t.platform.messages, (std::vector<ShownMessage>{{"The specified file was not found.",
-                                                              "Error", ui::MessageIcon::Error}}));
+                                                             "Error", ui::MessageIcon::Error}}));
   EXPECT_EQ(shell.played.size(), 1u);
 
   shell.media_ok = false;  // a file no media device can open: silent

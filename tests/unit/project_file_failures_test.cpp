@@ -33,9 +33,8 @@ TEST(ProjectFileFailures, MissingFileIsReportedWithItsPathAndLeavesTheModelAlone
   t.app.Modified = true;
   EXPECT_FALSE(LoadProject(t.app, dir.File("AutoRun.ard")));
   EXPECT_EQ(t.platform.messages,
-            (std::vector<ShownMessage>{
-                {"File \"" + dir.File("AutoRun.ard") + "\" not found", "Error",
-                 ui::MessageIcon::Error}}));
+            (std::vector<ShownMessage>{{"File \"" + dir.File("AutoRun.ard") + "\" not found",
+                                        "Error", ui::MessageIcon::Error}}));
   EXPECT_EQ(t.app.Project.Objects.size(), 1u);
   EXPECT_TRUE(t.app.Modified);
 }
@@ -154,8 +153,8 @@ TEST(ProjectFileFailures, AFailedReplaceKeepsThePreviousFileAndLeavesNoTemporary
   EXPECT_EQ(t.platform.messages, std::vector<ShownMessage>{kIOError});
   EXPECT_TRUE(std::filesystem::is_directory(native + "/inside"));
   size_t entries = 0;
-  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(
-           std::filesystem::path(native).parent_path())) {
+  for ([[maybe_unused]] auto& e :
+       std::filesystem::directory_iterator(std::filesystem::path(native).parent_path())) {
     ++entries;
   }
   EXPECT_EQ(entries, 1u) << "the temporary file was removed";

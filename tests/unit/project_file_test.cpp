@@ -30,7 +30,7 @@ void ExpectSameObject(const AutoObjectType& a, const AutoObjectType& b) {
   EXPECT_EQ(a.GlyphFile, b.GlyphFile);
   EXPECT_EQ(a.ImageFile, b.ImageFile);
   ExpectSameControl(*a.Control, *b.Control);
-  if (const auto *la = LabelOf(a), *lb = LabelOf(b); la && lb) {
+  if (const auto* la = LabelOf(a), *lb = LabelOf(b); la && lb) {
     EXPECT_EQ(la->Alignment, lb->Alignment);
     EXPECT_EQ(la->AutoSize, lb->AutoSize);
     EXPECT_EQ(la->Caption, lb->Caption);
@@ -40,7 +40,7 @@ void ExpectSameObject(const AutoObjectType& a, const AutoObjectType& b) {
     EXPECT_EQ(la->Transparent, lb->Transparent);
     EXPECT_EQ(la->WordWrap, lb->WordWrap);
     EXPECT_FALSE(lb->ParentColor);
-  } else if (const auto *ba = ButtonOf(a), *bb = ButtonOf(b); ba && bb) {
+  } else if (const auto* ba = ButtonOf(a), *bb = ButtonOf(b); ba && bb) {
     EXPECT_EQ(ba->Caption, bb->Caption);
     EXPECT_EQ(ba->Flat, bb->Flat);
     EXPECT_EQ(ba->Font, bb->Font);
@@ -48,7 +48,7 @@ void ExpectSameObject(const AutoObjectType& a, const AutoObjectType& b) {
     EXPECT_EQ(ba->Margin(), bb->Margin());
     EXPECT_EQ(ba->Spacing, bb->Spacing);
     EXPECT_EQ(ba->Transparent, bb->Transparent);
-  } else if (const auto *ia = ImageOf(a), *ib = ImageOf(b); ia && ib) {
+  } else if (const auto* ia = ImageOf(a), *ib = ImageOf(b); ia && ib) {
     EXPECT_EQ(ia->AutoSize, ib->AutoSize);
     EXPECT_EQ(ia->Center, ib->Center);
     EXPECT_EQ(ia->Stretch, ib->Stretch);
@@ -103,8 +103,8 @@ TEST(ProjectFile, NewEmptyProjectIs181BytesLaidOutAsSpecifiedFormat) {
   EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.begin() + 4),
             (std::vector<uint8_t>{0x55, 0xAA, 0xAA, 0x55}));
   // Fields 1-5: two empty strings, blue, white, style 1.
-  const std::vector<uint8_t> head{0, 0, 0, 0, 0, 0, 0, 0, 0x00, 0x00, 0xFF, 0x00,
-                                  0xFF, 0xFF, 0xFF, 0x00, 1};
+  const std::vector<uint8_t> head{0,    0,    0,    0,    0,    0,    0,    0, 0x00,
+                                  0x00, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 1};
   EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 4, bytes.begin() + 21), head);
   // The start link: action 0, show code 1, four empty strings.
   const std::vector<uint8_t> link{0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -131,7 +131,9 @@ TEST(ProjectFile, EveryStoredFieldOfEveryKindSurvivesARoundTrip) {
   // The sample's glyph and picture files do not exist: binding reports each, nothing else.
   std::vector<std::string> texts;
   for (const auto& m : loaded.platform.messages) texts.push_back(m.text);
-  const auto missing = [&](const char* name) { return "File \"" + dir.File(name) + "\" not found"; };
+  const auto missing = [&](const char* name) {
+    return "File \"" + dir.File(name) + "\" not found";
+  };
   EXPECT_EQ(texts, (std::vector<std::string>{missing("glyph1.bmp"), missing("hotglyph1.bmp"),
                                              missing("image2.jpeg"), missing("hotimage2.jpg")}));
   const auto& objects = loaded.app.Project.Objects;
@@ -154,7 +156,8 @@ TEST(ProjectFile, NormalFontIsStoredAsItsOwnField) {
   const auto bytes = Encode(saved.app);
   TestApp loaded;
   ASSERT_TRUE(DecodeProject(loaded.app, bytes.data(), bytes.size()));
-  EXPECT_EQ(loaded.app.Project.Objects[0]->NormalFont, LabelOf(*loaded.app.Project.Objects[0])->Font);
+  EXPECT_EQ(loaded.app.Project.Objects[0]->NormalFont,
+            LabelOf(*loaded.app.Project.Objects[0])->Font);
 }
 
 TEST(ProjectFile, TwoSavesDifferOnlyInTheTrailingWords) {

@@ -182,8 +182,7 @@ TEST_F(MediaBinding, GlyphsLoadFromCdRelativeAndAbsoluteNames) {
   EXPECT_EQ(b.NormalGlyph->At(0, 0), 5u);
   EXPECT_EQ(b.HotGlyph->At(0, 0), 3u);
   EXPECT_EQ(ButtonOf(b)->Glyph, *b.NormalGlyph);
-  EXPECT_EQ(t.platform.loaded,
-            (std::vector<std::string>{dir.File("up.bmp"), dir.File("hot.bmp")}));
+  EXPECT_EQ(t.platform.loaded, (std::vector<std::string>{dir.File("up.bmp"), dir.File("hot.bmp")}));
 }
 
 TEST_F(MediaBinding, UnreadableGlyphFallsBackSilently) {

@@ -14,7 +14,9 @@ namespace {
 
 using testing_support::RasterCanvas;
 
-Color Sys(uint8_t index) { return RasterCanvas::SystemColorValue(index); }
+Color Sys(uint8_t index) {
+  return RasterCanvas::SystemColorValue(index);
+}
 
 TEST(ButtonContent, GlyphLeftWithDefaultSpacingCentresTheWholeAlongTheWidth) {
   const auto p = PlaceButtonContent({120, 40}, {32, 32}, {60, 13}, kGlyphLeft, -1, 4);

@@ -2,8 +2,8 @@
 // context, whose pixels can be read back after GDI has drawn into it.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <optional>

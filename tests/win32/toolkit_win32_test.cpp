@@ -1,8 +1,8 @@
 // The toolkit's Win32 side: the GDI canvas (origin, clip, system colours, text, glyphs), the
 // back-buffer surface, window frames and the colour key, the shell and the sound channel.
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include <string>
 

@@ -11,10 +11,8 @@ constexpr char kDesignSuffix[] = " [Design]";
 
 }  // namespace
 
-TEditForm::TEditForm(core::AppState& app, TAutoRunForm& autorun_form,
-                     const bool& closing_allowed)
-    : FormWindow(form_), app_(app), autorun_form_(autorun_form),
-      closing_allowed_(closing_allowed) {
+TEditForm::TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const bool& closing_allowed)
+    : FormWindow(form_), app_(app), autorun_form_(autorun_form), closing_allowed_(closing_allowed) {
   form_.SetBorderIcons(ui::kIconSystemMenu);
   form_.SetBorderStyle(ui::kBorderSizeable);
   form_.SetBounds(0, 0, 544, 375);

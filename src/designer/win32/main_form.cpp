@@ -136,7 +136,9 @@ void TMainForm::OpenProject(const std::string& path) {
   app_.Modified = false;
 }
 
-void TMainForm::NewProject() { core::ApplyNewProjectDefaults(app_); }
+void TMainForm::NewProject() {
+  core::ApplyNewProjectDefaults(app_);
+}
 
 bool TMainForm::FormCloseQuery() {
   if (!AskToSaveChanges()) return false;
@@ -144,7 +146,9 @@ bool TMainForm::FormCloseQuery() {
   return true;
 }
 
-void TMainForm::Exit1Click() { Close(); }
+void TMainForm::Exit1Click() {
+  Close();
+}
 
 void TMainForm::OnCommand(int id) {
   switch (static_cast<MainMenuCommand>(id)) {

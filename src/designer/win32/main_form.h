@@ -50,6 +50,6 @@ class TMainForm : public ui::win32::FormWindow {
   TEditForm* EditForm = nullptr;  // not owned
   std::string BaseCaption;
   bool ClosingAllowed = false;
-  HMENU MainMenu1 = nullptr;       // owned until given to the window
-  HACCEL Shortcuts = nullptr;      // owned
+  HMENU MainMenu1 = nullptr;   // owned until given to the window
+  HACCEL Shortcuts = nullptr;  // owned
 };

@@ -4,7 +4,8 @@
 const DialogLayout kLinkFormLayout{"TLinkForm", "Edit Link", {546, 170}};
 const DialogLayout kLabelPropertyFormLayout{
     "TLabelPropertyForm", "Label Properties", {422, 250}, false, {192, 107}};
-const DialogLayout kButtonPropertyFormLayout{"TButtonPropertyForm", "Button Properties", {448, 282}};
+const DialogLayout kButtonPropertyFormLayout{
+    "TButtonPropertyForm", "Button Properties", {448, 282}};
 const DialogLayout kImagePropertyFormLayout{"TImagePropertyForm", "Image Properties", {488, 162}};
 const DialogLayout kFormPropertyFormLayout{"TFormPropertyForm", "Form Properties", {618, 346}};
 

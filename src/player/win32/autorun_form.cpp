@@ -26,8 +26,8 @@ constexpr int kDefaultGlyphId = 2;
 
 ui::PixelBitmap LoadDefaultGlyph() {
   ui::win32::GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kDefaultGlyphId), IMAGE_BITMAP,
-                   0, 0, LR_CREATEDIBSECTION)));
+      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kDefaultGlyphId), IMAGE_BITMAP, 0,
+                   0, LR_CREATEDIBSECTION)));
   auto pixels = ui::win32::PixelsOfBitmap(bitmap.Get());
   return pixels ? *pixels : ui::PixelBitmap(32, 32, 0x00FF00FF);
 }
@@ -59,12 +59,14 @@ TAutoRunForm::TAutoRunForm() : FormWindow(form_) {
   Image2.SetParent(&Panel1);
 }
 
-TAutoRunForm::~TAutoRunForm() { SetIcon(nullptr, false); }
+TAutoRunForm::~TAutoRunForm() {
+  SetIcon(nullptr, false);
+}
 
 bool TAutoRunForm::Create() {
   default_glyph_ = LoadDefaultGlyph();
-  Image2.Picture =
-      std::make_unique<ui::win32::BitmapPicture>(std::make_shared<const ui::PixelBitmap>(default_glyph_));
+  Image2.Picture = std::make_unique<ui::win32::BitmapPicture>(
+      std::make_shared<const ui::PixelBitmap>(default_glyph_));
   if (!CreateForm(kClassName)) return false;
   MediaPlayer1.SetNotifyWindow(Handle());
   FormCreate();
@@ -102,9 +104,9 @@ void TAutoRunForm::RenderBackground() {
   Image1.Picture.reset();
   if (app_ != nullptr) {
     const core::AutoFormType& project = app_->Project;
-    auto picture =
-        player::RenderBackgroundPicture(Panel1.Width, Panel1.Height, project.BackColor,
-                                        project.GradientColor, project.GradientStyle, &SystemColorNow);
+    auto picture = player::RenderBackgroundPicture(Panel1.Width, Panel1.Height, project.BackColor,
+                                                   project.GradientColor, project.GradientStyle,
+                                                   &SystemColorNow);
     if (picture) {
       Image1.Picture = std::make_unique<ui::win32::BitmapPicture>(
           std::make_shared<const ui::PixelBitmap>(std::move(*picture)));
@@ -153,9 +155,13 @@ intptr_t TAutoRunForm::ShellExecute(const player::ShellRequest& request) {
                                         request.directory, request.show_command);
 }
 
-bool TAutoRunForm::PlayMedia(const std::string& path) { return MediaPlayer1.Play(path); }
+bool TAutoRunForm::PlayMedia(const std::string& path) {
+  return MediaPlayer1.Play(path);
+}
 
-void TAutoRunForm::ClosePresentation() { Close(); }
+void TAutoRunForm::ClosePresentation() {
+  Close();
+}
 
 void TAutoRunForm::SetIcon(HICON icon, bool owned) {
   if (Handle() != nullptr && icon != nullptr) {
@@ -168,12 +174,14 @@ void TAutoRunForm::SetIcon(HICON icon, bool owned) {
 }
 
 void TAutoRunForm::LoadWindowIcon(const std::string& path) {
-  HICON icon = static_cast<HICON>(::LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 32, 32,
-                                                LR_LOADFROMFILE));
+  HICON icon =
+      static_cast<HICON>(::LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
   if (icon != nullptr) SetIcon(icon, true);  // a file that cannot be loaded keeps the old icon
 }
 
-void TAutoRunForm::UseApplicationIcon() { SetIcon(ui::win32::Application::Icon(), false); }
+void TAutoRunForm::UseApplicationIcon() {
+  SetIcon(ui::win32::Application::Icon(), false);
+}
 
 void TAutoRunForm::Timer1Timer() {
   ::KillTimer(Handle(), kTimer1);
@@ -214,7 +222,8 @@ void TAutoRunForm::OnPaint(HDC dc, const RECT& client) {
     ui::win32::GdiCanvas canvas(back_buffer_.Dc());
     Panel.AdjustSize(canvas);
     canvas.FillRect(ui::Rect{0, 0, client.right, client.bottom}, ui::kColorButtonFace);
-    ui::CanvasScope origin(canvas, {Panel.Left, Panel.Top}, ui::Rect{0, 0, Panel.Width, Panel.Height});
+    ui::CanvasScope origin(canvas, {Panel.Left, Panel.Top},
+                           ui::Rect{0, 0, Panel.Width, Panel.Height});
     Panel.Paint(canvas);
   }
   ::BitBlt(dc, 0, 0, client.right, client.bottom, back_buffer_.Dc(), 0, 0, SRCCOPY);

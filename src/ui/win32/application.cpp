@@ -20,20 +20,32 @@ HICON LoadProgramIcon(int size) {
 
 }  // namespace
 
-const std::string& Application::Title() { return title; }
+const std::string& Application::Title() {
+  return title;
+}
 
-void Application::SetTitle(const std::string& text) { title = text; }
+void Application::SetTitle(const std::string& text) {
+  title = text;
+}
 
-HICON Application::Icon() { return LoadProgramIcon(::GetSystemMetrics(SM_CXICON)); }
-HICON Application::SmallIcon() { return LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON)); }
+HICON Application::Icon() {
+  return LoadProgramIcon(::GetSystemMetrics(SM_CXICON));
+}
+HICON Application::SmallIcon() {
+  return LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON));
+}
 
 void Application::SetTaskbarIcon(HICON icon) {
   if (main_window == nullptr || icon == nullptr) return;
   ::SendMessageA(main_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
-HWND Application::MainWindow() { return main_window; }
-void Application::SetMainWindow(HWND hwnd) { main_window = hwnd; }
+HWND Application::MainWindow() {
+  return main_window;
+}
+void Application::SetMainWindow(HWND hwnd) {
+  main_window = hwnd;
+}
 
 void Application::SetAccelerators(HACCEL table, HWND target) {
   accelerators = table;

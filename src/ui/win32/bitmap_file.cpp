@@ -18,8 +18,8 @@ std::unique_ptr<PixelBitmap> PixelsOfBitmap(HBITMAP bitmap) {
   request.bmiHeader.biBitCount = 32;
   request.bmiHeader.biCompression = BI_RGB;
   HDC screen = ::GetDC(nullptr);
-  const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight),
-                               pixels->Row(0), &request, DIB_RGB_COLORS);
+  const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels->Row(0),
+                               &request, DIB_RGB_COLORS);
   ::ReleaseDC(nullptr, screen);
   if (rows != info.bmHeight) return nullptr;
   return pixels;

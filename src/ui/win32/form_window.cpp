@@ -60,8 +60,8 @@ DWORD ExStyleForForm(const Form& form) {
 bool FormWindow::CreateForm(const char* class_name) {
   const RECT bounds{form_.Left(), form_.Top(), form_.Left() + form_.Width(),
                     form_.Top() + form_.Height()};
-  if (!CreateWindowOfClass(class_name, ExStyleForForm(form_), StyleForForm(form_),
-                           form_.Caption(), bounds, nullptr, nullptr)) {
+  if (!CreateWindowOfClass(class_name, ExStyleForForm(form_), StyleForForm(form_), form_.Caption(),
+                           bounds, nullptr, nullptr)) {
     return false;
   }
   window_size_ = {form_.Width(), form_.Height()};
@@ -112,7 +112,9 @@ void FormWindow::FormTransparencyChanged() {
   ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
-void FormWindow::OnPaint(HDC dc, const RECT& client) { FillSolid(dc, client, kColorButtonFace); }
+void FormWindow::OnPaint(HDC dc, const RECT& client) {
+  FillSolid(dc, client, kColorButtonFace);
+}
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {

@@ -34,7 +34,7 @@ class FormWindow : public Window, public Form::Observer {
   void FormTransparencyChanged() override;
 
  private:
-  Form& form_;  // not owned: the portable side of this window
+  Form& form_;        // not owned: the portable side of this window
   Size window_size_;  // outer size of the real window as last seen
 };
 

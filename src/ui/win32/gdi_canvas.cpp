@@ -41,7 +41,9 @@ GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), saved_state_(::SaveDC(dc)) {
   ::SetBkMode(dc_, TRANSPARENT);
 }
 
-GdiCanvas::~GdiCanvas() { ::RestoreDC(dc_, saved_state_); }
+GdiCanvas::~GdiCanvas() {
+  ::RestoreDC(dc_, saved_state_);
+}
 
 void GdiCanvas::FillRect(const Rect& rect, Color color) {
   FillSolid(dc_, RECT{rect.left, rect.top, rect.right, rect.bottom}, color);
@@ -85,8 +87,12 @@ Size GdiCanvas::MeasureText(const std::string& text, const Font& font, int32_t w
   return {text.empty() ? 0 : r.right - r.left, r.bottom - r.top};
 }
 
-void GdiCanvas::Save() { ::SaveDC(dc_); }
-void GdiCanvas::Restore() { ::RestoreDC(dc_, -1); }
+void GdiCanvas::Save() {
+  ::SaveDC(dc_);
+}
+void GdiCanvas::Restore() {
+  ::RestoreDC(dc_, -1);
+}
 
 void GdiCanvas::Translate(int32_t dx, int32_t dy) {
   ::OffsetViewportOrgEx(dc_, dx, dy, nullptr);

@@ -27,7 +27,8 @@ UINT IconFlag(MessageIcon icon) {
 
 MessageResult Win32Platform::ShowMessageBox(const std::string& text, const std::string& title,
                                             MessageIcon icon, MessageButtons buttons) {
-  const UINT type = IconFlag(icon) | (buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK);
+  const UINT type =
+      IconFlag(icon) | (buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK);
   switch (::MessageBoxA(::GetActiveWindow(), text.c_str(), title.c_str(), type)) {
     case IDYES:
       return MessageResult::Yes;
@@ -44,7 +45,9 @@ Size Win32Platform::ScreenSize() const {
   return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
-uint32_t Win32Platform::TickCount() const { return ::GetTickCount(); }
+uint32_t Win32Platform::TickCount() const {
+  return ::GetTickCount();
+}
 
 std::vector<uint8_t> Win32Platform::ApplicationIconFile() const {
   // The resources keep the icon file itself as raw data beside the icon resource, because an

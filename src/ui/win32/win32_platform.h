@@ -8,8 +8,8 @@ namespace ui::win32 {
 
 class Win32Platform : public Platform {
  public:
-  MessageResult ShowMessageBox(const std::string& text, const std::string& title,
-                               MessageIcon icon, MessageButtons buttons) override;
+  MessageResult ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon,
+                               MessageButtons buttons) override;
   Size ScreenSize() const override;
   uint32_t TickCount() const override;
   std::vector<uint8_t> ApplicationIconFile() const override;

@@ -15,8 +15,7 @@ Window::~Window() {
 }
 
 bool Window::CreateWindowOfClass(const char* class_name, DWORD ex_style, DWORD style,
-                                 const std::string& caption, RECT bounds, HWND parent,
-                                 HMENU menu) {
+                                 const std::string& caption, RECT bounds, HWND parent, HMENU menu) {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
   WNDCLASSEXA existing{};
   existing.cbSize = sizeof existing;

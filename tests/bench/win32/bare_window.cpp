@@ -32,8 +32,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = "BareWindow";
   ::RegisterClassA(&wc);
-  HWND hwnd = ::CreateWindowExA(0, "BareWindow", "Bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 212,
-                                174, 600, 420, nullptr, nullptr, instance, nullptr);
+  HWND hwnd = ::CreateWindowExA(0, "BareWindow", "Bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 212, 174,
+                                600, 420, nullptr, nullptr, instance, nullptr);
   if (hwnd == nullptr) return 1;
   MSG message;
   while (::GetMessageA(&message, nullptr, 0, 0) > 0) {

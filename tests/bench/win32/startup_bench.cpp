@@ -15,7 +15,8 @@
 namespace {
 
 constexpr COLORREF kExpected = RGB(0, 128, 0);
-constexpr POINT kProbe{212 + 300, 174 + 210};  // the centre of a 600 x 420 window centred on 1024 x 768
+constexpr POINT kProbe{212 + 300,
+                       174 + 210};  // the centre of a 600 x 420 window centred on 1024 x 768
 constexpr DWORD kTimeoutMs = 20000;
 
 // Milliseconds from process creation to the expected pixel on screen; negative on time-out.

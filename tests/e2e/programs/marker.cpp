@@ -17,9 +17,11 @@ std::string Quote(const std::string& ansi) {
   // Texts are converted from the ANSI code page to UTF-8 so the record is valid JSON.
   std::string utf8;
   if (!ansi.empty()) {
-    int wide_len = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    int wide_len =
+        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(wide_len), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), wide_len);
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
+                        wide_len);
     int len = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, nullptr, 0, nullptr, nullptr);
     utf8.assign(static_cast<size_t>(len), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, utf8.data(), len, nullptr, nullptr);
@@ -55,7 +57,8 @@ std::string OutputPath() {
   DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
   std::string path(exe, n);
   size_t slash = path.find_last_of("\\/");
-  return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "marker-out.json";
+  return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
+         "marker-out.json";
 }
 
 }  // namespace
@@ -71,14 +74,17 @@ int main(int argc, char** argv) {
   char exe[MAX_PATH] = {};
   DWORD exe_len = GetModuleFileNameA(nullptr, exe, MAX_PATH);
   json += "],\"cwd\":" + Quote(std::string(cwd, cwd_len < sizeof cwd ? cwd_len : 0)) +
-          ",\"command_line\":" + Quote(GetCommandLineA()) + ",\"exe\":" + Quote(std::string(exe, exe_len)) + "}\n";
+          ",\"command_line\":" + Quote(GetCommandLineA()) +
+          ",\"exe\":" + Quote(std::string(exe, exe_len)) + "}\n";
 
   std::string path = OutputPath();
   std::string temp = path + ".tmp";
-  HANDLE f = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE f = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return 3;
   DWORD written = 0;
-  BOOL ok = WriteFile(f, json.data(), static_cast<DWORD>(json.size()), &written, nullptr) && written == json.size();
+  BOOL ok = WriteFile(f, json.data(), static_cast<DWORD>(json.size()), &written, nullptr) &&
+            written == json.size();
   CloseHandle(f);
   if (!ok || !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return 3;
   return 0;

@@ -29,7 +29,8 @@ namespace {
 
 std::string Utf8FromAnsi(const std::string& ansi) {
   if (ansi.empty()) return {};
-  int wide_len = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+  int wide_len =
+      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
   std::wstring wide(static_cast<size_t>(wide_len), L'\0');
   MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), wide_len);
   int len = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, nullptr, 0, nullptr, nullptr);
@@ -42,11 +43,21 @@ std::string Quote(const std::string& utf8) {
   std::string out = "\"";
   for (unsigned char c : utf8) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buf[8];
@@ -60,13 +71,25 @@ std::string Quote(const std::string& utf8) {
   return out + "\"";
 }
 
-std::string AnsiQuoted(const std::string& ansi) { return Quote(Utf8FromAnsi(ansi)); }
+std::string AnsiQuoted(const std::string& ansi) {
+  return Quote(Utf8FromAnsi(ansi));
+}
 
-std::string Num(unsigned long long v) { return std::to_string(v); }
-std::string Num(long v) { return std::to_string(v); }
-std::string Num(int v) { return std::to_string(v); }
-std::string Bool(bool v) { return v ? "true" : "false"; }
-std::string HwndNum(HWND h) { return std::to_string(reinterpret_cast<uintptr_t>(h)); }
+std::string Num(unsigned long long v) {
+  return std::to_string(v);
+}
+std::string Num(long v) {
+  return std::to_string(v);
+}
+std::string Num(int v) {
+  return std::to_string(v);
+}
+std::string Bool(bool v) {
+  return v ? "true" : "false";
+}
+std::string HwndNum(HWND h) {
+  return std::to_string(reinterpret_cast<uintptr_t>(h));
+}
 
 std::string ClassOf(HWND h) {
   char buf[256] = {};
@@ -86,10 +109,12 @@ std::string TitleOf(HWND h) {
 // A control's text in another process: asked for with WM_GETTEXT, never waiting on a hung owner.
 std::string ControlText(HWND h) {
   DWORD_PTR len = 0;
-  if (!SendMessageTimeoutA(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &len)) return TitleOf(h);
+  if (!SendMessageTimeoutA(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &len))
+    return TitleOf(h);
   std::string s(static_cast<size_t>(len) + 1, '\0');
   DWORD_PTR got = 0;
-  if (!SendMessageTimeoutA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()), SMTO_ABORTIFHUNG, 2000, &got))
+  if (!SendMessageTimeoutA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()),
+                           SMTO_ABORTIFHUNG, 2000, &got))
     return TitleOf(h);
   s.resize(got < len ? static_cast<size_t>(got) : static_cast<size_t>(len));
   return s;
@@ -147,8 +172,12 @@ std::vector<HWND> ChildrenOf(HWND parent) {
   return kids;
 }
 
-bool IsButtonClass(const std::string& cls) { return lstrcmpiA(cls.c_str(), "Button") == 0; }
-bool IsStaticClass(const std::string& cls) { return lstrcmpiA(cls.c_str(), "Static") == 0; }
+bool IsButtonClass(const std::string& cls) {
+  return lstrcmpiA(cls.c_str(), "Button") == 0;
+}
+bool IsStaticClass(const std::string& cls) {
+  return lstrcmpiA(cls.c_str(), "Static") == 0;
+}
 
 std::string ChildJson(HWND h) {
   RECT r = {};
@@ -165,25 +194,30 @@ std::string WindowJson(HWND h, std::map<DWORD, std::string>& exes) {
   RECT r = {};
   GetWindowRect(h, &r);
   std::string cls = ClassOf(h);
-  std::string j = "{\"hwnd\":" + HwndNum(h) + ",\"pid\":" + Num(static_cast<unsigned long long>(pid)) +
-                  ",\"tid\":" + Num(static_cast<unsigned long long>(tid)) + ",\"class\":" + AnsiQuoted(cls) +
-                  ",\"title\":" + AnsiQuoted(TitleOf(h)) + ",\"visible\":" + Bool(IsWindowVisible(h)) +
-                  ",\"enabled\":" + Bool(IsWindowEnabled(h)) + ",\"minimized\":" + Bool(IsIconic(h)) +
-                  ",\"maximized\":" + Bool(IsZoomed(h)) + ",\"rect\":" + RectJson(r) +
-                  ",\"client\":" + RectJson(ClientOnScreen(h)) +
-                  ",\"style\":" + Num(static_cast<unsigned long long>(static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE)))) +
-                  ",\"exstyle\":" + Num(static_cast<unsigned long long>(static_cast<DWORD>(GetWindowLongA(h, GWL_EXSTYLE)))) +
-                  ",\"owner\":" + HwndNum(GetWindow(h, GW_OWNER)) + ",\"exe\":" + AnsiQuoted(ExeOf(pid, exes));
+  std::string j =
+      "{\"hwnd\":" + HwndNum(h) + ",\"pid\":" + Num(static_cast<unsigned long long>(pid)) +
+      ",\"tid\":" + Num(static_cast<unsigned long long>(tid)) + ",\"class\":" + AnsiQuoted(cls) +
+      ",\"title\":" + AnsiQuoted(TitleOf(h)) + ",\"visible\":" + Bool(IsWindowVisible(h)) +
+      ",\"enabled\":" + Bool(IsWindowEnabled(h)) + ",\"minimized\":" + Bool(IsIconic(h)) +
+      ",\"maximized\":" + Bool(IsZoomed(h)) + ",\"rect\":" + RectJson(r) +
+      ",\"client\":" + RectJson(ClientOnScreen(h)) + ",\"style\":" +
+      Num(static_cast<unsigned long long>(static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE)))) +
+      ",\"exstyle\":" +
+      Num(static_cast<unsigned long long>(static_cast<DWORD>(GetWindowLongA(h, GWL_EXSTYLE)))) +
+      ",\"owner\":" + HwndNum(GetWindow(h, GW_OWNER)) + ",\"exe\":" + AnsiQuoted(ExeOf(pid, exes));
   // The active and focus windows of the window's thread (keyboard input goes to the focus window).
   GUITHREADINFO gui = {};
   gui.cbSize = sizeof gui;
   if (GetGUIThreadInfo(tid, &gui))
-    j += ",\"thread_active\":" + HwndNum(gui.hwndActive) + ",\"thread_focus\":" + HwndNum(gui.hwndFocus);
+    j += ",\"thread_active\":" + HwndNum(gui.hwndActive) +
+         ",\"thread_focus\":" + HwndNum(gui.hwndFocus);
   if (cls == "#32770") {
     std::string statics, buttons;
     for (HWND kid : ChildrenOf(h)) {
       std::string kid_cls = ClassOf(kid);
-      std::string* list = IsStaticClass(kid_cls) ? &statics : IsButtonClass(kid_cls) ? &buttons : nullptr;
+      std::string* list = IsStaticClass(kid_cls)   ? &statics
+                          : IsButtonClass(kid_cls) ? &buttons
+                                                   : nullptr;
       if (!list) continue;
       if (!list->empty()) *list += ",";
       *list += ChildJson(kid);
@@ -199,8 +233,9 @@ std::string ListJson() {
   std::map<DWORD, std::string> exes;
   RECT work = {};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  std::string j = "{\"foreground\":" + HwndNum(GetForegroundWindow()) + ",\"screen\":{\"width\":" +
-                  Num(GetSystemMetrics(SM_CXSCREEN)) + ",\"height\":" + Num(GetSystemMetrics(SM_CYSCREEN)) +
+  std::string j = "{\"foreground\":" + HwndNum(GetForegroundWindow()) +
+                  ",\"screen\":{\"width\":" + Num(GetSystemMetrics(SM_CXSCREEN)) +
+                  ",\"height\":" + Num(GetSystemMetrics(SM_CYSCREEN)) +
                   "},\"work_area\":" + RectJson(work) + ",\"windows\":[";
   for (size_t i = 0; i < tops.size(); ++i) {
     if (i) j += ",";
@@ -218,7 +253,9 @@ bool ParseHwnd(const std::string& s, HWND* out) {
   return true;
 }
 
-std::string Error(const std::string& message) { return "{\"ok\":false,\"error\":" + Quote(message) + "}"; }
+std::string Error(const std::string& message) {
+  return "{\"ok\":false,\"error\":" + Quote(message) + "}";
+}
 
 // Clicks the button child of `window` whose text (without '&' accelerators) is `text`.
 std::string Press(const std::string& hwnd_text, const std::string& text, int* rc) {
@@ -227,12 +264,14 @@ std::string Press(const std::string& hwnd_text, const std::string& text, int* rc
   if (!ParseHwnd(hwnd_text, &window) || !IsWindow(window)) return Error("no window " + hwnd_text);
   for (HWND kid : ChildrenOf(window)) {
     if (!IsButtonClass(ClassOf(kid))) continue;
-    if (lstrcmpiA(StripAmpersands(ControlText(kid)).c_str(), StripAmpersands(text).c_str()) != 0) continue;
+    if (lstrcmpiA(StripAmpersands(ControlText(kid)).c_str(), StripAmpersands(text).c_str()) != 0)
+      continue;
     DWORD_PTR ignored = 0;
     if (!SendMessageTimeoutA(kid, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored)) {
       // The owner did not answer in time: fall back to the notification BM_CLICK would send.
       WPARAM wp = MAKEWPARAM(GetDlgCtrlID(kid) & 0xFFFF, BN_CLICKED);
-      if (!PostMessageA(window, WM_COMMAND, wp, reinterpret_cast<LPARAM>(kid))) return Error("BM_CLICK and WM_COMMAND failed");
+      if (!PostMessageA(window, WM_COMMAND, wp, reinterpret_cast<LPARAM>(kid)))
+        return Error("BM_CLICK and WM_COMMAND failed");
     }
     *rc = 0;
     return "{\"ok\":true,\"button\":" + HwndNum(kid) + "}";
@@ -254,7 +293,8 @@ std::vector<std::string> SplitTabs(const std::string& line) {
   size_t start = 0;
   for (;;) {
     size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+    fields.push_back(
+        line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
     if (tab == std::string::npos) return fields;
     start = tab + 1;
   }
@@ -276,19 +316,25 @@ int Serve() {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::vector<std::string> f = SplitTabs(line);
     int rc = 0;
-    if (f[0] == "list" && f.size() == 1) Emit(ListJson());
-    else if (f[0] == "press" && f.size() == 3) Emit(Press(f[1], f[2], &rc));
-    else if (f[0] == "close" && f.size() == 2) Emit(Close(f[1], &rc));
-    else if (f[0] == "quit") return 0;
-    else Emit(Error("bad command: " + line));
+    if (f[0] == "list" && f.size() == 1)
+      Emit(ListJson());
+    else if (f[0] == "press" && f.size() == 3)
+      Emit(Press(f[1], f[2], &rc));
+    else if (f[0] == "close" && f.size() == 2)
+      Emit(Close(f[1], &rc));
+    else if (f[0] == "quit")
+      return 0;
+    else
+      Emit(Error("bad command: " + line));
     if (c == EOF) return 0;
   }
 }
 
 int Usage() {
-  std::fputs("usage: winprobe [list] | press <hwnd> <text> | close <hwnd> | msgbox <title> <text> | "
-             "play <file.wav> | serve\n",
-             stderr);
+  std::fputs(
+      "usage: winprobe [list] | press <hwnd> <text> | close <hwnd> | msgbox <title> <text> | "
+      "play <file.wav> | serve\n",
+      stderr);
   return 2;
 }
 
