@@ -15,6 +15,9 @@ step() { printf '\n==== %s ====\n' "$*"; }
 step "set-up"
 bash scripts/setup.sh
 
+step "source format (clang-format)"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 step "native build (ASan + UBSan) and unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_SANITIZE=ON >/dev/null
 cmake --build build/native -j "$jobs"
