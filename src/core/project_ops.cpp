@@ -55,6 +55,11 @@ void DisposeObject(std::unique_ptr<AutoObjectType> object) {
 void ClearObjects(AppState& app) {
   auto& objects = app.Project.Objects;
   if (objects.empty()) return;
+  if (ui::Panel* inner = app.Project.InnerPanel()) {
+    std::vector<ui::Control*> controls;
+    for (const auto& object : objects) controls.push_back(object->Control.get());
+    inner->DetachChildren(controls);
+  }
   for (auto& object : objects) DisposeObject(std::move(object));
   objects.clear();
   app.Modified = true;

@@ -59,6 +59,7 @@ class Control {
   std::string Hint;
 
  private:
+  friend class Panel;
   Panel* parent_ = nullptr;  // not owned
 };
 

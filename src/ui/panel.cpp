@@ -19,6 +19,16 @@ void Panel::Detach(Control& child) {
   children_.erase(std::remove(children_.begin(), children_.end(), &child), children_.end());
 }
 
+void Panel::DetachChildren(const std::vector<Control*>& leaving) {
+  std::vector<Control*> sorted(leaving);
+  std::sort(sorted.begin(), sorted.end());
+  const auto goes = [&](Control* c) { return std::binary_search(sorted.begin(), sorted.end(), c); };
+  for (Control* child : children_) {
+    if (goes(child)) child->parent_ = nullptr;
+  }
+  children_.erase(std::remove_if(children_.begin(), children_.end(), goes), children_.end());
+}
+
 Rect Panel::ContentRect() const {
   // Border and bevel widths come from project files unchecked: add them up in 64 bits.
   int64_t inset = BorderWidth;

@@ -30,6 +30,19 @@ TEST(Parenting, NewChildrenGoOnTopAndKeepTheirPlaceWhenParentedAgain) {
   EXPECT_EQ(panel.Children(), (std::vector<Control*>{&a, &c}));
 }
 
+TEST(Parenting, ManyChildrenLeaveInOnePassAndKeepTheOthersInOrder) {
+  Panel panel;
+  Label a, b, c, d;
+  for (Label* l : {&a, &b, &c, &d}) l->SetParent(&panel);
+  panel.DetachChildren({&c, &a});
+  EXPECT_EQ(panel.Children(), (std::vector<Control*>{&b, &d}));
+  EXPECT_EQ(a.Parent(), nullptr);
+  EXPECT_EQ(c.Parent(), nullptr);
+  EXPECT_EQ(b.Parent(), &panel);
+  a.SetParent(&panel);
+  EXPECT_EQ(panel.Children(), (std::vector<Control*>{&b, &d, &a}));
+}
+
 TEST(Parenting, ChildrenOutlivingTheirPanelAreLeftWithoutParent) {
   auto label = std::make_unique<Label>();
   {
