@@ -6,38 +6,15 @@
 
 namespace win32_tests {
 
-Canvas::Canvas(int width, int height, uint32_t fill)
-    : width_(width), height_(height), dc_(::CreateCompatibleDC(nullptr)) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  bitmap_.Reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  bits_ = static_cast<uint32_t*>(bits);
-  if (!bitmap_ || !dc_ || bits_ == nullptr) std::abort();  // no surface: nothing can be tested
-  select_.emplace(dc_.Get(), bitmap_.Get());
+Canvas::Canvas(int width, int height, uint32_t fill) {
+  if (!surface_.Resize({width, height})) std::abort();  // no surface: nothing can be tested
   Fill(fill);
 }
 
-void Canvas::Fill(uint32_t colour) {
-  ::GdiFlush();
-  for (int i = 0; i < width_ * height_; ++i) bits_[i] = colour;
-}
-
-uint32_t Canvas::At(int x, int y) const {
-  ::GdiFlush();
-  return bits_[y * width_ + x] & 0x00FFFFFFu;
-}
-
 bool Canvas::SamePixels(const Canvas& other) const {
-  ::GdiFlush();
-  if (width_ != other.width_ || height_ != other.height_) return false;
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) {
+  if (Width() != other.Width() || Height() != other.Height()) return false;
+  for (int y = 0; y < Height(); ++y) {
+    for (int x = 0; x < Width(); ++x) {
       if (At(x, y) != other.At(x, y)) return false;
     }
   }

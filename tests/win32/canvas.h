@@ -6,11 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <optional>
 #include <ostream>
 
 #include "ui/geometry.h"
-#include "ui/win32/gdi.h"
+#include "ui/win32/dib_surface.h"
 
 namespace ui {
 // Readable sizes in the tests' failure messages.
@@ -27,21 +26,16 @@ class Canvas {
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
-  HDC Dc() const { return dc_.Get(); }
-  int Width() const { return width_; }
-  int Height() const { return height_; }
-  void Fill(uint32_t colour);
+  HDC Dc() const { return surface_.Dc(); }
+  int Width() const { return surface_.GetSize().width; }
+  int Height() const { return surface_.GetSize().height; }
+  void Fill(uint32_t colour) { surface_.Fill(colour); }
   // The pixel as 0x00RRGGBB, once GDI has finished drawing.
-  uint32_t At(int x, int y) const;
+  uint32_t At(int x, int y) const { return surface_.PixelAt(x, y); }
   bool SamePixels(const Canvas& other) const;
 
  private:
-  int width_;
-  int height_;
-  uint32_t* bits_ = nullptr;
-  ui::win32::GdiObject<HBITMAP> bitmap_;
-  ui::win32::MemoryDc dc_;
-  std::optional<ui::win32::SelectGuard> select_;  // last, so the bitmap is put back first
+  ui::win32::DibSurface surface_;
 };
 
 // Each of red, green and blue within tolerance of the expected colour (lossy JPEG).

@@ -1,10 +1,22 @@
 // Off-screen DIB surfaces.
 #include "ui/win32/dib_surface.h"
 
+#include <algorithm>
+
 namespace ui::win32 {
 
 DibSurface::~DibSurface() {
   if (dc_ && previous_ != nullptr) ::SelectObject(dc_.Get(), previous_);
+}
+
+uint32_t DibSurface::PixelAt(int x, int y) const {
+  ::GdiFlush();
+  return bits_[static_cast<size_t>(y) * size_.width + x] & 0x00FFFFFFu;
+}
+
+void DibSurface::Fill(uint32_t pixel) {
+  ::GdiFlush();
+  std::fill(bits_, bits_ + static_cast<size_t>(size_.width) * size_.height, pixel);
 }
 
 bool DibSurface::Resize(Size size) {

@@ -20,8 +20,10 @@ class DibSurface {
   bool Resize(Size size);
   HDC Dc() const { return dc_.Get(); }
   Size GetSize() const { return size_; }
-  // Pixel (x, y) as 0x00RRGGBB.
-  uint32_t PixelAt(int x, int y) const { return bits_[static_cast<size_t>(y) * size_.width + x]; }
+  // Pixel (x, y) as 0x00RRGGBB, once GDI has finished what it batched.
+  uint32_t PixelAt(int x, int y) const;
+  // Sets every pixel to `pixel` (0x00RRGGBB).
+  void Fill(uint32_t pixel);
 
  private:
   MemoryDc dc_;
