@@ -409,7 +409,7 @@ class Rig:
 
     def _find_programs(self) -> None:
         bin_dir = self.build / "bin"
-        sources = list(PROGRAMS_SRC.glob("*.cpp")) + [PROGRAMS_SRC / "CMakeLists.txt"]
+        sources = [*PROGRAMS_SRC.glob("*.cpp"), *PROGRAMS_SRC.glob("*.h"), PROGRAMS_SRC / "CMakeLists.txt"]
         newest_source = max(p.stat().st_mtime for p in sources)
 
         def fresh(p: Path) -> bool:

@@ -11,36 +11,9 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
+#include "json_text.h"
 
-std::string Quote(const std::string& ansi) {
-  // Texts are converted from the ANSI code page to UTF-8 so the record is valid JSON.
-  std::string utf8;
-  if (!ansi.empty()) {
-    int wide_len =
-        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(wide_len), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(),
-                        wide_len);
-    int len = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, nullptr, 0, nullptr, nullptr);
-    utf8.assign(static_cast<size_t>(len), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, utf8.data(), len, nullptr, nullptr);
-  }
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
+namespace {
 
 std::string OutputPath() {
   const char* env = std::getenv("QUORVANE_MARKER_OUT");
@@ -67,15 +40,15 @@ int main(int argc, char** argv) {
   std::string json = "{\"argv\":[";
   for (int i = 0; i < argc; ++i) {
     if (i) json += ',';
-    json += Quote(argv[i]);
+    json += AnsiQuoted(argv[i]);
   }
   char cwd[MAX_PATH * 2] = {};
   DWORD cwd_len = GetCurrentDirectoryA(sizeof cwd, cwd);
   char exe[MAX_PATH] = {};
   DWORD exe_len = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  json += "],\"cwd\":" + Quote(std::string(cwd, cwd_len < sizeof cwd ? cwd_len : 0)) +
-          ",\"command_line\":" + Quote(GetCommandLineA()) +
-          ",\"exe\":" + Quote(std::string(exe, exe_len)) + "}\n";
+  json += "],\"cwd\":" + AnsiQuoted(std::string(cwd, cwd_len < sizeof cwd ? cwd_len : 0)) +
+          ",\"command_line\":" + AnsiQuoted(GetCommandLineA()) +
+          ",\"exe\":" + AnsiQuoted(std::string(exe, exe_len)) + "}\n";
 
   std::string path = OutputPath();
   std::string temp = path + ".tmp";

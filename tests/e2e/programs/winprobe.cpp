@@ -25,55 +25,9 @@
 #include <string>
 #include <vector>
 
+#include "json_text.h"
+
 namespace {
-
-std::string Utf8FromAnsi(const std::string& ansi) {
-  if (ansi.empty()) return {};
-  int wide_len =
-      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(wide_len), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), wide_len);
-  int len = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(len), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, out.data(), len, nullptr, nullptr);
-  return out;
-}
-
-std::string Quote(const std::string& utf8) {
-  std::string out = "\"";
-  for (unsigned char c : utf8) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          char buf[8];
-          std::snprintf(buf, sizeof buf, "\\u%04x", c);
-          out += buf;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
-
-std::string AnsiQuoted(const std::string& ansi) {
-  return Quote(Utf8FromAnsi(ansi));
-}
 
 std::string Num(unsigned long long v) {
   return std::to_string(v);
