@@ -12,7 +12,6 @@ from __future__ import annotations
 
 import ctypes
 import math
-import re
 import struct
 import time
 import wave
@@ -89,17 +88,10 @@ class SoundStreams:
     every later one ``sound_path.NNNN``."""
 
     def __init__(self, rig: Rig):
-        self.base = Path(rig.sound_path)
-
-    def _index(self, p: Path) -> Optional[int]:
-        if p.name == self.base.name:
-            return 0
-        m = re.fullmatch(re.escape(self.base.name) + r"\.(\d{4})", p.name)
-        return int(m.group(1)) if m else None
+        self.rig = rig
 
     def all(self) -> list[Path]:
-        found = [(self._index(p), p) for p in self.base.parent.glob(self.base.name + "*")]
-        return [p for i, p in sorted((i, p) for i, p in found if i is not None)]
+        return self.rig.sound_streams()
 
     def names(self) -> set[str]:
         return {p.name for p in self.all()}

@@ -750,17 +750,26 @@ class Rig:
 
     # --- sound --------------------------------------------------------------------------------
 
+    def sound_streams(self) -> list[Path]:
+        """The sink's files, oldest first. The sink never appends to a file that exists: the
+        session's first stream is sound_path itself, every later one sound_path.NNNN."""
+        base = self.sound_path
+        found = []
+        for p in base.parent.glob(base.name + "*"):
+            if p.name == base.name:
+                found.append((0, p))
+            elif m := re.fullmatch(re.escape(base.name) + r"\.(\d{4})", p.name):
+                found.append((int(m.group(1)), p))
+        return [p for _, p in sorted(found)]
+
     def sound_bytes(self) -> int:
-        """How many bytes of sound all programs have played so far (ALSA's file sink). The sink
-        never appends to a file that exists: each later stream lands in sound_path.NNNN."""
+        """How many bytes of sound all programs have played so far (ALSA's file sink)."""
         total = 0
-        for p in self.sound_path.parent.glob(self.sound_path.name + "*"):
-            if p.name == self.sound_path.name or re.fullmatch(
-                    re.escape(self.sound_path.name) + r"\.\d{4}", p.name):
-                try:
-                    total += p.stat().st_size
-                except FileNotFoundError:
-                    pass
+        for p in self.sound_streams():
+            try:
+                total += p.stat().st_size
+            except FileNotFoundError:
+                pass
         return total
 
     # --- marker -------------------------------------------------------------------------------
