@@ -14,7 +14,9 @@ namespace ui {
 class Canvas;
 class Panel;
 
-enum class Cursor : uint8_t { Default, HandPoint };
+// Pointer shapes: the hand over linked objects, and the designer's move and resize arrows (the
+// diagonal names follow the corners they join: NWSE top-left to bottom-right).
+enum class Cursor : uint8_t { Default, HandPoint, Move, SizeNWSE, SizeNS, SizeNESW, SizeWE };
 
 class Control {
  public:

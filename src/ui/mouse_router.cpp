@@ -89,4 +89,12 @@ bool MouseRouter::MouseLeave() {
   return true;
 }
 
+bool MouseRouter::CaptureLost() {
+  ForgetDeparted();
+  if (pressed_ == nullptr) return false;
+  pressed_->SetPressedLook(false);
+  pressed_ = nullptr;
+  return true;
+}
+
 }  // namespace ui

@@ -19,6 +19,9 @@ class MouseRouter {
   bool ButtonDown(Point client);
   bool ButtonUp(Point client);
   bool MouseLeave();
+  // The window lost the mouse capture (another window took it, a menu or a message box opened):
+  // the pressed control gets its normal look back and the coming release is no click.
+  bool CaptureLost();
 
   bool Capturing() const { return pressed_ != nullptr; }
   // The control that would take the mouse at a point; null outside the root.

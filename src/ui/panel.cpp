@@ -19,6 +19,16 @@ void Panel::Detach(Control& child) {
   children_.erase(std::remove(children_.begin(), children_.end(), &child), children_.end());
 }
 
+void Panel::BringToFront(Control& child) {
+  const auto it = std::find(children_.begin(), children_.end(), &child);
+  if (it != children_.end()) std::rotate(it, it + 1, children_.end());
+}
+
+void Panel::SendToBack(Control& child) {
+  const auto it = std::find(children_.begin(), children_.end(), &child);
+  if (it != children_.end()) std::rotate(children_.begin(), it, it + 1);
+}
+
 void Panel::DetachChildren(const std::vector<Control*>& leaving) {
   std::vector<Control*> sorted(leaving);
   std::sort(sorted.begin(), sorted.end());

@@ -26,6 +26,9 @@ class Panel : public Control {
   // Takes many children off the panel in one pass (one at a time would shift the rest each time).
   void DetachChildren(const std::vector<Control*>& leaving);
   Control* FirstChild() const { return children_.empty() ? nullptr : children_.front(); }
+  // Moves a child to the top or the bottom of the stacking order; others keep their order.
+  void BringToFront(Control& child);
+  void SendToBack(Control& child);
 
   // The rectangle, in the panel's own coordinates, that remains inside the Single edge, the
   // outer bevel, the border band and the inner bevel; children such as the inner panel fill it.

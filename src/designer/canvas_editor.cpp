@@ -1,0 +1,239 @@
+// The design canvas's press / move / release rules and editing commands.
+#include "designer/canvas_editor.h"
+
+#include <algorithm>
+
+#include "core/project_ops.h"
+#include "designer/canvas_geometry.h"
+
+namespace designer {
+
+void CanvasEditor::FormCreate() {
+  BandRect = {};
+  DragState = -1;
+  Dragged = false;
+  GrabCode = -1;
+  LastX = LastY = -1;
+  AnchorX = AnchorY = -1;
+}
+
+void CanvasEditor::Image1MouseDown(MouseButton button, bool ctrl, ui::Point p) {
+  if (button != MouseButton::Left) return;
+  switch (view_.CurrentTool()) {
+    case Tool::AddLabel:
+    case Tool::AddButton:
+    case Tool::AddImage: {
+      const Tool tool = view_.CurrentTool();
+      AddObject(tool == Tool::AddLabel    ? core::kKindLabel
+                : tool == Tool::AddButton ? core::kKindButton
+                                          : core::kKindImage,
+                p);
+      view_.SelectTool();  // each add tool places one object
+      return;
+    }
+    case Tool::Select:
+      break;
+  }
+  Dragged = false;
+  DragState = 0;
+  if (!ctrl) SelectOnPress(p);
+  AnchorX = p.x;
+  AnchorY = p.y;
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::SelectOnPress(ui::Point p) {
+  auto& objects = app_.Project.Objects;
+  GrabCode = kGrabNone;
+  for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
+    core::AutoObjectType& object = **it;
+    GrabCode = object.Selected ? HitTestObject(object, p) : kGrabNone;
+    if (GrabCode == kGrabNone && StrictlyInside(*object.Control, p)) {
+      LastX = p.x;
+      LastY = p.y;
+      DragState = 1;
+      object.Selected = true;
+      break;
+    }
+    if (GrabCode >= 0) {
+      // A press on a selected object's body or handle keeps the whole selection for dragging.
+      LastX = p.x;
+      LastY = p.y;
+      DragState = 2;
+      break;
+    }
+  }
+  if (DragState != 1) return;
+  // The top-most object under the pointer becomes the only selection and moves at once.
+  bool found = false;
+  for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
+    core::AutoObjectType& object = **it;
+    if (!found && StrictlyInside(*object.Control, p)) {
+      object.Selected = true;
+      found = true;
+      DragState = 2;
+      GrabCode = kGrabBody;
+    } else {
+      object.Selected = false;
+    }
+  }
+}
+
+void CanvasEditor::Image1MouseMove(ui::Point p) {
+  if (DragState > 0) {
+    Dragged = true;
+    const int32_t dx = ui::Rect::Saturate(int64_t{p.x} - LastX);
+    const int32_t dy = ui::Rect::Saturate(int64_t{p.y} - LastY);
+    for (auto& object : app_.Project.Objects) {
+      if (object->Selected) ApplyDragStep(*object->Control, GrabCode, dx, dy);
+    }
+    app_.Modified = true;
+    LastX = p.x;
+    LastY = p.y;
+    view_.RefreshCanvas();
+    return;
+  }
+  if (DragState == 0) {
+    Dragged = true;
+    DrawRubberBand(AnchorX, AnchorY, p.x, p.y);
+    return;
+  }
+  // No drag: the pointer announces what a press would do.
+  int32_t result = kGrabNone;
+  const auto& objects = app_.Project.Objects;
+  for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
+    const core::AutoObjectType& object = **it;
+    if (!object.Selected) {
+      if (Inside(*object.Control, p)) break;  // an unselected object: the default arrow
+      continue;
+    }
+    result = HitTestObject(object, p);
+    if (result != kGrabNone) break;
+  }
+  view_.SetPointer(CursorForGrab(result));
+}
+
+void CanvasEditor::Image1MouseUp(bool ctrl, ui::Point p) {
+  if (DragState != 2) {
+    if (Dragged) {
+      SelectByBand(ctrl);
+    } else {
+      SelectByClick(ctrl, p);
+    }
+  }
+  DragState = -1;
+  Dragged = false;
+  DrawRubberBand(-1, -1, -1, -1);
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::CaptureLost() {
+  if (DragState == -1) return;
+  DragState = -1;
+  Dragged = false;
+  DrawRubberBand(-1, -1, -1, -1);
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::SelectByBand(bool ctrl) {
+  const BandRectType band = BandRect;
+  for (auto& object : app_.Project.Objects) {
+    const ui::Control& c = *object->Control;
+    const bool touches = int64_t{c.Left} + c.Width - 1 >= band.Left && c.Left <= band.Right &&
+                         int64_t{c.Top} + c.Height - 1 >= band.Top && c.Top <= band.Bottom;
+    object->Selected = touches && (ctrl ? !object->Selected : true);
+  }
+}
+
+void CanvasEditor::SelectByClick(bool ctrl, ui::Point p) {
+  auto& objects = app_.Project.Objects;
+  bool found = false;
+  for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
+    core::AutoObjectType& object = **it;
+    if (Inside(*object.Control, p)) {
+      if (found) continue;  // lower objects under the pointer keep their state
+      found = true;
+      object.Selected = ctrl ? !object.Selected : true;
+    } else if (!ctrl) {
+      object.Selected = false;
+    }
+  }
+}
+
+void CanvasEditor::DrawRubberBand(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  const BandRectType next{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+  auto draw = [this](const BandRectType& r) {
+    if (r == BandRectType{}) return;  // no band: nothing to draw
+    view_.XorFocusRect({r.Left, r.Top, r.Right, r.Bottom});
+  };
+  draw(BandRect);
+  draw(next);
+  BandRect = next;
+}
+
+void CanvasEditor::AddObject(uint8_t kind, ui::Point p) {
+  core::AddNewObject(app_, kind, p);
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::SelectAll() {
+  for (auto& object : app_.Project.Objects) object->Selected = true;
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::DeleteSelected() {
+  auto& objects = app_.Project.Objects;
+  for (size_t i = objects.size(); i-- > 0;) {
+    if (objects[i]->Selected) core::RemoveObject(app_, objects[i].get());
+  }
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::ClearDesign() {
+  core::ClearObjects(app_);
+  view_.RefreshCanvas();
+}
+
+int32_t CanvasEditor::SingleSelectedIndex() const {
+  const auto& objects = app_.Project.Objects;
+  int32_t found = -1;
+  for (size_t i = 0; i < objects.size(); ++i) {
+    if (!objects[i]->Selected) continue;
+    if (found >= 0) return -1;  // a second selected object: the command does nothing
+    found = static_cast<int32_t>(i);
+  }
+  return found;
+}
+
+core::AutoObjectType* CanvasEditor::SingleSelected() const {
+  const int32_t j = SingleSelectedIndex();
+  return j < 0 ? nullptr : app_.Project.Objects[static_cast<size_t>(j)].get();
+}
+
+void CanvasEditor::BringSelectedToFront() {
+  const int32_t j = SingleSelectedIndex();
+  if (j < 0) return;
+  auto& objects = app_.Project.Objects;
+  ui::Control& control = *objects[static_cast<size_t>(j)]->Control;
+  if (ui::Panel* parent = control.Parent()) parent->BringToFront(control);
+  std::rotate(objects.begin() + j, objects.begin() + j + 1, objects.end());
+  core::Renumber(app_.Project);
+  app_.Modified = true;
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::SendSelectedToBack() {
+  const int32_t j = SingleSelectedIndex();
+  if (j < 0) return;
+  auto& objects = app_.Project.Objects;
+  ui::Control& control = *objects[static_cast<size_t>(j)]->Control;
+  if (ui::Panel* parent = control.Parent()) parent->SendToBack(control);
+  // The background picture stays behind every object.
+  if (ui::Panel* parent = background_.Parent()) parent->SendToBack(background_);
+  std::rotate(objects.begin(), objects.begin() + j, objects.begin() + j + 1);
+  core::Renumber(app_.Project);
+  app_.Modified = true;
+  view_.RefreshCanvas();
+}
+
+}  // namespace designer

@@ -1,0 +1,86 @@
+// The design canvas's editing rules: the press / move / release state machine (select, rubber
+// band, move and resize), adding objects with the add tools, and the editing commands. It works
+// on the project's objects and their controls; the window it serves only turns mouse messages
+// into calls and draws what it is asked to (CanvasView).
+#pragma once
+
+#include <cstdint>
+
+#include "core/app_state.h"
+#include "core/project_model.h"
+#include "ui/control.h"
+#include "ui/geometry.h"
+
+namespace designer {
+
+// The main window's tool group: exactly one is down.
+enum class Tool : uint8_t { Select, AddLabel, AddButton, AddImage };
+enum class MouseButton : uint8_t { Left, Right, Middle };
+
+// What the editing rules need from the canvas window.
+class CanvasView {
+ public:
+  virtual ~CanvasView() = default;
+  // Clamps positions, repaints the snapshot and the marks, and forgets the rubber band.
+  virtual void RefreshCanvas() = 0;
+  // Draws the platform focus rectangle in XOR; drawing it again erases it.
+  virtual void XorFocusRect(const ui::Rect& rect) = 0;
+  virtual Tool CurrentTool() const = 0;
+  // Puts the Select tool down again after an add tool placed its object.
+  virtual void SelectTool() = 0;
+  virtual void SetPointer(ui::Cursor cursor) = 0;
+};
+
+// The rubber band as last drawn, normalised; all -1 when there is none.
+struct BandRectType {
+  int32_t Left = -1, Top = -1, Right = -1, Bottom = -1;
+  friend bool operator==(const BandRectType&, const BandRectType&) = default;
+};
+
+class CanvasEditor {
+ public:
+  // `background` is the presentation window's background picture control, which stays behind
+  // every object when one is sent to the back.
+  CanvasEditor(core::AppState& app, ui::Control& background, CanvasView& view)
+      : app_(app), background_(background), view_(view) {}
+
+  void FormCreate();
+
+  void Image1MouseDown(MouseButton button, bool ctrl, ui::Point p);
+  void Image1MouseMove(ui::Point p);
+  void Image1MouseUp(bool ctrl, ui::Point p);
+  // The canvas lost the mouse while a button was held: the drag ends where it is, the band goes.
+  void CaptureLost();
+
+  void DrawRubberBand(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+
+  void AddObject(uint8_t kind, ui::Point p);
+  void SelectAll();
+  void DeleteSelected();
+  void ClearDesign();
+  void BringSelectedToFront();
+  void SendSelectedToBack();
+  // The one selected object, or null when none or more than one is selected.
+  core::AutoObjectType* SingleSelected() const;
+
+  // The canvas fields, in the window's order.
+  BandRectType BandRect;
+  int32_t DragState = -1;  // -1 idle, 0 band or click, 1 selection pending, 2 move or resize
+  bool Dragged = false;
+  int32_t GrabCode = -1;
+  int32_t LastX = -1, LastY = -1;
+  int32_t AnchorX = -1, AnchorY = -1;
+
+ private:
+  void SelectOnPress(ui::Point p);
+  void SelectByBand(bool ctrl);
+  void SelectByClick(bool ctrl, ui::Point p);
+  // The single selection rule: the index of the one selected object, or -1.
+  int32_t SingleSelectedIndex() const;
+
+  core::AppState& app_;
+  ui::Control& background_;  // not owned
+  CanvasView& view_;         // not owned
+};
+
+}  // namespace designer

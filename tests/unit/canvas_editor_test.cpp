@@ -1,0 +1,285 @@
+// The design canvas's editing rules: hit testing, drag steps, press / release selection, the
+// rubber band, adding, deleting and the stacking order.
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "core/project_ops.h"
+#include "designer/canvas_editor.h"
+#include "designer/canvas_geometry.h"
+#include "fake_desktop.h"
+
+namespace designer {
+namespace {
+
+struct RecordingView : CanvasView {
+  void RefreshCanvas() override { ++refreshes; }
+  void XorFocusRect(const ui::Rect& r) override { xor_rects.push_back(r); }
+  Tool CurrentTool() const override { return tool; }
+  void SelectTool() override { tool = Tool::Select; }
+  void SetPointer(ui::Cursor c) override { cursor = c; }
+  int refreshes = 0;
+  std::vector<ui::Rect> xor_rects;
+  Tool tool = Tool::Select;
+  ui::Cursor cursor = ui::Cursor::Default;
+};
+
+// Three objects: A (10,10 40x40) at the bottom, B (30,30 40x40) over it, C (200,200 20x20).
+struct Canvas {
+  Canvas() {
+    background.SetParent(&t.panel1);
+    for (auto [x, y, size] : {std::tuple{10, 10, 40}, {30, 30, 40}, {200, 200, 20}}) {
+      core::AddNewObject(t.app, core::kKindImage, {x, y}).Control->SetBounds(x, y, size, size);
+    }
+    Select({});
+    t.app.Modified = false;
+  }
+  void Select(std::vector<int> which) {
+    for (auto& o : t.app.Project.Objects) o->Selected = false;
+    for (int i : which) t.app.Project.Objects[static_cast<size_t>(i)]->Selected = true;
+  }
+  std::vector<int> Selection() const {
+    std::vector<int> out;
+    for (size_t i = 0; i < t.app.Project.Objects.size(); ++i) {
+      if (t.app.Project.Objects[i]->Selected) out.push_back(static_cast<int>(i));
+    }
+    return out;
+  }
+  ui::Control& ControlOf(size_t i) { return *t.app.Project.Objects[i]->Control; }
+  testing_support::TestApp t;
+  ui::Control background;
+  RecordingView view;
+  CanvasEditor editor{t.app, background, view};
+};
+
+TEST(CanvasGeometry, HitTestTakesTheHighestHandleThenTheBody) {
+  core::AutoObjectType object;
+  object.Control = core::MakeControl(core::kKindImage);
+  struct Case {
+    ui::Rect bounds;
+    ui::Point p;
+    int32_t code;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{10, 10, 30, 30}, {10, 10}, 1},
+           {{10, 10, 30, 30}, {20, 7}, 2},
+           {{10, 10, 30, 30}, {29, 13}, 3},
+           {{10, 10, 30, 30}, {32, 20}, 4},
+           {{10, 10, 30, 30}, {29, 29}, 5},
+           {{10, 10, 30, 30}, {20, 32}, 6},
+           {{10, 10, 30, 30}, {7, 29}, 7},
+           {{10, 10, 30, 30}, {13, 20}, 8},
+           {{10, 10, 30, 30}, {20, 20}, 0},
+           {{10, 10, 30, 30}, {30, 20}, 4},
+           {{10, 10, 30, 30}, {40, 40}, -1},
+           {{10, 10, 11, 11}, {10, 10}, 8},  // 1 x 1: every handle on one pixel
+           {{10, 10, 15, 30}, {12, 10}, 3},  // narrow: boxes overlap, the higher wins
+       }) {
+    object.Control->SetBounds(c.bounds.left, c.bounds.top, c.bounds.Width(), c.bounds.Height());
+    EXPECT_EQ(HitTestObject(object, c.p), c.code) << c.p.x << "," << c.p.y;
+  }
+}
+
+TEST(CanvasGeometry, EachGrabCodeStepsItsEdges) {
+  // From 10,10 20x20 by dx 3, dy -2: left, top, width, height afterwards.
+  const ui::Rect expected[] = {{13, 8, 20, 20},  {13, 8, 17, 22},  {10, 8, 20, 22},
+                               {10, 8, 23, 22},  {10, 10, 23, 20}, {10, 10, 23, 18},
+                               {10, 10, 20, 18}, {13, 10, 17, 18}, {13, 10, 17, 20}};
+  for (int32_t code = 0; code <= 8; ++code) {
+    ui::Control c;
+    c.SetBounds(10, 10, 20, 20);
+    ApplyDragStep(c, code, 3, -2);
+    EXPECT_EQ((ui::Rect{c.Left, c.Top, c.Width, c.Height}), expected[code]) << "code " << code;
+  }
+}
+
+TEST(CanvasGeometry, ResizingPastTheOppositeEdgeLeavesOnePixel) {
+  ui::Control c;
+  c.SetBounds(0, 0, 20, 20);
+  ApplyDragStep(c, 1, 30, 30);
+  EXPECT_EQ((ui::Rect{c.Left, c.Top, c.Width, c.Height}), (ui::Rect{30, 30, 1, 1}));
+  ApplyDragStep(c, 1, 5, 5);
+  EXPECT_EQ((ui::Rect{c.Left, c.Top, c.Width, c.Height}), (ui::Rect{35, 35, 1, 1}));
+}
+
+TEST(CanvasGeometry, MarksAreOutlinesOutsideAndHandlesOnSelectedObjectsTopMostFirst) {
+  Canvas k;
+  k.Select({1});
+  const auto marks = SelectionMarks(k.t.app.Project);
+  ASSERT_EQ(marks.size(), 3u + 8u);
+  EXPECT_EQ(marks[0].rect, (ui::Rect{199, 199, 221, 221}));
+  EXPECT_EQ(marks[1].rect, (ui::Rect{29, 29, 71, 71}));
+  EXPECT_EQ(marks[2].rect, (ui::Rect{27, 27, 33, 33}));  // top-left handle around (30, 30)
+  EXPECT_EQ(marks[6].rect, (ui::Rect{67, 67, 73, 73}));  // bottom-right around (70, 70)
+  EXPECT_EQ(marks[10].rect, (ui::Rect{9, 9, 51, 51}));
+}
+
+TEST(CanvasGeometry, ClampKeepsCornersInsideTheDesignArea) {
+  Canvas k;
+  k.ControlOf(0).SetBounds(-10, 3, 5, 5);
+  k.ControlOf(1).SetBounds(700, 500, 5, 5);
+  ClampPositions(k.t.app.Project, {600, 400});
+  EXPECT_EQ(k.ControlOf(0).BoundsRect(), ui::Rect::FromBounds(0, 3, 5, 5));
+  EXPECT_EQ(k.ControlOf(1).BoundsRect(), ui::Rect::FromBounds(595, 395, 5, 5));
+}
+
+TEST(CanvasEditor, PressAndReleaseSelectAsTheRulesSay) {
+  struct Case {
+    const char* what;
+    std::vector<int> before;
+    bool ctrl;
+    ui::Point press, release;
+    int32_t drag_state;
+    std::vector<int> after;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"empty canvas deselects all", {0, 2}, false, {150, 150}, {150, 150}, 0, {}},
+           {"unselected object alone", {0}, false, {205, 205}, {205, 205}, 2, {2}},
+           {"top-most of overlapping", {}, false, {40, 40}, {40, 40}, 2, {1}},
+           {"selected keeps selection", {0, 2}, false, {205, 205}, {205, 205}, 2, {0, 2}},
+           {"edge pixel: no drag, release selects", {2}, false, {30, 60}, {30, 60}, 0, {1}},
+           {"ctrl toggles on", {0}, true, {205, 205}, {205, 205}, 0, {0, 2}},
+           {"ctrl toggles off", {0, 2}, true, {205, 205}, {205, 205}, 0, {0}},
+           {"ctrl leaves lower under pointer", {0}, true, {40, 40}, {40, 40}, 0, {0, 1}},
+       }) {
+    Canvas k;
+    k.Select(c.before);
+    k.editor.Image1MouseDown(MouseButton::Left, c.ctrl, c.press);
+    EXPECT_EQ(k.editor.DragState, c.drag_state) << c.what;
+    k.editor.Image1MouseUp(c.ctrl, c.release);
+    EXPECT_EQ(k.Selection(), c.after) << c.what;
+    EXPECT_EQ(k.editor.DragState, -1);
+    EXPECT_FALSE(k.t.app.Modified) << c.what;
+  }
+}
+
+TEST(CanvasEditor, RightClickAppliesTheClickRuleBeforeTheMenu) {
+  Canvas k;
+  k.Select({0, 2});
+  k.editor.Image1MouseDown(MouseButton::Right, false, {205, 205});
+  EXPECT_EQ(k.editor.DragState, -1);
+  k.editor.Image1MouseUp(false, {205, 205});
+  EXPECT_EQ(k.Selection(), std::vector<int>{2});
+}
+
+TEST(CanvasEditor, DraggingMovesOrResizesEverySelectedObject) {
+  Canvas k;
+  k.Select({0, 2});
+  k.editor.Image1MouseDown(MouseButton::Left, false, {219, 219});  // C's bottom-right handle
+  EXPECT_EQ(k.editor.GrabCode, 5);
+  k.editor.Image1MouseMove({224, 221});
+  k.editor.Image1MouseMove({229, 223});
+  k.editor.Image1MouseUp(false, {229, 223});
+  EXPECT_EQ(k.ControlOf(0).BoundsRect(), ui::Rect::FromBounds(10, 10, 50, 44));
+  EXPECT_EQ(k.ControlOf(2).BoundsRect(), ui::Rect::FromBounds(200, 200, 30, 24));
+  EXPECT_EQ(k.Selection(), (std::vector<int>{0, 2}));
+  EXPECT_TRUE(k.t.app.Modified);
+
+  k.editor.Image1MouseDown(MouseButton::Left, false, {205, 205});  // body of a selected one
+  k.editor.Image1MouseMove({215, 195});
+  EXPECT_EQ(k.ControlOf(0).BoundsRect(), ui::Rect::FromBounds(20, 0, 50, 44));
+  EXPECT_EQ(k.ControlOf(2).BoundsRect(), ui::Rect::FromBounds(210, 190, 30, 24));
+}
+
+TEST(CanvasEditor, RubberBandSelectsOrTogglesWhatItTouches) {
+  for (bool ctrl : {false, true}) {
+    Canvas k;
+    k.Select({1, 2});
+    k.editor.Image1MouseDown(MouseButton::Left, ctrl, {60, 5});
+    k.editor.Image1MouseMove({100, 50});
+    k.editor.Image1MouseMove({5, 30});  // touches A, and B only at its top-left corner
+    EXPECT_EQ(k.editor.BandRect, (BandRectType{5, 5, 60, 30}));
+    k.editor.Image1MouseUp(ctrl, {5, 30});
+    EXPECT_EQ(k.Selection(), (ctrl ? std::vector<int>{0} : std::vector<int>{0, 1}));
+    // Each band drawn is erased once: the XOR calls pair up.
+    EXPECT_EQ(k.view.xor_rects,
+              (std::vector<ui::Rect>{
+                  {60, 5, 100, 50}, {60, 5, 100, 50}, {5, 5, 60, 30}, {5, 5, 60, 30}}));
+    EXPECT_EQ(k.editor.BandRect, BandRectType{});
+  }
+}
+
+TEST(CanvasEditor, PointerAnnouncesWhatAPressWouldDo) {
+  Canvas k;
+  k.Select({0});
+  for (auto [p, cursor] :
+       std::vector<std::pair<ui::Point, ui::Cursor>>{{{10, 10}, ui::Cursor::SizeNWSE},
+                                                     {{30, 12}, ui::Cursor::SizeNS},
+                                                     {{49, 10}, ui::Cursor::SizeNESW},
+                                                     {{12, 30}, ui::Cursor::SizeWE},
+                                                     {{15, 15}, ui::Cursor::Move},
+                                                     {{45, 45}, ui::Cursor::Default},
+                                                     {{300, 300}, ui::Cursor::Default}}) {
+    k.editor.Image1MouseMove(p);
+    EXPECT_EQ(k.view.cursor, cursor) << p.x << "," << p.y;
+  }
+}
+
+TEST(CanvasEditor, AddToolsPlaceOneObjectAndGiveBackTheSelectTool) {
+  Canvas k;
+  struct Case {
+    Tool tool;
+    int32_t width, height;
+  };
+  for (const Case& c :
+       {Case{Tool::AddLabel, 65, 17}, {Tool::AddButton, 120, 40}, {Tool::AddImage, 105, 105}}) {
+    k.view.tool = c.tool;
+    k.editor.Image1MouseDown(MouseButton::Left, true, {77, 88});
+    EXPECT_EQ(k.view.tool, Tool::Select);
+    EXPECT_EQ(k.t.app.Project.Objects.back()->Control->BoundsRect(),
+              ui::Rect::FromBounds(77, 88, c.width, c.height));
+    EXPECT_EQ(k.Selection(),
+              std::vector<int>{static_cast<int>(k.t.app.Project.Objects.size()) - 1});
+    k.editor.Image1MouseUp(true, {77, 88});  // Ctrl held: the release toggles it off
+  }
+  EXPECT_TRUE(k.Selection().empty());
+  EXPECT_TRUE(k.t.app.Modified);
+}
+
+TEST(CanvasEditor, StackingCommandsKeepListAndPanelOrderEqual) {
+  Canvas k;
+  auto panel_objects = [&] {
+    std::vector<ui::Control*> out;
+    for (ui::Control* c : k.t.panel1.Children()) {
+      if (c != &k.background) out.push_back(c);
+    }
+    return out;
+  };
+  auto list_objects = [&] {
+    std::vector<ui::Control*> out;
+    for (auto& o : k.t.app.Project.Objects) out.push_back(o->Control.get());
+    return out;
+  };
+  ui::Control* a = &k.ControlOf(0);
+  k.Select({0, 1});
+  k.editor.BringSelectedToFront();  // two selected: nothing
+  EXPECT_EQ(&k.ControlOf(0), a);
+  EXPECT_FALSE(k.t.app.Modified);
+
+  k.Select({0});
+  k.editor.BringSelectedToFront();
+  EXPECT_EQ(&k.ControlOf(2), a);
+  EXPECT_EQ(panel_objects(), list_objects());
+  EXPECT_EQ(a->Tag, 2);
+
+  k.editor.SendSelectedToBack();
+  EXPECT_EQ(&k.ControlOf(0), a);
+  EXPECT_EQ(k.t.panel1.Children().front(), &k.background) << "the background stays behind";
+  EXPECT_EQ(panel_objects(), list_objects());
+  EXPECT_TRUE(k.t.app.Modified);
+}
+
+TEST(CanvasEditor, DeleteRemovesTheSelectionAndClearRemovesAll) {
+  Canvas k;
+  k.Select({0, 2});
+  k.editor.DeleteSelected();
+  ASSERT_EQ(k.t.app.Project.Objects.size(), 1u);
+  EXPECT_EQ(k.ControlOf(0).Left, 30);
+  EXPECT_TRUE(k.t.app.Modified);
+  k.editor.ClearDesign();
+  EXPECT_TRUE(k.t.app.Project.Objects.empty());
+}
+
+}  // namespace
+}  // namespace designer
