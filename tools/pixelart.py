@@ -4,6 +4,8 @@
 Usage:
   pixelart.py ico OUT.ico SOURCE.txt [SOURCE.txt ...]   one icon image per source (e.g. 32x32 + 16x16)
   pixelart.py bmp OUT.bmp SOURCE.txt                    24-bit uncompressed bitmap
+  pixelart.py strip OUT.bmp SOURCE.txt [SOURCE.txt ...] the sources side by side, left to right,
+                                                        in one 24-bit bitmap, transparent = ff00ff
 
 Source format (one image per file, UTF-8 text):
 
@@ -20,6 +22,11 @@ pixels (transparent pixels have alpha 0) plus the 1-bit AND mask (bit set = tran
 classic BITMAPINFOHEADER form so that every Windows version and Wine load them. Bitmaps have no
 transparency: a source for a bitmap may not use a transparent palette entry.
 
+A strip is one bitmap holding its sources in the order given (an image list's images, or a single
+picture): they must all be as high as the first, and its width is the sum of their widths. Its
+transparent pixels are written as magenta ff00ff, the key colour that the program masks out, so a
+strip source may not give any opaque palette colour as exactly ff00ff (it would turn transparent).
+
 Standard library only. Exits with status 1 and a message naming the file and line on a
 malformed source, 2 on wrong usage.
 """
@@ -34,6 +41,7 @@ from dataclasses import dataclass, field
 
 MAX_SIDE = 256
 TRANSPARENT = None  # palette value of the transparent entry
+KEY_COLOUR = (255, 0, 255)  # a strip's transparent pixels: the image list's mask colour
 
 
 class PixelArtError(Exception):
@@ -42,12 +50,14 @@ class PixelArtError(Exception):
 
 @dataclass
 class Image:
-    """A parsed source: pixels[y][x] is (r, g, b) or TRANSPARENT, row 0 at the top."""
+    """A parsed source: pixels[y][x] is (r, g, b) or TRANSPARENT, row 0 at the top; palette maps
+    each palette character to its value."""
 
     path: str
     width: int
     height: int
     pixels: list = field(default_factory=list)
+    palette: dict = field(default_factory=dict)
 
     @property
     def has_transparency(self) -> bool:
@@ -127,7 +137,7 @@ def parse_text(text: str, path: str = "<text>") -> Image:
         raise PixelArtError(f"{path}: ends before its {missing}")
     if len(rows) != height:
         raise PixelArtError(f"{path}: has {len(rows)} pixel rows, 'size' says {height}")
-    return Image(path=path, width=width, height=height, pixels=rows)
+    return Image(path=path, width=width, height=height, pixels=rows, palette=palette)
 
 
 def parse_file(path: str) -> Image:
@@ -189,22 +199,52 @@ def build_ico(images: list) -> bytes:
     return directory + b"".join(bodies)
 
 
+def _bmp_file(width: int, height: int, pixels: list) -> bytes:
+    """A 24-bit, bottom-up, uncompressed .bmp of opaque (r, g, b) rows; rows padded to 4 bytes."""
+    stride = (width * 3 + 3) & ~3
+    padding = bytes(stride - width * 3)
+    data = bytearray()
+    for row in reversed(pixels):
+        for r, g, b in row:
+            data += bytes((b, g, r))
+        data += padding
+    offset = 14 + 40
+    file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    return file_header + _info_header(width, height, 24, len(data), 2835) + bytes(data)
+
+
 def build_bmp(image: Image) -> bytes:
     """A 24-bit, bottom-up, uncompressed .bmp; rows padded to 4 bytes."""
     if image.has_transparency:
         raise PixelArtError(
             f"{image.path}: a bitmap has no transparency; paint the background in a key colour "
             f"(such as ff00ff) instead of a transparent palette entry")
-    stride = (image.width * 3 + 3) & ~3
-    padding = bytes(stride - image.width * 3)
-    data = bytearray()
-    for row in reversed(image.pixels):
-        for r, g, b in row:
-            data += bytes((b, g, r))
-        data += padding
-    offset = 14 + 40
-    file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    return file_header + _info_header(image.width, image.height, 24, len(data), 2835) + bytes(data)
+    return _bmp_file(image.width, image.height, image.pixels)
+
+
+def build_strip(images: list) -> bytes:
+    """One bitmap of the images side by side, left to right; transparent pixels become magenta."""
+    if not images:
+        raise PixelArtError("a strip needs at least one image")
+    first = images[0]
+    for image in images:
+        if image.height != first.height:
+            raise PixelArtError(
+                f"{image.path}: is {image.width}x{image.height}, but a strip's images must all be "
+                f"as high as the first, {first.path} ({first.height} pixels)")
+        for char, colour in image.palette.items():
+            if colour == KEY_COLOUR:
+                raise PixelArtError(
+                    f"{image.path}: palette character '{char}' is ff00ff, the strip's key colour, "
+                    f"so it would be drawn transparent; use a 'transparent' entry or another "
+                    f"colour")
+    rows = []
+    for y in range(first.height):
+        row = []
+        for image in images:
+            row += [KEY_COLOUR if p is TRANSPARENT else p for p in image.pixels[y]]
+        rows.append(row)
+    return _bmp_file(sum(image.width for image in images), first.height, rows)
 
 
 def write_atomically(path: str, data: bytes) -> None:
@@ -226,17 +266,24 @@ def write_atomically(path: str, data: bytes) -> None:
 
 
 USAGE = """usage: pixelart.py ico OUT.ico SOURCE.txt [SOURCE.txt ...]
-       pixelart.py bmp OUT.bmp SOURCE.txt"""
+       pixelart.py bmp OUT.bmp SOURCE.txt
+       pixelart.py strip OUT.bmp SOURCE.txt [SOURCE.txt ...]"""
+
+BUILDERS = {
+    "ico": build_ico,
+    "bmp": lambda images: build_bmp(images[0]),
+    "strip": build_strip,
+}
 
 
 def main(argv: list) -> int:
-    if len(argv) < 3 or argv[0] not in ("ico", "bmp") or (argv[0] == "bmp" and len(argv) != 3):
+    if len(argv) < 3 or argv[0] not in BUILDERS or (argv[0] == "bmp" and len(argv) != 3):
         print(USAGE, file=sys.stderr)
         return 2
     command, out, sources = argv[0], argv[1], argv[2:]
     try:
         images = [parse_file(source) for source in sources]
-        data = build_ico(images) if command == "ico" else build_bmp(images[0])
+        data = BUILDERS[command](images)
         write_atomically(out, data)
     except PixelArtError as e:
         print(f"pixelart: error: {e}", file=sys.stderr)

@@ -5,6 +5,7 @@ Run: python3 -m pytest -q tools/test_pixelart.py   (needs Debian's python3-pytes
 """
 
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -25,6 +26,7 @@ ICONS = {
     "cd": ["cd_icon_32.txt", "cd_icon_16.txt"],
 }
 GLYPH = "default_glyph.txt"
+STRIPS = {"logo.txt": (173, 38), "about.txt": (64, 64)}
 
 
 # ---- an independent reader of the text sources (deliberately not the tool's own parser) ----
@@ -188,6 +190,29 @@ def test_default_glyph_bitmap(tmp_path):
         assert [[im.getpixel((x, y)) for x in range(w)] for y in range(h)] == want
 
 
+def test_toolbar_logo_and_about_strips(tmp_path):
+    toolbar = sorted(os.listdir(os.path.join(ART, "toolbar")))
+    assert [name[:3] for name in toolbar] == [f"{i:02d}_" for i in range(12)]
+    with open(os.path.join(ART, "CMakeLists.txt"), encoding="utf-8") as f:
+        listed = re.findall(r"/toolbar/([^\"/]+\.txt)", f.read())
+    assert listed == toolbar, "the build must lay the images out in index order"
+    jobs = [("toolbar.bmp", [os.path.join(ART, "toolbar", n) for n in toolbar], (32 * 12, 32))]
+    jobs += [(n[:-4] + ".bmp", [os.path.join(ART, n)], size) for n, size in STRIPS.items()]
+    for name, sources, size in jobs:
+        w, h, rows, _ = parse_bmp(generate(tmp_path, "strip", name, sources).read_bytes())
+        assert (w, h) == size, name
+        x0 = 0
+        for source in sources:
+            sw, sh, want = read_source(source)
+            assert [row[x0:x0 + sw] for row in rows] == [
+                [MAGENTA if p is None else p for p in row] for row in want], source
+            x0 += sw
+            # a drawn picture on a transparent background, not a blank or near-empty square
+            opaque = [p for row in want for p in row if p is not None]
+            assert sw * sh // 5 < len(opaque) < sw * sh and len(set(opaque)) >= 4, source
+        assert x0 == w
+
+
 # ---- the format on small made-up images ----
 
 def write(tmp_path, name, text):
@@ -224,6 +249,32 @@ def test_bitmap_rows_are_padded_and_bottom_up(tmp_path):
         assert im.size == (5, 3)
         assert im.getpixel((0, 0)) == red and im.getpixel((4, 2)) == red
         assert im.getpixel((1, 1)) == red and im.getpixel((0, 2)) == blue
+
+
+def test_strip_lays_sources_side_by_side(tmp_path):
+    left = write(tmp_path, "l.txt", GOOD_HEAD + "x.x\nxx.\n")
+    right = write(tmp_path, "r.txt", "size 2 2\npalette\n. transparent\nr ff0000\npixels\n.r\nrr\n")
+    out = generate(tmp_path, "strip", "s.bmp", [left, right, left])
+    w, h, rows, padding = parse_bmp(out.read_bytes())
+    k, m, red = (0, 0, 0), MAGENTA, (255, 0, 0)
+    assert (w, h) == (8, 2) and not padding
+    assert rows == [[k, m, k, m, red, k, m, k], [k, k, m, red, red, k, k, m]]
+    with Image.open(out) as im:
+        assert im.size == (8, 2) and im.getpixel((4, 0)) == red and im.getpixel((1, 0)) == m
+
+
+@pytest.mark.parametrize("second, message", [
+    ("size 3 3\npalette\nx 000000\npixels\nxxx\nxxx\nxxx\n", "as high as the first"),
+    ("size 3 2\npalette\n. transparent\nq ff00ff\npixels\nq.q\nqqq\n",
+     "palette character 'q' is ff00ff"),
+])
+def test_strip_refuses(tmp_path, second, message):
+    first = write(tmp_path, "a.txt", GOOD_HEAD + "x.x\nxxx\n")
+    bad = write(tmp_path, "b.txt", second)
+    result = run_tool("strip", str(tmp_path / "s.bmp"), first, bad)
+    assert result.returncode == 1 and f"{bad}: " in result.stderr, result.stderr
+    assert message in result.stderr, result.stderr
+    assert not (tmp_path / "s.bmp").exists()
 
 
 def test_icon_mask_on_an_odd_size(tmp_path):
@@ -312,7 +363,7 @@ def test_failed_run_keeps_the_previous_output(tmp_path):
 
 
 @pytest.mark.parametrize("args", [[], ["ico"], ["ico", "x.ico"], ["png", "x.png", "a.txt"],
-                                  ["bmp", "x.bmp", "a.txt", "b.txt"]])
+                                  ["bmp", "x.bmp", "a.txt", "b.txt"], ["strip", "x.bmp"]])
 def test_wrong_usage(args):
     result = run_tool(*args)
     assert result.returncode == 2 and "usage:" in result.stderr
@@ -365,6 +416,9 @@ def test_cmake_generates_the_art_and_follows_source_edits(tmp_path):
     assert outputs["cdicon.ico"].read_bytes() == generate(
         tmp_path, "ico", "cd.ico", [str(tree / "art" / n) for n in ICONS["cd"]]).read_bytes()
     assert parse_bmp(outputs["default_glyph.bmp"].read_bytes())[2] == read_source(ART + "/" + GLYPH)[2]
+    for name, size in [("toolbar.bmp", (384, 32)), ("logo.bmp", (173, 38)),
+                       ("about.bmp", (64, 64))]:
+        assert parse_bmp((build / "art" / name).read_bytes())[:2] == size, name
 
     # an edited source is picked up by the next build
     glyph = tree / "art" / GLYPH

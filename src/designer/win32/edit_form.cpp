@@ -1,18 +1,28 @@
-// The design canvas window.
+// The design canvas window. Its picture lives in Image1's own bitmap: RefreshCanvas renders the
+// snapshot and the XOR marks there, the rubber band is XOR-drawn into it and onto the screen,
+// and WM_PAINT only copies it, so nothing drawn incrementally is lost to an expose.
 #include "designer/win32/edit_form.h"
 
+#include "core/project_ops.h"
+#include "designer/canvas_geometry.h"
+#include "designer/win32/designer_commands.h"
+#include "ui/win32/application.h"
+#include "ui/win32/cursors.h"
 #include "ui/win32/gdi_canvas.h"
 
 namespace {
 
-// Objects are kept at least this many pixels inside the design area's right and bottom edges.
-constexpr int32_t kClampMargin = 5;
 constexpr char kDesignSuffix[] = " [Design]";
+constexpr COLORREF kMarkColor = RGB(0x80, 0x80, 0x80);
 
 }  // namespace
 
 TEditForm::TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const bool& closing_allowed)
-    : FormWindow(form_), app_(app), autorun_form_(autorun_form), closing_allowed_(closing_allowed) {
+    : FormWindow(form_),
+      app_(app),
+      autorun_form_(autorun_form),
+      closing_allowed_(closing_allowed),
+      editor_(app, autorun_form.Image1, *this) {
   form_.SetBorderIcons(ui::kIconSystemMenu);
   form_.SetBorderStyle(ui::kBorderSizeable);
   form_.SetBounds(0, 0, 544, 375);
@@ -21,7 +31,21 @@ TEditForm::TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const bool
 
 bool TEditForm::Create() {
   form_.CenterOn(app_.platform.ScreenSize());
-  return CreateForm("TEditForm");
+  if (!CreateForm("TEditForm")) return false;
+  FormCreate();
+  return true;
+}
+
+void TEditForm::FormCreate() {
+  editor_.FormCreate();
+  PopupMenu1 = BuildCanvasMenu();
+  shortcuts_ = BuildCanvasShortcuts();
+  ui::win32::Application::SetAccelerators(Handle(), shortcuts_.Get());
+}
+
+void TEditForm::Connect(ToolGroup& tools, HWND command_target) {
+  tools_ = &tools;
+  command_target_ = command_target;
 }
 
 void TEditForm::CopyFrameFromPresentation() {
@@ -30,6 +54,12 @@ void TEditForm::CopyFrameFromPresentation() {
   form_.SetBorderStyle(source.BorderStyle());
   form_.SetTransparentColorValue(source.TransparentColorValue());
   form_.SetTransparentColor(source.TransparentColor());
+  if (Handle() != nullptr && autorun_form_.WindowIcon() != nullptr) {
+    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG,
+                   reinterpret_cast<LPARAM>(autorun_form_.WindowIcon()));
+    ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL,
+                   reinterpret_cast<LPARAM>(autorun_form_.WindowIcon()));
+  }
   form_.SetBounds(source.Left(), source.Top(), source.Width(), source.Height());
   const ui::Panel& panel = autorun_form_.Panel;
   Panel1.BevelInner = panel.BevelInner;
@@ -44,46 +74,180 @@ void TEditForm::FormResize() {
   if (Syncing) return;
   autorun_form_.WindowProperties().SetBounds(form_.Left(), form_.Top(), form_.Width(),
                                              form_.Height());
+  image1_has_picture_ = false;
   RefreshCanvas();
 }
 
-void TEditForm::RefreshCanvas() {
-  const int32_t w = autorun_form_.Panel1.Width;
-  const int32_t h = autorun_form_.Panel1.Height;
-  for (auto& object : app_.Project.Objects) {
-    ui::Control& c = *object->Control;
-    if (c.Left < 0) c.Left = 0;
-    if (c.Top < 0) c.Top = 0;
-    if (c.Left > w - kClampMargin) c.Left = w - kClampMargin;
-    if (c.Top > h - kClampMargin) c.Top = h - kClampMargin;
+ui::Rect TEditForm::LayoutImage1() {
+  RECT client{};
+  if (Handle() != nullptr) ::GetClientRect(Handle(), &client);
+  Panel1.SetBounds(0, 0, client.right, client.bottom);
+  image1_rect_ = Panel1.ContentRect();
+  return image1_rect_;
+}
+
+HDC TEditForm::Image1Canvas() {
+  const ui::Rect image1 = LayoutImage1();
+  if (!image1_has_picture_ ||
+      image1_picture_.GetSize() != ui::Size{image1.Width(), image1.Height()}) {
+    if (!image1_picture_.Resize({std::max(image1.Width(), 1), std::max(image1.Height(), 1)})) {
+      return nullptr;
+    }
+    image1_has_picture_ = true;
   }
+  return image1_picture_.Dc();
+}
+
+void TEditForm::RefreshCanvas() {
+  designer::ClampPositions(app_.Project, {autorun_form_.Panel1.Width, autorun_form_.Panel1.Height});
   form_.SetCaption(autorun_form_.WindowProperties().Caption() + kDesignSuffix);
-  if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
+  if (HDC dc = Image1Canvas()) {
+    // The snapshot replaces the whole picture: what the player shows in its inner panel.
+    {
+      ui::win32::GdiCanvas canvas(dc);
+      const ui::Size size = image1_picture_.GetSize();
+      canvas.FillRect({0, 0, size.width, size.height}, ui::kColorButtonFace);
+    }
+    autorun_form_.PaintInnerPanel(dc);
+    DrawSelectionMarks();
+  }
+  // The whole client: a new size or new bevels move Image1 inside it.
+  if (Handle() != nullptr)
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  editor_.DrawRubberBand(-1, -1, -1, -1);
+}
+
+void TEditForm::DrawSelectionMarks() {
+  HDC dc = image1_picture_.Dc();
+  ui::win32::GdiObject<HPEN> pen(::CreatePen(PS_DOT, 1, kMarkColor));
+  ui::win32::Brush handle_brush(::CreateSolidBrush(kMarkColor));
+  ui::win32::SelectGuard pen_guard(dc, pen.Get());
+  ui::win32::SelectGuard brush_guard(dc, ::GetStockObject(NULL_BRUSH));
+  const int old_rop = ::SetROP2(dc, R2_XORPEN);
+  const int old_mode = ::GetBkMode(dc);
+  const COLORREF old_back = ::GetBkColor(dc);
+  for (const designer::Mark& mark : designer::SelectionMarks(app_.Project)) {
+    const ui::Rect& r = mark.rect;
+    if (mark.kind == designer::Mark::Outline) {
+      // The dotted outline's gaps leave the picture as it is.
+      ::SetBkMode(dc, TRANSPARENT);
+      ::Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    } else {
+      // A handle is gray XOR throughout: the dotted edge's gaps take the brush's gray too.
+      ::SetBkMode(dc, OPAQUE);
+      ::SetBkColor(dc, kMarkColor);
+      ui::win32::SelectGuard fill(dc, handle_brush.Get());
+      ::Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    }
+  }
+  ::SetBkColor(dc, old_back);
+  ::SetBkMode(dc, old_mode);
+  ::SetROP2(dc, old_rop);
+  ::GdiFlush();
+  core::Renumber(app_.Project);
+}
+
+void TEditForm::XorFocusRect(const ui::Rect& r) {
+  const RECT rect{r.left, r.top, r.right, r.bottom};
+  if (HDC dc = Image1Canvas()) {
+    ::DrawFocusRect(dc, &rect);
+    ::GdiFlush();
+  }
+  if (Handle() == nullptr) return;
+  // The same XOR on the screen keeps it equal to the picture without a repaint.
+  HDC screen = ::GetDC(Handle());
+  if (screen == nullptr) return;
+  ::IntersectClipRect(screen, image1_rect_.left, image1_rect_.top, image1_rect_.right,
+                      image1_rect_.bottom);
+  ::SetViewportOrgEx(screen, image1_rect_.left, image1_rect_.top, nullptr);
+  ::DrawFocusRect(screen, &rect);
+  ::ReleaseDC(Handle(), screen);
+}
+
+designer::Tool TEditForm::CurrentTool() const {
+  return tools_ != nullptr ? tools_->CurrentTool() : designer::Tool::Select;
+}
+
+void TEditForm::SelectTool() {
+  if (tools_ != nullptr) tools_->PutSelectDown();
+}
+
+void TEditForm::SetPointer(ui::Cursor cursor) {
+  pointer_ = cursor;
+  ::SetCursor(ui::win32::CursorFor(cursor));
+}
+
+void TEditForm::OnMouse(const ui::win32::MouseEvent& event) {
+  const ui::Point p{event.point.x - image1_rect_.left, event.point.y - image1_rect_.top};
+  switch (event.action) {
+    case ui::win32::MouseEvent::Down:
+      if (!image1_rect_.Contains(event.point)) return;
+      pressed_on_image1_ = true;
+      editor_.Image1MouseDown(
+          event.button == ui::win32::MouseEvent::Left    ? designer::MouseButton::Left
+          : event.button == ui::win32::MouseEvent::Right ? designer::MouseButton::Right
+                                                         : designer::MouseButton::Middle,
+          event.ctrl, p);
+      return;
+    case ui::win32::MouseEvent::Move:
+      if (pressed_on_image1_ || image1_rect_.Contains(event.point)) editor_.Image1MouseMove(p);
+      return;
+    case ui::win32::MouseEvent::Up:
+      if (!pressed_on_image1_) return;
+      pressed_on_image1_ = ::GetCapture() == Handle();  // another button is still held
+      editor_.Image1MouseUp(event.ctrl, p);
+      if (event.button == ui::win32::MouseEvent::Right) ShowContextMenu();
+      return;
+  }
+}
+
+void TEditForm::ShowContextMenu() {
+  POINT at{};
+  ::GetCursorPos(&at);
+  ::TrackPopupMenu(PopupMenu1.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                   Handle(), nullptr);
 }
 
 void TEditForm::OnPaint(HDC dc, const RECT& client) {
-  if (!back_buffer_.Resize({client.right, client.bottom})) return;
-  Panel1.SetBounds(0, 0, client.right, client.bottom);
-  const ui::Rect inner = Panel1.ContentRect();
+  const ui::Rect image1 = LayoutImage1();
+  if (!back_buffer_.Resize({std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)})) {
+    return;
+  }
   {
     ui::win32::GdiCanvas canvas(back_buffer_.Dc());
-    Panel1.Paint(canvas);
+    Panel1.Paint(canvas);  // the mirrored bevels around Image1
   }
-  // The design area is a snapshot of the hidden presentation window's inner panel: exactly
-  // what the player will show.
-  const int saved = ::SaveDC(back_buffer_.Dc());
-  ::SetViewportOrgEx(back_buffer_.Dc(), inner.left, inner.top, nullptr);
-  ::IntersectClipRect(back_buffer_.Dc(), 0, 0, inner.Width(), inner.Height());
-  autorun_form_.PaintInnerPanel(back_buffer_.Dc());
-  ::RestoreDC(back_buffer_.Dc(), saved);
+  if (image1_has_picture_) {
+    ::BitBlt(back_buffer_.Dc(), image1.left, image1.top, image1.Width(), image1.Height(),
+             image1_picture_.Dc(), 0, 0, SRCCOPY);
+  }
   ::BitBlt(dc, 0, 0, client.right, client.bottom, back_buffer_.Dc(), 0, 0, SRCCOPY);
 }
 
 LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_CLOSE) {
-    // The canvas goes away with the main window, never on its own.
-    if (closing_allowed_) ::DestroyWindow(Handle());
-    return 0;
+  switch (message) {
+    case WM_CLOSE:
+      // The canvas goes away with the main window, never on its own.
+      if (closing_allowed_) ::DestroyWindow(Handle());
+      return 0;
+    case WM_COMMAND:
+      if (command_target_ != nullptr) ::SendMessageA(command_target_, WM_COMMAND, wparam, lparam);
+      return 0;
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) == HTCLIENT) {
+        POINT p{};
+        ::GetCursorPos(&p);
+        ::ScreenToClient(Handle(), &p);
+        const bool on_image1 = image1_rect_.Contains({p.x, p.y});
+        ::SetCursor(ui::win32::CursorFor(on_image1 ? pointer_ : ui::Cursor::Default));
+        return TRUE;
+      }
+      break;
+    case WM_DESTROY:
+      ui::win32::Application::SetAccelerators(Handle(), nullptr);
+      break;
+    default:
+      break;
   }
   return FormWindow::HandleMessage(message, wparam, lparam);
 }

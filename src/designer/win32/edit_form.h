@@ -1,25 +1,51 @@
 // TEditForm, the design canvas: a window that keeps the frame of the hidden presentation window
-// and shows its inner panel, with the author's selection marks over it.
+// and shows its inner panel, with the author's selection marks over it. The editing rules are
+// the portable CanvasEditor's; this window turns mouse messages into its calls and draws.
 #pragma once
 
+#include "designer/canvas_editor.h"
 #include "player/win32/autorun_form.h"
 #include "ui/form.h"
 #include "ui/panel.h"
 #include "ui/win32/dib_surface.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/menu_table.h"
 
-class TEditForm : public ui::win32::FormWindow {
+// The main window's tool group, read by the canvas at every press.
+class ToolGroup {
+ public:
+  virtual ~ToolGroup() = default;
+  virtual designer::Tool CurrentTool() const = 0;
+  virtual void PutSelectDown() = 0;
+};
+
+class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
  public:
   TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const bool& closing_allowed);
   bool Create();
+  // The tool group to read and the window that carries out menu commands.
+  void Connect(ToolGroup& tools, HWND command_target);
 
-  // Brings the canvas up to date with the design: position clamp, caption, picture.
-  void RefreshCanvas();
-  // Copies the canvas rectangle to the presentation window and redraws (also called by the
-  // main window after it copied the frame).
+  // designer::CanvasView
+  void RefreshCanvas() override;
+  void XorFocusRect(const ui::Rect& rect) override;
+  designer::Tool CurrentTool() const override;
+  void SelectTool() override;
+  void SetPointer(ui::Cursor cursor) override;
+
+  // Copies the canvas rectangle to the presentation window, renews the picture and redraws.
   void FormResize();
   // Copies the frame properties and the rectangle of the presentation window to the canvas.
   void CopyFrameFromPresentation();
+
+  designer::CanvasEditor& Editor() { return editor_; }
+
+  // The property and link commands. Their dialogs are hidden windows still without controls:
+  // until each gets its Execute these commands have nothing to open and change nothing.
+  void EditFormProperties() {}
+  void EditStartLink() {}
+  void EditObjectProperties() {}
+  void EditObjectLink() {}
 
   ui::Panel Panel1;  // mirrors the presentation window's outer panel settings
 
@@ -27,12 +53,32 @@ class TEditForm : public ui::win32::FormWindow {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnResized() override { FormResize(); }
   void OnPaint(HDC dc, const RECT& client) override;
+  void OnMouse(const ui::win32::MouseEvent& event) override;
+  void OnCaptureLost() override { editor_.CaptureLost(); }
 
  private:
+  void FormCreate();
+  void DrawSelectionMarks();
+  // Places Panel1 over the client area; Image1 is the rectangle inside its bevels.
+  ui::Rect LayoutImage1();
+  // The picture of Image1, created at Image1's size by the first drawing after it was dropped.
+  HDC Image1Canvas();
+  void ShowContextMenu();
+
   ui::Form form_;
   core::AppState& app_;
   TAutoRunForm& autorun_form_;
   const bool& closing_allowed_;  // MainForm's ClosingAllowed
   bool Syncing = false;
-  ui::win32::DibSurface back_buffer_;
+  designer::CanvasEditor editor_;
+  ToolGroup* tools_ = nullptr;     // not owned
+  HWND command_target_ = nullptr;  // not owned
+  ui::Rect image1_rect_;           // client coordinates
+  ui::win32::DibSurface image1_picture_;
+  bool image1_has_picture_ = false;
+  ui::win32::DibSurface back_buffer_;  // the client area composed before one copy to the screen
+  ui::Cursor pointer_ = ui::Cursor::Default;
+  bool pressed_on_image1_ = false;
+  ui::win32::OwnedMenu PopupMenu1;
+  ui::win32::OwnedAccelerators shortcuts_;
 };

@@ -1,21 +1,36 @@
 // The designer's main window.
 #include "designer/win32/main_form.h"
 
+#include <commdlg.h>
+#include <shellapi.h>
+
 #include "core/deployment.h"
 #include "core/file_system.h"
+#include "core/paths.h"
 #include "core/project_file.h"
 #include "core/project_ops.h"
 #include "core/run_mode.h"
+#include "designer/cd_icon.h"
+#include "designer/maker_contact.h"
+#include "designer/win32/about_box.h"
+#include "designer/win32/designer_commands.h"
 #include "designer/win32/folder_browser.h"
-#include "designer/win32/main_menu.h"
 #include "ui/win32/application.h"
+#include "ui/win32/shell.h"
 
 namespace {
 
 constexpr char kProductName[] = "Quorvane";
 constexpr char kFolderPrompt[] = "Select the folder for CD files";
-// The strip shows only the menu bar and the tool bar, whose buttons are 38 pixels high.
-constexpr int kToolBarHeight = 38 + 4;
+constexpr char kHelpFileName[] = "Quorvane.hlp";
+// Resource ids of the tool bar's image strip and the logo.
+constexpr int kToolBarImagesId = 5;
+constexpr int kLogoId = 6;
+constexpr SIZE kButtonSize{39, 38};
+constexpr int kCDIconButtonLeft = 414;
+constexpr int kLogoPanelLeft = 453;
+constexpr int kLogoWidth = 173;
+constexpr UINT kHelpFinder = 11;  // WinHelp's contents-and-index command
 
 }  // namespace
 
@@ -27,22 +42,45 @@ TMainForm::TMainForm(core::AppState& app, TAutoRunForm& autorun_form)
 }
 
 TMainForm::~TMainForm() {
-  if (MainMenu1 != nullptr && (Handle() == nullptr || ::GetMenu(Handle()) != MainMenu1)) {
-    ::DestroyMenu(MainMenu1);
-  }
-  ui::win32::Application::SetAccelerators(nullptr, nullptr);
-  if (Shortcuts != nullptr) ::DestroyAcceleratorTable(Shortcuts);
+  ui::win32::Application::SetAccelerators(Handle(), nullptr);
 }
 
 bool TMainForm::Create() {
   FormCreate();
   if (!CreateForm("TMainForm")) return false;
   MainMenu1 = BuildMainMenu();
-  ::SetMenu(Handle(), MainMenu1);
-  Shortcuts = BuildMainMenuShortcuts();
-  ui::win32::Application::SetAccelerators(Shortcuts, Handle());
+  if (::SetMenu(Handle(), MainMenu1.Get())) MainMenu1.Disown();  // the window owns it now
+  shortcuts_ = BuildMainShortcuts();
+  ui::win32::Application::SetAccelerators(Handle(), shortcuts_.Get());
+  if (!CreateStripControls()) return false;
   FormResize();
   return true;
+}
+
+bool TMainForm::CreateStripControls() {
+  if (!ToolBar1.Create(Handle(), kToolBarImagesId, kButtonSize, ToolBarButtons())) return false;
+  HINSTANCE module = ::GetModuleHandleA(nullptr);
+  SpeedButton1 =
+      ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kCDIconButtonLeft, 0,
+                        kButtonSize.cx, kButtonSize.cy, Handle(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCmdCDIcon)), module, nullptr);
+  Panel1 = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, kLogoPanelLeft,
+                             0, 213, kButtonSize.cy, Handle(), nullptr, module, nullptr);
+  if (SpeedButton1 == nullptr || Panel1 == nullptr) return false;
+  // Both lie over the tool bar's free right part.
+  ::SetWindowPos(SpeedButton1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  ::SetWindowPos(Panel1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  ToolBar1.AddHint(SpeedButton1, "CD Icon");
+  logo_.Reset(static_cast<HBITMAP>(
+      ::LoadImageA(module, MAKEINTRESOURCEA(kLogoId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  cd_icon_glyph_.Resize({32, 32});
+  UpdateCDIconButton();
+  return true;
+}
+
+void TMainForm::SetCanvas(TEditForm& canvas) {
+  EditForm = &canvas;
+  canvas.Connect(*this, Handle());
 }
 
 void TMainForm::FormCreate() {
@@ -52,10 +90,15 @@ void TMainForm::FormCreate() {
 }
 
 void TMainForm::FormResize() {
-  if (Handle() == nullptr) return;
+  if (Handle() == nullptr || ToolBar1.Handle() == nullptr) return;
+  ::SendMessageA(ToolBar1.Handle(), TB_AUTOSIZE, 0, 0);
+  const SIZE bar = ToolBar1.Extent();
   RECT client{};
   ::GetClientRect(Handle(), &client);
-  if (client.bottom != kToolBarHeight) SetClientSize(client.right, kToolBarHeight);
+  if (client.bottom != bar.cy) SetClientSize(client.right, bar.cy);
+  // The logo sits at the right end of the strip.
+  ::MoveWindow(Panel1, kLogoPanelLeft, 0, std::max<LONG>(bar.cx - kLogoPanelLeft, 0),
+               kButtonSize.cy, TRUE);
 }
 
 void TMainForm::ShowAtStartUp() {
@@ -77,6 +120,7 @@ void TMainForm::FormShow() {
     Open1Click();
   }
   if (!app_.CDFolder.empty()) {
+    UpdateCDIconButton();
     app_.Modified = true;
   } else {
     Close();  // no folder chosen: the designer ends
@@ -108,7 +152,8 @@ bool TMainForm::Save1Click() {
 
 void TMainForm::est1Click() {
   Save1Click();  // the deployed player starts whether or not this save succeeded
-  const std::string player = app_.CDFolder + "\\" + core::kPlayerFileName;
+  // Quoted, so that a folder name with blanks cannot make Windows start another program.
+  const std::string player = "\"" + app_.CDFolder + "\\" + core::kPlayerFileName + "\"";
   ::WinExec(player.c_str(), SW_SHOWNORMAL);
 }
 
@@ -121,6 +166,7 @@ void TMainForm::Open1Click() {
   app_.CDFolder = *chosen;
   if (!app_.CDFolder.empty() && app_.CDFolder.back() == '\\') app_.CDFolder.pop_back();
   OpenProject(app_.CDFolder + "\\" + core::kProjectFileName);
+  UpdateCDIconButton();
 }
 
 void TMainForm::OpenProject(const std::string& path) {
@@ -150,20 +196,153 @@ void TMainForm::Exit1Click() {
   Close();
 }
 
+void TMainForm::SelectCDIcon1Click() {
+  char file[MAX_PATH] = {};
+  const std::string preset = designer::CdIconPath(app_);
+  preset.copy(file, sizeof file - 1);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle();
+  dialog.lpstrFilter = "Icons (*.ico)\0*.ico\0";
+  dialog.lpstrFile = file;
+  dialog.nMaxFile = sizeof file;
+  dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!::GetOpenFileNameA(&dialog)) return;
+  if (designer::ReplaceCdIcon(app_, file) == designer::CdIconChange::Replaced) {
+    UpdateCDIconButton();
+  }
+}
+
+void TMainForm::UpdateCDIconButton() {
+  HDC dc = cd_icon_glyph_.Dc();
+  if (dc == nullptr) return;
+  const RECT all{0, 0, 32, 32};
+  ui::win32::FillSolid(dc, all, ui::kColorButtonFace);
+  const std::string icon_file = designer::CdIconPath(app_);
+  ui::win32::OwnedIcon loaded;
+  if (!app_.CDFolder.empty() && core::fs::FileExists(icon_file)) {
+    loaded.Reset(static_cast<HICON>(
+        ::LoadImageA(nullptr, icon_file.c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE)));
+  }
+  ::DrawIconEx(dc, 0, 0, loaded ? loaded.Get() : ui::win32::Application::Icon(), 32, 32, 0, nullptr,
+               DI_NORMAL);
+  ::GdiFlush();
+  if (SpeedButton1 != nullptr) ::InvalidateRect(SpeedButton1, nullptr, FALSE);
+}
+
+void TMainForm::DrawItem(const DRAWITEMSTRUCT& item) {
+  ui::win32::FillSolid(item.hDC, item.rcItem, ui::kColorButtonFace);
+  if (item.hwndItem == SpeedButton1) {
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    RECT edge = item.rcItem;
+    if (pressed) ::DrawEdge(item.hDC, &edge, BDR_SUNKENOUTER, BF_RECT);
+    const int shift = pressed ? 1 : 0;
+    const int x = (item.rcItem.right - 32) / 2 + shift;
+    const int y = (item.rcItem.bottom - 32) / 2 + shift;
+    ::BitBlt(item.hDC, x, y, 32, 32, cd_icon_glyph_.Dc(), 0, 0, SRCCOPY);
+  } else if (item.hwndItem == Panel1 && logo_) {
+    // The logo is aligned to the panel's right edge; magenta is its transparent colour.
+    ui::win32::MemoryDc source(::CreateCompatibleDC(item.hDC));
+    ui::win32::SelectGuard select(source.Get(), logo_.Get());
+    BITMAP info{};
+    ::GetObjectA(logo_.Get(), sizeof info, &info);
+    const int left = item.rcItem.right - kLogoWidth + (kLogoWidth - info.bmWidth) / 2;
+    const int top = (item.rcItem.bottom - info.bmHeight) / 2;
+    ::TransparentBlt(item.hDC, left, top, info.bmWidth, info.bmHeight, source.Get(), 0, 0,
+                     info.bmWidth, info.bmHeight, RGB(255, 0, 255));
+  }
+}
+
+void TMainForm::HelpContentsandIndex1Click() {
+  const std::string help =
+      core::FolderWithoutTrailingBackslash(app_.ExePath) + "\\" + kHelpFileName;
+  ::WinHelpA(Handle(), help.c_str(), kHelpFinder, 0);
+}
+
+void TMainForm::echnialSupport1Click() {
+  const std::string mail = std::string("mailto: ") + designer::kSupportAddress;
+  ::ShellExecuteA(Handle(), nullptr, mail.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TMainForm::HomePage1Click() {
+  ::ShellExecuteA(Handle(), "Open", designer::kHomePage, nullptr, nullptr, SW_SHOW);
+}
+
+void TMainForm::About1Click() {
+  ShowAboutBox(Handle());
+}
+
+designer::Tool TMainForm::CurrentTool() const {
+  if (ToolBar1.IsDown(kCmdToolAddLabel)) return designer::Tool::AddLabel;
+  if (ToolBar1.IsDown(kCmdToolAddButton)) return designer::Tool::AddButton;
+  if (ToolBar1.IsDown(kCmdToolAddImage)) return designer::Tool::AddImage;
+  return designer::Tool::Select;
+}
+
+void TMainForm::PutSelectDown() {
+  ToolBar1.PutDown(kCmdToolSelect);
+}
+
 void TMainForm::OnCommand(int id) {
-  switch (static_cast<MainMenuCommand>(id)) {
-    case MainMenuCommand::Open:
+  designer::CanvasEditor& canvas = EditForm->Editor();
+  switch (id) {
+    case kCmdOpen:
       Open1Click();
       break;
-    case MainMenuCommand::Save:
+    case kCmdSave:
       Save1Click();
       break;
-    case MainMenuCommand::SaveAndTest:
+    case kCmdSaveAndTest:
       est1Click();
       break;
-    case MainMenuCommand::Exit:
+    case kCmdExit:
       Exit1Click();
       break;
+    case kCmdFormProperties:
+      EditForm->EditFormProperties();
+      break;
+    case kCmdStartLink:
+      EditForm->EditStartLink();
+      break;
+    case kCmdObjectProperties:
+      EditForm->EditObjectProperties();
+      break;
+    case kCmdObjectLink:
+      EditForm->EditObjectLink();
+      break;
+    case kCmdDelete:
+      canvas.DeleteSelected();
+      break;
+    case kCmdClear:
+      canvas.ClearDesign();
+      break;
+    case kCmdBringToFront:
+      canvas.BringSelectedToFront();
+      break;
+    case kCmdSendToBack:
+      canvas.SendSelectedToBack();
+      break;
+    case kCmdSelectAll:
+      canvas.SelectAll();
+      break;
+    case kCmdSelectCDIcon:
+    case kCmdCDIcon:
+      SelectCDIcon1Click();
+      break;
+    case kCmdHelpContents:
+      HelpContentsandIndex1Click();
+      break;
+    case kCmdTechnicalSupport:
+      echnialSupport1Click();
+      break;
+    case kCmdHomePage:
+      HomePage1Click();
+      break;
+    case kCmdAbout:
+      About1Click();
+      break;
+    default:
+      break;  // the tool buttons only change which tool is down
   }
 }
 
@@ -172,10 +351,32 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wparam));
       return 0;
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lparam);
+      if (header->code == TTN_GETDISPINFOA) {
+        auto* tip = reinterpret_cast<NMTTDISPINFOA*>(lparam);
+        if (const char* hint = ToolBar1.HintFor(static_cast<int>(header->idFrom))) {
+          tip->lpszText = const_cast<char*>(hint);
+        }
+        return 0;
+      }
+      break;
+    }
+    case WM_ERASEBKGND: {
+      // The flat tool bar is see-through: it asks its parent for the face beneath its buttons.
+      RECT client{};
+      ::GetClientRect(Handle(), &client);
+      ui::win32::FillSolid(reinterpret_cast<HDC>(wparam), client, ui::kColorButtonFace);
+      return 1;
+    }
+    case WM_DRAWITEM:
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return TRUE;
     case WM_CLOSE:
       if (FormCloseQuery()) ::DestroyWindow(Handle());
       return 0;
     default:
-      return FormWindow::HandleMessage(message, wparam, lparam);
+      break;
   }
+  return FormWindow::HandleMessage(message, wparam, lparam);
 }

@@ -1,6 +1,7 @@
 // TMainForm, the designer's main window: a thin strip across the top of the screen with the
-// menu bar. It chooses and opens the CD folder and owns the designer's lifetime: closing it ends
-// the program.
+// menu bar and the tool bar. It chooses and opens the CD folder, saves and test-runs, asks about
+// unsaved changes, picks the CD icon, opens help and the maker's pages, and hands every editing
+// command to the canvas. Closing it ends the program.
 #pragma once
 
 #include <string>
@@ -8,9 +9,13 @@
 #include "designer/win32/edit_form.h"
 #include "player/win32/autorun_form.h"
 #include "ui/form.h"
+#include "ui/win32/dib_surface.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/menu_table.h"
+#include "ui/win32/tool_bar.h"
 
-class TMainForm : public ui::win32::FormWindow {
+class TMainForm : public ui::win32::FormWindow, public ToolGroup {
  public:
   TMainForm(core::AppState& app, TAutoRunForm& autorun_form);
   ~TMainForm() override;
@@ -19,12 +24,17 @@ class TMainForm : public ui::win32::FormWindow {
   // Shows the main window for the first time and opens the CD folder's project.
   void ShowAtStartUp();
 
-  void SetCanvas(TEditForm& canvas) { EditForm = &canvas; }
+  void SetCanvas(TEditForm& canvas);
   const bool& ClosingAllowedFlag() const { return ClosingAllowed; }
 
   void OpenProject(const std::string& path);
   void NewProject();
   void UpdateCaption();
+  void UpdateCDIconButton();
+
+  // ToolGroup
+  designer::Tool CurrentTool() const override;
+  void PutSelectDown() override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -39,10 +49,17 @@ class TMainForm : public ui::win32::FormWindow {
   bool Save1Click();
   void est1Click();
   void Exit1Click();
+  void SelectCDIcon1Click();
+  void HelpContentsandIndex1Click();
+  void echnialSupport1Click();
+  void HomePage1Click();
+  void About1Click();
   // Asks "Save Changes to file?" when there are unsaved changes; false when the author cancels
   // or the save fails, so the command that asked must not go on.
   bool AskToSaveChanges();
   void OnCommand(int id);
+  bool CreateStripControls();
+  void DrawItem(const DRAWITEMSTRUCT& item);
 
   ui::Form form_;
   core::AppState& app_;
@@ -50,6 +67,12 @@ class TMainForm : public ui::win32::FormWindow {
   TEditForm* EditForm = nullptr;  // not owned
   std::string BaseCaption;
   bool ClosingAllowed = false;
-  HMENU MainMenu1 = nullptr;   // owned until given to the window
-  HACCEL Shortcuts = nullptr;  // owned
+  ui::win32::OwnedMenu MainMenu1;  // owned until given to the window
+  ui::win32::OwnedAccelerators shortcuts_;
+  ui::win32::ToolBar ToolBar1;
+  HWND SpeedButton1 = nullptr;  // child windows: destroyed with the main window
+  HWND Panel1 = nullptr;        // the logo panel
+  ui::win32::DibSurface cd_icon_glyph_;
+  ui::win32::GdiObject<HBITMAP> logo_;
+  std::string open_dialog_folder_;  // OpenDialog1 remembers its last folder
 };

@@ -2,8 +2,6 @@
 // routing, the background picture, links, and the start-up tick.
 #include "player/win32/autorun_form.h"
 
-#include <windowsx.h>
-
 #include <memory>
 
 #include "core/project_file.h"
@@ -12,6 +10,7 @@
 #include "player/hot_tracking.h"
 #include "ui/win32/application.h"
 #include "ui/win32/bitmap_file.h"
+#include "ui/win32/cursors.h"
 #include "ui/win32/gdi_canvas.h"
 #include "ui/win32/gdi_picture.h"
 #include "ui/win32/shell.h"
@@ -234,38 +233,37 @@ bool TAutoRunForm::SetCursorForPointer() {
   ::GetCursorPos(&p);
   ::ScreenToClient(Handle(), &p);
   const ui::Control* control = router_.ControlAt({p.x, p.y});
-  const bool hand = control != nullptr && control->Cursor == ui::Cursor::HandPoint;
-  ::SetCursor(::LoadCursorA(nullptr, hand ? IDC_HAND : IDC_ARROW));
+  ::SetCursor(ui::win32::CursorFor(control != nullptr ? control->Cursor : ui::Cursor::Default));
   return true;
 }
 
-LRESULT TAutoRunForm::MouseMessage(UINT message, LPARAM lparam) {
-  const ui::Point p{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+void TAutoRunForm::OnMouse(const ui::win32::MouseEvent& event) {
+  if (event.button != ui::win32::MouseEvent::Left && event.action != ui::win32::MouseEvent::Move) {
+    return;  // only the left button clicks objects
+  }
   bool changed = false;
-  switch (message) {
-    case WM_MOUSEMOVE:
+  switch (event.action) {
+    case ui::win32::MouseEvent::Move:
       if (!tracking_leave_) {
         TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
         tracking_leave_ = ::TrackMouseEvent(&track) != FALSE;
       }
-      changed = router_.MouseMove(p);
+      changed = router_.MouseMove(event.point);
       break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      ::SetCapture(Handle());
-      changed = router_.ButtonDown(p);
+    case ui::win32::MouseEvent::Down:
+      changed = router_.ButtonDown(event.point);
       break;
-    case WM_LBUTTONUP:
-      if (::GetCapture() == Handle()) ::ReleaseCapture();
+    case ui::win32::MouseEvent::Up:
       // The click may close the window: repaint first.
-      if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
-      router_.ButtonUp(p);
-      return 0;
-    default:
-      break;
+      ::InvalidateRect(Handle(), nullptr, FALSE);
+      router_.ButtonUp(event.point);
+      return;
   }
   if (changed && Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
-  return 0;
+}
+
+void TAutoRunForm::OnCaptureLost() {
+  if (router_.CaptureLost() && Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -276,16 +274,9 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
         return 0;
       }
       break;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-      return MouseMessage(message, lparam);
     case WM_MOUSELEAVE:
       tracking_leave_ = false;
       if (router_.MouseLeave()) ::InvalidateRect(Handle(), nullptr, FALSE);
-      return 0;
-    case WM_CAPTURECHANGED:
       return 0;
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT) return SetCursorForPointer();

@@ -56,6 +56,8 @@ class TAutoRunForm : public ui::win32::FormWindow,
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnResized() override { FormResize(); }
   void OnPaint(HDC dc, const RECT& client) override;
+  void OnMouse(const ui::win32::MouseEvent& event) override;
+  void OnCaptureLost() override;
 
  private:
   void FormCreate();
@@ -68,7 +70,6 @@ class TAutoRunForm : public ui::win32::FormWindow,
   // Places Panel, Panel1 and Image1 inside the current client area.
   void LayoutPanels();
   void SetIcon(HICON icon, bool owned);
-  LRESULT MouseMessage(UINT message, LPARAM lparam);
   bool SetCursorForPointer();
 
   ui::Form form_;

@@ -1,6 +1,10 @@
 // Application title, icon, main window and the message loop.
 #include "ui/win32/application.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace ui::win32 {
 namespace {
 
@@ -9,8 +13,16 @@ constexpr int kApplicationIconId = 1;
 
 std::string title = "AutoRun";
 HWND main_window = nullptr;
-HACCEL accelerators = nullptr;
-HWND accelerator_target = nullptr;
+std::vector<std::pair<HWND, HACCEL>> accelerators;  // tables not owned
+
+bool TranslateShortcut(MSG& message) {
+  if (message.hwnd == nullptr) return false;
+  HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
+  for (const auto& [window, table] : accelerators) {
+    if (window == root) return ::TranslateAcceleratorA(window, table, &message) != 0;
+  }
+  return false;
+}
 
 HICON LoadProgramIcon(int size) {
   return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
@@ -47,9 +59,9 @@ void Application::SetMainWindow(HWND hwnd) {
   main_window = hwnd;
 }
 
-void Application::SetAccelerators(HACCEL table, HWND target) {
-  accelerators = table;
-  accelerator_target = target;
+void Application::SetAccelerators(HWND window, HACCEL table) {
+  std::erase_if(accelerators, [window](const auto& entry) { return entry.first == window; });
+  if (table != nullptr) accelerators.emplace_back(window, table);
 }
 
 int Application::Run() {
@@ -57,10 +69,7 @@ int Application::Run() {
   BOOL got = 0;
   while ((got = ::GetMessageA(&message, nullptr, 0, 0)) != 0) {
     if (got == -1) return 1;
-    if (accelerators != nullptr && accelerator_target != nullptr &&
-        ::TranslateAcceleratorA(accelerator_target, accelerators, &message)) {
-      continue;
-    }
+    if (TranslateShortcut(message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageA(&message);
   }

@@ -23,8 +23,9 @@ class Application {
   static HWND MainWindow();
   static void SetMainWindow(HWND hwnd);
 
-  // Keyboard shortcuts: keys of `table` become WM_COMMAND messages to `target`.
-  static void SetAccelerators(HACCEL table, HWND target);
+  // Keyboard shortcuts per top-level window: while `window` (or a child of it) has the keyboard,
+  // keys of `table` become WM_COMMAND messages to `window`. A null table removes the entry.
+  static void SetAccelerators(HWND window, HACCEL table);
 
   // Runs the message loop until the main window is gone; returns the exit code.
   static int Run();

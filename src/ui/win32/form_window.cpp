@@ -1,6 +1,8 @@
 // Mirroring a Form onto a real window.
 #include "ui/win32/form_window.h"
 
+#include <windowsx.h>
+
 #include "ui/win32/application.h"
 #include "ui/win32/gdi.h"
 
@@ -116,8 +118,63 @@ void FormWindow::OnPaint(HDC dc, const RECT& client) {
   FillSolid(dc, client, kColorButtonFace);
 }
 
+LRESULT FormWindow::MouseMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  MouseEvent event{MouseEvent::Move, MouseEvent::None, (wparam & MK_CONTROL) != 0,
+                   Point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}};
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      event = {MouseEvent::Down, MouseEvent::Left, event.ctrl, event.point};
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+      event = {MouseEvent::Down, MouseEvent::Right, event.ctrl, event.point};
+      break;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+      event = {MouseEvent::Down, MouseEvent::Middle, event.ctrl, event.point};
+      break;
+    case WM_LBUTTONUP:
+      event = {MouseEvent::Up, MouseEvent::Left, event.ctrl, event.point};
+      break;
+    case WM_RBUTTONUP:
+      event = {MouseEvent::Up, MouseEvent::Right, event.ctrl, event.point};
+      break;
+    case WM_MBUTTONUP:
+      event = {MouseEvent::Up, MouseEvent::Middle, event.ctrl, event.point};
+      break;
+    default:
+      break;
+  }
+  if (event.action == MouseEvent::Down) {
+    ::SetCapture(Handle());
+  } else if (event.action == MouseEvent::Up &&
+             (wparam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && ::GetCapture() == Handle()) {
+    // Our own release is no lost capture.
+    releasing_capture_ = true;
+    ::ReleaseCapture();
+    releasing_capture_ = false;
+  }
+  OnMouse(event);
+  return 0;
+}
+
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP:
+      return MouseMessage(message, wparam, lparam);
+    case WM_CAPTURECHANGED:
+      if (!releasing_capture_) OnCaptureLost();
+      return 0;
     case WM_GETMINMAXINFO: {
       // The program sets sizes down to zero itself; the frame's minimum applies only to the
       // user's dragging, which DefWindowProc still limits through the sizing frame.

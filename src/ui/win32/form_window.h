@@ -8,6 +8,15 @@
 
 namespace ui::win32 {
 
+// One mouse message as the portable layers want it: what happened, which button, whether Ctrl
+// was held, and where (client coordinates).
+struct MouseEvent {
+  enum Action : uint8_t { Down, Move, Up } action;
+  enum Button : uint8_t { None, Left, Right, Middle } button;
+  bool ctrl;
+  Point point;
+};
+
 class FormWindow : public Window, public Form::Observer {
  public:
   // `form` usually is a member of the subclass: it is only stored here, not used, until Create.
@@ -26,6 +35,11 @@ class FormWindow : public Window, public Form::Observer {
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   virtual void OnResized() {}
   virtual void OnPaint(HDC dc, const RECT& client);
+  // Mouse input. A press captures the mouse until its button is released, so a drag that
+  // leaves the window still ends here; losing the capture to anything else (another window, a
+  // menu, a message box) is reported instead of a release that will never come.
+  virtual void OnMouse(const MouseEvent&) {}
+  virtual void OnCaptureLost() {}
 
   // Form::Observer
   void FormBoundsChanged() override;
@@ -34,8 +48,11 @@ class FormWindow : public Window, public Form::Observer {
   void FormTransparencyChanged() override;
 
  private:
-  Form& form_;        // not owned: the portable side of this window
+  Form& form_;  // not owned: the portable side of this window
+  LRESULT MouseMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
   Size window_size_;  // outer size of the real window as last seen
+  bool releasing_capture_ = false;
 };
 
 // The Win32 styles of a Form's frame.

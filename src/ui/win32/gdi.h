@@ -31,6 +31,8 @@ class OwnedHandle {
     if (handle_ != nullptr) Release(handle_);
     handle_ = handle;
   }
+  // Gives up ownership without freeing (the handle now belongs to something else).
+  Handle Disown() { return std::exchange(handle_, nullptr); }
 
  private:
   Handle handle_ = nullptr;

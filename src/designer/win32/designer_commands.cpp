@@ -1,0 +1,126 @@
+// The designer's menu, shortcut and tool bar tables.
+#include "designer/win32/designer_commands.h"
+
+#include <iterator>
+#include <vector>
+
+namespace {
+
+using ui::win32::MenuItemSpec;
+using ui::win32::Shortcut;
+using ui::win32::ToolButtonSpec;
+
+constexpr Shortcut Ctrl(WORD key) {
+  return {key, true, false};
+}
+constexpr Shortcut CtrlAlt(WORD key) {
+  return {key, true, true};
+}
+constexpr MenuItemSpec kSeparator{0, nullptr, {}};
+
+constexpr MenuItemSpec kFileMenu[] = {
+    {kCmdOpen, "Open...", Ctrl('O')},
+    {kCmdSave, "Save", Ctrl('S')},
+    {kCmdSaveAndTest, "Save and Test", Ctrl('T')},
+    kSeparator,
+    {kCmdExit, "Exit...", Ctrl('X')},
+};
+
+constexpr MenuItemSpec kEditMenu[] = {
+    {kCmdFormProperties, "Form Properties...", {}},
+    {kCmdStartLink, "Start Link...", {}},
+    {kCmdObjectProperties, "Object Properties...", Ctrl('P')},
+    {kCmdObjectLink, "Object Link...", Ctrl('L')},
+    kSeparator,
+    {kCmdDelete, "Delete", {VK_DELETE, false, false}},
+    {kCmdClear, "Clear", {}},
+    kSeparator,
+    {kCmdBringToFront, "Bring to Front", Ctrl('F')},
+    {kCmdSendToBack, "Send to Back", Ctrl('B')},
+    kSeparator,
+    {kCmdSelectAll, "Select All", {}},
+    kSeparator,
+    {kCmdSelectCDIcon, "Select CD Icon...", {}},
+};
+
+constexpr MenuItemSpec kHelpMenu[] = {
+    {kCmdHelpContents, "Help Contents...", {VK_F1, false, false}},
+    {kCmdTechnicalSupport, "Technical Support...", {}},
+    {kCmdHomePage, "Home Page...", {}},
+    kSeparator,
+    {kCmdAbout, "About...", {}},
+};
+
+constexpr MenuItemSpec kCanvasMenu[] = {
+    {kCmdFormProperties, "Form Properties...", CtrlAlt('P')},
+    {kCmdStartLink, "Start Link...", CtrlAlt('L')},
+    {kCmdObjectProperties, "Object Properties...", Ctrl('P')},
+    {kCmdObjectLink, "Object Link...", Ctrl('L')},
+    kSeparator,
+    {kCmdDelete, "Delete", {VK_DELETE, false, false}},
+    kSeparator,
+    {kCmdBringToFront, "Bring to Front", Ctrl('F')},
+    {kCmdSendToBack, "Send to Back", Ctrl('B')},
+    kSeparator,
+    {kCmdSelectAll, "Select All", {}},
+};
+
+constexpr ToolButtonSpec kToolBar[] = {
+    {ToolButtonSpec::Button, kCmdOpen, 2, "Open", false},
+    {ToolButtonSpec::Button, kCmdSave, 3, "Save", false},
+    {ToolButtonSpec::Button, kCmdSaveAndTest, 5, "Save and Test", false},
+    {ToolButtonSpec::Separator, 0, 8, nullptr, false},
+    {ToolButtonSpec::Button, kCmdFormProperties, 4, "Form Properties", false},
+    {ToolButtonSpec::Button, kCmdObjectProperties, 6, "Object Properties", false},
+    {ToolButtonSpec::Button, kCmdObjectLink, 7, "Object Link", false},
+    {ToolButtonSpec::Separator, 0, 8, nullptr, false},
+    {ToolButtonSpec::GroupedCheck, kCmdToolSelect, 8, nullptr, true},  // its hint is not shown
+    {ToolButtonSpec::GroupedCheck, kCmdToolAddLabel, 9, "Add Label", false},
+    {ToolButtonSpec::GroupedCheck, kCmdToolAddButton, 10, "Add Button", false},
+    {ToolButtonSpec::GroupedCheck, kCmdToolAddImage, 11, "Add Image", false},
+    {ToolButtonSpec::Separator, 0, 8, nullptr, false},
+};
+
+}  // namespace
+
+ui::win32::OwnedMenu BuildMainMenu() {
+  ui::win32::OwnedMenu bar(::CreateMenu());
+  const std::pair<const char*, std::span<const MenuItemSpec>> menus[] = {
+      {"&File", kFileMenu}, {"&Edit", kEditMenu}, {"&Help", kHelpMenu}};
+  for (const auto& [title, items] : menus) {
+    ui::win32::OwnedMenu popup = ui::win32::BuildPopupMenu(items);
+    // The bar owns the popup from here on.
+    if (::AppendMenuA(bar.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Get()), title)) {
+      popup.Disown();
+    }
+  }
+  return bar;
+}
+
+ui::win32::OwnedMenu BuildCanvasMenu() {
+  return ui::win32::BuildPopupMenu(kCanvasMenu);
+}
+
+ui::win32::OwnedAccelerators BuildMainShortcuts() {
+  std::vector<ACCEL> table;
+  for (auto items :
+       {std::span<const MenuItemSpec>(kFileMenu), std::span<const MenuItemSpec>(kEditMenu),
+        std::span<const MenuItemSpec>(kHelpMenu)}) {
+    ui::win32::AppendAccelerators(items, table);
+  }
+  return ui::win32::BuildAccelerators(table);
+}
+
+ui::win32::OwnedAccelerators BuildCanvasShortcuts() {
+  std::vector<ACCEL> table;
+  for (auto items :
+       {std::span<const MenuItemSpec>(kFileMenu), std::span<const MenuItemSpec>(kEditMenu),
+        std::span<const MenuItemSpec>(kHelpMenu), std::span<const MenuItemSpec>(kCanvasMenu)}) {
+    ui::win32::AppendAccelerators(items, table);
+  }
+  return ui::win32::BuildAccelerators(table);
+}
+
+std::span<const ToolButtonSpec> ToolBarButtons() {
+  return kToolBar;
+}

@@ -1,0 +1,45 @@
+// The designer's commands: their ids, and the tables of the main menu, the canvas's context
+// menu and the tool bar that carry them. Both windows send every command to the main window.
+#pragma once
+
+#include <span>
+
+#include "ui/win32/menu_table.h"
+#include "ui/win32/tool_bar.h"
+
+enum DesignerCommand : int {
+  kCmdOpen = 101,
+  kCmdSave,
+  kCmdSaveAndTest,
+  kCmdExit,
+  kCmdFormProperties,
+  kCmdStartLink,
+  kCmdObjectProperties,
+  kCmdObjectLink,
+  kCmdDelete,
+  kCmdClear,
+  kCmdBringToFront,
+  kCmdSendToBack,
+  kCmdSelectAll,
+  kCmdSelectCDIcon,
+  kCmdHelpContents,
+  kCmdTechnicalSupport,
+  kCmdHomePage,
+  kCmdAbout,
+  kCmdToolSelect,  // the four grouped tool buttons
+  kCmdToolAddLabel,
+  kCmdToolAddButton,
+  kCmdToolAddImage,
+  kCmdCDIcon,  // the CD icon button beside the tool bar
+};
+
+// The main menu bar with its File, Edit and Help menus.
+ui::win32::OwnedMenu BuildMainMenu();
+// The canvas's context menu.
+ui::win32::OwnedMenu BuildCanvasMenu();
+// The main menu's shortcuts (both designer windows) and the canvas's, which adds the context
+// menu's own.
+ui::win32::OwnedAccelerators BuildMainShortcuts();
+ui::win32::OwnedAccelerators BuildCanvasShortcuts();
+
+std::span<const ui::win32::ToolButtonSpec> ToolBarButtons();

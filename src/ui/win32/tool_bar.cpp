@@ -1,0 +1,73 @@
+// The tool bar wrapper.
+#include "ui/win32/tool_bar.h"
+
+#include <vector>
+
+namespace ui::win32 {
+
+bool ToolBar::Create(HWND parent, int bitmap_id, SIZE button_size,
+                     std::span<const ToolButtonSpec> spec) {
+  spec_ = spec;
+  hwnd_ = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
+                                TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP,
+                            0, 0, 0, 0, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  if (hwnd_ == nullptr) return false;
+  ::SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  images_.Reset(::ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmap_id), 32,
+                                       0, RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION));
+  ::SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
+  ::SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(32, 32));
+  ::SendMessageA(hwnd_, TB_SETPADDING, 0, MAKELPARAM(button_size.cx - 32, button_size.cy - 32));
+  std::vector<TBBUTTON> buttons;
+  for (const ToolButtonSpec& s : spec) {
+    TBBUTTON b{};
+    b.iBitmap = s.image;
+    b.idCommand = s.id;
+    b.fsState = TBSTATE_ENABLED | (s.down ? TBSTATE_CHECKED : 0);
+    b.fsStyle = s.style == ToolButtonSpec::Separator      ? BTNS_SEP
+                : s.style == ToolButtonSpec::GroupedCheck ? BTNS_CHECKGROUP
+                                                          : BTNS_BUTTON;
+    b.iString = -1;
+    buttons.push_back(b);
+  }
+  ::SendMessageA(hwnd_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+  ::SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(button_size.cx, button_size.cy));
+  ::SendMessageA(hwnd_, TB_AUTOSIZE, 0, 0);
+  return true;
+}
+
+const char* ToolBar::HintFor(int id) const {
+  for (const ToolButtonSpec& s : spec_) {
+    if (s.id == id && s.style != ToolButtonSpec::Separator) return s.hint;
+  }
+  return nullptr;
+}
+
+bool ToolBar::IsDown(int id) const {
+  return ::SendMessageA(hwnd_, TB_ISBUTTONCHECKED, id, 0) != 0;
+}
+
+void ToolBar::PutDown(int id) {
+  ::SendMessageA(hwnd_, TB_CHECKBUTTON, id, MAKELPARAM(TRUE, 0));
+}
+
+SIZE ToolBar::Extent() const {
+  RECT r{};
+  ::GetWindowRect(hwnd_, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+void ToolBar::AddHint(HWND child, const char* hint) {
+  HWND tips = reinterpret_cast<HWND>(::SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0));
+  if (tips == nullptr) return;
+  TTTOOLINFOA tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = ::GetParent(child);
+  tool.uId = reinterpret_cast<UINT_PTR>(child);
+  tool.lpszText = const_cast<char*>(hint);
+  ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+}  // namespace ui::win32
