@@ -19,6 +19,8 @@ enum class WriteOutcome { Written, CannotCreate, WriteFailed };
 
 // Writes `bytes` to `path` through a temporary file beside it, and replaces `path` only once
 // the new content is complete, so that a failed write leaves the previous file as it was.
+// CannotCreate: neither the temporary file nor, in the end, `path` itself could be made (a
+// folder of that name, a read-only file); WriteFailed: the content could not be written.
 WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Copies a file, replacing the destination. False when anything fails.

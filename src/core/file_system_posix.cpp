@@ -84,10 +84,15 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
   }
   const bool written = WriteAll(f.get(), bytes);
   const bool closed = std::fclose(f.release()) == 0;
-  if (!written || !closed || std::rename(temp.c_str(), target.c_str()) != 0) {
+  if (!written || !closed) {
     if (last_errno == 0) last_errno = errno;
     std::remove(temp.c_str());
     return WriteOutcome::WriteFailed;
+  }
+  if (std::rename(temp.c_str(), target.c_str()) != 0) {
+    last_errno = errno;
+    std::remove(temp.c_str());
+    return WriteOutcome::CannotCreate;  // the target refuses a file (a folder, read-only)
   }
   return WriteOutcome::Written;
 }

@@ -88,7 +88,7 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     last_error = ::GetLastError();
     ::DeleteFileA(temp.c_str());
-    return WriteOutcome::WriteFailed;
+    return WriteOutcome::CannotCreate;  // the target refuses a file (a folder, read-only)
   }
   return WriteOutcome::Written;
 }

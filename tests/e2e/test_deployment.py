@@ -134,13 +134,14 @@ class TestSave:
         designer.assert_ini_untouched()
         designer.app.assert_running()
 
-    def test_a_project_file_that_cannot_be_written_reports_io_error(self, rig, tmp_path):
+    def test_a_project_file_that_cannot_be_replaced_is_named_by_the_error_handler(self, rig, tmp_path):
         cd = tmp_path / "Blocked CD"
         (cd / "AutoRun.ard").mkdir(parents=True)
         designer = Designer(rig, tmp_path, cd).start()
         designer.press("ctrl+s")
         box = designer.app.wait_message_box()
-        assert (box.title, box.text) == ("Error", "IO Error")
+        assert box.title == "Quorvane"
+        assert box.text.startswith(f'Cannot create file "{designer.cd_winpath}\\AutoRun.ard".'), box.text
         rig.confirm_message_box(box, how="key")
         # What was written before the project file stays; nothing else is left behind.
         assert sorted(p.name for p in cd.iterdir()) == ["AutoRun.ard", "AutoRun.exe", "AutoRun.ico", "autorun.inf"]

@@ -96,11 +96,10 @@ TEST_F(Deployment, AFailedCopyOfThePlayerStopsEverythingAfterIt) {
   EXPECT_TRUE(t.app.Modified);
 }
 
-TEST_F(Deployment, AFailedProjectFileKeepsTheSettingsAndTheFlag) {
+TEST_F(Deployment, AProjectFileThatCannotBeReplacedEndsTheSaveForTheGeneralHandler) {
   std::filesystem::create_directories(NativePath(disc.File("AutoRun.ard")) / "blocked");
-  EXPECT_FALSE(DeployToCDFolder(t.app, disc.Path()));
-  EXPECT_EQ(t.platform.messages,
-            (std::vector<ShownMessage>{{"IO Error", "Error", ui::MessageIcon::Error}}));
+  EXPECT_THROW(DeployToCDFolder(t.app, disc.Path()), AppError);
+  EXPECT_TRUE(t.platform.messages.empty());
   EXPECT_FALSE(std::filesystem::exists(NativePath(designer.File("Quorvane.ini"))));
   EXPECT_TRUE(t.app.Modified);
 }
