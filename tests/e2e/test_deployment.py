@@ -3,62 +3,17 @@ Quorvane.ini with the player, its icon, autorun.inf and the project file, and re
 folder; Save and Test (ctrl+t) also starts the deployed player."""
 from __future__ import annotations
 
-import os
-
 import ardfile
 from behaviour_support import icon_entries, settled_window
-from rig import AppFolder
+from designer_support import OLD_TIME_NS, Designer, stamp_old
 
-DESIGNER_SUFFIX = " - Quorvane"
 AUTORUN_INF = b"[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n"
 NEW_PROJECT_FILE_SIZE = 181
-OLD_TIME_NS = 1_000_000_000 * 1_000_000_000  # 2001-09-09: a modification time no save leaves behind
-
-
-def stamp_old(path) -> None:
-    os.utime(path, ns=(OLD_TIME_NS, OLD_TIME_NS))
 
 
 def listing(folder) -> dict:
     """{name: (is a directory, bytes of a file)} of a folder's entries."""
     return {p.name: (p.is_dir(), None if p.is_dir() else p.read_bytes()) for p in sorted(folder.iterdir())}
-
-
-class Designer:
-    """Quorvane.exe in a folder of its own with a Quorvane.ini that names the CD folder."""
-
-    def __init__(self, rig, tmp_path, cd_folder):
-        self.rig = rig
-        self.folder = AppFolder(rig, tmp_path / "designer")
-        self.exe = self.folder.add_quorvane("Quorvane.exe")
-        self.cd = cd_folder
-        self.cd_winpath = rig.winpath(cd_folder)
-        self.ini = self.folder / "Quorvane.ini"
-        self.ini_text = f"DefaultPath={self.cd_winpath}\r\n".encode("cp1252")
-        self.ini.write_bytes(self.ini_text)
-        stamp_old(self.ini)
-        self.app = None
-        self.main = None
-
-    def start(self):
-        self.app = self.folder.start("Quorvane.exe")
-        self.main = self.app.wait_window(title=self.cd_winpath + DESIGNER_SUFFIX, timeout=30)
-        return self
-
-    def press(self, keys: str) -> None:
-        self.rig.focus(self.main)
-        self.rig.key(keys)
-
-    def wait_saved(self) -> None:
-        """The folder is remembered last: once Quorvane.ini is rewritten, the save is over."""
-        __tracebackhide__ = True
-        want = f"DefaultPath={self.cd_winpath}\r\n".encode("cp1252")
-        self.rig.wait_until(lambda: self.ini.stat().st_mtime_ns != OLD_TIME_NS and self.ini.read_bytes() == want,
-                            20, "Quorvane.ini to be rewritten by the save", app=self.app)
-
-    def assert_ini_untouched(self) -> None:
-        assert self.ini.read_bytes() == self.ini_text
-        assert self.ini.stat().st_mtime_ns == OLD_TIME_NS, "Quorvane.ini was rewritten"
 
 
 def assert_deployed_files(designer: Designer) -> None:

@@ -1,0 +1,94 @@
+"""The designer as the end-to-end tests drive it: Quorvane.exe in a folder of its own with a
+Quorvane.ini naming the CD folder, its main window and its canvas, the tool bar's buttons, points
+on the design area, and the project as saved."""
+from __future__ import annotations
+
+import os
+from typing import Optional
+
+import ardfile
+from rig import AppFolder, Window
+
+DESIGNER_SUFFIX = " - Quorvane"
+OLD_TIME_NS = 1_000_000_000 * 1_000_000_000  # 2001-09-09: a modification time no save leaves behind
+# Left edges of the tool bar's buttons (39 x 38) in the main window's client area.
+TOOL_X = {"Open": 0, "Save": 39, "Save and Test": 78, "Form Properties": 125, "Object Properties": 164,
+          "Object Link": 203, "Select": 250, "Add Label": 289, "Add Button": 328, "Add Image": 367,
+          "CD Icon": 414}
+
+
+def stamp_old(path) -> None:
+    os.utime(path, ns=(OLD_TIME_NS, OLD_TIME_NS))
+
+
+class Designer:
+    """Quorvane.exe in a folder of its own with a Quorvane.ini that names the CD folder."""
+
+    def __init__(self, rig, tmp_path, cd_folder, cd_winpath: Optional[str] = None):
+        self.rig = rig
+        self.folder = AppFolder(rig, tmp_path / "designer")
+        self.exe = self.folder.add_quorvane("Quorvane.exe")
+        self.cd = cd_folder
+        self.cd_winpath = cd_winpath or rig.winpath(cd_folder)
+        self.ini = self.folder / "Quorvane.ini"
+        self.ini_text = f"DefaultPath={self.cd_winpath}\r\n".encode("cp1252")
+        self.ini.write_bytes(self.ini_text)
+        stamp_old(self.ini)
+        self.app = None
+        self.main = None
+
+    def start(self):
+        self.app = self.folder.start("Quorvane.exe")
+        self.main = self.app.wait_window(title=self.cd_winpath + DESIGNER_SUFFIX, timeout=30)
+        return self
+
+    def canvas(self, caption: str = "AutoRun") -> Window:
+        return self.app.wait_window(title=caption + " [Design]")
+
+    def press(self, keys: str) -> None:
+        self.rig.focus(self.main)
+        self.rig.key(keys)
+
+    def tool(self, hint: str) -> None:
+        """Clicks a tool bar button by its hint."""
+        self.rig.click(self.main.client.left + TOOL_X[hint] + 19, self.main.client.top + 19)
+
+    def at(self, x: int, y: int) -> tuple[int, int]:
+        """The screen point of design-area point x, y (the canvas client has no bevels here)."""
+        client = self.canvas_window.client
+        return client.left + x, client.top + y
+
+    @property
+    def canvas_window(self) -> Window:
+        return self.app.wait_window(cls="TEditForm")
+
+    def drag(self, start: tuple[int, int], end: tuple[int, int], steps: int = 5, ctrl: bool = False) -> None:
+        """A real left-button drag between two design-area points, in a few moves."""
+        rig = self.rig
+        rig.move(*self.at(*start))
+        if ctrl:
+            rig.xdotool("keydown", "ctrl")
+        rig.mouse_down()
+        for i in range(1, steps + 1):
+            rig.move(*self.at(start[0] + (end[0] - start[0]) * i // steps, start[1] + (end[1] - start[1]) * i // steps))
+        rig.mouse_up()
+        if ctrl:
+            rig.xdotool("keyup", "ctrl")
+
+    def wait_saved(self) -> None:
+        """The folder is remembered last: once Quorvane.ini is rewritten, the save is over."""
+        __tracebackhide__ = True
+        want = f"DefaultPath={self.cd_winpath}\r\n".encode("cp1252")
+        self.rig.wait_until(lambda: self.ini.stat().st_mtime_ns != OLD_TIME_NS and self.ini.read_bytes() == want,
+                            20, "Quorvane.ini to be rewritten by the save", app=self.app)
+
+    def saved_project(self) -> ardfile.Project:
+        """Saves with Ctrl+S and reads the project file back."""
+        stamp_old(self.ini)
+        self.press("ctrl+s")
+        self.wait_saved()
+        return ardfile.read_project((self.cd / "AutoRun.ard").read_bytes())
+
+    def assert_ini_untouched(self) -> None:
+        assert self.ini.read_bytes() == self.ini_text
+        assert self.ini.stat().st_mtime_ns == OLD_TIME_NS, "Quorvane.ini was rewritten"
