@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures what the tests never assert: the project file's load and save and the gradient fill
 # (natively, Google Benchmark), the player's start to its first complete frame against a bare
-# Win32 window's (under Wine on a private Xvfb), and the size of Quorvane.exe.
+# Win32 window's and one drag step of the design canvas (under Wine on a private Xvfb), and the
+# size of Quorvane.exe.
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo"
@@ -33,6 +34,9 @@ winpath() { printf 'Z:%s' "${1//\//\\}"; }
 unset DISPLAY  # a private Xvfb of the known size, with nothing else on it
 scripts/wine-run build/win32/bin/startup_bench.exe "$(winpath "$work/AutoRun.exe")" \
   "$(winpath "$repo/build/win32/bin/bare_window.exe")" 7
+
+echo "== design canvas drag step under Wine"
+scripts/wine-run build/win32/bin/canvas_bench.exe 60
 
 echo "== executable size"
 stat -c '%s bytes  %n' build/win32/bin/Quorvane.exe

@@ -103,10 +103,10 @@ void TEditForm::RefreshCanvas() {
   form_.SetCaption(autorun_form_.WindowProperties().Caption() + kDesignSuffix);
   if (HDC dc = Image1Canvas()) {
     // The snapshot replaces the whole picture: what the player shows in its inner panel.
-    {
-      ui::win32::GdiCanvas canvas(dc);
-      const ui::Size size = image1_picture_.GetSize();
-      canvas.FillRect({0, 0, size.width, size.height}, ui::kColorButtonFace);
+    // The inner panel paints its colour over the whole picture, unless the two differ in size.
+    const ui::Size size = image1_picture_.GetSize();
+    if (size != ui::Size{autorun_form_.Panel1.Width, autorun_form_.Panel1.Height}) {
+      ui::win32::GdiCanvas(dc).FillRect({0, 0, size.width, size.height}, ui::kColorButtonFace);
     }
     autorun_form_.PaintInnerPanel(dc);
     DrawSelectionMarks();
@@ -208,20 +208,23 @@ void TEditForm::ShowContextMenu() {
                    Handle(), nullptr);
 }
 
-void TEditForm::OnPaint(HDC dc, const RECT& client) {
+void TEditForm::OnPaint(HDC dc, const RECT&) {
   const ui::Rect image1 = LayoutImage1();
-  if (!back_buffer_.Resize({std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)})) {
-    return;
+  if (image1_has_picture_) {
+    ::BitBlt(dc, image1.left, image1.top, image1.Width(), image1.Height(), image1_picture_.Dc(), 0,
+             0, SRCCOPY);
+  }
+  // The mirrored bevels around Image1, painted beside the picture rather than under it, so that
+  // nothing flickers and no second buffer is needed.
+  const int saved = ::SaveDC(dc);
+  if (image1_has_picture_) {
+    ::ExcludeClipRect(dc, image1.left, image1.top, image1.right, image1.bottom);
   }
   {
-    ui::win32::GdiCanvas canvas(back_buffer_.Dc());
-    Panel1.Paint(canvas);  // the mirrored bevels around Image1
+    ui::win32::GdiCanvas canvas(dc);
+    Panel1.Paint(canvas);
   }
-  if (image1_has_picture_) {
-    ::BitBlt(back_buffer_.Dc(), image1.left, image1.top, image1.Width(), image1.Height(),
-             image1_picture_.Dc(), 0, 0, SRCCOPY);
-  }
-  ::BitBlt(dc, 0, 0, client.right, client.bottom, back_buffer_.Dc(), 0, 0, SRCCOPY);
+  ::RestoreDC(dc, saved);
 }
 
 LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -76,7 +76,6 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   ui::Rect image1_rect_;           // client coordinates
   ui::win32::DibSurface image1_picture_;
   bool image1_has_picture_ = false;
-  ui::win32::DibSurface back_buffer_;  // the client area composed before one copy to the screen
   ui::Cursor pointer_ = ui::Cursor::Default;
   bool pressed_on_image1_ = false;
   ui::win32::OwnedMenu PopupMenu1;

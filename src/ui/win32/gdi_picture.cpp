@@ -2,6 +2,7 @@
 #include "ui/win32/gdi_picture.h"
 
 #include <cstring>
+#include <vector>
 
 namespace ui::win32 {
 namespace {
@@ -32,10 +33,6 @@ BITMAPINFO TopDownInfo(const PixelBitmap& pixels) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   return info;
-}
-
-COLORREF PixelColorRef(uint32_t pixel) {
-  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
 
 bool IsEmpty(const RECT& rect) {
@@ -82,20 +79,23 @@ void BitmapPicture::Draw(HDC dc, const RECT& dest, bool transparent) const {
                     pixels_->Height(), pixels_->Row(0), &info, DIB_RGB_COLORS, SRCCOPY);
     return;
   }
-  // TransparentBlt reads from a device context, so the pixels go into a DIB section for the
-  // length of this call; GDI then builds the mask of the key colour itself.
-  void* bits = nullptr;
-  const GdiObject<HBITMAP> dib(
-      ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!dib || bits == nullptr) return;
-  std::memcpy(bits, pixels_->Row(0),
-              static_cast<std::size_t>(pixels_->Width()) * pixels_->Height() * sizeof(uint32_t));
-  const MemoryDc source(::CreateCompatibleDC(dc));
-  if (!source) return;
-  const SelectGuard select(source.Get(), dib.Get());
+  // The key colour is left out in two raster operations straight from memory: a mask that is
+  // white on key pixels and black elsewhere is ANDed in, then the picture with its key pixels made
+  // black is ORed over it. No device context or bitmap has to be made for it, which matters
+  // for glyphs drawn on every repaint of a design.
   const uint32_t key = pixels_->At(0, pixels_->Height() - 1);
-  ::TransparentBlt(dc, dest.left, dest.top, width, height, source.Get(), 0, 0, pixels_->Width(),
-                   pixels_->Height(), PixelColorRef(key));
+  const std::size_t count = static_cast<std::size_t>(pixels_->Width()) * pixels_->Height();
+  std::vector<uint32_t> mask(count), picture(count);
+  const uint32_t* source = pixels_->Row(0);
+  for (std::size_t i = 0; i < count; ++i) {
+    const bool keyed = (source[i] & 0x00FFFFFFu) == (key & 0x00FFFFFFu);
+    mask[i] = keyed ? 0x00FFFFFFu : 0;
+    picture[i] = keyed ? 0 : source[i];
+  }
+  ::StretchDIBits(dc, dest.left, dest.top, width, height, 0, 0, pixels_->Width(), pixels_->Height(),
+                  mask.data(), &info, DIB_RGB_COLORS, SRCAND);
+  ::StretchDIBits(dc, dest.left, dest.top, width, height, 0, 0, pixels_->Width(), pixels_->Height(),
+                  picture.data(), &info, DIB_RGB_COLORS, SRCPAINT);
 }
 
 IconPicture::IconPicture(OwnedIcon icon)
