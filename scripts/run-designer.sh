@@ -118,6 +118,12 @@ while [ -z "$hwnd" ]; do
   [ -n "$hwnd" ] || sleep 0.2
 done
 
+# A selection, so that the picture shows the canvas's marks: the demo window is 600 x 420,
+# centred on the 1024 x 768 screen; its "Read Me" button and cover picture lie at these points.
+sleep 1
+xdotool mousemove --sync 300 315 click 1
+xdotool keydown ctrl mousemove --sync 650 380 click 1 keyup ctrl
+
 # Drawn: two screenshots in a row come out the same.
 previous="$(mktemp --suffix=.png)" current="$(mktemp --suffix=.png)"
 /usr/bin/import -window root "$previous"
