@@ -74,5 +74,4 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup {
   HWND Panel1 = nullptr;        // the logo panel
   ui::win32::DibSurface cd_icon_glyph_;
   ui::win32::GdiObject<HBITMAP> logo_;
-  std::string open_dialog_folder_;  // OpenDialog1 remembers its last folder
 };
