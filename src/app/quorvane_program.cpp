@@ -22,12 +22,14 @@ bool QuorvaneProgram::CreateDesignerWindows() {
   if (!EditForm->Create()) return false;
   MainForm->SetCanvas(*EditForm);
   if (!AutoRunForm.Create()) return false;
-  for (const DialogLayout* layout :
-       {&kLinkFormLayout, &kLabelPropertyFormLayout, &kButtonPropertyFormLayout,
-        &kImagePropertyFormLayout, &kFormPropertyFormLayout}) {
-    dialogs_.push_back(std::make_unique<DialogForm>(*layout));
-    if (!dialogs_.back()->Create(platform_.ScreenSize())) return false;
+  dialogs_ = std::make_unique<DesignerDialogs>();
+  for (PropertyDialog* dialog : std::initializer_list<PropertyDialog*>{
+           &dialogs_->LinkForm, &dialogs_->LabelPropertyForm, &dialogs_->ButtonPropertyForm,
+           &dialogs_->ImagePropertyForm, &dialogs_->FormPropertyForm}) {
+    dialog->Bind(state_);
+    if (!dialog->Create(platform_.ScreenSize())) return false;
   }
+  EditForm->SetDialogs(*dialogs_);
   return true;
 }
 

@@ -7,12 +7,30 @@
 #include <vector>
 
 #include "core/app_state.h"
+#include "designer/property_dialogs.h"
 #include "designer/win32/edit_form.h"
 #include "designer/win32/main_form.h"
-#include "dialogs/win32/dialog_form.h"
+#include "dialogs/win32/form_property_form.h"
+#include "dialogs/win32/link_form.h"
+#include "dialogs/win32/object_property_forms.h"
 #include "player/win32/autorun_form.h"
 #include "player/win32/gradient_form.h"
 #include "ui/win32/win32_platform.h"
+
+// The designer's dialogs, created once at start-up, as the canvas's commands open them.
+struct DesignerDialogs : designer::PropertyDialogs {
+  bool EditLink(core::TCommand& link) override { return LinkForm.Execute(&link); }
+  bool EditLabel(core::AutoObjectType& o) override { return LabelPropertyForm.Execute(&o); }
+  bool EditButton(core::AutoObjectType& o) override { return ButtonPropertyForm.Execute(&o); }
+  bool EditImage(core::AutoObjectType& o) override { return ImagePropertyForm.Execute(&o); }
+  bool EditForm(core::AutoFormType& project) override { return FormPropertyForm.Execute(&project); }
+
+  TLinkForm LinkForm;
+  TLabelPropertyForm LabelPropertyForm;
+  TButtonPropertyForm ButtonPropertyForm;
+  TImagePropertyForm ImagePropertyForm;
+  TFormPropertyForm FormPropertyForm;
+};
 
 class QuorvaneProgram {
  public:
@@ -29,6 +47,6 @@ class QuorvaneProgram {
   core::AppState state_;
   std::unique_ptr<TMainForm> MainForm;
   std::unique_ptr<TEditForm> EditForm;
-  std::vector<std::unique_ptr<DialogForm>> dialogs_;
+  std::unique_ptr<DesignerDialogs> dialogs_;
   TGradientForm GradientForm;
 };

@@ -236,4 +236,36 @@ void CanvasEditor::SendSelectedToBack() {
   view_.RefreshCanvas();
 }
 
+void CanvasEditor::EditObjectProperties(PropertyDialogs& dialogs) {
+  core::AutoObjectType* object = SingleSelected();
+  if (object == nullptr) return;
+  bool applied = false;
+  switch (object->Kind) {
+    case core::kKindLabel:
+      applied = dialogs.EditLabel(*object);
+      break;
+    case core::kKindButton:
+      applied = dialogs.EditButton(*object);
+      break;
+    case core::kKindImage:
+      applied = dialogs.EditImage(*object);
+      break;
+    default:
+      break;
+  }
+  if (!applied) return;
+  core::BindObjectMedia(app_, *object);  // fonts, glyphs and pictures from the edited names
+  app_.Modified = true;
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::EditObjectLink(PropertyDialogs& dialogs) {
+  core::AutoObjectType* object = SingleSelected();
+  if (object != nullptr && dialogs.EditLink(object->Link)) app_.Modified = true;
+}
+
+void CanvasEditor::EditStartLink(PropertyDialogs& dialogs) {
+  if (dialogs.EditLink(app_.Project.StartLink)) app_.Modified = true;
+}
+
 }  // namespace designer

@@ -8,6 +8,7 @@
 
 #include "core/app_state.h"
 #include "core/project_model.h"
+#include "designer/property_dialogs.h"
 #include "ui/control.h"
 #include "ui/geometry.h"
 
@@ -60,6 +61,11 @@ class CanvasEditor {
   void ClearDesign();
   void BringSelectedToFront();
   void SendSelectedToBack();
+  // The dialog commands. Object properties and object link act on the one selected object
+  // only; a link edit changes nothing visible, so it does not refresh.
+  void EditObjectProperties(PropertyDialogs& dialogs);
+  void EditObjectLink(PropertyDialogs& dialogs);
+  void EditStartLink(PropertyDialogs& dialogs);
   // The one selected object, or null when none or more than one is selected.
   core::AutoObjectType* SingleSelected() const;
 

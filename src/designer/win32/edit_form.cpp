@@ -48,26 +48,51 @@ void TEditForm::Connect(ToolGroup& tools, HWND command_target) {
   command_target_ = command_target;
 }
 
-void TEditForm::CopyFrameFromPresentation() {
-  const ui::Form& source = autorun_form_.WindowProperties();
-  Syncing = true;
-  form_.SetBorderStyle(source.BorderStyle());
-  form_.SetTransparentColorValue(source.TransparentColorValue());
-  form_.SetTransparentColor(source.TransparentColor());
-  if (Handle() != nullptr && autorun_form_.WindowIcon() != nullptr) {
-    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG,
-                   reinterpret_cast<LPARAM>(autorun_form_.WindowIcon()));
-    ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL,
-                   reinterpret_cast<LPARAM>(autorun_form_.WindowIcon()));
-  }
-  form_.SetBounds(source.Left(), source.Top(), source.Width(), source.Height());
+void TEditForm::CopyIcon() {
+  HICON icon = autorun_form_.WindowIcon();
+  if (Handle() == nullptr || icon == nullptr) return;
+  ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void TEditForm::CopyPanelBevels() {
   const ui::Panel& panel = autorun_form_.Panel;
   Panel1.BevelInner = panel.BevelInner;
   Panel1.BevelOuter = panel.BevelOuter;
   Panel1.BevelWidth = panel.BevelWidth;
   Panel1.BorderWidth = panel.BorderWidth;
   Panel1.BorderStyle = panel.BorderStyle;
+}
+
+void TEditForm::CopyFrameFromPresentation() {
+  const ui::Form& source = autorun_form_.WindowProperties();
+  Syncing = true;
+  form_.SetBorderStyle(source.BorderStyle());
+  form_.SetTransparentColorValue(source.TransparentColorValue());
+  form_.SetTransparentColor(source.TransparentColor());
+  CopyIcon();
+  form_.SetBounds(source.Left(), source.Top(), source.Width(), source.Height());
+  CopyPanelBevels();
   Syncing = false;
+}
+
+void TEditForm::EditFormProperties() {
+  if (dialogs_ == nullptr) return;
+  RECT design{};
+  ::GetClientRect(autorun_form_.Handle(), &design);
+  if (!dialogs_->EditForm(app_.Project)) return;
+  core::ApplyWindowLook(app_);
+  const ui::Form& source = autorun_form_.WindowProperties();
+  CopyIcon();
+  form_.SetBorderStyle(source.BorderStyle());
+  form_.SetTransparentColorValue(source.TransparentColorValue());
+  form_.SetTransparentColor(source.TransparentColor());
+  // The design area keeps its size when the border changes; the windows' outer sizes adapt.
+  SetClientSize(design.right, design.bottom);
+  CopyPanelBevels();
+  autorun_form_.RenderBackground();
+  FormResize();
+  app_.Modified = true;
 }
 
 void TEditForm::FormResize() {

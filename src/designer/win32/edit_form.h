@@ -25,6 +25,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   bool Create();
   // The tool group to read and the window that carries out menu commands.
   void Connect(ToolGroup& tools, HWND command_target);
+  void SetDialogs(designer::PropertyDialogs& dialogs) { dialogs_ = &dialogs; }
 
   // designer::CanvasView
   void RefreshCanvas() override;
@@ -40,12 +41,17 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
 
   designer::CanvasEditor& Editor() { return editor_; }
 
-  // The property and link commands. Their dialogs are hidden windows still without controls:
-  // until each gets its Execute these commands have nothing to open and change nothing.
-  void EditFormProperties() {}
-  void EditStartLink() {}
-  void EditObjectProperties() {}
-  void EditObjectLink() {}
+  // The property and link commands.
+  void EditFormProperties();
+  void EditStartLink() {
+    if (dialogs_ != nullptr) editor_.EditStartLink(*dialogs_);
+  }
+  void EditObjectProperties() {
+    if (dialogs_ != nullptr) editor_.EditObjectProperties(*dialogs_);
+  }
+  void EditObjectLink() {
+    if (dialogs_ != nullptr) editor_.EditObjectLink(*dialogs_);
+  }
 
   ui::Panel Panel1;  // mirrors the presentation window's outer panel settings
 
@@ -58,6 +64,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
 
  private:
   void FormCreate();
+  void CopyIcon();
+  void CopyPanelBevels();
   void DrawSelectionMarks();
   // Places Panel1 over the client area; Image1 is the rectangle inside its bevels.
   ui::Rect LayoutImage1();
@@ -71,9 +79,10 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   const bool& closing_allowed_;  // MainForm's ClosingAllowed
   bool Syncing = false;
   designer::CanvasEditor editor_;
-  ToolGroup* tools_ = nullptr;     // not owned
-  HWND command_target_ = nullptr;  // not owned
-  ui::Rect image1_rect_;           // client coordinates
+  ToolGroup* tools_ = nullptr;                    // not owned
+  designer::PropertyDialogs* dialogs_ = nullptr;  // not owned
+  HWND command_target_ = nullptr;                 // not owned
+  ui::Rect image1_rect_;                          // client coordinates
   ui::win32::DibSurface image1_picture_;
   bool image1_has_picture_ = false;
   ui::Cursor pointer_ = ui::Cursor::Default;

@@ -17,6 +17,9 @@ DialogForm::DialogForm(const DialogLayout& layout) : FormWindow(form_), layout_(
 
 bool DialogForm::Create(ui::Size screen) {
   if (!CreateForm(layout_.class_name)) return false;
+  // A dialog paints beneath its controls too: group boxes leave their inside to the parent.
+  const LONG style = ::GetWindowLongA(Handle(), GWL_STYLE);
+  ::SetWindowLongA(Handle(), GWL_STYLE, style & ~static_cast<LONG>(WS_CLIPCHILDREN));
   SetClientSize(layout_.client.width, layout_.client.height);
   if (layout_.centred) {
     form_.CenterOn(screen);

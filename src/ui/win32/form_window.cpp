@@ -198,6 +198,13 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_ERASEBKGND:
       return 1;
+    case WM_PRINTCLIENT: {
+      // Themed controls (group boxes, flat tool bars) ask their parent for what lies beneath.
+      RECT client{};
+      ::GetClientRect(Handle(), &client);
+      OnPaint(reinterpret_cast<HDC>(wparam), client);
+      return 0;
+    }
     case WM_PAINT: {
       PaintScope paint(Handle());
       RECT client{};

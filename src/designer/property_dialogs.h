@@ -1,0 +1,19 @@
+// The property and link dialogs as the designer's commands use them: each edits one record in
+// place and returns true only when the author confirmed a change.
+#pragma once
+
+#include "core/project_model.h"
+
+namespace designer {
+
+class PropertyDialogs {
+ public:
+  virtual ~PropertyDialogs() = default;
+  virtual bool EditLink(core::TCommand& link) = 0;
+  virtual bool EditLabel(core::AutoObjectType& object) = 0;
+  virtual bool EditButton(core::AutoObjectType& object) = 0;
+  virtual bool EditImage(core::AutoObjectType& object) = 0;
+  virtual bool EditForm(core::AutoFormType& project) = 0;
+};
+
+}  // namespace designer

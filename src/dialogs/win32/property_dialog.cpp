@@ -1,0 +1,298 @@
+// The property dialog base: child controls from the layout table, change tracking, the
+// owner-drawn swatches, font samples, browse button and picture, and the modal run.
+#include "dialogs/win32/property_dialog.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/application.h"
+#include "ui/win32/gdi_canvas.h"
+#include "ui/win32/modal_loop.h"
+
+namespace {
+
+// Resource id of the tool bar's picture strip (32 x 32 pictures, magenta transparent): the
+// dialogs show the picture of the command that opens them.
+constexpr int kToolBarImagesId = 5;
+constexpr int kOpenImageIndex = 2;
+constexpr int kSpinArrowsIdOffset = 1000;
+constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
+
+struct WindowStyle {
+  const char* class_name;
+  DWORD style;
+  DWORD ex_style;
+};
+
+WindowStyle StyleOf(ControlSpec::Kind kind) {
+  constexpr DWORD tab = WS_TABSTOP;
+  switch (kind) {
+    case ControlSpec::Label:
+      return {"STATIC", SS_LEFT, 0};
+    case ControlSpec::Edit:
+    case ControlSpec::Spin:
+      return {"EDIT", ES_AUTOHSCROLL | tab, WS_EX_CLIENTEDGE};
+    case ControlSpec::List:
+      return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab, 0};
+    case ControlSpec::Button:
+    case ControlSpec::CancelButton:
+      return {"BUTTON", BS_PUSHBUTTON | tab, 0};
+    case ControlSpec::OkButton:
+      return {"BUTTON", BS_DEFPUSHBUTTON | tab, 0};
+    case ControlSpec::Check:
+      return {"BUTTON", BS_AUTOCHECKBOX | tab, 0};
+    case ControlSpec::Swatch:
+    case ControlSpec::FontSample:
+      return {"STATIC", SS_OWNERDRAW | SS_NOTIFY, WS_EX_STATICEDGE};
+    case ControlSpec::Browse:
+      return {"BUTTON", BS_OWNERDRAW, 0};
+    case ControlSpec::Group:
+      return {"BUTTON", BS_GROUPBOX, 0};
+    case ControlSpec::Picture:
+      return {"STATIC", SS_OWNERDRAW, 0};
+  }
+  return {"STATIC", 0, 0};
+}
+
+}  // namespace
+
+PropertyDialog::PropertyDialog(const DialogLayout& layout, std::span<const ControlSpec> controls,
+                               int picture_index)
+    : DialogForm(layout), controls_(controls), picture_index_(picture_index) {}
+
+bool PropertyDialog::Create(ui::Size screen) {
+  return DialogForm::Create(screen) && CreateControls();
+}
+
+bool PropertyDialog::CreateControls() {
+  HINSTANCE module = ::GetModuleHandleA(nullptr);
+  font_.Reset(::CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
+                            0, "MS Shell Dlg"));
+  images_.Reset(::ImageList_LoadImageA(module, MAKEINTRESOURCEA(kToolBarImagesId), 32, 0,
+                                       kTransparentKey, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+  tooltip_ = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
+                               nullptr, module, nullptr);
+  // Creation order is the Tab order.
+  for (const ControlSpec& c : controls_) {
+    const WindowStyle s = StyleOf(c.kind);
+    const int id = c.kind == ControlSpec::OkButton       ? IDOK
+                   : c.kind == ControlSpec::CancelButton ? IDCANCEL
+                                                         : c.id;
+    const int height = c.kind == ControlSpec::List ? c.height + 200 : c.height;  // the drop-down
+    HWND child =
+        ::CreateWindowExA(s.ex_style, s.class_name, c.text ? c.text : "",
+                          WS_CHILD | WS_VISIBLE | s.style, c.x, c.y, c.width, height, Handle(),
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module, nullptr);
+    if (child == nullptr) return false;
+    ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    if (c.kind == ControlSpec::Spin) {
+      HWND arrows = ::CreateWindowExA(
+          0, UPDOWN_CLASSA, nullptr,
+          WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS |
+              UDS_NOTHOUSANDS,
+          0, 0, 0, 0, Handle(),
+          reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id + kSpinArrowsIdOffset)), module,
+          nullptr);
+      ::SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(child), 0);
+      // No limits: any integer the author types or steps to is taken.
+      ::SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(-2147483647), 2147483647);
+    }
+    if (c.kind == ControlSpec::Browse && tooltip_ != nullptr) {
+      TTTOOLINFOA tool{};
+      tool.cbSize = sizeof tool;
+      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      tool.hwnd = Handle();
+      tool.uId = reinterpret_cast<UINT_PTR>(child);
+      tool.lpszText = const_cast<char*>(c.text);
+      ::SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+      ::SetWindowTextA(child, "");
+    }
+  }
+  return true;
+}
+
+std::string PropertyDialog::Text(int id) const {
+  HWND item = Item(id);
+  const int length = ::GetWindowTextLengthA(item);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  ::GetWindowTextA(item, text.data(), length + 1);
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+void PropertyDialog::SetText(int id, const std::string& text) {
+  // The same text again is no change: the edit would still report one.
+  if (Text(id) != text) ::SetWindowTextA(Item(id), text.c_str());
+}
+
+void PropertyDialog::FillList(int id, std::span<const char* const> items) {
+  ::SendMessageA(Item(id), CB_RESETCONTENT, 0, 0);
+  for (const char* item : items) {
+    ::SendMessageA(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  }
+}
+
+int PropertyDialog::ListIndex(int id) const {
+  return static_cast<int>(::SendMessageA(Item(id), CB_GETCURSEL, 0, 0));
+}
+
+void PropertyDialog::SetListIndex(int id, int index) {
+  ::SendMessageA(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+bool PropertyDialog::Checked(int id) const {
+  return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void PropertyDialog::SetChecked(int id, bool on) {
+  ::SendMessageA(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+ui::Color PropertyDialog::SwatchColor(int id) const {
+  const auto found = swatches_.find(id);
+  return found == swatches_.end() ? ui::kColorButtonFace : found->second;
+}
+
+void PropertyDialog::SetSwatchColor(int id, ui::Color color) {
+  swatches_[id] = color;
+  ::InvalidateRect(Item(id), nullptr, TRUE);
+}
+
+const ui::Font& PropertyDialog::SampleFont(int id) const {
+  static const ui::Font kNone;
+  const auto found = samples_.find(id);
+  return found == samples_.end() ? kNone : found->second;
+}
+
+void PropertyDialog::SetSampleFont(int id, const ui::Font& font) {
+  samples_[id] = font;
+  ::InvalidateRect(Item(id), nullptr, TRUE);
+}
+
+void PropertyDialog::PickColor(int swatch) {
+  ui::Color color = SwatchColor(swatch);
+  if (!color_dialog_.Choose(Handle(), color)) return;
+  SetSwatchColor(swatch, color);
+  MarkChanged();  // the same colour again still counts
+}
+
+void PropertyDialog::PickFont(int sample) {
+  ui::Font font = SampleFont(sample);
+  if (!font_dialog_.Choose(Handle(), font)) return;
+  SetSampleFont(sample, font);
+  MarkChanged();
+}
+
+bool PropertyDialog::PickFile(int edit, const std::string& filter, dialogs::RefusalStyle style) {
+  if (app_ == nullptr) return false;
+  const auto chosen =
+      dialogs::PickCdFile(*app_, *this, Text(edit), filter, style, ui::win32::Application::Title());
+  if (!chosen) return false;
+  SetText(edit, *chosen);  // choosing the file the field already names changes nothing
+  return true;
+}
+
+std::optional<std::string> PropertyDialog::Choose(const dialogs::OpenFileRequest& request) {
+  return ui::win32::ChooseOpenFile(Handle(), request.filter, request.initial_folder,
+                                   request.file_name);
+}
+
+dialogs::DialogFlags PropertyDialog::RunModal() {
+  flags_ = {};
+  done_ = false;
+  if (HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
+  ui::win32::RunModal(Handle(), done_);
+  done_ = true;
+  return flags_;
+}
+
+void PropertyDialog::DrawItem(const DRAWITEMSTRUCT& item) {
+  const auto id = static_cast<int>(item.CtlID);
+  ui::win32::FillSolid(item.hDC, item.rcItem, ui::kColorButtonFace);
+  const ControlSpec* spec = nullptr;
+  for (const ControlSpec& c : controls_) {
+    if (c.id == id) spec = &c;
+  }
+  if (spec == nullptr) return;
+  auto draw_image = [&](int index, int x, int y) {
+    // A disabled browse button shows its glyph faded.
+    const UINT style = (item.itemState & ODS_DISABLED) ? ILD_BLEND50 : ILD_NORMAL;
+    if (images_) ::ImageList_Draw(images_.Get(), index, item.hDC, x, y, style);
+  };
+  switch (spec->kind) {
+    case ControlSpec::Swatch:
+      ui::win32::FillSolid(item.hDC, item.rcItem, SwatchColor(id));
+      break;
+    case ControlSpec::FontSample: {
+      ui::win32::GdiCanvas canvas(item.hDC);
+      const RECT& r = item.rcItem;
+      canvas.DrawText("Font", {r.left, r.top, r.right, r.bottom}, SampleFont(id),
+                      ui::TextFormat{ui::TextAlign::Center, false});
+      break;
+    }
+    case ControlSpec::Browse: {
+      const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+      RECT edge = item.rcItem;
+      ::DrawEdge(item.hDC, &edge, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+      const int shift = pressed ? 1 : 0;
+      draw_image(kOpenImageIndex, (item.rcItem.right - 32) / 2 + shift,
+                 (item.rcItem.bottom - 32) / 2 + shift);
+      break;
+    }
+    case ControlSpec::Picture:
+      draw_image(picture_index_, 0, 0);
+      break;
+    default:
+      break;
+  }
+}
+
+void PropertyDialog::OnCommand(int id, int code) {
+  if (done_) return;  // a field filled between runs is no change
+  if (id == IDOK && code == BN_CLICKED) {
+    flags_.Accepted = true;
+    done_ = true;
+    return;
+  }
+  if (id == IDCANCEL && code == BN_CLICKED) {
+    done_ = true;
+    return;
+  }
+  const ControlSpec* spec = nullptr;
+  for (const ControlSpec& c : controls_) {
+    if (c.id == id) spec = &c;
+  }
+  if (spec == nullptr) return;
+  const bool changed =
+      ((spec->kind == ControlSpec::Edit || spec->kind == ControlSpec::Spin) && code == EN_CHANGE) ||
+      (spec->kind == ControlSpec::List && code == CBN_SELCHANGE) ||
+      (spec->kind == ControlSpec::Check && code == BN_CLICKED);
+  if (changed) {
+    MarkChanged();
+    OnFieldChanged(id);
+    return;
+  }
+  const bool clicked =
+      ((spec->kind == ControlSpec::Button || spec->kind == ControlSpec::Browse) &&
+       code == BN_CLICKED) ||
+      ((spec->kind == ControlSpec::Swatch || spec->kind == ControlSpec::FontSample) &&
+       code == STN_CLICKED);
+  if (clicked) OnClick(id);
+}
+
+LRESULT PropertyDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case DM_GETDEFID:
+      return MAKELRESULT(IDOK, DC_HASDEFID);  // Enter is OK
+    case WM_DRAWITEM:
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return TRUE;
+    case WM_CLOSE:
+      done_ = true;  // the close box: like Cancel
+      return 0;
+    default:
+      return DialogForm::HandleMessage(message, wparam, lparam);
+  }
+}

@@ -1,0 +1,76 @@
+// Common dialogs from comdlg32.
+#include "ui/win32/common_dialogs.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/win32/gdi.h"
+
+namespace ui::win32 {
+
+bool ColorDialog::Choose(HWND owner, Color& color) {
+  CHOOSECOLORA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.rgbResult = ToColorRef(color);
+  dialog.lpCustColors = custom_;
+  dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!::ChooseColorA(&dialog)) return false;
+  color = static_cast<Color>(dialog.rgbResult & 0x00FFFFFFu);
+  return true;
+}
+
+bool FontDialog::Choose(HWND owner, Font& font) {
+  LOGFONTA log{};
+  {
+    ScreenDc screen;
+    log.lfHeight = -::MulDiv(font.size, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+  }
+  log.lfWeight = (font.style & kFontBold) ? FW_BOLD : FW_NORMAL;
+  log.lfItalic = (font.style & kFontItalic) ? TRUE : FALSE;
+  log.lfUnderline = (font.style & kFontUnderline) ? TRUE : FALSE;
+  log.lfStrikeOut = (font.style & kFontStrikeOut) ? TRUE : FALSE;
+  log.lfCharSet = DEFAULT_CHARSET;
+  font.name.copy(log.lfFaceName, LF_FACESIZE - 1);
+  CHOOSEFONTA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpLogFont = &log;
+  dialog.rgbColors = ToColorRef(font.color);
+  dialog.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  if (!::ChooseFontA(&dialog)) return false;
+  font.name = log.lfFaceName;
+  font.size = std::max(1, dialog.iPointSize / 10);
+  font.color = static_cast<Color>(dialog.rgbColors & 0x00FFFFFFu);
+  font.style = static_cast<uint8_t>(
+      (log.lfWeight >= FW_SEMIBOLD ? kFontBold : 0) | (log.lfItalic ? kFontItalic : 0) |
+      (log.lfUnderline ? kFontUnderline : 0) | (log.lfStrikeOut ? kFontStrikeOut : 0));
+  return true;
+}
+
+std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
+                                          const std::string& initial_folder,
+                                          const std::string& file_name) {
+  // comdlg32 wants the filter's parts separated and ended by NULs.
+  std::vector<char> filters(filter.begin(), filter.end());
+  std::replace(filters.begin(), filters.end(), '|', '\0');
+  filters.push_back('\0');
+  filters.push_back('\0');
+  std::vector<char> file(32768, '\0');
+  file_name.copy(file.data(), std::min(file_name.size(), file.size() - 1));
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.empty() ? nullptr : filters.data();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrInitialDir = initial_folder.empty() ? nullptr : initial_folder.c_str();
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
+                 OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  if (!::GetOpenFileNameA(&dialog)) return std::nullopt;
+  return std::string(file.data());
+}
+
+}  // namespace ui::win32

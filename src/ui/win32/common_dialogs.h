@@ -1,0 +1,38 @@
+// The platform's open-file, colour and font dialogs. Each wrapper keeps its structures between
+// uses, as an owner keeps its common dialogs: the colour dialog's custom colours survive, and
+// the open-file dialog remembers nothing it should not (each use says where to start).
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "ui/color.h"
+#include "ui/font.h"
+
+namespace ui::win32 {
+
+class ColorDialog {
+ public:
+  // Preset to `color`; true and the chosen colour when the author confirms.
+  bool Choose(HWND owner, Color& color);
+
+ private:
+  COLORREF custom_[16] = {};
+};
+
+class FontDialog {
+ public:
+  // Offers colour, underline and strike-out besides name, style and size; preset to `font`.
+  bool Choose(HWND owner, Font& font);
+};
+
+// An open-file dialog for existing files, read-only box hidden, resizable. `filter` is in
+// "Text|pattern|Text|pattern" form (empty: all files, no type list); the dialog opens at
+// `file_name` when given, else in `initial_folder`.
+std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
+                                          const std::string& initial_folder,
+                                          const std::string& file_name);
+
+}  // namespace ui::win32

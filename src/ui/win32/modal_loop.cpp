@@ -1,0 +1,47 @@
+// The modal loop of the property dialogs.
+#include "ui/win32/modal_loop.h"
+
+#include <vector>
+
+namespace ui::win32 {
+namespace {
+
+struct Disabling {
+  HWND keep;
+  std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK DisableOther(HWND hwnd, LPARAM data) {
+  auto* state = reinterpret_cast<Disabling*>(data);
+  if (hwnd != state->keep && ::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd)) {
+    ::EnableWindow(hwnd, FALSE);
+    state->disabled.push_back(hwnd);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+void RunModal(HWND window, const bool& done) {
+  Disabling state{window, {}};
+  ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(&state));
+  ::ShowWindow(window, SW_SHOW);
+  ::SetForegroundWindow(window);
+  MSG message{};
+  while (!done) {
+    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    if (got == 0) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
+      break;
+    }
+    if (got == -1) break;
+    if (::IsDialogMessageA(window, &message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
+  // The owners come back before the window goes, so that the activation returns to them.
+  for (HWND hwnd : state.disabled) ::EnableWindow(hwnd, TRUE);
+  ::ShowWindow(window, SW_HIDE);
+}
+
+}  // namespace ui::win32

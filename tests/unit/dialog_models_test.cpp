@@ -1,0 +1,261 @@
+// The property dialogs' fill and write-back rules, the spin edit's reading and the CD file picker.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "core/project_ops.h"
+#include "dialogs/cd_file_picker.h"
+#include "dialogs/form_properties_model.h"
+#include "dialogs/link_model.h"
+#include "dialogs/object_properties_models.h"
+#include "fake_desktop.h"
+
+namespace dialogs {
+namespace {
+
+using testing_support::ShownMessage;
+using testing_support::TestApp;
+
+const DialogFlags kCancelled{true, false}, kUnchanged{false, true}, kApplied{true, true};
+
+// Remembers what the dialog was filled with, applies the author's edit and closes with `flags`.
+template <typename Fields>
+struct FakeView : ModalView<Fields> {
+  FakeView(std::function<void(Fields&)> edit, DialogFlags flags = kApplied)
+      : edit(std::move(edit)), flags(flags) {}
+  DialogFlags Run(Fields& fields) override {
+    shown = fields;
+    edit(fields);
+    return flags;
+  }
+  std::function<void(Fields&)> edit;
+  DialogFlags flags;
+  Fields shown;
+};
+
+core::AutoObjectType& New(TestApp& t, uint8_t kind) {
+  return core::AddNewObject(t.app, kind, {5, 5});
+}
+
+// Runs a dialog on `record` with an author who makes `edit` and closes with `flags`.
+template <typename Fields, typename Record>
+bool RunDialog(bool (*execute)(ModalView<Fields>&, Record*), std::type_identity_t<Record*> record,
+               std::type_identity_t<std::function<void(Fields&)>> edit, DialogFlags flags) {
+  FakeView<Fields> view(std::move(edit), flags);
+  return execute(view, record);
+}
+
+TEST(DialogModels, OnlyAConfirmedChangeIsWrittenBack) {
+  // The author types "x" into the first text; the result, and whether "x" arrived (the braces
+  // run the dialog before the check).
+  const auto x = [](auto& fields) { fields.Edit1 = "x"; };
+  using Outcome = std::pair<bool, bool>;
+  const std::function<Outcome(TestApp&, DialogFlags)> dialogs[] = {
+      [&](TestApp& t, DialogFlags f) {
+        core::TCommand& link = t.app.Project.StartLink;
+        return Outcome{RunDialog(ExecuteLink, &link, x, f), link.Target == "x"};
+      },
+      [&](TestApp& t, DialogFlags f) {
+        const auto caption = [](FormFields& v) { v.Edit4 = "x"; };
+        return Outcome{RunDialog(ExecuteFormProperties, &t.app.Project, caption, f),
+                       t.window.Caption() == "x"};
+      },
+      [&](TestApp& t, DialogFlags f) {
+        auto& o = New(t, core::kKindLabel);
+        return Outcome{RunDialog(ExecuteLabelProperties, &o, x, f),
+                       core::LabelOf(o)->Caption == "x"};
+      },
+      [&](TestApp& t, DialogFlags f) {
+        auto& o = New(t, core::kKindButton);
+        return Outcome{RunDialog(ExecuteButtonProperties, &o, x, f),
+                       core::ButtonOf(o)->Caption == "x"};
+      },
+      [&](TestApp& t, DialogFlags f) {
+        auto& o = New(t, core::kKindImage);
+        return Outcome{RunDialog(ExecuteImageProperties, &o, x, f), o.ImageFile == "\\x"};
+      },
+  };
+  for (size_t i = 0; i < std::size(dialogs); ++i) {
+    for (const DialogFlags flags : {kCancelled, kUnchanged, kApplied}) {
+      TestApp t;
+      EXPECT_EQ(dialogs[i](t, flags), Outcome(flags.Applies(), flags.Applies())) << "dialog " << i;
+    }
+  }
+}
+
+TEST(DialogModels, ObjectDialogsRefuseOtherKindsAndNoObject) {
+  TestApp t;
+  const auto none = [](auto&) {};
+  EXPECT_FALSE(RunDialog(ExecuteLabelProperties, nullptr, none, kApplied));
+  EXPECT_FALSE(RunDialog(ExecuteLabelProperties, &New(t, core::kKindButton), none, kApplied));
+  EXPECT_FALSE(RunDialog(ExecuteImageProperties, &New(t, core::kKindLabel), none, kApplied));
+}
+
+TEST(LinkDialog, OnlyFileActionsNormaliseTargetAndStartDirectoryAndUnknownCodesStay) {
+  struct Case {
+    uint8_t stored;
+    int shown, chosen;
+    std::string target, start, want_target, want_start;
+  };
+  for (const Case& c : std::vector<Case>{
+           {7, 7, 1, "dir\\file.exe ", " dir ", "\\dir\\file.exe", "\\dir"},
+           {0, 0, 4, "\t\\a.wav", "", "\\a.wav", ""},
+           {0, 0, 5, "p.txt", " ", "\\p.txt", ""},
+           {1, 1, 2, " http://x ", " d ", " http://x ", " d "},
+           {1, 1, 3, " a@b ", "", " a@b ", ""},
+           {9, -1, -1, " f ", " d ", " f ", " d "},
+       }) {
+    core::TCommand link;
+    link.SoundFile = "\\click.wav";
+    link.Action = c.stored;
+    FakeView<LinkFields> view([&](LinkFields& v) { v = {c.chosen, c.target, " -p ", c.start}; });
+    ASSERT_TRUE(ExecuteLink(view, &link));
+    EXPECT_EQ(view.shown.Action, c.shown);
+    const uint8_t want_action = c.chosen < 0 ? c.stored : static_cast<uint8_t>(c.chosen);
+    EXPECT_EQ(link, (core::TCommand{"\\click.wav", want_action, core::kShowNormal, c.want_target,
+                                    " -p ", c.want_start}))
+        << "action " << c.chosen;
+  }
+}
+
+TEST(LinkDialog, EachActionEnablesItsFields) {
+  const LinkEnabling none, all{true, true, true, true}, edit{true}, picked{true, true};
+  const LinkEnabling expected[] = {none, none, all, edit, edit, picked, picked, none, none, none};
+  for (int action = -1; action <= 8; ++action) {
+    EXPECT_EQ(EnablingForAction(action), expected[action + 1]) << "action " << action;
+  }
+}
+
+TEST(FormDialog, WritesWindowProjectAndPanelAndKnowsTwoPositions) {
+  // Stored position, the row shown, the position written back with that row.
+  for (const auto& [stored, row, written] : {std::tuple{0, 1, 0}, {4, 0, 4}, {2, 0, 4}}) {
+    TestApp t;
+    t.window.SetPosition(static_cast<uint8_t>(stored));
+    FakeView<FormFields> view([](FormFields& v) {
+      v = {" Menu ", " ic\\a.ico ", "\x01", 1, 7, 2, 3, v.ComboBox3, 3, true, 1, 4, 2, 3, 5};
+    });
+    ASSERT_TRUE(ExecuteFormProperties(view, &t.app.Project));
+    EXPECT_EQ(view.shown.ComboBox3, row) << stored;
+    EXPECT_EQ(t.window.Position(), written) << stored;
+    const core::AutoFormType& p = t.app.Project;
+    const ui::Form& w = t.window;
+    EXPECT_EQ(std::tie(w.Caption(), p.IconFile, p.StartSoundFile),
+              std::tuple(" Menu ", "\\ic\\a.ico", ""));
+    EXPECT_EQ(
+        std::tuple(p.BackColor, p.GradientStyle, p.GradientColor, w.BorderStyle(),
+                   w.TransparentColorValue(), w.TransparentColor(), t.panel.BorderStyle,
+                   t.panel.BorderWidth, t.panel.BevelInner, t.panel.BevelOuter, t.panel.BevelWidth),
+        std::tuple(1u, 7, 2u, 3, 3u, true, 1, 4, 2, 3, 5));
+  }
+}
+
+TEST(ButtonDialog, AMarginBelowMinusOneIsRefusedByTheButtonAlone) {
+  for (const auto& [typed, kept] : {std::pair{-2, 6}, {-1, -1}, {0, 0}}) {
+    TestApp t;
+    core::AutoObjectType& object = New(t, core::kKindButton);
+    core::ButtonOf(object)->SetMargin(6);
+    FakeView<ButtonFields> view([&](ButtonFields& v) {
+      v.SpinEdit1 = typed, v.Edit2 = "  ", v.Edit3 = "h.bmp", v.SpinEdit2 = 9;
+    });
+    EXPECT_TRUE(ExecuteButtonProperties(view, &object));
+    EXPECT_EQ(std::tuple(core::ButtonOf(object)->Margin(), core::ButtonOf(object)->Spacing),
+              std::tuple(kept, 9));
+    EXPECT_EQ(std::tie(object.GlyphFile, object.HotGlyphFile), std::tuple("", "\\h.bmp"));
+  }
+}
+
+TEST(ImageDialog, OneDisplayStyleShowsAndOnlyTheChosenOneIsWritten) {
+  // Stored Center, Stretch, AutoSize bits; the row shown; the row chosen; the bits written.
+  for (const auto& [stored, row, chosen, written] :
+       {std::tuple{0b110, 1, 1, 0b100}, {0b011, 2, 3, 0b001}, {0b001, 3, 0, 0}, {0, 0, 2, 0b010}}) {
+    TestApp t;
+    core::AutoObjectType& object = New(t, core::kKindImage);
+    ui::ImageControl& image = *core::ImageOf(object);
+    image.Center = stored & 4, image.Stretch = stored & 2, image.AutoSize = stored & 1;
+    FakeView<ImageFields> view([&](ImageFields& v) { v.ComboBox1 = chosen; });
+    ASSERT_TRUE(ExecuteImageProperties(view, &object));
+    EXPECT_EQ(view.shown.ComboBox1, row) << stored;
+    EXPECT_EQ(image.Center * 4 + image.Stretch * 2 + image.AutoSize, written) << stored;
+  }
+}
+
+TEST(LabelDialog, AnOwnColourEndsTheParentColour) {
+  for (const auto& [colour, parent] : {std::pair{ui::kColorButtonFace, true}, {0x123u, false}}) {
+    TestApp t;
+    core::AutoObjectType& object = New(t, core::kKindLabel);
+    core::LabelOf(object)->ParentColor = true;
+    FakeView<LabelFields> view([&](LabelFields& v) { v.Panel1 = colour; });
+    ASSERT_TRUE(ExecuteLabelProperties(view, &object));
+    EXPECT_EQ(std::tuple(core::LabelOf(object)->Color, core::LabelOf(object)->ParentColor),
+              std::tuple(colour, parent));
+  }
+}
+
+TEST(DialogSpinEdit, SignAndDigitsOnlyWithin32Bits) {
+  for (const auto& [text, value] : {std::pair{"12", 12},
+                                    {"-3", -3},
+                                    {"+4", 4},
+                                    {"2147483647", INT32_MAX},
+                                    {"-2147483648", INT32_MIN}}) {
+    EXPECT_EQ(SpinEditValue(text), value) << text;
+  }
+  for (const char* text : {"", "-", "1a", " 5", "5 ", "99999999999", "2147483648", "-2147483649"}) {
+    EXPECT_EQ(SpinEditValue(text), 0) << '"' << text << '"';
+  }
+}
+
+TEST(CdFilePicker, TargetFolder) {
+  EXPECT_EQ(TargetFolder("\\a.wav"), "\\");
+  EXPECT_EQ(TargetFolder("\\sub\\a.wav"), "\\sub");
+  EXPECT_EQ(TargetFolder("a.wav"), "");
+}
+
+struct FakeOpenDialog : OpenFileDialog {
+  std::optional<std::string> Choose(const OpenFileRequest& r) override {
+    request = r;
+    return chosen;
+  }
+  std::optional<std::string> chosen;
+  OpenFileRequest request;
+};
+
+TEST(CdFilePicker, KeepsOnlyFilesInTheCdFolder) {
+  const std::string refusal = "Selected file should be in \"\" directory or its subdirectory";
+  const ShownMessage plain{refusal + " directory", "Q", ui::MessageIcon::None};
+  const ShownMessage information{refusal, "Information", ui::MessageIcon::Information};
+  const ShownMessage outside{
+      "Selected file should be in \"C:\\CD\" directory or its subdirectory directory", "Q",
+      ui::MessageIcon::None};
+  struct Case {
+    std::string cd, field;
+    std::optional<std::string> chosen, result;
+    std::string initial_folder, file_name;
+    RefusalStyle style = RefusalStyle::Plain;
+    std::vector<ShownMessage> shown = {};
+  };
+  for (const Case& c : std::vector<Case>{
+           {"C:\\CD", "\\a.exe", "C:\\CD\\b.exe", "\\b.exe", "", "C:\\CD\\a.exe"},
+           {"C:\\CD", " s\\a ", "C:\\CD\\s\\t\\f", "\\s\\t\\f", "", "C:\\CD\\s\\a"},
+           {"C:\\CD", " \t", std::nullopt, std::nullopt, "C:\\CD", ""},
+           {"C:\\CD", "", "C:\\CDx\\f", std::nullopt, "C:\\CD", "", RefusalStyle::Plain, {outside}},
+           {"C:\\CD", "", "c:\\cd\\f", std::nullopt, "C:\\CD", "", RefusalStyle::Plain, {outside}},
+           {"", "", "C:\\f", std::nullopt, "", "", RefusalStyle::Plain, {plain}},
+           {"", "f", "C:\\f", std::nullopt, "", "\\f", RefusalStyle::Information, {information}},
+       }) {
+    TestApp t;
+    t.app.CDFolder = c.cd;
+    FakeOpenDialog dialog;
+    dialog.chosen = c.chosen;
+    EXPECT_EQ(PickCdFile(t.app, dialog, c.field, "Programs|*.exe", c.style, "Q"), c.result);
+    EXPECT_EQ(
+        std::tie(dialog.request.filter, dialog.request.initial_folder, dialog.request.file_name),
+        std::tuple("Programs|*.exe", c.initial_folder, c.file_name))
+        << c.field;
+    EXPECT_EQ(t.platform.messages, c.shown) << c.field;
+  }
+}
+
+}  // namespace
+}  // namespace dialogs
