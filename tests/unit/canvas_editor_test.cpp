@@ -2,6 +2,7 @@
 // rubber band, adding, deleting and the stacking order.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -279,6 +280,51 @@ TEST(CanvasEditor, DeleteRemovesTheSelectionAndClearRemovesAll) {
   EXPECT_TRUE(k.t.app.Modified);
   k.editor.ClearDesign();
   EXPECT_TRUE(k.t.app.Project.Objects.empty());
+}
+
+// Records which dialog opened and answers as the author closed it.
+struct FakeDialogs : PropertyDialogs {
+  bool EditLink(core::TCommand& l) override { return Open("link", &l); }
+  bool EditLabel(core::AutoObjectType& o) override { return Open("label", &o); }
+  bool EditButton(core::AutoObjectType& o) override { return Open("button", &o); }
+  bool EditImage(core::AutoObjectType& o) override { return Open("image", &o); }
+  bool EditForm(core::AutoFormType& p) override { return Open("form", &p); }
+  bool Open(const char* which, const void* record) {
+    opened.push_back(which);
+    records.push_back(record);
+    return applies;
+  }
+  bool applies = true;
+  std::vector<std::string> opened;
+  std::vector<const void*> records;
+};
+
+TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndMarkOnlyAppliedEdits) {
+  Canvas k;
+  core::AddNewObject(k.t.app, core::kKindLabel, {0, 0});
+  core::AddNewObject(k.t.app, core::kKindButton, {0, 0});
+  FakeDialogs dialogs;
+  k.Select({0, 3});  // two selected: neither object command opens anything
+  k.editor.EditObjectProperties(dialogs);
+  k.editor.EditObjectLink(dialogs);
+  EXPECT_TRUE(dialogs.opened.empty());
+  for (auto [index, kind] : {std::pair{0, "image"}, {3, "label"}, {4, "button"}}) {
+    k.Select({index});
+    k.editor.EditObjectProperties(dialogs);
+    EXPECT_EQ(dialogs.opened.back(), kind);
+  }
+  k.editor.EditObjectLink(dialogs);
+  EXPECT_EQ(dialogs.records.back(), &k.t.app.Project.Objects[4]->Link);
+  EXPECT_TRUE(k.t.app.Modified);
+
+  k.t.app.Modified = false;
+  dialogs.applies = false;  // Cancel, the close box, or OK without a change
+  const int refreshes = k.view.refreshes;
+  k.editor.EditObjectProperties(dialogs);
+  k.editor.EditStartLink(dialogs);
+  EXPECT_EQ(dialogs.records.back(), &k.t.app.Project.StartLink);
+  EXPECT_FALSE(k.t.app.Modified);
+  EXPECT_EQ(k.view.refreshes, refreshes);
 }
 
 }  // namespace
