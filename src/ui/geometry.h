@@ -35,10 +35,14 @@ struct Rect {
     return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
   }
-  int32_t Width() const { return right - left; }
-  int32_t Height() const { return bottom - top; }
+  int32_t Width() const { return Saturate(int64_t{right} - left); }
+  int32_t Height() const { return Saturate(int64_t{bottom} - top); }
   bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-  Rect Inflated(int32_t by) const { return {left - by, top - by, right + by, bottom + by}; }
+  // Saturating: a panel's border and bevel widths reach here unchecked from the author.
+  Rect Inflated(int32_t by) const {
+    return {Saturate(int64_t{left} - by), Saturate(int64_t{top} - by),
+            Saturate(int64_t{right} + by), Saturate(int64_t{bottom} + by)};
+  }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -53,6 +53,23 @@ TEST(ButtonContent, AGlyphAloneIsCentred) {
   EXPECT_EQ(p.glyph, (Point{44, 4}));
 }
 
+TEST(PanelPainting, WidthsOfAnySizeOrSignPaintWithoutFailing) {
+  // Typed by the author unchecked: negative widths draw no bevel, huge ones fill the panel.
+  for (int32_t width : {-7, 2147483647}) {
+    Panel panel;
+    panel.SetBounds(0, 0, 30, 20);
+    panel.Color = 0x000080;
+    panel.BorderStyle = kPanelBorderSingle;
+    panel.BevelOuter = kBevelRaised;
+    panel.BevelInner = kBevelRaised;
+    panel.BevelWidth = width;
+    panel.BorderWidth = width;
+    RasterCanvas canvas(30, 20);
+    panel.Paint(canvas);
+    EXPECT_EQ(canvas.ColorAt(15, 10) == Color{0x000080}, width < 0) << width;
+  }
+}
+
 TEST(PanelPainting, RaisedOuterAndLoweredInnerBevelsAroundTheBorderBand) {
   Panel panel;
   panel.SetBounds(0, 0, 30, 20);
