@@ -149,6 +149,6 @@ def test_stacking_deleting_and_clearing(rig, tmp_path):
     pick_from_menu(designer, 5)  # Form Properties, Start Link, Object Properties, Object Link, Delete
     assert names(designer) == ["One", "Three"]
 
-    designer.press("alt+e")  # opens Edit on Form Properties; then Start Link, ..., Object Link, Delete, Clear
-    pick_from_menu(designer, 5)
+    designer.press("alt+e")  # opens Edit on Undo; then Redo, Form Properties, ..., Delete, Clear
+    pick_from_menu(designer, 7)
     assert names(designer) == []

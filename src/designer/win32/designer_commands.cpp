@@ -27,6 +27,9 @@ constexpr MenuItemSpec kFileMenu[] = {
 };
 
 constexpr MenuItemSpec kEditMenu[] = {
+    {kCmdUndo, "Undo", Ctrl('Z')},
+    {kCmdRedo, "Redo", Ctrl('Y')},
+    kSeparator,
     {kCmdFormProperties, "Form Properties...", {}},
     {kCmdStartLink, "Start Link...", {}},
     {kCmdObjectProperties, "Object Properties...", Ctrl('P')},
@@ -123,4 +126,19 @@ ui::win32::OwnedAccelerators BuildCanvasShortcuts() {
 
 std::span<const ToolButtonSpec> ToolBarButtons() {
   return kToolBar;
+}
+
+void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {
+  const auto show = [edit_menu](int id, const char* verb, bool can, const std::string& name,
+                                const Shortcut& keys) {
+    const std::string text =
+        std::string(verb) + (can ? " " + name : "") + "\t" + ui::win32::ShortcutText(keys);
+    ::ModifyMenuA(edit_menu, static_cast<UINT>(id),
+                  MF_BYCOMMAND | MF_STRING | (can ? 0 : MF_GRAYED), static_cast<UINT_PTR>(id),
+                  text.c_str());
+  };
+  show(kCmdUndo, "Undo", history.CanUndo(), history.CanUndo() ? history.UndoName() : "",
+       kEditMenu[0].shortcut);
+  show(kCmdRedo, "Redo", history.CanRedo(), history.CanRedo() ? history.RedoName() : "",
+       kEditMenu[1].shortcut);
 }

@@ -4,6 +4,7 @@
 
 #include <span>
 
+#include "designer/undo_history.h"
 #include "ui/win32/menu_table.h"
 #include "ui/win32/tool_bar.h"
 
@@ -31,6 +32,8 @@ enum DesignerCommand : int {
   kCmdToolAddButton,
   kCmdToolAddImage,
   kCmdCDIcon,  // the CD icon button beside the tool bar
+  kCmdUndo,
+  kCmdRedo,
 };
 
 // The main menu bar with its File, Edit and Help menus.
@@ -43,3 +46,7 @@ ui::win32::OwnedAccelerators BuildMainShortcuts();
 ui::win32::OwnedAccelerators BuildCanvasShortcuts();
 
 std::span<const ui::win32::ToolButtonSpec> ToolBarButtons();
+
+// The Edit menu's first two items name the step they would take ("Undo Move") and are greyed
+// when there is none.
+void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history);

@@ -22,7 +22,8 @@ TEditForm::TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const bool
       app_(app),
       autorun_form_(autorun_form),
       closing_allowed_(closing_allowed),
-      editor_(app, autorun_form.Image1, *this) {
+      editor_(app, autorun_form.Image1, *this),
+      undo_(app) {
   form_.SetBorderIcons(ui::kIconSystemMenu);
   form_.SetBorderStyle(ui::kBorderSizeable);
   form_.SetBounds(0, 0, 544, 375);
@@ -203,27 +204,57 @@ void TEditForm::SetPointer(ui::Cursor cursor) {
 }
 
 void TEditForm::OnMouse(const ui::win32::MouseEvent& event) {
+  using ui::win32::MouseEvent;
   const ui::Point p{event.point.x - image1_rect_.left, event.point.y - image1_rect_.top};
   switch (event.action) {
-    case ui::win32::MouseEvent::Down:
+    case MouseEvent::Down: {
       if (!image1_rect_.Contains(event.point)) return;
       pressed_on_image1_ = true;
-      editor_.Image1MouseDown(
-          event.button == ui::win32::MouseEvent::Left    ? designer::MouseButton::Left
-          : event.button == ui::win32::MouseEvent::Right ? designer::MouseButton::Right
-                                                         : designer::MouseButton::Middle,
-          event.ctrl, p);
+      const designer::MouseButton button =
+          event.button == MouseEvent::Left    ? designer::MouseButton::Left
+          : event.button == MouseEvent::Right ? designer::MouseButton::Right
+                                              : designer::MouseButton::Middle;
+      const designer::Tool tool = CurrentTool();
+      const char* add = tool == designer::Tool::AddLabel    ? "Add Label"
+                        : tool == designer::Tool::AddButton ? "Add Button"
+                        : tool == designer::Tool::AddImage  ? "Add Image"
+                                                            : nullptr;
+      if (add != nullptr && button == designer::MouseButton::Left) {
+        AsStep(add, [&] { editor_.Image1MouseDown(button, event.ctrl, p); });
+        return;
+      }
+      if (button == designer::MouseButton::Left) press_snapshot_ = undo_.Snapshot();
+      editor_.Image1MouseDown(button, event.ctrl, p);
       return;
-    case ui::win32::MouseEvent::Move:
+    }
+    case MouseEvent::Move:
       if (pressed_on_image1_ || image1_rect_.Contains(event.point)) editor_.Image1MouseMove(p);
       return;
-    case ui::win32::MouseEvent::Up:
+    case MouseEvent::Up:
       if (!pressed_on_image1_) return;
       pressed_on_image1_ = ::GetCapture() == Handle();  // another button is still held
-      editor_.Image1MouseUp(event.ctrl, p);
-      if (event.button == ui::win32::MouseEvent::Right) ShowContextMenu();
+      EndDragStep([&] { editor_.Image1MouseUp(event.ctrl, p); });
+      if (event.button == MouseEvent::Right) ShowContextMenu();
       return;
   }
+}
+
+void TEditForm::OnCaptureLost() {
+  EndDragStep([this] { editor_.CaptureLost(); });
+}
+
+void TEditForm::EndDragStep(const std::function<void()>& release) {
+  const bool dragged = editor_.DragState == 2 && editor_.Dragged;
+  const char* name = editor_.GrabCode == designer::kGrabBody ? "Move" : "Resize";
+  release();
+  if (dragged) undo_.RecordIfChanged(name, press_snapshot_);
+}
+
+void TEditForm::AfterRestore(bool restored) {
+  if (!restored) return;
+  CopyFrameFromPresentation();
+  FormResize();
+  app_.Modified = !undo_.MatchesSaved();
 }
 
 void TEditForm::ShowContextMenu() {

@@ -3,7 +3,10 @@
 // the portable CanvasEditor's; this window turns mouse messages into its calls and draws.
 #pragma once
 
+#include <functional>
+
 #include "designer/canvas_editor.h"
+#include "designer/design_undo.h"
 #include "player/win32/autorun_form.h"
 #include "ui/form.h"
 #include "ui/panel.h"
@@ -41,6 +44,17 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
 
   designer::CanvasEditor& Editor() { return editor_; }
 
+  // Runs one user action as one undo step named `name` (none when it changed nothing).
+  template <typename Action>
+  void AsStep(const char* name, Action&& action) {
+    const designer::DesignSnapshot before = undo_.Snapshot();
+    action();
+    undo_.RecordIfChanged(name, before);
+  }
+  void UndoStep() { AfterRestore(undo_.Undo()); }
+  void RedoStep() { AfterRestore(undo_.Redo()); }
+  designer::DesignUndo& Undo() { return undo_; }
+
   // The property and link commands.
   void EditFormProperties();
   void EditStartLink() {
@@ -60,7 +74,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void OnResized() override { FormResize(); }
   void OnPaint(HDC dc, const RECT& client) override;
   void OnMouse(const ui::win32::MouseEvent& event) override;
-  void OnCaptureLost() override { editor_.CaptureLost(); }
+  void OnCaptureLost() override;
 
  private:
   void FormCreate();
@@ -72,6 +86,10 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   // The picture of Image1, created at Image1's size by the first drawing after it was dropped.
   HDC Image1Canvas();
   void ShowContextMenu();
+  // After an undo or redo put another design in place: the canvas mirrors its frame again.
+  void AfterRestore(bool restored);
+  // A drag that moved or resized something is one step, from its press to its release.
+  void EndDragStep(const std::function<void()>& release);
 
   ui::Form form_;
   core::AppState& app_;
@@ -79,6 +97,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   const bool& closing_allowed_;  // MainForm's ClosingAllowed
   bool Syncing = false;
   designer::CanvasEditor editor_;
+  designer::DesignUndo undo_;
+  designer::DesignSnapshot press_snapshot_;
   ToolGroup* tools_ = nullptr;                    // not owned
   designer::PropertyDialogs* dialogs_ = nullptr;  // not owned
   HWND command_target_ = nullptr;                 // not owned

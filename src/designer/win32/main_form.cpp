@@ -136,7 +136,9 @@ bool TMainForm::AskToSaveChanges() {
   switch (app_.platform.ShowMessageBox("Save Changes to file?", "Exit", ui::MessageIcon::Question,
                                        ui::MessageButtons::YesNoCancel)) {
     case ui::MessageResult::Yes:
-      return core::DeployToCDFolder(app_, app_.CDFolder);
+      if (!core::DeployToCDFolder(app_, app_.CDFolder)) return false;
+      EditForm->Undo().NoteSaved();
+      return true;
     case ui::MessageResult::No:
       return true;
     default:
@@ -147,6 +149,7 @@ bool TMainForm::AskToSaveChanges() {
 bool TMainForm::Save1Click() {
   if (!core::DeployToCDFolder(app_, app_.CDFolder)) return false;
   app_.Modified = false;
+  EditForm->Undo().NoteSaved();
   return true;
 }
 
@@ -170,8 +173,9 @@ void TMainForm::Open1Click() {
 }
 
 void TMainForm::OpenProject(const std::string& path) {
+  bool loaded = false;
   if (core::fs::FileExists(path)) {
-    core::LoadProject(app_, path);  // a failed load has reported itself
+    loaded = core::LoadProject(app_, path);  // a failed load has reported itself
   } else {
     NewProject();
   }
@@ -180,6 +184,7 @@ void TMainForm::OpenProject(const std::string& path) {
   EditForm->RefreshCanvas();
   UpdateCaption();
   app_.Modified = false;
+  EditForm->Undo().Reset(loaded);  // another design: nothing to undo or redo
 }
 
 void TMainForm::NewProject() {
@@ -285,6 +290,7 @@ void TMainForm::PutSelectDown() {
 
 void TMainForm::OnCommand(int id) {
   designer::CanvasEditor& canvas = EditForm->Editor();
+  TEditForm& edit = *EditForm;
   switch (id) {
     case kCmdOpen:
       Open1Click();
@@ -298,29 +304,35 @@ void TMainForm::OnCommand(int id) {
     case kCmdExit:
       Exit1Click();
       break;
+    case kCmdUndo:
+      edit.UndoStep();
+      break;
+    case kCmdRedo:
+      edit.RedoStep();
+      break;
     case kCmdFormProperties:
-      EditForm->EditFormProperties();
+      edit.AsStep("Form Properties", [&] { edit.EditFormProperties(); });
       break;
     case kCmdStartLink:
-      EditForm->EditStartLink();
+      edit.AsStep("Start Link", [&] { edit.EditStartLink(); });
       break;
     case kCmdObjectProperties:
-      EditForm->EditObjectProperties();
+      edit.AsStep("Object Properties", [&] { edit.EditObjectProperties(); });
       break;
     case kCmdObjectLink:
-      EditForm->EditObjectLink();
+      edit.AsStep("Object Link", [&] { edit.EditObjectLink(); });
       break;
     case kCmdDelete:
-      canvas.DeleteSelected();
+      edit.AsStep("Delete", [&] { canvas.DeleteSelected(); });
       break;
     case kCmdClear:
-      canvas.ClearDesign();
+      edit.AsStep("Clear", [&] { canvas.ClearDesign(); });
       break;
     case kCmdBringToFront:
-      canvas.BringSelectedToFront();
+      edit.AsStep("Bring to Front", [&] { canvas.BringSelectedToFront(); });
       break;
     case kCmdSendToBack:
-      canvas.SendSelectedToBack();
+      edit.AsStep("Send to Back", [&] { canvas.SendSelectedToBack(); });
       break;
     case kCmdSelectAll:
       canvas.SelectAll();
@@ -368,6 +380,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       ::GetClientRect(Handle(), &client);
       ui::win32::FillSolid(reinterpret_cast<HDC>(wparam), client, ui::kColorButtonFace);
       return 1;
+    }
+    case WM_INITMENUPOPUP: {
+      HMENU popup = reinterpret_cast<HMENU>(wparam);
+      if (::GetMenuItemID(popup, 0) == kCmdUndo) ShowUndoState(popup, EditForm->Undo().History());
+      return 0;
     }
     case WM_DRAWITEM:
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
