@@ -69,7 +69,7 @@ TEST(DesignUndo, RestoresDesignAndSelectionWhereTheWindowIsAndComparesWithTheSav
   DesignUndo undo(t.app);
   core::AddNewObject(t.app, core::kKindLabel, {10, 10});
   t.window.SetBounds(7, 9, t.window.Width(), t.window.Height());  // not where a load centres it
-  undo.Reset(true);  // as opened
+  undo.Reset(true);                                               // as opened
   const DesignSnapshot before = undo.Snapshot();
   core::AddNewObject(t.app, core::kKindButton, {50, 50});
   undo.RecordIfChanged("Add Button", before);
