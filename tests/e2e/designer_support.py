@@ -21,6 +21,11 @@ def stamp_old(path) -> None:
     os.utime(path, ns=(OLD_TIME_NS, OLD_TIME_NS))
 
 
+def client_point(window: Window, x: int, y: int, w: int = 0, h: int = 0) -> tuple[int, int]:
+    """The screen point of the middle of a control laid out at x, y, w, h in the window's client area."""
+    return window.client.left + x + w // 2, window.client.top + y + h // 2
+
+
 class Designer:
     """Quorvane.exe in a folder of its own with a Quorvane.ini that names the CD folder."""
 
@@ -48,6 +53,22 @@ class Designer:
     def press(self, keys: str) -> None:
         self.rig.focus(self.main)
         self.rig.key(keys)
+
+    def wait_closed(self, window: Window) -> None:
+        self.rig.wait_until(lambda: not self.rig.find_windows(where=lambda w: w.hwnd == window.hwnd), 10,
+                            f"{window} to close", app=self.app)
+
+    def retype(self, point: tuple[int, int], text: str) -> None:
+        """Clicks into an edit box and replaces its whole text by typing."""
+        self.rig.click(*point)
+        self.rig.key("End", "shift+Home")
+        self.rig.type_text(text)
+
+    def file_dialog(self) -> Window:
+        """Wine's open-file dialog once its file list is drawn (keys typed before that are lost)."""
+        picker = self.app.wait_window(title="Open")
+        self.rig.wait_for_pixel(*client_point(picker, 320, 160), (255, 255, 255), timeout=20)
+        return picker
 
     def tool(self, hint: str) -> None:
         """Clicks a tool bar button by its hint."""
