@@ -42,7 +42,7 @@ def _load(name: str, path: str):
 
 
 pixelart = _load("quorvane_pixelart", os.path.join(REPO, "tools", "pixelart.py"))
-ardfile = _load("quorvane_ardfile", os.path.join(REPO, "tests", "e2e", "ardfile.py"))
+ardfile = _load("quorvane_ardfile", os.path.join(REPO, "tools", "ardfile.py"))
 
 # ---------------------------------------------------------------------------------------------
 # What goes on the disc. File names in the project are CD-relative with a leading backslash.

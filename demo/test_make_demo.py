@@ -26,7 +26,7 @@ def _load(name, path):
     return module
 
 
-ardfile = _load("demo_test_ardfile", REPO / "tests" / "e2e" / "ardfile.py")
+ardfile = _load("demo_test_ardfile", REPO / "tools" / "ardfile.py")
 make_demo = _load("demo_test_make_demo", SCRIPT)
 
 # What the demo menu is meant to be.

@@ -25,7 +25,7 @@ cp build/win32/bin/Quorvane.exe "$work/AutoRun.exe"
 # A one-colour menu: green panel, no gradient, centred 600 x 420.
 /usr/bin/python3 - "$work/AutoRun.ard" <<'PY'
 import sys
-sys.path.insert(0, "tests/e2e")
+sys.path.insert(0, "tools")
 from ardfile import Project
 open(sys.argv[1], "wb").write(Project(caption="Bench", back_color=0x008000, gradient_style=8).to_bytes())
 PY

@@ -2,7 +2,9 @@
 # Installs everything Quorvane needs to build and test on a fresh Debian (bookworm) machine,
 # from Debian's own packages only: the mingw-w64 i686 cross compiler, 32-bit Wine, Xvfb and the
 # input/screenshot tools, the native test libraries, and two cross-built static libraries for the
-# Windows tree (libjpeg-turbo from Debian's source package, GoogleTest from /usr/src/googletest).
+# Windows tree (libjpeg-turbo from Debian's source package, GoogleTest from /usr/src/googletest),
+# and clang-format and git for the source format check. Runs as root or as a user with sudo: the
+# libraries are built in a temporary folder as the caller and installed as root.
 # Idempotent: a second run finds everything in place and returns within seconds.
 set -euo pipefail
 
@@ -22,6 +24,7 @@ packages=(
   wine wine32:i386 fonts-wine
   xvfb xdotool x11-utils imagemagick
   python3 python3-pytest python3-pil
+  clang-format git
 )
 
 missing_packages() {
@@ -69,9 +72,38 @@ if [ -n "$todo" ]; then
 fi
 
 toolchain="$here/../cmake/mingw-i686.cmake"
-mkdir -p "$DEPS_PREFIX"
+# The shared prefix under /opt belongs to root; a prefix of one's own (QUORVANE_DEPS) is written
+# as the caller, so that it never ends up with files the caller cannot remove.
+as_deps_owner() {
+  local d="$DEPS_PREFIX"
+  while [ ! -e "$d" ]; do d="$(dirname "$d")"; done
+  if [ -w "$d" ]; then "$@"; else as_root "$@"; fi
+}
+
+# The player decodes every cover picture with this library. When nasm is missing or fails, the
+# build quietly falls back to plain C and still links, only much slower. Names alone prove nothing
+# (the dispatcher jsimd.c only refers to the kernels), so look for the kernels defined (T).
+jpeg_simd_kernels=(jpeg_simd_cpu_support jsimd_idct_islow_sse2 jsimd_ycc_rgb_convert_sse2
+  jsimd_h2v2_fancy_upsample_sse2)
+check_jpeg_simd() {
+  local lib="$1" symbols k missing=()
+  symbols="$(i686-w64-mingw32-nm --defined-only "$lib" 2>/dev/null)" || symbols=""
+  for k in "${jpeg_simd_kernels[@]}"; do
+    grep -Eq " T _?$k\$" <<<"$symbols" || missing+=("$k")
+  done
+  if [ "${#missing[@]}" -gt 0 ]; then
+    log "ERROR: $lib has no SIMD code (missing: ${missing[*]}); is nasm installed and working?" >&2
+    return 1
+  fi
+}
+
+jpeg_lib="$DEPS_PREFIX/i686/lib/libjpeg.a"
 stamp="$DEPS_PREFIX/.stamp-$RECIPE_VERSION"
-if [ ! -f "$stamp" ]; then
+if [ -f "$stamp" ]; then
+  # A library installed by hand or by an older recipe must not pass unseen.
+  check_jpeg_simd "$jpeg_lib" || { log "remove $stamp to rebuild it" >&2; exit 1; }
+else
+  as_deps_owner mkdir -p "$DEPS_PREFIX"
   work="$(mktemp -d)"
   trap 'rm -rf "$work"' EXIT
   log "cross-building libjpeg-turbo (static, SIMD) from Debian's source package"
@@ -83,8 +115,9 @@ if [ ! -f "$stamp" ]; then
     -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=ON -DWITH_TURBOJPEG=OFF \
     -DCMAKE_ASM_NASM_COMPILER=nasm >/dev/null
   cmake --build "$work/jpeg-build" >/dev/null
-  cmake --install "$work/jpeg-build" >/dev/null
-  grep -q 'WITH_SIMD 1' "$work/jpeg-build/jconfigint.h" 2>/dev/null || grep -rq 'WITH_SIMD' "$work/jpeg-build/CMakeCache.txt"
+  # Checked before it is installed, so a library without SIMD never reaches the prefix.
+  check_jpeg_simd "$work/jpeg-build/libjpeg.a"
+  as_deps_owner cmake --install "$work/jpeg-build" >/dev/null
 
   log "cross-building GoogleTest from /usr/src/googletest"
   cmake -S /usr/src/googletest -B "$work/gtest-build" -G Ninja \
@@ -92,7 +125,8 @@ if [ ! -f "$stamp" ]; then
     -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX/i686" -DBUILD_SHARED_LIBS=OFF \
     -Dgtest_disable_pthreads=OFF >/dev/null
   cmake --build "$work/gtest-build" >/dev/null
-  cmake --install "$work/gtest-build" >/dev/null
-  touch "$stamp"
+  as_deps_owner cmake --install "$work/gtest-build" >/dev/null
+  check_jpeg_simd "$jpeg_lib"
+  as_deps_owner touch "$stamp"
 fi
 log "ready: cross libraries in $DEPS_PREFIX/i686"

@@ -1,5 +1,5 @@
-"""Writes (and reads back) Quorvane's project file AutoRun.ard, so tests can prepare projects
-without the designer.
+"""Writes (and reads back) Quorvane's project file AutoRun.ard without the designer: the demo CD
+folder is built with it (demo/make_demo.py), and the tests prepare and check projects with it.
 
 The file, little-endian throughout:
   uint32 signature 0x55AAAA55 (bytes 55 AA AA 55) | project block | uint32 reserved (0) |

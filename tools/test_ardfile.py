@@ -1,4 +1,5 @@
-"""The tests' own project-file writer: sizes and byte positions of the layout (no Wine needed)."""
+"""Tests for tools/ardfile.py, the project-file writer: sizes and byte positions of the layout (no
+Wine needed). Run: python3 -m pytest -q tools/test_ardfile.py"""
 import struct
 
 import pytest
