@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests under ASan and UBSan, the artwork
-# generator's tests, the Windows unit tests under Wine, a short fuzz run of the project file
-# reader, a quick pass of the benchmarks, and the end-to-end tests of Quorvane.exe under Wine on
-# Xvfb. Exits non-zero when anything fails.
+# generator's tests, the Windows unit tests under Wine, the size of Quorvane.exe, short fuzz runs
+# of the project file reader and the picture checks, a quick pass of the benchmarks, and the
+# end-to-end tests of Quorvane.exe under Wine on Xvfb. Exits non-zero when anything fails.
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -29,19 +29,40 @@ cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 cmake --build build/win32 -j "$jobs"
 ctest --test-dir build/win32 --output-on-failure
 
-step "fuzzing the project file reader for ${FUZZ_SECONDS}s"
-cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-  -DCMAKE_CXX_COMPILER=clang++ -DQUORVANE_FUZZ=ON -DQUORVANE_SANITIZE=ON >/dev/null
-cmake --build build/fuzz -j "$jobs" --target project_reader_fuzz make_fuzz_seeds
-mkdir -p build/fuzz/corpus
-build/fuzz/bin/make_fuzz_seeds build/fuzz/corpus
-if ! build/fuzz/bin/project_reader_fuzz -max_total_time="$FUZZ_SECONDS" -timeout=5 \
-  -rss_limit_mb=2048 -print_final_stats=1 build/fuzz/corpus >build/fuzz/last-run.log 2>&1; then
-  tail -n 40 build/fuzz/last-run.log
-  echo "the fuzzer found a failure; the log is build/fuzz/last-run.log"
+step "size of Quorvane.exe"
+# The player is copied onto every disc: it must not grow unnoticed (an iostream or locale pulled
+# in by accident adds hundreds of kilobytes). The limit only ever goes down.
+size="$(stat -c %s build/win32/bin/Quorvane.exe)"
+size_limit=$((900 * 1024))
+echo "Quorvane.exe: $size bytes (limit $size_limit)"
+if [ "$size" -gt "$size_limit" ]; then
+  echo "Quorvane.exe is larger than $size_limit bytes"
   exit 1
 fi
-grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' build/fuzz/last-run.log
+
+PICTURE_FUZZ_SECONDS="${QUORVANE_PICTURE_FUZZ_SECONDS:-10}"
+step "fuzzing the project file reader for ${FUZZ_SECONDS}s, the picture checks for ${PICTURE_FUZZ_SECONDS}s"
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+  -DCMAKE_CXX_COMPILER=clang++ -DQUORVANE_FUZZ=ON -DQUORVANE_SANITIZE=ON >/dev/null
+cmake --build build/fuzz -j "$jobs" --target project_reader_fuzz make_fuzz_seeds \
+  picture_checks_fuzz make_picture_seeds
+# fuzz NAME SECONDS CORPUS LOG: runs one fuzzer on its corpus; a crash fails the step, its
+# input kept beside the log.
+fuzz() {
+  if ! "build/fuzz/bin/$1" -max_total_time="$2" -timeout=5 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="build/fuzz/$1-" "$3" >"$4" 2>&1; then
+    tail -n 40 "$4"
+    echo "the fuzzer $1 found a failure; the log is $4"
+    exit 1
+  fi
+  grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$4"
+}
+mkdir -p build/fuzz/corpus build/fuzz/picture-corpus
+build/fuzz/bin/make_fuzz_seeds build/fuzz/corpus
+build/fuzz/bin/make_picture_seeds build/fuzz/picture-corpus
+fuzz project_reader_fuzz "$FUZZ_SECONDS" build/fuzz/corpus build/fuzz/last-run.log
+fuzz picture_checks_fuzz "$PICTURE_FUZZ_SECONDS" build/fuzz/picture-corpus \
+  build/fuzz/picture-last-run.log
 
 step "benchmarks, one quick pass"
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

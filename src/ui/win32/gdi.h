@@ -11,31 +11,57 @@
 namespace ui::win32 {
 
 // An owned handle freed by its own release function; move-only, so exactly one owner frees it.
+// Each kind of handle keeps a count of the handles its owners hold, so that tests can prove that
+// painting, loading and playing give back every handle they take. A plain integer is enough: all
+// windows, pictures and fonts live on the one GUI thread.
 template <typename Handle, auto Release>
 class OwnedHandle {
  public:
   OwnedHandle() = default;
-  explicit OwnedHandle(Handle handle) : handle_(handle) {}
+  explicit OwnedHandle(Handle handle) : handle_(handle) { Take(); }
+  // Ownership moves between wrappers: the count stays.
   OwnedHandle(OwnedHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   OwnedHandle& operator=(OwnedHandle&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    if (this != &other) {
+      Free();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
     return *this;
   }
   OwnedHandle(const OwnedHandle&) = delete;
   OwnedHandle& operator=(const OwnedHandle&) = delete;
-  ~OwnedHandle() { Reset(); }
+  ~OwnedHandle() { Free(); }
 
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   void Reset(Handle handle = nullptr) {
-    if (handle_ != nullptr) Release(handle_);
+    Free();
     handle_ = handle;
+    Take();
   }
-  // Gives up ownership without freeing (the handle now belongs to something else).
-  Handle Disown() { return std::exchange(handle_, nullptr); }
+  // Gives up ownership without freeing (the handle now belongs to something else, which frees
+  // it): it no longer counts as ours.
+  Handle Disown() {
+    if (handle_ != nullptr) --live_;
+    return std::exchange(handle_, nullptr);
+  }
+
+  // How many handles of this kind wrappers hold right now.
+  static int LiveCount() { return live_; }
 
  private:
+  void Take() {
+    if (handle_ != nullptr) ++live_;
+  }
+  void Free() {
+    if (handle_ == nullptr) return;
+    Release(handle_);
+    handle_ = nullptr;
+    --live_;
+  }
+
   Handle handle_ = nullptr;
+  static inline int live_ = 0;
 };
 
 // An owned GDI object (brush, pen, font, bitmap, region).
@@ -45,6 +71,8 @@ using GdiObject = OwnedHandle<Handle, &::DeleteObject>;
 using OwnedIcon = OwnedHandle<HICON, &::DestroyIcon>;
 using OwnedEnhMetaFile = OwnedHandle<HENHMETAFILE, &::DeleteEnhMetaFile>;
 using OwnedMetaFile = OwnedHandle<HMETAFILE, &::DeleteMetaFile>;
+// A kernel handle such as an open file (never INVALID_HANDLE_VALUE: store null instead).
+using OwnedKernelHandle = OwnedHandle<HANDLE, &::CloseHandle>;
 // A memory device context from CreateCompatibleDC.
 using MemoryDc = OwnedHandle<HDC, &::DeleteDC>;
 
@@ -55,7 +83,10 @@ class SelectGuard {
   SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
   SelectGuard(const SelectGuard&) = delete;
   SelectGuard& operator=(const SelectGuard&) = delete;
-  ~SelectGuard() { ::SelectObject(dc_, previous_); }
+  // A failed select has nothing to put back.
+  ~SelectGuard() {
+    if (previous_ != nullptr && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
+  }
 
  private:
   HDC dc_;

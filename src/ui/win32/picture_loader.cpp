@@ -7,25 +7,24 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <iterator>
 #include <new>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "ui/picture_file_checks.h"
 #include "ui/win32/bitmap_file.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/gdi_picture.h"
 #include "ui/win32/jpeg_decoder.h"
-#include "ui/win32/picture_file_checks.h"
 
 namespace ui::win32 {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-constexpr std::streamoff kMaxFileSize = std::streamoff{128} << 20;
+constexpr int64_t kMaxFileSize = int64_t{128} << 20;
 constexpr int kHundredthsOfMillimetrePerInch = 2540;
 
 enum class Kind { Bitmap, Jpeg, Icon, EnhancedMetafile, WindowsMetafile };
@@ -48,14 +47,22 @@ std::optional<Kind> KindOfName(const std::string& path) {
   return std::nullopt;
 }
 
+// Read through the system itself: the standard library's file streams would bring their whole
+// locale machinery into the player, several hundred kilobytes on every disc.
 std::optional<Bytes> ReadWholeFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  if (!file) return std::nullopt;
-  const std::streamoff size = file.tellg();
-  if (size < 0 || size > kMaxFileSize) return std::nullopt;
-  Bytes bytes(static_cast<std::size_t>(size));
-  file.seekg(0);
-  if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) return std::nullopt;
+  HANDLE opened = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
+  const OwnedKernelHandle file(opened);
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart > kMaxFileSize) return std::nullopt;
+  Bytes bytes(static_cast<std::size_t>(size.QuadPart));
+  DWORD got = 0;
+  if (!bytes.empty() &&
+      (!::ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr) ||
+       got != bytes.size())) {
+    return std::nullopt;
+  }
   return bytes;
 }
 

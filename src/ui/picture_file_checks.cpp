@@ -1,10 +1,26 @@
 // Structure checks of picture files.
-#include "ui/win32/picture_file_checks.h"
+#include "ui/picture_file_checks.h"
 
-#include <windows.h>
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
 
-namespace ui::win32 {
+namespace ui {
 namespace {
+
+// The sizes and codes of the Windows file formats, as the files store them.
+constexpr uint64_t kFileHeader = 14;  // BITMAPFILEHEADER
+constexpr uint64_t kCoreHeader = 12;  // BITMAPCOREHEADER
+constexpr uint64_t kInfoHeader = 40;  // BITMAPINFOHEADER
+constexpr uint64_t kQuadEntry = 4;    // RGBQUAD, a palette entry after an info header
+constexpr uint64_t kTripleEntry = 3;  // RGBTRIPLE, a palette entry after a core header
+constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiRle8 = 1;
+constexpr uint32_t kBiRle4 = 2;
+constexpr uint32_t kBiBitfields = 3;
+constexpr uint32_t kEmrHeader = 1;
+constexpr uint32_t kEmrEof = 14;
+constexpr uint32_t kEnhMetaSignature = 0x464D4520;  // " EMF"
 
 constexpr int64_t kMaxBitmapSide = 32767;
 
@@ -28,11 +44,11 @@ bool IsWholeIconImage(ByteView bytes, uint64_t at, uint64_t length) {
   const Fields f(bytes);
   if (length == 0 || !f.Has(at, length)) return false;
   static constexpr uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  if (length >= sizeof kPngSignature &&
+  if (length >= std::size(kPngSignature) &&
       std::equal(std::begin(kPngSignature), std::end(kPngSignature), bytes.begin() + at)) {
     return true;
   }
-  if (length < sizeof(BITMAPINFOHEADER) || f.U32(at) != sizeof(BITMAPINFOHEADER)) return false;
+  if (length < kInfoHeader || f.U32(at) != kInfoHeader) return false;
   const int64_t width = f.I32(at + 4);
   const int64_t height = f.I32(at + 8) / 2;  // the colour and mask bitmaps, one above the other
   const unsigned bits = f.U16(at + 14);
@@ -41,7 +57,7 @@ bool IsWholeIconImage(ByteView bytes, uint64_t at, uint64_t length) {
       used > 256) {
     return false;
   }
-  const uint64_t needed = sizeof(BITMAPINFOHEADER) + PaletteEntries(bits, used) * sizeof(RGBQUAD) +
+  const uint64_t needed = kInfoHeader + PaletteEntries(bits, used) * kQuadEntry +
                           DibStride(width, bits) * height + DibStride(width, 1) * height;
   return needed <= length;
 }
@@ -50,7 +66,6 @@ bool IsWholeIconImage(ByteView bytes, uint64_t at, uint64_t length) {
 
 bool IsWholeBitmapFile(ByteView bytes) {
   const Fields f(bytes);
-  constexpr uint64_t kFileHeader = sizeof(BITMAPFILEHEADER);
   if (!f.Has(0, kFileHeader + 4) || f.U16(0) != 0x4D42) return false;  // "BM"
   const uint64_t pixelsAt = f.U32(10);
   const uint64_t headerSize = f.U32(kFileHeader);
@@ -58,16 +73,16 @@ bool IsWholeBitmapFile(ByteView bytes) {
   int64_t width = 0;
   int64_t height = 0;
   unsigned bits = 0;
-  uint32_t compression = BI_RGB;
+  uint32_t compression = kBiRgb;
   uint64_t imageSize = 0;
   uint64_t palette = 0;
   uint64_t masks = 0;
-  if (headerSize == sizeof(BITMAPCOREHEADER)) {
+  if (headerSize == kCoreHeader) {
     width = f.U16(kFileHeader + 4);
     height = f.U16(kFileHeader + 6);
     bits = f.U16(kFileHeader + 10);
-    palette = PaletteEntries(bits, 0) * sizeof(RGBTRIPLE);
-  } else if (headerSize >= sizeof(BITMAPINFOHEADER)) {
+    palette = PaletteEntries(bits, 0) * kTripleEntry;
+  } else if (headerSize >= kInfoHeader) {
     width = f.I32(kFileHeader + 4);
     height = std::abs(int64_t{f.I32(kFileHeader + 8)});
     bits = f.U16(kFileHeader + 14);
@@ -75,9 +90,9 @@ bool IsWholeBitmapFile(ByteView bytes) {
     imageSize = f.U32(kFileHeader + 20);
     const uint32_t used = f.U32(kFileHeader + 32);
     if (used > 256) return false;
-    palette = PaletteEntries(bits, used) * sizeof(RGBQUAD);
+    palette = PaletteEntries(bits, used) * kQuadEntry;
     // A plain info header is followed by the three colour masks; later headers contain them.
-    if (compression == BI_BITFIELDS && headerSize == sizeof(BITMAPINFOHEADER)) masks = 12;
+    if (compression == kBiBitfields && headerSize == kInfoHeader) masks = 12;
   } else {
     return false;
   }
@@ -86,11 +101,11 @@ bool IsWholeBitmapFile(ByteView bytes) {
     return false;
   }
   switch (compression) {
-    case BI_RGB:
-    case BI_BITFIELDS:
+    case kBiRgb:
+    case kBiBitfields:
       return f.Has(pixelsAt, DibStride(width, bits) * height);
-    case BI_RLE8:
-    case BI_RLE4:
+    case kBiRle8:
+    case kBiRle4:
       return imageSize != 0 && f.Has(pixelsAt, imageSize);
     default:  // JPEG or PNG inside a bitmap: not drawable by GDI on a screen
       return false;
@@ -116,7 +131,7 @@ std::optional<Size> FirstIconSize(ByteView bytes) {
 bool IsWholeEnhancedMetafile(ByteView bytes) {
   const Fields f(bytes);
   constexpr uint64_t kMinHeader = 88;  // ENHMETAHEADER up to nPalEntries and the device sizes
-  if (!f.Has(0, kMinHeader) || f.U32(0) != EMR_HEADER || f.U32(40) != ENHMETA_SIGNATURE) {
+  if (!f.Has(0, kMinHeader) || f.U32(0) != kEmrHeader || f.U32(40) != kEnhMetaSignature) {
     return false;
   }
   const uint64_t headerSize = f.U32(4);
@@ -125,7 +140,7 @@ bool IsWholeEnhancedMetafile(ByteView bytes) {
   for (uint64_t at = 0; at + 8 <= length;) {
     const uint64_t size = f.U32(at + 4);
     if (size < 8 || size % 4 != 0 || at + size > length) return false;
-    if (f.U32(at) == EMR_EOF) return true;
+    if (f.U32(at) == kEmrEof) return true;
     at += size;
   }
   return false;
@@ -160,4 +175,4 @@ std::optional<WindowsMetafileScan> ScanWindowsMetafile(ByteView bytes) {
   return std::nullopt;
 }
 
-}  // namespace ui::win32
+}  // namespace ui

@@ -1,5 +1,6 @@
 // Structure checks of picture files, made before GDI sees them: GDI trusts the counts and
 // offsets inside bitmap, icon and metafile files and would read past the end of a truncated one.
+// The checks read bytes only, so they build in both trees and are fuzzed natively.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 
 #include "ui/geometry.h"
 
-namespace ui::win32 {
+namespace ui {
 
 using ByteView = std::span<const uint8_t>;
 
@@ -47,4 +48,4 @@ struct WindowsMetafileScan {
 
 std::optional<WindowsMetafileScan> ScanWindowsMetafile(ByteView bytes);
 
-}  // namespace ui::win32
+}  // namespace ui

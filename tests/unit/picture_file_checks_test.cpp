@@ -1,0 +1,63 @@
+// The structure checks of picture files, natively: every valid sample passes its own check and
+// no other, even with bytes after it, and none passes cut short; the sizes the loader takes
+// from icons and Windows metafiles are the stored ones.
+#include "ui/picture_file_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../fuzz/picture_samples.h"
+
+namespace {
+
+using picture_samples::Sample;
+using picture_samples::ValidSamples;
+
+// Which checks accept the bytes, in the order of Kind; a placeable metafile is scanned after
+// its header, as the loader does.
+std::vector<bool> Accepted(const Sample& sample, ui::ByteView bytes) {
+  const ui::ByteView records =
+      sample.placeable ? bytes.subspan(std::min<size_t>(22, bytes.size())) : bytes;
+  return {ui::IsWholeBitmapFile(bytes), ui::FirstIconSize(bytes).has_value(),
+          ui::IsWholeEnhancedMetafile(bytes), ui::ScanWindowsMetafile(records).has_value()};
+}
+
+TEST(PictureFileChecks, ValidFilesPassTheirOwnCheckOnlyAndNoneCutShort) {
+  for (const Sample& sample : ValidSamples()) {
+    SCOPED_TRACE(sample.name);
+    std::vector<bool> own(4, false);
+    own[static_cast<size_t>(sample.kind)] = true;
+    const ui::ByteView bytes(sample.bytes);
+    EXPECT_EQ(Accepted(sample, bytes), own);
+    std::vector<uint8_t> longer = sample.bytes;
+    longer.push_back(0xA5);
+    EXPECT_EQ(Accepted(sample, longer), own) << "a byte after the structure";
+    const std::vector<bool> none(4, false);
+    for (size_t length : {size_t{0}, size_t{6}, bytes.size() / 2, bytes.size() - 1}) {
+      EXPECT_EQ(Accepted(sample, bytes.first(length)), none) << length << " bytes";
+    }
+  }
+}
+
+TEST(PictureFileChecks, IconAndMetafileSizesAreTheStoredOnes) {
+  std::map<std::string, Sample> samples;
+  for (Sample& s : ValidSamples()) samples.emplace(s.name, std::move(s));
+  EXPECT_EQ(ui::FirstIconSize(samples.at("several.ico").bytes), (ui::Size{32, 32}));
+  EXPECT_EQ(ui::FirstIconSize(samples.at("png-256.ico").bytes), (ui::Size{256, 256}));
+  const auto scan = [&](const char* name, size_t skip) {
+    const ui::ByteView bytes(samples.at(name).bytes);
+    const auto result = ui::ScanWindowsMetafile(bytes.subspan(skip));
+    EXPECT_EQ(result->length, bytes.size() - skip) << name;
+    return std::pair{result->extentX, result->extentY};
+  };
+  EXPECT_EQ(scan("memory.wmf", 0), std::pair(60, 30));
+  EXPECT_EQ(scan("placeable.wmf", 22), std::pair(600, 300));
+  EXPECT_EQ(scan("placeable-box-only.wmf", 22), std::pair(0, 0));
+}
+
+}  // namespace
