@@ -2,6 +2,7 @@
 #include "player/gradient_fill.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "player/clipped_canvas.h"
@@ -158,6 +159,9 @@ ui::Color ResolveColor(ui::Color color, SystemColorLookup lookup) {
 
 void GradientFill(ui::PixelBitmap& target, ui::Rect rect, ui::Color start, ui::Color end,
                   uint8_t style, SystemColorLookup lookup) {
+  // Either corner may come first; the rectangle is the same.
+  if (rect.right < rect.left) std::swap(rect.left, rect.right);
+  if (rect.bottom < rect.top) std::swap(rect.top, rect.bottom);
   const Frame frame{rect.left, rect.top, rect.right, rect.bottom};
   if (style > kGradientRadial || frame.Width() <= 0 || frame.Height() <= 0) return;
   ClippedCanvas canvas(target, rect);
@@ -181,7 +185,7 @@ void GradientFill(ui::PixelBitmap& target, ui::Rect rect, ui::Color start, ui::C
     case kGradientFromBottomLeft:
       return FillCornerRings(canvas, frame, gradient, back, false);
     case kGradientRadial:
-      return FillRadial(canvas, rect, back, gradient);
+      return FillRadial(target, canvas.Clip(), rect, back, gradient);
   }
 }
 

@@ -32,10 +32,11 @@ using SystemColorLookup = ui::Color (*)(uint8_t index);
 ui::Color ResolveColor(ui::Color color, SystemColorLookup lookup);
 
 // Fills `rect` of `target` with the gradient of `style` from `start` (BackColor) to `end`
-// (GradientColor). The gradient's geometry comes from the whole rectangle; painting is clipped to
-// the rectangle and to the bitmap. Any style other than 0..7 paints nothing; so do styles 0..3 on
-// a rectangle one pixel high (0, 1) or wide (2, 3). The ring style's steps stop before the centre
-// pixel of a square rectangle with odd sides, which is left as it was.
+// (GradientColor). The rectangle's corners may come in either order. The gradient's geometry
+// comes from the whole rectangle; painting is clipped to the rectangle and to the bitmap. Any style
+// other than 0..7 paints nothing; so do styles 0..3 on a rectangle one pixel high (0, 1) or wide
+// (2, 3). The ring style's steps stop before the centre pixel of a square rectangle with odd sides,
+// which is left as it was.
 void GradientFill(ui::PixelBitmap& target, ui::Rect rect, ui::Color start, ui::Color end,
                   uint8_t style, SystemColorLookup lookup);
 

@@ -2,9 +2,9 @@
 // GradientColor outside to BackColor in the middle, each smaller one painted over the larger.
 #pragma once
 
-#include "player/clipped_canvas.h"
 #include "player/pixel_value.h"
 #include "ui/geometry.h"
+#include "ui/pixel_bitmap.h"
 
 namespace player {
 
@@ -12,9 +12,10 @@ namespace player {
 // environment's rounding mode is.
 double RoundHalfEven(double value);
 
-// Paints the radial gradient of the non-empty `rect` (clipped by the canvas, whose clip must lie
-// inside `rect`). `start` is BackColor and `end` GradientColor, both resolved to RGB.
-void FillRadial(ClippedCanvas& canvas, const ui::Rect& rect, RgbComponents start,
-                RgbComponents end);
+// Paints the radial gradient of the non-empty `rect` into `target`, limited to the non-empty
+// `clip`, which must lie inside both `rect` and the bitmap (as a ClippedCanvas's clip does).
+// `start` is BackColor and `end` GradientColor, both resolved to RGB.
+void FillRadial(ui::PixelBitmap& target, const ui::Rect& clip, const ui::Rect& rect,
+                RgbComponents start, RgbComponents end);
 
 }  // namespace player

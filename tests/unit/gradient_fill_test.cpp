@@ -301,8 +301,26 @@ TEST(GradientFill, UnknownStylesAndEmptyRectanglesPaintNothing) {
     ui::PixelBitmap b(5, 4, kUntouched);
     GradientFill(b, {2, 1, 2, 4}, kBlack, kWhite, style, nullptr);
     GradientFill(b, {1, 3, 4, 3}, kBlack, kWhite, style, nullptr);
-    GradientFill(b, {4, 3, 1, 1}, kBlack, kWhite, style, nullptr);
     EXPECT_EQ(b, ui::PixelBitmap(5, 4, kUntouched)) << int{style};
+  }
+}
+
+TEST(GradientFill, CornersInEitherOrderFillTheSameRectangle) {
+  const std::pair<ui::Rect, ui::Rect> cases[] = {
+      {{1, 1, 4, 3}, {4, 3, 1, 1}},
+      {{1, 1, 4, 3}, {4, 1, 1, 3}},
+      {{1, 1, 4, 3}, {1, 3, 4, 1}},
+      {{-30, -40, 70, 20}, {70, 20, -30, -40}},
+  };
+  for (uint8_t style = 0; style < kGradientNone; ++style) {
+    for (const auto& [ordered, swapped] : cases) {
+      ui::PixelBitmap expected(5, 4, kUntouched), b(5, 4, kUntouched);
+      GradientFill(expected, ordered, kBlack, kWhite, style, nullptr);
+      GradientFill(b, swapped, kBlack, kWhite, style, nullptr);
+      EXPECT_NE(expected, ui::PixelBitmap(5, 4, kUntouched)) << int{style};
+      EXPECT_EQ(b, expected) << "style " << int{style} << " from " << swapped.left << ","
+                             << swapped.top;
+    }
   }
 }
 

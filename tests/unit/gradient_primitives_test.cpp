@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "player/clipped_canvas.h"
@@ -196,6 +197,28 @@ TEST(EllipseFill, HugeBoxesGiveSymmetricSpansWithoutOverflow) {
   EXPECT_LE(X * X * h * h + Y * Y * w * w, w * w * h * h);
   EXPECT_GT((X + 2) * (X + 2) * h * h + Y * Y * w * w, w * w * h * h);
 #endif
+}
+
+TEST(EllipseFill, EstimatedReachesResolvedWhereUnsureAreTheExactRows) {
+  // Every box up to 48 on a side, and some up to the largest the estimate takes.
+  std::vector<std::pair<int64_t, int64_t>> sizes = {{8191, 8191}, {8191, 3},    {3, 8191},
+                                                    {8190, 4097}, {1922, 1082}, {4096, 4095}};
+  for (int64_t w = 1; w <= 48; ++w) {
+    for (int64_t h = 1; h <= 48; ++h) sizes.push_back({w, h});
+  }
+  for (const auto& [w, h] : sizes) {
+    const ui::Rect box{-5, 7, static_cast<int32_t>(w - 5), static_cast<int32_t>(h + 7)};
+    const int32_t parity = static_cast<int32_t>((w + 1) & 1);
+    const float scale = static_cast<float>(256.0 * static_cast<double>(w) / static_cast<double>(h));
+    for (int64_t y = box.top; y < box.bottom; ++y) {
+      const int64_t Y = 2 * (y - box.top) + 1 - h;
+      if (Y * Y <= 1) continue;
+      int32_t reach = EstimatedReach(scale, static_cast<int32_t>(h * h - Y * Y), parity);
+      if (reach < 0) reach = ResolvedReach(reach, w, h, h * h - Y * Y, parity);
+      ASSERT_EQ(EllipseRowSpan(box, y).begin, box.left + (w - 1 - parity) / 2 - reach)
+          << w << "x" << h << " row " << y;
+    }
+  }
 }
 
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
@@ -158,8 +160,12 @@ Expected Radial(int wf, int hf, Rgb3 s, Rgb3 e) {
   Expected out(static_cast<size_t>(wf) * hf, Px(e.r, e.g, e.b));
   for (int y = 0; y < hf; ++y) {
     for (int x = 0; x < wf; ++x) {
-      for (const RadialStep& step : steps) {
-        if (InEllipse(step, x, y)) out[static_cast<size_t>(y) * wf + x] = step.pixel;
+      // The last step painted over the pixel is the one that shows.
+      for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
+        if (InEllipse(*step, x, y)) {
+          out[static_cast<size_t>(y) * wf + x] = step->pixel;
+          break;
+        }
       }
     }
   }
@@ -269,6 +275,30 @@ TEST(GradientReference, WholeRectanglesOfAllSmallSizesAreExactlyTheRuleAndNothin
                 << wf << "x" << hf << " style " << style << " at " << x << "," << y;
           }
         }
+      }
+    }
+  }
+}
+
+TEST(GradientReference, RadialRectanglesBeyond255AndVeryFlatOnesMatchTheRuleWholeAndClipped) {
+  // More than 255 pixels both ways, very wide and very tall ones, odd and even sides. Each is
+  // filled whole, then with its top left part cut off by the bitmap and then its bottom right
+  // part; the offsets are even, which keeps the half-way rounding of the boxes.
+  const std::pair<int, int> sizes[] = {{300, 257}, {257, 300}, {263, 263}, {1000, 3},
+                                       {3, 1000},  {2000, 2},  {1, 700}};
+  for (const auto& [wf, hf] : sizes) {
+    const auto [back, gradient] = kColourPairs[(wf + hf) % 2];
+    const Expected expected = Reference(wf, hf, back, gradient, kGradientRadial);
+    const int cut_x = wf / 3 & ~1, cut_y = hf / 4 & ~1;
+    for (const auto& [dx, dy, bw, bh] :
+         {std::array{0, 0, wf, hf}, std::array{-cut_x, -cut_y, wf - cut_x, hf - cut_y},
+          std::array{0, 0, wf - cut_x, hf - cut_y}}) {
+      ui::PixelBitmap b(bw, bh, kNothing);
+      GradientFill(b, {dx, dy, dx + wf, dy + hf}, back, gradient, kGradientRadial, nullptr);
+      for (int y = 0; y < bh; ++y) {
+        const auto from = expected.begin() + static_cast<std::ptrdiff_t>(y - dy) * wf - dx;
+        ASSERT_EQ(Expected(b.Row(y), b.Row(y) + bw), Expected(from, from + bw))
+            << wf << "x" << hf << " at " << dx << "," << dy << ", row " << y;
       }
     }
   }
