@@ -37,13 +37,9 @@ struct AboutState {
 
 void DrawPicture(const DRAWITEMSTRUCT& item, HBITMAP picture) {
   ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
-  if (picture == nullptr) return;
-  BITMAP info{};
-  ::GetObjectA(picture, sizeof info, &info);
-  ui::win32::MemoryDc source(::CreateCompatibleDC(item.hDC));
-  ui::win32::SelectGuard select(source.Get(), picture);
-  ::TransparentBlt(item.hDC, item.rcItem.left, item.rcItem.top, info.bmWidth, info.bmHeight,
-                   source.Get(), 0, 0, info.bmWidth, info.bmHeight, RGB(255, 0, 255));
+  if (picture != nullptr) {
+    ui::win32::DrawKeyedBitmap(item.hDC, picture, item.rcItem.left, item.rcItem.top);
+  }
 }
 
 INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -104,24 +104,28 @@ ui::win32::OwnedMenu BuildCanvasMenu() {
   return ui::win32::BuildPopupMenu(kCanvasMenu);
 }
 
-ui::win32::OwnedAccelerators BuildMainShortcuts() {
+namespace {
+
+// The main menu's shortcuts; on the canvas also the context menu's own.
+ui::win32::OwnedAccelerators BuildShortcuts(bool canvas) {
   std::vector<ACCEL> table;
-  for (auto items :
+  for (std::span<const MenuItemSpec> items :
        {std::span<const MenuItemSpec>(kFileMenu), std::span<const MenuItemSpec>(kEditMenu),
         std::span<const MenuItemSpec>(kHelpMenu)}) {
     ui::win32::AppendAccelerators(items, table);
   }
+  if (canvas) ui::win32::AppendAccelerators(kCanvasMenu, table);
   return ui::win32::BuildAccelerators(table);
 }
 
+}  // namespace
+
+ui::win32::OwnedAccelerators BuildMainShortcuts() {
+  return BuildShortcuts(false);
+}
+
 ui::win32::OwnedAccelerators BuildCanvasShortcuts() {
-  std::vector<ACCEL> table;
-  for (auto items :
-       {std::span<const MenuItemSpec>(kFileMenu), std::span<const MenuItemSpec>(kEditMenu),
-        std::span<const MenuItemSpec>(kHelpMenu), std::span<const MenuItemSpec>(kCanvasMenu)}) {
-    ui::win32::AppendAccelerators(items, table);
-  }
-  return ui::win32::BuildAccelerators(table);
+  return BuildShortcuts(true);
 }
 
 std::span<const ToolButtonSpec> ToolBarButtons() {

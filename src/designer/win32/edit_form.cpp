@@ -56,6 +56,13 @@ void TEditForm::CopyIcon() {
   ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
+void TEditForm::CopyBorderAndTransparency() {
+  const ui::Form& source = autorun_form_.WindowProperties();
+  form_.SetBorderStyle(source.BorderStyle());
+  form_.SetTransparentColorValue(source.TransparentColorValue());
+  form_.SetTransparentColor(source.TransparentColor());
+}
+
 void TEditForm::CopyPanelBevels() {
   const ui::Panel& panel = autorun_form_.Panel;
   Panel1.BevelInner = panel.BevelInner;
@@ -68,9 +75,7 @@ void TEditForm::CopyPanelBevels() {
 void TEditForm::CopyFrameFromPresentation() {
   const ui::Form& source = autorun_form_.WindowProperties();
   Syncing = true;
-  form_.SetBorderStyle(source.BorderStyle());
-  form_.SetTransparentColorValue(source.TransparentColorValue());
-  form_.SetTransparentColor(source.TransparentColor());
+  CopyBorderAndTransparency();
   CopyIcon();
   form_.SetBounds(source.Left(), source.Top(), source.Width(), source.Height());
   CopyPanelBevels();
@@ -83,11 +88,8 @@ void TEditForm::EditFormProperties() {
   ::GetClientRect(autorun_form_.Handle(), &design);
   if (!dialogs_->EditForm(app_.Project)) return;
   core::ApplyWindowLook(app_);
-  const ui::Form& source = autorun_form_.WindowProperties();
   CopyIcon();
-  form_.SetBorderStyle(source.BorderStyle());
-  form_.SetTransparentColorValue(source.TransparentColorValue());
-  form_.SetTransparentColor(source.TransparentColor());
+  CopyBorderAndTransparency();
   // The design area keeps its size when the border changes; the windows' outer sizes adapt.
   SetClientSize(design.right, design.bottom);
   CopyPanelBevels();
@@ -181,13 +183,12 @@ void TEditForm::XorFocusRect(const ui::Rect& r) {
   }
   if (Handle() == nullptr) return;
   // The same XOR on the screen keeps it equal to the picture without a repaint.
-  HDC screen = ::GetDC(Handle());
-  if (screen == nullptr) return;
-  ::IntersectClipRect(screen, image1_rect_.left, image1_rect_.top, image1_rect_.right,
+  const ui::win32::ScreenDc screen(Handle());
+  if (screen.Get() == nullptr) return;
+  ::IntersectClipRect(screen.Get(), image1_rect_.left, image1_rect_.top, image1_rect_.right,
                       image1_rect_.bottom);
-  ::SetViewportOrgEx(screen, image1_rect_.left, image1_rect_.top, nullptr);
-  ::DrawFocusRect(screen, &rect);
-  ::ReleaseDC(Handle(), screen);
+  ::SetViewportOrgEx(screen.Get(), image1_rect_.left, image1_rect_.top, nullptr);
+  ::DrawFocusRect(screen.Get(), &rect);
 }
 
 designer::Tool TEditForm::CurrentTool() const {

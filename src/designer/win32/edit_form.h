@@ -79,6 +79,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
  private:
   void FormCreate();
   void CopyIcon();
+  void CopyBorderAndTransparency();
   void CopyPanelBevels();
   void DrawSelectionMarks();
   // Places Panel1 over the client area; Image1 is the rectangle inside its bevels.

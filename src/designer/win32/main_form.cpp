@@ -1,7 +1,6 @@
 // The designer's main window.
 #include "designer/win32/main_form.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include "core/deployment.h"
@@ -16,6 +15,7 @@
 #include "designer/win32/designer_commands.h"
 #include "designer/win32/folder_browser.h"
 #include "ui/win32/application.h"
+#include "ui/win32/common_dialogs.h"
 #include "ui/win32/shell.h"
 
 namespace {
@@ -202,18 +202,11 @@ void TMainForm::Exit1Click() {
 }
 
 void TMainForm::SelectCDIcon1Click() {
-  char file[MAX_PATH] = {};
-  const std::string preset = designer::CdIconPath(app_);
-  preset.copy(file, sizeof file - 1);
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Handle();
-  dialog.lpstrFilter = "Icons (*.ico)\0*.ico\0";
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = sizeof file;
-  dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!::GetOpenFileNameA(&dialog)) return;
-  if (designer::ReplaceCdIcon(app_, file) == designer::CdIconChange::Replaced) {
+  // A typed name of a file that does not exist is taken; the copy then reports it.
+  const auto chosen = ui::win32::ChooseOpenFile(Handle(), "Icons (*.ico)|*.ico", "",
+                                                designer::CdIconPath(app_), false);
+  if (!chosen) return;
+  if (designer::ReplaceCdIcon(app_, *chosen) == designer::CdIconChange::Replaced) {
     UpdateCDIconButton();
   }
 }
@@ -246,15 +239,11 @@ void TMainForm::DrawItem(const DRAWITEMSTRUCT& item) {
     const int y = (item.rcItem.bottom - 32) / 2 + shift;
     ::BitBlt(item.hDC, x, y, 32, 32, cd_icon_glyph_.Dc(), 0, 0, SRCCOPY);
   } else if (item.hwndItem == Panel1 && logo_) {
-    // The logo is aligned to the panel's right edge; magenta is its transparent colour.
-    ui::win32::MemoryDc source(::CreateCompatibleDC(item.hDC));
-    ui::win32::SelectGuard select(source.Get(), logo_.Get());
-    BITMAP info{};
-    ::GetObjectA(logo_.Get(), sizeof info, &info);
-    const int left = item.rcItem.right - kLogoWidth + (kLogoWidth - info.bmWidth) / 2;
-    const int top = (item.rcItem.bottom - info.bmHeight) / 2;
-    ::TransparentBlt(item.hDC, left, top, info.bmWidth, info.bmHeight, source.Get(), 0, 0,
-                     info.bmWidth, info.bmHeight, RGB(255, 0, 255));
+    // The logo is centred in its image at the panel's right edge.
+    const SIZE size = ui::win32::BitmapSize(logo_.Get());
+    ui::win32::DrawKeyedBitmap(item.hDC, logo_.Get(),
+                               item.rcItem.right - kLogoWidth + (kLogoWidth - size.cx) / 2,
+                               (item.rcItem.bottom - size.cy) / 2);
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "ui/win32/application.h"
 #include "ui/win32/gdi_canvas.h"
 #include "ui/win32/modal_loop.h"
@@ -196,6 +198,12 @@ std::optional<std::string> PropertyDialog::Choose(const dialogs::OpenFileRequest
                                    request.file_name);
 }
 
+const ControlSpec* PropertyDialog::SpecOf(int id) const {
+  const auto found = std::find_if(controls_.begin(), controls_.end(),
+                                  [id](const ControlSpec& c) { return c.id == id; });
+  return found == controls_.end() ? nullptr : &*found;
+}
+
 dialogs::DialogFlags PropertyDialog::RunModal() {
   flags_ = {};
   done_ = false;
@@ -208,10 +216,7 @@ dialogs::DialogFlags PropertyDialog::RunModal() {
 void PropertyDialog::DrawItem(const DRAWITEMSTRUCT& item) {
   const auto id = static_cast<int>(item.CtlID);
   ui::win32::FillSolid(item.hDC, item.rcItem, ui::kColorButtonFace);
-  const ControlSpec* spec = nullptr;
-  for (const ControlSpec& c : controls_) {
-    if (c.id == id) spec = &c;
-  }
+  const ControlSpec* spec = SpecOf(id);
   if (spec == nullptr) return;
   auto draw_image = [&](int index, int x, int y) {
     // A disabled browse button shows its glyph faded.
@@ -257,10 +262,7 @@ void PropertyDialog::OnCommand(int id, int code) {
     done_ = true;
     return;
   }
-  const ControlSpec* spec = nullptr;
-  for (const ControlSpec& c : controls_) {
-    if (c.id == id) spec = &c;
-  }
+  const ControlSpec* spec = SpecOf(id);
   if (spec == nullptr) return;
   const bool changed =
       ((spec->kind == ControlSpec::Edit || spec->kind == ControlSpec::Spin) && code == EN_CHANGE) ||

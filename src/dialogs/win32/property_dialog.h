@@ -90,6 +90,8 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
 
  private:
   bool CreateControls();
+  // The table row of a control; null for the OK and Cancel buttons and the spin arrows.
+  const ControlSpec* SpecOf(int id) const;
   void DrawItem(const DRAWITEMSTRUCT& item);
   void OnCommand(int id, int code);
 

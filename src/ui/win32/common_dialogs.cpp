@@ -52,7 +52,7 @@ bool FontDialog::Choose(HWND owner, Font& font) {
 
 std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
                                           const std::string& initial_folder,
-                                          const std::string& file_name) {
+                                          const std::string& file_name, bool existing_only) {
   // comdlg32 wants the filter's parts separated and ended by NULs.
   std::vector<char> filters(filter.begin(), filter.end());
   std::replace(filters.begin(), filters.end(), '|', '\0');
@@ -67,8 +67,8 @@ std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrInitialDir = initial_folder.empty() ? nullptr : initial_folder.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST |
-                 OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR |
+                 (existing_only ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0);
   if (!::GetOpenFileNameA(&dialog)) return std::nullopt;
   return std::string(file.data());
 }

@@ -28,11 +28,11 @@ class FontDialog {
   bool Choose(HWND owner, Font& font);
 };
 
-// An open-file dialog for existing files, read-only box hidden, resizable. `filter` is in
-// "Text|pattern|Text|pattern" form (empty: all files, no type list); the dialog opens at
-// `file_name` when given, else in `initial_folder`.
+// An open-file dialog, read-only box hidden, resizable; unless `existing_only` is false, only
+// existing files can be chosen. `filter` is in "Text|pattern|Text|pattern" form (empty: all
+// files, no type list); the dialog opens at `file_name` when given, else in `initial_folder`.
 std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
                                           const std::string& initial_folder,
-                                          const std::string& file_name);
+                                          const std::string& file_name, bool existing_only = true);
 
 }  // namespace ui::win32

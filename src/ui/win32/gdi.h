@@ -93,18 +93,19 @@ class SelectGuard {
   HGDIOBJ previous_;
 };
 
-// The screen's device context for a scope (GetDC/ReleaseDC).
+// A window's device context for a scope (GetDC/ReleaseDC); without a window, the screen's.
 class ScreenDc {
  public:
-  ScreenDc() : dc_(::GetDC(nullptr)) {}
+  explicit ScreenDc(HWND window = nullptr) : window_(window), dc_(::GetDC(window)) {}
   ScreenDc(const ScreenDc&) = delete;
   ScreenDc& operator=(const ScreenDc&) = delete;
   ~ScreenDc() {
-    if (dc_ != nullptr) ::ReleaseDC(nullptr, dc_);
+    if (dc_ != nullptr) ::ReleaseDC(window_, dc_);
   }
   HDC Get() const { return dc_; }
 
  private:
+  HWND window_;
   HDC dc_;
 };
 
@@ -133,6 +134,21 @@ inline COLORREF ToColorRef(Color color) {
 inline void FillSolid(HDC dc, const RECT& rect, Color color) {
   Brush brush(::CreateSolidBrush(ToColorRef(color)));
   ::FillRect(dc, &rect, brush.Get());
+}
+
+inline SIZE BitmapSize(HBITMAP bitmap) {
+  BITMAP info{};
+  ::GetObjectA(bitmap, sizeof info, &info);
+  return {info.bmWidth, info.bmHeight};
+}
+
+// Draws a whole artwork bitmap at (x, y), its magenta pixels left out (the resources' key).
+inline void DrawKeyedBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
+  const SIZE size = BitmapSize(bitmap);
+  MemoryDc source(::CreateCompatibleDC(dc));
+  SelectGuard select(source.Get(), bitmap);
+  ::TransparentBlt(dc, x, y, size.cx, size.cy, source.Get(), 0, 0, size.cx, size.cy,
+                   RGB(255, 0, 255));
 }
 
 }  // namespace ui::win32
