@@ -160,7 +160,7 @@ def _bmp_header(data: bytes):
     return magic, size, offset, header, width, height, planes, bits, compression
 
 
-def test_glyphs_are_32x32_24_bit_with_a_magenta_key(cd, project):
+def test_glyphs_are_32x32_bitmaps_with_a_magenta_key(cd, project):
     glyphs = set()
     for o in project.objects:
         if isinstance(o, ardfile.Button):
@@ -172,7 +172,8 @@ def test_glyphs_are_32x32_24_bit_with_a_magenta_key(cd, project):
         magic, size, offset, header, width, height, planes, bits, compression = _bmp_header(data)
         assert magic == b"BM" and size == len(data), name
         assert header == 40 and planes == 1 and compression == 0, name
-        assert (width, height, bits) == (32, 32, 24), name
+        # 8-bit palette bitmaps (the art's few colours), as the player's own artwork
+        assert (width, height, bits) == (32, 32, 8), name
         with Image.open(path) as img:
             rgb = img.convert("RGB")
             assert rgb.getpixel((0, 31)) == MAGENTA, f"{name}: bottom-left pixel is not magenta"

@@ -3,9 +3,9 @@
 
 Usage:
   pixelart.py ico OUT.ico SOURCE.txt [SOURCE.txt ...]   one icon image per source (e.g. 32x32 + 16x16)
-  pixelart.py bmp OUT.bmp SOURCE.txt                    24-bit uncompressed bitmap
+  pixelart.py bmp OUT.bmp SOURCE.txt                    uncompressed bitmap, 8-bit palette
   pixelart.py strip OUT.bmp SOURCE.txt [SOURCE.txt ...] the sources side by side, left to right,
-                                                        in one 24-bit bitmap, transparent = ff00ff
+                                                        in one bitmap, transparent = ff00ff
 
 Source format (one image per file, UTF-8 text):
 
@@ -150,11 +150,11 @@ def parse_file(path: str) -> Image:
 
 
 def _info_header(width: int, height: int, bit_count: int, image_size: int,
-                 pels_per_metre: int = 0) -> bytes:
+                 pels_per_metre: int = 0, colours_used: int = 0) -> bytes:
     # BITMAPINFOHEADER: size, width, height, planes, bit count, compression (BI_RGB = 0),
     # image size, horizontal and vertical resolution, colours used, colours important.
     return struct.pack("<IiiHHIIiiII", 40, width, height, 1, bit_count, 0, image_size,
-                       pels_per_metre, pels_per_metre, 0, 0)
+                       pels_per_metre, pels_per_metre, colours_used, 0)
 
 
 def _icon_image(image: Image) -> bytes:
@@ -200,21 +200,29 @@ def build_ico(images: list) -> bytes:
 
 
 def _bmp_file(width: int, height: int, pixels: list) -> bytes:
-    """A 24-bit, bottom-up, uncompressed .bmp of opaque (r, g, b) rows; rows padded to 4 bytes."""
-    stride = (width * 3 + 3) & ~3
-    padding = bytes(stride - width * 3)
+    """A bottom-up, uncompressed .bmp of opaque (r, g, b) rows; rows padded to 4 bytes. Art of at
+    most 256 colours (all of ours) is stored with 8-bit palette indices, a third of the bytes of
+    24-bit pixels in the executable; more colours fall back to 24 bits."""
+    colours = sorted({p for row in pixels for p in row})
+    if len(colours) <= 256:
+        index = {colour: i for i, colour in enumerate(colours)}
+        bit_count, pixel_bytes = 8, lambda row: bytes(index[p] for p in row)
+        palette = b"".join(bytes((b, g, r, 0)) for r, g, b in colours)
+    else:
+        bit_count, pixel_bytes = 24, lambda row: b"".join(bytes((b, g, r)) for r, g, b in row)
+        palette, colours = b"", []
+    stride = (width * bit_count // 8 + 3) & ~3
     data = bytearray()
     for row in reversed(pixels):
-        for r, g, b in row:
-            data += bytes((b, g, r))
-        data += padding
-    offset = 14 + 40
+        data += pixel_bytes(row).ljust(stride, b"\0")
+    offset = 14 + 40 + len(palette)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
-    return file_header + _info_header(width, height, 24, len(data), 2835) + bytes(data)
+    header = _info_header(width, height, bit_count, len(data), 2835, len(colours))
+    return file_header + header + palette + bytes(data)
 
 
 def build_bmp(image: Image) -> bytes:
-    """A 24-bit, bottom-up, uncompressed .bmp; rows padded to 4 bytes."""
+    """A bottom-up, uncompressed .bmp (see _bmp_file)."""
     if image.has_transparency:
         raise PixelArtError(
             f"{image.path}: a bitmap has no transparency; paint the background in a key colour "

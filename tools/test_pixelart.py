@@ -101,19 +101,26 @@ def parse_ico(data):
 
 
 def parse_bmp(data):
-    """Returns (width, height, rows top-down of (r, g, b), padding bytes seen)."""
+    """Returns (width, height, rows top-down of (r, g, b), padding bytes seen). Reads the 8-bit
+    palette form and the 24-bit form, checking each header field."""
     magic, file_size, r1, r2, offset = struct.unpack_from("<2sIHHI", data, 0)
-    assert (magic, file_size, r1, r2, offset) == (b"BM", len(data), 0, 0, 54)
     hsize, w, h, planes, bits, compression, image_size = struct.unpack_from("<IiiHHII", data, 14)
-    assert (hsize, planes, bits, compression) == (40, 1, 24, 0)
+    used = struct.unpack_from("<I", data, 46)[0]
+    assert (magic, file_size, r1, r2, hsize, planes, compression) == (b"BM", len(data), 0, 0, 40,
+                                                                      1, 0)
+    assert bits in (8, 24) and offset == 54 + 4 * used and (used == 0) == (bits == 24)
+    palette = [(data[i + 2], data[i + 1], data[i]) for i in range(54, offset, 4)]
     assert h > 0, "rows must be stored bottom-up"
-    stride = (w * 3 + 3) // 4 * 4
-    assert image_size == stride * h and len(data) == 54 + stride * h
+    stride = (w * bits // 8 + 3) // 4 * 4
+    assert image_size == stride * h and len(data) == offset + stride * h
     rows, padding = [], b""
     for y in range(h):
-        raw = data[54 + y * stride: 54 + (y + 1) * stride]
-        rows.append([(raw[x * 3 + 2], raw[x * 3 + 1], raw[x * 3]) for x in range(w)])
-        padding += raw[w * 3:]
+        raw = data[offset + y * stride: offset + (y + 1) * stride]
+        if bits == 8:
+            rows.append([palette[i] for i in raw[:w]])
+        else:
+            rows.append([(raw[x * 3 + 2], raw[x * 3 + 1], raw[x * 3]) for x in range(w)])
+        padding += raw[w * bits // 8:]
     return w, h, rows[::-1], padding
 
 
@@ -178,14 +185,14 @@ def test_default_glyph_bitmap(tmp_path):
     assert rows == want
     # the first stored pixel (bottom-left) is the one drawn transparent: it must be magenta
     assert rows[h - 1][0] == MAGENTA
-    assert out.read_bytes()[54:57] == bytes((255, 0, 255))
     assert not padding
     colours = {p for row in want for p in row}
     assert MAGENTA in colours and len(colours) >= 8
     # the picture is on a magenta background, not a magenta square
     assert 0 < sum(p == MAGENTA for row in want for p in row) < w * h * 3 // 4
     with Image.open(out) as im:
-        assert (im.format, im.mode, im.size) == ("BMP", "RGB", (32, 32))
+        assert (im.format, im.mode, im.size) == ("BMP", "P", (32, 32))
+        im = im.convert("RGB")
         assert im.getpixel((0, 31)) == MAGENTA
         assert [[im.getpixel((x, y)) for x in range(w)] for y in range(h)] == want
 
@@ -241,14 +248,28 @@ def test_bitmap_rows_are_padded_and_bottom_up(tmp_path):
     data = out.read_bytes()
     w, h, rows, padding = parse_bmp(data)
     assert (w, h) == (5, 3)
-    assert padding == bytes(3)  # 15 bytes of pixels + 1 of padding, for each of 3 rows
+    assert padding == bytes(9)  # 5 palette indices + 3 of padding, for each of 3 rows
     red, green, blue = (255, 0, 0), (0, 255, 0), (0, 0, 255)
     assert rows[2] == [blue, MAGENTA, MAGENTA, MAGENTA, red]
-    assert data[54:57] == bytes((255, 0, 0))  # bottom-left is blue, stored as B, G, R
     with Image.open(out) as im:
+        im = im.convert("RGB")
         assert im.size == (5, 3)
         assert im.getpixel((0, 0)) == red and im.getpixel((4, 2)) == red
         assert im.getpixel((1, 1)) == red and im.getpixel((0, 2)) == blue
+
+
+def test_strip_of_more_than_256_colours_is_stored_in_24_bits(tmp_path):
+    chars = [chr(c) for c in range(33, 127) if chr(c) != "#"]
+    sources, want = [], []
+    for n in range(3):  # 3 x 93 different colours
+        colours = [(n, i, 255 - i) for i in range(len(chars))]
+        palette = "".join(f"{c} {r:02x}{g:02x}{b:02x}\n" for c, (r, g, b) in zip(chars, colours))
+        text = f"size {len(chars)} 1\npalette\n{palette}pixels\n{''.join(chars)}\n"
+        sources.append(write(tmp_path, f"c{n}.txt", text))
+        want += colours
+    data = generate(tmp_path, "strip", "many.bmp", sources).read_bytes()
+    assert struct.unpack_from("<H", data, 28)[0] == 24
+    assert parse_bmp(data)[2] == [want]
 
 
 def test_strip_lays_sources_side_by_side(tmp_path):
@@ -260,6 +281,7 @@ def test_strip_lays_sources_side_by_side(tmp_path):
     assert (w, h) == (8, 2) and not padding
     assert rows == [[k, m, k, m, red, k, m, k], [k, k, m, red, red, k, k, m]]
     with Image.open(out) as im:
+        im = im.convert("RGB")
         assert im.size == (8, 2) and im.getpixel((4, 0)) == red and im.getpixel((1, 0)) == m
 
 

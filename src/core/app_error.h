@@ -3,14 +3,21 @@
 // saving an icon, writing a text file).
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <utility>
 
 namespace core {
 
-class AppError : public std::runtime_error {
+// Holds its message itself rather than deriving from std::runtime_error, whose copy-on-write
+// string machinery would otherwise be linked into the player for this one class.
+class AppError : public std::exception {
  public:
-  using std::runtime_error::runtime_error;
+  explicit AppError(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
 };
 
 }  // namespace core

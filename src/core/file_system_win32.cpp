@@ -8,7 +8,9 @@
 namespace core::fs {
 namespace {
 
-thread_local DWORD last_error = 0;
+// The program does all its file work on its one window thread, so a plain variable will do: a
+// thread-local one would bring the threads library's emulated storage into the player.
+DWORD last_error = 0;
 
 struct HandleCloser {
   void operator()(HANDLE h) const { ::CloseHandle(h); }
