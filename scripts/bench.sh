@@ -33,7 +33,7 @@ PY
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 unset DISPLAY  # a private Xvfb of the known size, with nothing else on it
 scripts/wine-run build/win32/bin/startup_bench.exe "$(winpath "$work/AutoRun.exe")" \
-  "$(winpath "$repo/build/win32/bin/bare_window.exe")" 7
+  "$(winpath "$repo/build/win32/bin/bare_window.exe")" 21
 
 echo "== design canvas drag step under Wine"
 scripts/wine-run build/win32/bin/canvas_bench.exe 60

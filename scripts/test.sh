@@ -41,6 +41,17 @@ if [ "$size" -gt "$size_limit" ]; then
   exit 1
 fi
 
+step "DLLs Quorvane.exe maps at start"
+# Every other DLL is delay-loaded on first use (cmake/DelayLoad.cmake): each one imported at start
+# costs every player its start time. A new DLL belongs in the delay-loaded list.
+imports="$(i686-w64-mingw32-objdump -p build/win32/bin/Quorvane.exe | sed -n 's/^\s*DLL Name: //p' |
+  tr 'A-Z' 'a-z' | sort | tr '\n' ' ')"
+echo "imported at start: $imports"
+if [ "$imports" != "gdi32.dll kernel32.dll msvcrt.dll user32.dll " ]; then
+  echo "Quorvane.exe imports more than kernel32, user32, gdi32 and msvcrt at start"
+  exit 1
+fi
+
 PICTURE_FUZZ_SECONDS="${QUORVANE_PICTURE_FUZZ_SECONDS:-10}"
 step "fuzzing the project file reader for ${FUZZ_SECONDS}s, the picture checks for ${PICTURE_FUZZ_SECONDS}s"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \

@@ -7,6 +7,7 @@
 #include "core/startup.h"
 #include "ui/color.h"
 #include "ui/win32/application.h"
+#include "ui/win32/shell.h"
 
 QuorvaneProgram::QuorvaneProgram(const std::string& exe_path) : state_(platform_, AutoRunForm) {
   core::ResolveStartup(state_, exe_path);
@@ -14,6 +15,12 @@ QuorvaneProgram::QuorvaneProgram(const std::string& exe_path) : state_(platform_
 }
 
 bool QuorvaneProgram::CreateDesignerWindows() {
+  // The designer's tool bar, spin edits and dialogs; the player uses none of these, and starts
+  // without loading the common controls, COM or the shell.
+  INITCOMMONCONTROLSEX controls{sizeof controls,
+                                ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  ui::win32::UseComOnThisThread();
   ui::win32::Application::SetTitle("Quorvane");
   MainForm = std::make_unique<TMainForm>(state_, AutoRunForm);
   if (!MainForm->Create()) return false;
@@ -40,10 +47,6 @@ bool QuorvaneProgram::CreatePlayerWindow() {
 }
 
 int QuorvaneProgram::Run() {
-  INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
-  ::InitCommonControlsEx(&controls);
-
   const bool created = state_.DesignMode ? CreateDesignerWindows() : CreatePlayerWindow();
   if (!created || !GradientForm.Create(AutoRunForm.Panel1.Width, AutoRunForm.Panel1.Height)) {
     ui::win32::ReportUnhandledError("The program's windows could not be created.");
