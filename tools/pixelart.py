@@ -17,9 +17,10 @@ Source format (one image per file, UTF-8 text):
   pixels
   ..kkkk..                    exactly <height> rows of exactly <width> characters
 
-Palette characters are single printable characters other than '#'. Icons carry 32-bit BGRA
-pixels (transparent pixels have alpha 0) plus the 1-bit AND mask (bit set = transparent), all in
-classic BITMAPINFOHEADER form so that every Windows version and Wine load them. Bitmaps have no
+Palette characters are single printable characters other than '#'. Icons carry 8-bit palette
+pixels (transparent ones black) plus the 1-bit AND mask (bit set = transparent), all in classic
+BITMAPINFOHEADER form so that every Windows version and Wine load them; an image of more than 256
+colours carries 32-bit BGRA pixels (transparent ones with alpha 0) instead. Bitmaps have no
 transparency: a source for a bitmap may not use a transparent palette entry.
 
 A strip is one bitmap holding its sources in the order given (an image list's images, or a single
@@ -42,6 +43,7 @@ from dataclasses import dataclass, field
 MAX_SIDE = 256
 TRANSPARENT = None  # palette value of the transparent entry
 KEY_COLOUR = (255, 0, 255)  # a strip's transparent pixels: the image list's mask colour
+BLACK = (0, 0, 0)
 
 
 class PixelArtError(Exception):
@@ -157,22 +159,42 @@ def _info_header(width: int, height: int, bit_count: int, image_size: int,
                        pels_per_metre, pels_per_metre, colours_used, 0)
 
 
+def _icon_palette(image: Image):
+    """The colours of an icon image that fits 8 bits, black first (transparent pixels are black
+    under a set AND bit, so that they leave the screen as it is), else None."""
+    colours = sorted({p for row in image.pixels for p in row if p is not TRANSPARENT} - {BLACK})
+    return [BLACK] + colours if len(colours) < 256 else None
+
+
 def _icon_image(image: Image) -> bytes:
-    """One icon image: header (height doubled for XOR + AND), BGRA rows, AND mask rows."""
+    """One icon image: header (height doubled for XOR + AND), colour rows, AND mask rows. The
+    colour rows are 8-bit palette indices, a third of the bytes of BGRA in the executable, unless
+    the image has more than 256 colours."""
     w, h = image.width, image.height
     mask_stride = ((w + 31) // 32) * 4
+    palette = _icon_palette(image)
+    index = {colour: i for i, colour in enumerate(palette or [])}
+    colour_stride = (w + 3) & ~3 if palette else 4 * w
     colour = bytearray()
     mask = bytearray()
     for row in reversed(image.pixels):  # bottom-up
         bits = bytearray(mask_stride)
+        line = bytearray()
         for x, p in enumerate(row):
             if p is TRANSPARENT:
-                colour += b"\x00\x00\x00\x00"
                 bits[x // 8] |= 0x80 >> (x % 8)
+                line += b"\x00" if palette else b"\x00\x00\x00\x00"
+            elif palette:
+                line.append(index[p])
             else:
                 r, g, b = p
-                colour += bytes((b, g, r, 255))
+                line += bytes((b, g, r, 255))
+        colour += line.ljust(colour_stride, b"\x00")
         mask += bits
+    if palette:
+        table = b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+        return (_info_header(w, 2 * h, 8, len(colour) + len(mask), 0, len(palette)) + table +
+                bytes(colour) + bytes(mask))
     return _info_header(w, 2 * h, 32, len(colour) + len(mask)) + bytes(colour) + bytes(mask)
 
 
@@ -193,8 +215,10 @@ def build_ico(images: list) -> bytes:
     for image, body in zip(images, bodies):
         # ICONDIRENTRY: width, height (0 means 256), colour count, reserved, planes, bit count,
         # bytes in resource, offset of the image in the file.
-        directory += struct.pack("<BBBBHHII", image.width % 256, image.height % 256, 0, 0, 1, 32,
-                                 len(body), offset)
+        palette = _icon_palette(image)
+        colours = len(palette) % 256 if palette else 0  # 0 for 256 colours or more
+        directory += struct.pack("<BBBBHHII", image.width % 256, image.height % 256, colours, 0, 1,
+                                 8 if palette else 32, len(body), offset)
         offset += len(body)
     return directory + b"".join(bodies)
 

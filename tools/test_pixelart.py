@@ -62,7 +62,8 @@ def generate(tmp_path, kind, name, sources):
 # ---- parsing the generated files with struct ----
 
 def parse_ico(data):
-    """Returns {(w, h): (bgra rows top-down, mask rows top-down as lists of bools)}."""
+    """Returns {(w, h): (bgra rows top-down, mask rows top-down as lists of bools)}. Reads 8-bit
+    palette images (alpha taken from the mask; a masked pixel must be black) and 32-bit ones."""
     reserved, kind, count = struct.unpack_from("<HHH", data, 0)
     assert (reserved, kind) == (0, 1)
     images = {}
@@ -71,27 +72,40 @@ def parse_ico(data):
         w, h, colours, res, planes, bits, size, offset = struct.unpack_from(
             "<BBBBHHII", data, 6 + 16 * i)
         w, h = w or 256, h or 256
-        assert (colours, res, planes, bits) == (0, 0, 1, 32)
+        assert (res, planes) == (0, 1) and bits in (8, 32)
         assert offset + size <= len(data)
         spans.append((offset, offset + size))
         (hsize, bw, bh, bplanes, bbits, compression, image_size) = struct.unpack_from(
             "<IiiHHII", data, offset)
-        assert (hsize, bw, bh, bplanes, bbits, compression) == (40, w, 2 * h, 1, 32, 0)
+        used = struct.unpack_from("<I", data, offset + 32)[0]
+        assert (hsize, bw, bh, bplanes, bbits, compression) == (40, w, 2 * h, 1, bits, 0)
+        assert colours == (used % 256 if bits == 8 else 0) and (used == 0) == (bits == 32)
+        palette = [tuple(data[offset + 40 + 4 * i: offset + 43 + 4 * i]) for i in range(used)]
         mask_stride = (w + 31) // 32 * 4
-        assert size == 40 + w * h * 4 + mask_stride * h
-        assert image_size in (0, w * h * 4 + mask_stride * h)
-        pixels_at = offset + 40
+        stride = w * 4 if bits == 32 else (w + 3) // 4 * 4
+        assert size == 40 + 4 * used + stride * h + mask_stride * h
+        assert image_size in (0, stride * h + mask_stride * h)
+        pixels_at = offset + 40 + 4 * used
         colour_rows = []
         for y in range(h):
-            row = data[pixels_at + y * w * 4: pixels_at + (y + 1) * w * 4]
-            colour_rows.append([tuple(row[x * 4:x * 4 + 4]) for x in range(w)])
-        mask_at = pixels_at + w * h * 4
+            row = data[pixels_at + y * stride: pixels_at + (y + 1) * stride]
+            if bits == 32:
+                colour_rows.append([tuple(row[x * 4:x * 4 + 4]) for x in range(w)])
+            else:
+                colour_rows.append([(*palette[i], 255) for i in row[:w]])
+        mask_at = pixels_at + stride * h
         mask_rows = []
         for y in range(h):
             row = data[mask_at + y * mask_stride: mask_at + (y + 1) * mask_stride]
             mask_rows.append([bool(row[x // 8] & (0x80 >> (x % 8))) for x in range(w)])
             # padding bits beyond the width stay clear
             assert all(not row[x // 8] & (0x80 >> (x % 8)) for x in range(w, mask_stride * 8))
+        if bits == 8:  # a masked pixel shows the screen only if its colour is black
+            for colour_row, mask_row in zip(colour_rows, mask_rows):
+                for x, masked in enumerate(mask_row):
+                    if masked:
+                        assert colour_row[x] == (0, 0, 0, 255)
+                        colour_row[x] = (0, 0, 0, 0)
         images[(w, h)] = (colour_rows[::-1], mask_rows[::-1])  # stored bottom-up
     spans.sort()
     assert spans[0][0] == 6 + 16 * count
@@ -313,6 +327,19 @@ def test_icon_mask_on_an_odd_size(tmp_path):
     colour, mask = images[(3, 2)]
     assert mask == [[True, False, True], [False, False, True]]
     assert colour[0][1] == (0x30, 0x20, 0x10, 255) and colour[0][0][3] == 0
+
+
+def test_icon_of_more_than_256_colours_is_stored_in_32_bits(tmp_path):
+    chars = [chr(0x100 + i) for i in range(300)]  # palette characters need not be ASCII
+    colours = [(i % 256, i // 256, 7) for i in range(300)]
+    palette = "".join(f"{c} {r:02x}{g:02x}{b:02x}\n" for c, (r, g, b) in zip(chars, colours))
+    rows = "".join("".join(chars[y * 20:(y + 1) * 20]) + "\n" for y in range(15))
+    source = write(tmp_path, "many.txt", f"size 20 15\npalette\n{palette}pixels\n{rows}")
+    data = generate(tmp_path, "ico", "many.ico", [source]).read_bytes()
+    assert struct.unpack_from("<H", data, 12)[0] == 32
+    colour, mask = parse_ico(data)[(20, 15)]
+    assert [p for row in colour for p in row] == [(b, g, r, 255) for r, g, b in colours]
+    assert not any(m for row in mask for m in row)
 
 
 def test_icon_with_a_256_pixel_image(tmp_path):
