@@ -168,7 +168,7 @@ def _icon_palette(image: Image):
 
 def _icon_image(image: Image) -> bytes:
     """One icon image: header (height doubled for XOR + AND), colour rows, AND mask rows. The
-    colour rows are 8-bit palette indices, a third of the bytes of BGRA in the executable, unless
+    colour rows are 8-bit palette indices, a quarter of the bytes of BGRA in the executable, unless
     the image has more than 256 colours."""
     w, h = image.width, image.height
     mask_stride = ((w + 31) // 32) * 4
