@@ -12,20 +12,18 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
-#include <iterator>
 #include <limits>
 #include <optional>
 #include <vector>
 
 #include "player/ellipse_fill.h"
+#include "player/row_runs.h"
 #include "player/x87_precision.h"
 
 namespace player {
 namespace {
 
 constexpr int kMaxSteps = 256;  // t runs from at most 255 down to 0
-constexpr int64_t kBlock = 8;   // pixels painted by one copy (see PaintRun)
 
 struct Step {
   ui::Rect box;
@@ -70,121 +68,77 @@ uint8_t StepComponent(int32_t start, double t, double delta) {
   return count;
 }
 
-// One colour, kBlock times.
-struct Block {
-  uint32_t pixels[kBlock];
-};
-
-Block BlockOf(uint32_t pixel) {
-  Block block;
-  std::fill(std::begin(block.pixels), std::end(block.pixels), pixel);
-  return block;
-}
-
-// Paints columns begin .. end of a row in blocks of kBlock pixels, the last one reaching up to
-// kBlock - 1 pixels past the run's end, which must still be inside the row: runs go left to
-// right and meet, so the next run paints over them again.
-inline void PaintRunInBlocks(uint32_t* row, int64_t begin, int64_t end, const Block& block) {
-  do {
-    std::memcpy(row + begin, block.pixels, sizeof block.pixels);
-    begin += kBlock;
-  } while (begin < end);
-}
-
-// Paints columns begin .. end of the clipped row `row`, which is `width` long, in blocks where
-// the row goes on far enough, else exactly.
-inline void PaintRun(uint32_t* row, int64_t begin, int64_t end, const Block& block, int64_t width) {
-  if (end <= width - kBlock) return PaintRunInBlocks(row, begin, end, block);
-  for (; begin + kBlock <= end; begin += kBlock) {
-    std::memcpy(row + begin, block.pixels, sizeof block.pixels);
-  }
-  std::fill(row + begin, row + end, block.pixels[0]);
-}
-
-// Copies the four pixels from `source` in reverse order to `dest`.
-inline void CopyFourReversed(const uint32_t* source, uint32_t* dest) {
-  uint32_t four[4];
-  std::memcpy(four, source, sizeof four);
-  const uint32_t reversed[4] = {four[3], four[2], four[1], four[0]};
-  std::memcpy(dest, reversed, sizeof reversed);
-}
-
-// Copies the `count` pixels before `source_end`, last first, from `dest` on; the two ranges do
-// not overlap. Sixteen at a time, which the compiler turns into a few vector moves.
-void CopyReversed(const uint32_t* __restrict source_end, uint32_t* __restrict dest, int64_t count) {
-  int64_t i = 0;
-  for (; i + 16 <= count; i += 16) {
-    for (int64_t j = 0; j < 16; j += 4) CopyFourReversed(source_end - i - j - 4, dest + i + j);
-  }
-  for (; i < count; ++i) dest[i] = source_end[-1 - i];
-}
-
-// An ellipse that reaches a row of the clip, as the rows see it. Columns count from the clip's
-// left edge: a row's span is [centre_left - j, span_sum - centre_left + j) for the row's reach j
-// (see EstimatedReach).
-struct Ring {
-  ui::Rect box;
-  int64_t centre_left;
-  int64_t span_sum;
-  Block colour;
-};
-
 // Paints the rows of the clip from the ellipses, added in painting order. Each row is painted
 // once, every pixel once when the row's spans nest (PaintNestedRow, PaintSymmetricRow), else
 // ellipse over ellipse (PaintOverlappingRow); rows that mirror a row painted before are copied.
+//
+// Columns count from the clip's left edge. Ellipse k's span on a row is [centre_left - j,
+// span_sum - centre_left + j) for the row's reach j (see EstimatedReach); FindSpans works out
+// every span of a row at once, clipped, and the painting loops take them from there.
 class RadialPainter {
  public:
   RadialPainter(ui::PixelBitmap& target, const ui::Rect& clip, uint32_t background)
-      : target_(target), canvas_(target, clip), clip_(clip), background_(BlockOf(background)) {}
+      : target_(target), canvas_(target, clip), clip_(clip) {
+    colours_.push_back(QuadOf(background));
+  }
 
   void Add(const ui::Rect& box, uint32_t pixel) {
     const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
     const int64_t parity = (w + 1) & 1;
-    // Row numbers relative to the clip stay well inside 32 bits for the estimate.
+    const int64_t left = int64_t{box.left} - clip_.left;
+    // Row numbers relative to the clip stay exact in single precision, columns well inside 32
+    // bits.
     const bool estimated = w < kEstimatedSide && h < kEstimatedSide &&
-                           int64_t{clip_.bottom} - clip_.top < (int64_t{1} << 29);
-    if (!estimated) estimated_from_ = rings_.size() + 1;
-    rings_.push_back({box, box.left - int64_t{clip_.left} + (w - 1 - parity) / 2,
-                      int64_t{box.left} + box.right - 2 * int64_t{clip_.left}, BlockOf(pixel)});
-    const int64_t middle = int64_t{box.top} + box.bottom - 2 * int64_t{clip_.top};
-    middles_.push_back(estimated ? static_cast<int32_t>(middle) : 0);
-    room_bases_.push_back(estimated ? static_cast<int32_t>(h * h) : 0);
+                           int64_t{clip_.bottom} - clip_.top < kEstimatedRange &&
+                           left > -kEstimatedRange && left < kEstimatedRange;
+    if (!estimated) estimated_from_ = static_cast<int>(boxes_.size()) + 1;
+    boxes_.push_back(box);
+    colours_.push_back(QuadOf(pixel));
+    const auto narrow = [estimated](int64_t value) {
+      return estimated ? static_cast<int32_t>(value) : 0;
+    };
+    middles_.push_back(
+        static_cast<float>(narrow(int64_t{box.top} + box.bottom - 2 * int64_t{clip_.top})));
+    heights_.push_back(static_cast<float>(narrow(h)));
     scales_.push_back(
         estimated ? static_cast<float>(256.0 * static_cast<double>(w) / static_cast<double>(h))
                   : 0.0f);
     parities_.push_back(static_cast<int32_t>(parity));
-    halves_.push_back(static_cast<int32_t>((w - 1 - parity) / 2));
+    halves_.push_back(narrow((w - 1 - parity) / 2));
+    centre_lefts_.push_back(narrow(left + (w - 1 - parity) / 2));
+    span_sums_.push_back(narrow(2 * left + w));
   }
 
   void Paint() {
-    const size_t count = rings_.size();
-    reaches_.resize(count);
-    ends_.resize(count);
+    const int count = static_cast<int>(boxes_.size());
+    if (count > 0) {
+      const auto [lowest, highest] = std::minmax_element(middles_.begin(), middles_.end());
+      lowest_middle_ = *lowest, highest_middle_ = *highest;
+    }
+    begins_.resize(count);
+    ends_.resize(count + 1);
+    ends_[0] = static_cast<int32_t>(Width());
     // When all spans share their centre column(s) (boxes of even width do), which lie in the
     // clip, and the clip's columns right of them mirror columns left of them, only the left part
-    // of a row needs painting. PaintSymmetricRow also wants all boxes small enough for the
-    // estimate.
+    // of a row needs painting. All boxes must be small enough for the estimate.
     const int64_t width = Width();
-    symmetric_ = count > 0;
-    for (const Ring& ring : rings_) {
-      symmetric_ &=
-          ring.span_sum == rings_[0].span_sum && ring.centre_left == rings_[0].centre_left;
+    symmetric_ = count > 0 && estimated_from_ == 0;
+    for (int k = 0; symmetric_ && k < count; ++k) {
+      symmetric_ = span_sums_[k] == span_sums_[0] && centre_lefts_[k] == centre_lefts_[0];
     }
     if (symmetric_) {
-      mirror_sum_ = rings_[0].span_sum;
-      centre_ = rings_[0].centre_left;
-      symmetric_ = centre_ >= 0 && mirror_sum_ - centre_ <= width && mirror_sum_ >= width &&
-                   estimated_from_ == 0;
-      split_ = std::min((mirror_sum_ + 1) / 2, width);
+      const int64_t mirror_sum = span_sums_[0], centre = centre_lefts_[0];
+      symmetric_ = centre >= 0 && mirror_sum - centre <= width && mirror_sum >= width;
+      mirror_sum_ = mirror_sum;
+      split_ = std::min((mirror_sum + 1) / 2, width);
     }
     // Each ellipse's rows mirror about its box's middle. When all boxes share that middle (boxes
     // of even height do), so do whole rows, and each row painted serves its twin as well.
     std::optional<int64_t> twin_sum;
-    if (count > 0) twin_sum = int64_t{rings_[0].box.top} + rings_[0].box.bottom;
-    for (const Ring& ring : rings_) {
-      if (int64_t{ring.box.top} + ring.box.bottom != twin_sum) twin_sum.reset();
+    if (count > 0) twin_sum = int64_t{boxes_[0].top} + boxes_[0].bottom;
+    for (const ui::Rect& box : boxes_) {
+      if (int64_t{box.top} + box.bottom != twin_sum) twin_sum.reset();
     }
-    common_middle_ = twin_sum.has_value();
     if (!twin_sum) return PaintRows(clip_.top, clip_.bottom, std::nullopt);
     // Rows below the middle whose twin lies in the clip were copied when the twin was painted.
     const int64_t copied_begin = std::max<int64_t>(clip_.top, ((*twin_sum - 1) >> 1) + 1);
@@ -198,22 +152,20 @@ class RadialPainter {
   int64_t Width() const { return int64_t{clip_.right} - clip_.left; }
 
   void PaintRows(int64_t from, int64_t to, std::optional<int64_t> twin_sum) {
-    const int count = static_cast<int>(rings_.size());
+    const int count = static_cast<int>(boxes_.size());
     int reaching = 0;
     for (int64_t y = from; y < to; ++y) {
       uint32_t* const row = target_.Row(static_cast<int32_t>(y)) + clip_.left;
       // Each box lies within the one before (every edge moves inwards, or not at all, from a
       // step to the next), so the ellipses that reach the row come first.
-      while (reaching > 0 &&
-             (y < rings_[reaching - 1].box.top || y >= rings_[reaching - 1].box.bottom)) {
+      while (reaching > 0 && (y < boxes_[reaching - 1].top || y >= boxes_[reaching - 1].bottom)) {
         --reaching;
       }
-      while (reaching < count && rings_[reaching].box.top <= y && y < rings_[reaching].box.bottom) {
+      while (reaching < count && boxes_[reaching].top <= y && y < boxes_[reaching].bottom) {
         ++reaching;
       }
-      EstimateReaches(y, reaching);
-      if (!(symmetric_ && PaintSymmetricRow(row, y, reaching)) &&
-          !PaintNestedRow(row, y, reaching)) {
+      if (!(symmetric_ && FindSpans(y, reaching, false) && PaintSymmetricRow(row, y, reaching)) &&
+          !(FindSpans(y, reaching, true) && PaintNestedRow(row, y, reaching))) {
         PaintOverlappingRow(row, y, reaching);
       }
       const int64_t twin = twin_sum.value_or(y) - 1 - y;
@@ -221,80 +173,102 @@ class RadialPainter {
     }
   }
 
-  // Estimates the reaches of the first `reaching` ellipses on row y, which they all reach; below
-  // 0 where the estimate cannot tell (see EstimatedReach), and for boxes too large for it. The loop
-  // over the small boxes has no branches, so that it runs four ellipses at a time.
-  void EstimateReaches(int64_t y, int reaching) {
-    int32_t* const reaches = reaches_.data();
-    const int first = std::min(static_cast<int>(estimated_from_), reaching);
-    std::fill(reaches, reaches + first, -1);
-    const int32_t y2 = static_cast<int32_t>(2 * (y - clip_.top) + 1);
-    const int32_t* const middles = middles_.data();
-    const int32_t* const room_bases = room_bases_.data();
-    const float* const scales = scales_.data();
-    const int32_t* const parities = parities_.data();
-    const int32_t* const halves = halves_.data();
-    if (common_middle_ && first < reaching) {  // Y is the same for all
-      const int32_t Y = y2 - middles[first];
-      if (Y * Y <= 1) {  // the middle row(s), which span the box
-        std::copy(halves + first, halves + reaching, reaches + first);
-        return;
-      }
-      for (int k = first; k < reaching; ++k) {
-        reaches[k] = EstimatedReach(scales[k], room_bases[k] - Y * Y, parities[k]);
-      }
-      return;
+  // The clipped spans of the first `reaching` ellipses on row y, which they all reach: begins_[k]
+  // and, when asked for, ends_[k + 1] for ellipse k. Where the estimate cannot tell (see
+  // EstimatedEdge), and for boxes too large for it, begins_[k] is kUnsure and ExactSpan has the
+  // answer. Returns true, so that it can go into a chain of painting attempts.
+  bool FindSpans(int64_t y, int reaching, bool with_ends) {
+    const int first = std::min(estimated_from_, reaching);
+    std::fill(begins_.begin(), begins_.begin() + first, kUnsure);
+    const float y2 = static_cast<float>(2 * (y - clip_.top) + 1);
+    int32_t* const begins = begins_.data();
+    int32_t* const ends = ends_.data() + 1;
+    // Only rows next to some box's middle have middle rows (|Y| <= 1) among theirs.
+    const bool middle_rows = y2 >= lowest_middle_ - 1.0f && y2 <= highest_middle_ + 1.0f;
+    if (with_ends) {
+      return middle_rows ? EstimateSpans<true, true>(first, reaching, y2, begins, ends)
+                         : EstimateSpans<true, false>(first, reaching, y2, begins, ends);
     }
+    return middle_rows ? EstimateSpans<false, true>(first, reaching, y2, begins, ends)
+                       : EstimateSpans<false, false>(first, reaching, y2, begins, ends);
+  }
+
+  // FindSpans for the ellipses first .. reaching - 1, y2 being 2 (y - clip top) + 1. The spans go
+  // where nothing else read here lies, so the loop, which has no branches, runs four ellipses at a
+  // time.
+  template <bool kEnds, bool kMiddleRows>
+  bool EstimateSpans(int first, int reaching, float y2, int32_t* __restrict begins,
+                     int32_t* __restrict ends) const {
+    const int32_t width = static_cast<int32_t>(Width());
     for (int k = first; k < reaching; ++k) {
-      const int32_t Y = y2 - middles[k];
-      const int32_t reach = EstimatedReach(scales[k], room_bases[k] - Y * Y, parities[k]);
-      const int32_t middle_row = -static_cast<int32_t>(Y * Y <= 1);  // which spans the box
-      reaches[k] = (halves[k] & middle_row) | (reach & ~middle_row);
+      const float Y = y2 - middles_[k];
+      const int32_t edge = EstimatedEdge(scales_[k], (heights_[k] - Y) * (heights_[k] + Y));
+      int32_t reach = ReachOfEdge(edge, parities_[k]);
+      int32_t unsure = EdgeIsUnsure(edge);
+      if constexpr (kMiddleRows) {  // a middle row spans the box
+        const int32_t middle_row = -static_cast<int32_t>(Y * Y <= 1.0f);
+        reach = (halves_[k] & middle_row) | (reach & ~middle_row);
+        unsure &= ~middle_row;
+      }
+      const int32_t begin = centre_lefts_[k] - reach;
+      begins[k] = std::max(begin, 0) | unsure;  // kUnsure has all bits set
+      if constexpr (kEnds) ends[k] = std::min(span_sums_[k] - begin, width);
     }
+    return true;
   }
 
-  // The reach of ellipse k on row y, which it reaches, once EstimateReaches has run.
-  int64_t Reach(int k, int64_t y) {
-    const int32_t estimate = reaches_[k];
-    if (estimate >= 0) return estimate;
-    const ui::Rect& box = rings_[k].box;
-    if (static_cast<size_t>(k) < estimated_from_) {
-      return rings_[k].centre_left - (EllipseRowSpan(box, y).begin - clip_.left);
+  // Ellipse k's span on row y, which it reaches, clipped; exact whatever the box.
+  Span ExactSpan(int k, int64_t y) const {
+    const ui::Rect& box = boxes_[k];
+    int64_t begin;
+    if (k < estimated_from_) {
+      begin = EllipseRowSpan(box, y).begin - clip_.left;
+    } else {
+      const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
+      const int64_t Y = 2 * y + 1 - box.top - int64_t{box.bottom};
+      int32_t reach = halves_[k];
+      if (Y * Y > 1) {
+        reach = EstimatedReach(scales_[k], static_cast<float>(h * h - Y * Y), parities_[k]);
+        if (reach < 0) reach = ResolvedReach(reach, w, h, h * h - Y * Y, parities_[k]);
+      }
+      begin = int64_t{centre_lefts_[k]} - reach;
     }
-    const int64_t w = int64_t{box.right} - box.left, h = int64_t{box.bottom} - box.top;
-    const int64_t Y = 2 * y + 1 - box.top - int64_t{box.bottom};
-    return ResolvedReach(estimate, w, h, h * h - Y * Y, parities_[k]);
-  }
-
-  // Ellipse k's span on row y, which it reaches, clipped.
-  Span SpanOf(int k, int64_t y) {
-    const int64_t begin = rings_[k].centre_left - Reach(k, y);
-    return {std::max<int64_t>(begin, 0), std::min(rings_[k].span_sum - begin, Width())};
+    // The span is symmetric about the box's centre.
+    const int64_t end = int64_t{box.left} + box.right - 2 * int64_t{clip_.left} - begin;
+    return {std::max<int64_t>(begin, 0), std::min(end, Width())};
   }
 
   // Paints the row when the spans of the ellipses reaching it nest, each inside the one before,
   // as the rings each span leaves around the next. Returns false, having painted garbage,
   // otherwise. Empty spans paint nothing; when the spans nest, they come last.
   [[gnu::noinline]] bool PaintNestedRow(uint32_t* row, int64_t y, int reaching) {
-    const int64_t width = Width();
-    int64_t begin = 0, end = width;  // the innermost span so far
+    int32_t* const begins = begins_.data();
+    int32_t* const ends = ends_.data();           // ends[k + 1] is span k's, ends[0] the row's
+    const Quad* const colours = colours_.data();  // colours[k + 1] is ellipse k's
+    const int64_t width = Width(), limit = width - kBlock;
+    int64_t x = 0;  // where the innermost span so far begins
     int k = 0;
     for (; k < reaching; ++k) {
-      const Span span = SpanOf(k, y);
-      if (span.Empty()) break;
-      if (span.begin < begin || span.end > end) return false;
-      PaintRun(row, begin, span.begin, k == 0 ? background_ : rings_[k - 1].colour, width);
-      ends_[k] = end;
-      begin = span.begin, end = span.end;
+      int64_t begin = begins[k], end = ends[k + 1];
+      if (begin < x || end > ends[k] || begin >= end) {  // unsure, empty, or not nested
+        if (begin == kUnsure) {
+          const Span span = ExactSpan(k, y);
+          begin = span.begin, end = span.end;
+          ends[k + 1] = static_cast<int32_t>(end);
+        }
+        if (begin >= end) break;
+        if (begin < x || end > ends[k]) return false;
+      }
+      PaintRun(row, x, begin, colours[k], limit);
+      x = begin;
     }
     for (int j = k + 1; j < reaching; ++j) {
-      if (!SpanOf(j, y).Empty()) return false;
+      if (!(begins[j] == kUnsure ? ExactSpan(j, y).Empty() : begins[j] >= ends[j + 1])) {
+        return false;
+      }
     }
-    PaintRun(row, begin, end, k == 0 ? background_ : rings_[k - 1].colour, width);
-    for (; k > 0; --k) {  // the right parts of the rings
-      PaintRun(row, end, ends_[k - 1], k == 1 ? background_ : rings_[k - 2].colour, width);
-      end = ends_[k - 1];
-    }
+    PaintRun(row, x, ends[k], colours[k], limit);
+    for (; k > 0; --k) PaintRun(row, ends[k], ends[k - 1], colours[k - 1], limit);
     return true;
   }
 
@@ -303,66 +277,70 @@ class RadialPainter {
   // right of the span's beginning, so the spans there nest when their clipped beginnings do not
   // move left.
   [[gnu::noinline]] bool PaintSymmetricRow(uint32_t* row, int64_t y, int reaching) {
-    const int64_t width = Width(), split = split_;
-    const int32_t centre = static_cast<int32_t>(centre_);
-    const int32_t* const reaches = reaches_.data();
-    // The left parts of the rings and of the innermost span, then their mirror image.
-    const Ring* const rings = rings_.data();
-    int64_t x = 0;
-    const Block* colour = &background_;
-    const auto next_begin = [&](int k) {  // where span k begins, clipped
-      return std::max<int64_t>(centre - (reaches[k] >= 0 ? reaches[k] : Reach(k, y)), 0);
-    };
-    if (split <= width - kBlock) {  // every run ends kBlock columns before the row does
-      for (int k = 0; k < reaching; ++k) {
-        const int64_t begin = next_begin(k);
-        if (begin < x) return false;
-        PaintRunInBlocks(row, x, begin, *colour);
-        x = begin;
-        colour = &rings[k].colour;
-      }
-    } else {
-      for (int k = 0; k < reaching; ++k) {
-        const int64_t begin = next_begin(k);
-        if (begin < x) return false;
-        PaintRun(row, x, begin, *colour, width);
-        x = begin;
-        colour = &rings[k].colour;
-      }
-    }
-    PaintRun(row, x, split, *colour, width);
+    const int64_t width = Width(), limit = width - kBlock;
+    // Every run ends at split_ or before, so when that leaves room for a block, runs need no
+    // check of their own.
+    const int64_t x = split_ <= limit ? PaintLeftParts<true>(row, y, reaching, limit)
+                                      : PaintLeftParts<false>(row, y, reaching, limit);
+    if (x < 0) return false;
+    PaintRun(row, x, split_, colours_[reaching], limit);
     // Columns split .. width - 1 mirror columns mirror_sum_ - 1 - x, which lie left of split.
-    CopyReversed(row + (mirror_sum_ - split), row + split, width - split);
+    CopyReversed(row + (mirror_sum_ - split_), row + split_, width - split_);
     return true;
+  }
+
+  // PaintSymmetricRow's left parts of the rings; returns where the innermost span begins, or -1
+  // when the spans do not nest.
+  template <bool kInBlocks>
+  int64_t PaintLeftParts(uint32_t* row, int64_t y, int reaching, int64_t limit) {
+    const int32_t* const begins = begins_.data();
+    const Quad* colour = colours_.data();
+    int64_t x = 0;
+    for (int k = 0; k < reaching; ++k, ++colour) {
+      int64_t begin = begins[k];
+      if (begin < x) {  // unsure, or not nested
+        if (begin == kUnsure) begin = ExactSpan(k, y).begin;
+        if (begin < x) return -1;
+      }
+      if constexpr (kInBlocks) {
+        PaintRunInBlocks(row, x, begin, *colour);
+      } else {
+        PaintRun(row, x, begin, *colour, limit);
+      }
+      x = begin;
+    }
+    return x;
   }
 
   // Paints the row ellipse over ellipse, the painter's way, whatever the spans.
   [[gnu::noinline]] void PaintOverlappingRow(uint32_t* row, int64_t y, int reaching) {
-    std::fill(row, row + Width(), background_.pixels[0]);
+    std::fill(row, row + Width(), colours_[0].pixels[0]);
     for (int k = 0; k < reaching; ++k) {
-      const Span span = SpanOf(k, y);
-      if (!span.Empty()) std::fill(row + span.begin, row + span.end, rings_[k].colour.pixels[0]);
+      const Span span = ExactSpan(k, y);
+      if (!span.Empty()) std::fill(row + span.begin, row + span.end, colours_[k + 1].pixels[0]);
     }
   }
+
+  static constexpr int32_t kUnsure = -1;  // a begin FindSpans leaves to ExactSpan: all bits set
+  static constexpr int64_t kEstimatedRange = int64_t{1} << 22;
 
   ui::PixelBitmap& target_;
   ClippedCanvas canvas_;
   ui::Rect clip_;
-  Block background_;
-  std::vector<Ring> rings_;
-  size_t estimated_from_ = 0;  // the first of the boxes small enough for EstimateReaches
-  // What EstimateReaches needs of each ellipse, one array per field: the box's top + bottom
-  // less twice the clip's top, h^2, 256 w / h, p and the middle rows' reach (see EstimatedReach).
-  std::vector<int32_t> middles_, room_bases_;
-  std::vector<float> scales_;
-  std::vector<int32_t> parities_, halves_;
-  std::vector<int32_t> reaches_;  // on the row being painted
-  std::vector<int64_t> ends_;     // PaintNestedRow's ends of the spans around the innermost
-  bool symmetric_ = false;        // see Paint
-  bool common_middle_ = false;    // all boxes share their middle row(s)
-  int64_t centre_ = 0;            // the spans' common centre_left
-  int64_t mirror_sum_ = 0;        // column x mirrors column mirror_sum_ - 1 - x
-  int64_t split_ = 0;             // columns from here on are mirrored
+  std::vector<ui::Rect> boxes_;
+  std::vector<Quad> colours_;  // the background's, then each ellipse's
+  int estimated_from_ = 0;     // the first of the boxes small enough for FindSpans
+  // What FindSpans needs of each ellipse, one array per field: the box's top + bottom less twice
+  // the clip's top, h, 256 w / h, p, the middle rows' reach (see EstimatedEdge), centre_left and
+  // span_sum.
+  std::vector<float> middles_, heights_, scales_;
+  std::vector<int32_t> parities_, halves_, centre_lefts_, span_sums_;
+  std::vector<int32_t> begins_, ends_;  // the spans on the row being painted (see FindSpans)
+  bool symmetric_ = false;              // see Paint
+  float lowest_middle_ = 0.0f;          // the least and greatest of middles_ (see FindSpans)
+  float highest_middle_ = 0.0f;
+  int64_t mirror_sum_ = 0;  // column x mirrors column mirror_sum_ - 1 - x
+  int64_t split_ = 0;       // columns from here on are mirrored
 };
 
 }  // namespace
