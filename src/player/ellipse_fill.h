@@ -57,20 +57,20 @@ constexpr int32_t kEstimatedSide = 0x2000;
 // precision; (h - Y) (h + Y) in single precision is that room, as both factors are exact.
 //
 // EstimatedEdge estimates 256 X as scale * sqrt(room). The roundings of room, its square root,
-// the product and scale (each to single precision, or finer, as x87 does) leave it within 3.5 of
-// 2^-24 of the value, so less than 2^-22 of it, and 256 X is below 2^21. The estimate thus lies
-// within half a 256th of a column of the true edge, and when it lies two 256ths or more from a
-// whole column (not EdgeIsUnsure), the whole column below it is the one below the true edge. Plain
-// arithmetic without branches, so that a loop over many ellipses runs four at a time (built
-// without errno, the square root is one instruction).
+// the product and scale (each to single precision, or finer, as x87 does) leave it within 3.51 of
+// 2^-24 of the value, and 256 X is below 2^21, so the estimate lies within 0.44 of a 256th of a
+// column of the true edge. When it lies a 256th or more from a whole column (not EdgeIsUnsure),
+// the whole column below it is the one below the true edge. Plain arithmetic without branches, so
+// that a loop over many ellipses runs four at a time (built without errno, the square root is one
+// instruction).
 inline int32_t EstimatedEdge(float scale, float room) {
   return static_cast<int32_t>(scale * std::sqrt(room));
 }
 
-// All bits set when EstimatedEdge's `edge` lies less than two 256ths from a whole column, so
-// that the column below the true edge may be another, else 0.
+// All bits set when EstimatedEdge's `edge` (its estimate rounded down) lies less than a 256th
+// from a whole column, so that the column below the true edge may be another, else 0.
 inline int32_t EdgeIsUnsure(int32_t edge) {
-  return -static_cast<int32_t>(((edge + 2) & 255) < 4);
+  return -static_cast<int32_t>(((edge + 1) & 255) < 2);
 }
 
 // The reach when the edge is not unsure.
@@ -82,7 +82,7 @@ inline int32_t ReachOfEdge(int32_t edge, int32_t parity) {
 // for ResolvedReach to decide.
 inline int32_t EstimatedReach(float scale, float room, int32_t parity) {
   const int32_t edge = EstimatedEdge(scale, room);
-  return EdgeIsUnsure(edge) ? -1 - ((edge + 2) >> 8) : ReachOfEdge(edge, parity);
+  return EdgeIsUnsure(edge) ? -1 - ((edge + 1) >> 8) : ReachOfEdge(edge, parity);
 }
 
 // The reach when EstimatedReach answered `estimate` < 0, for the same box and row: one exact
