@@ -10,6 +10,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -52,32 +53,36 @@ constexpr int32_t kEstimatedSide = 0x2000;
 // How far the row of Y (|Y| >= 2) of the ellipse of a box w wide and h high, both below
 // kEstimatedSide, reaches beyond the centre column(s), in column pairs: with the edge X = 2j + p
 // (p = (w + 1) & 1, see ellipse_fill.cpp), the row spans [left + (w - 1 - p) / 2 - j,
-// left + (w + 1 + p) / 2 + j). `scale` is 256 w / h rounded to single precision and `room` is
-// h^2 - Y^2. Returns j when a single-precision estimate of the edge can tell it; else -1 - W,
-// the edge's whole part being W or W - 1, for ResolvedReach to decide. Plain arithmetic without
-// branches or library calls, so that a loop over many ellipses runs four at a time.
+// left + (w + 1 + p) / 2 + j). `scale` is 256 w / h and `room` is h^2 - Y^2, each rounded to single
+// precision; (h - Y) (h + Y) in single precision is that room, as both factors are exact.
 //
-// The estimate of 256 X is scale * room / sqrt(room), the reciprocal square root from a guess
-// read off the bits of room (within 3.5%) and three Newton steps, each of which squares the
-// relative error: what is left are the roundings, some eight of 2^-24 of the value at most, so
-// less than 2^-21 of it, and 256 X is below 2^21. The estimate thus lies within one 256th of a
-// column of the true edge, and when it lies two 256ths or more from a whole column, the whole
-// column below it is the one below the true edge.
-inline int32_t EstimatedReach(float scale, int32_t room, int32_t parity) {
-  const float x = static_cast<float>(room);
-  int32_t bits;
-  std::memcpy(&bits, &x, sizeof bits);
-  bits = 0x5f3759df - (bits >> 1);
-  float y;
-  std::memcpy(&y, &bits, sizeof y);
-  const float half_x = 0.5f * x;
-  y = y * (1.5f - half_x * y * y);
-  y = y * (1.5f - half_x * y * y);
-  y = y * (1.5f - half_x * y * y);
-  const int32_t edge = static_cast<int32_t>(scale * (x * y));  // 256 X, truncated
-  const int32_t reach = ((edge >> 8) - parity) >> 1;           // -1 for X below p
-  const int32_t unsure = -static_cast<int32_t>(static_cast<uint32_t>((edge & 255) - 2) >= 252u);
-  return (reach & ~(reach >> 31) & ~unsure) | ((-1 - ((edge + 2) >> 8)) & unsure);
+// EstimatedEdge estimates 256 X as scale * sqrt(room). The roundings of room, its square root,
+// the product and scale (each to single precision, or finer, as x87 does) leave it within 3.51 of
+// 2^-24 of the value, and 256 X is below 2^21, so the estimate lies within 0.44 of a 256th of a
+// column of the true edge. When it lies a 256th or more from a whole column (not EdgeIsUnsure),
+// the whole column below it is the one below the true edge. Plain arithmetic without branches, so
+// that a loop over many ellipses runs four at a time (built without errno, the square root is one
+// instruction).
+inline int32_t EstimatedEdge(float scale, float room) {
+  return static_cast<int32_t>(scale * std::sqrt(room));
+}
+
+// All bits set when EstimatedEdge's `edge` (its estimate rounded down) lies less than a 256th
+// from a whole column, so that the column below the true edge may be another, else 0.
+inline int32_t EdgeIsUnsure(int32_t edge) {
+  return -static_cast<int32_t>(((edge + 1) & 255) < 2);
+}
+
+// The reach when the edge is not unsure.
+inline int32_t ReachOfEdge(int32_t edge, int32_t parity) {
+  return std::max(((edge >> 8) - parity) >> 1, 0);  // below 0 for X below p
+}
+
+// The reach j when the estimate tells it; else -1 - W, the edge's whole part being W or W - 1,
+// for ResolvedReach to decide.
+inline int32_t EstimatedReach(float scale, float room, int32_t parity) {
+  const int32_t edge = EstimatedEdge(scale, room);
+  return EdgeIsUnsure(edge) ? -1 - ((edge + 1) >> 8) : ReachOfEdge(edge, parity);
 }
 
 // The reach when EstimatedReach answered `estimate` < 0, for the same box and row: one exact

@@ -75,4 +75,17 @@ void BM_GradientFill1080p(benchmark::State& state) {
 }
 BENCHMARK(BM_GradientFill1080p)->ArgName("style")->DenseRange(0, 8)->Unit(benchmark::kMicrosecond);
 
+// The radial style on a rectangle of 1915 x 1077 in the same buffer: two of its ellipse boxes
+// round to a middle column, and one to a middle row, half a pixel off the others', so no row or
+// half row is a copy of another.
+void BM_GradientRadialUnevenMiddles(benchmark::State& state) {
+  Measure(state, [&](ui::PixelBitmap& bitmap) {
+    player::GradientFill(bitmap, {0, 0, 1915, 1077}, ui::Rgb(0, 64, 255), ui::Rgb(255, 240, 16),
+                         player::kGradientRadial, nullptr);
+    benchmark::DoNotOptimize(bitmap.Row(0));
+    benchmark::ClobberMemory();
+  });
+}
+BENCHMARK(BM_GradientRadialUnevenMiddles)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

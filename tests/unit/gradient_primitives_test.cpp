@@ -213,7 +213,7 @@ TEST(EllipseFill, EstimatedReachesResolvedWhereUnsureAreTheExactRows) {
     for (int64_t y = box.top; y < box.bottom; ++y) {
       const int64_t Y = 2 * (y - box.top) + 1 - h;
       if (Y * Y <= 1) continue;
-      int32_t reach = EstimatedReach(scale, static_cast<int32_t>(h * h - Y * Y), parity);
+      int32_t reach = EstimatedReach(scale, static_cast<float>(h * h - Y * Y), parity);
       if (reach < 0) reach = ResolvedReach(reach, w, h, h * h - Y * Y, parity);
       ASSERT_EQ(EllipseRowSpan(box, y).begin, box.left + (w - 1 - parity) / 2 - reach)
           << w << "x" << h << " row " << y;

@@ -15,6 +15,8 @@
 
 #include "player/background_render.h"
 #include "player/gradient_fill.h"
+#include "player/pixel_value.h"
+#include "player/radial_gradient.h"
 #include "player/x87_precision.h"
 #include "ui/color.h"
 #include "ui/pixel_bitmap.h"
@@ -299,6 +301,30 @@ TEST(GradientReference, RadialRectanglesBeyond255AndVeryFlatOnesMatchTheRuleWhol
         const auto from = expected.begin() + static_cast<std::ptrdiff_t>(y - dy) * wf - dx;
         ASSERT_EQ(Expected(b.Row(y), b.Row(y) + bw), Expected(from, from + bw))
             << wf << "x" << hf << " at " << dx << "," << dy << ", row " << y;
+      }
+    }
+  }
+}
+
+TEST(GradientReference, RadialRectanglesWithTwoMiddlesMatchTheRuleInAnyClip) {
+  // Sides whose ellipse boxes round to two middle columns and rows (315 x 323 and 98 x 63 a few
+  // of them, 61 x 183 many), painted whole and through clips that cut each side, so that rows and
+  // columns lose their mirror images.
+  for (const auto& [wf, hf] : {std::pair{315, 323}, std::pair{98, 63}, std::pair{61, 183}}) {
+    const auto [back, gradient] = kColourPairs[0];
+    const Expected expected = Reference(wf, hf, back, gradient, kGradientRadial);
+    for (const ui::Rect clip :
+         {ui::Rect{0, 0, wf, hf}, ui::Rect{wf / 3, hf / 4, wf, hf},
+          ui::Rect{0, 0, wf / 2 + 7, hf / 2 + 5}, ui::Rect{wf / 5, hf / 2 + 3, wf - 9, hf - 2}}) {
+      ui::PixelBitmap b(wf, hf, kNothing);
+      FillRadial(b, clip, {0, 0, wf, hf}, ComponentsOf(back), ComponentsOf(gradient));
+      for (int y = 0; y < hf; ++y) {
+        for (int x = 0; x < wf; ++x) {
+          const uint32_t want =
+              clip.Contains({x, y}) ? expected[static_cast<size_t>(y) * wf + x] : kNothing;
+          ASSERT_EQ(b.At(x, y), want) << wf << "x" << hf << " clip " << clip.left << "," << clip.top
+                                      << " at " << x << "," << y;
+        }
       }
     }
   }
