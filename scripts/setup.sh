@@ -113,7 +113,8 @@ else
   # an exception) and with a section per function, the linker drops the encoder's SIMD kernels
   # that the dispatcher names; Windows' own printf and sscanf serve its messages instead of
   # mingw's. -O2 rather than the library's -O3: the hot loops are the SIMD kernels anyway.
-  cmake -S "$work/jpeg-src" -B "$work/jpeg-build" -G Ninja \
+  # -Wno-dev: the library's own CMake warnings to its developers are not ours to act on.
+  cmake -S "$work/jpeg-src" -B "$work/jpeg-build" -G Ninja -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_C_FLAGS="-O2 -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables -D__USE_MINGW_ANSI_STDIO=0" \
     -DCMAKE_C_FLAGS_RELEASE="-DNDEBUG" \

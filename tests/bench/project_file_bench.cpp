@@ -4,6 +4,7 @@
 
 #include "core/project_file.h"
 #include "fake_desktop.h"
+#include "frame_share.h"
 #include "sample_project.h"
 
 namespace {
@@ -25,11 +26,11 @@ void BM_EncodeProject(benchmark::State& state) {
   testing_support::FillSampleProject(t.app);
   testing_support::AddManyObjects(t.app, kObjects - 3);
   size_t bytes = 0;
-  for (auto _ : state) {
+  bench_support::MeasureAgainstFrame(state, [&] {
     auto encoded = core::EncodeProject(t.app);
     bytes = encoded->size();
     benchmark::DoNotOptimize(encoded);
-  }
+  });
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
 }
 BENCHMARK(BM_EncodeProject)->Unit(benchmark::kMillisecond);
@@ -37,10 +38,10 @@ BENCHMARK(BM_EncodeProject)->Unit(benchmark::kMillisecond);
 void BM_DecodeProject(benchmark::State& state) {
   const auto bytes = LargeProjectBytes();
   TestApp t;
-  for (auto _ : state) {
+  bench_support::MeasureAgainstFrame(state, [&] {
     if (!core::DecodeProject(t.app, bytes.data(), bytes.size())) state.SkipWithError("decode");
     t.platform.messages.clear();  // the sample's missing media are reported on every load
-  }
+  });
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }
 BENCHMARK(BM_DecodeProject)->Unit(benchmark::kMillisecond);
@@ -50,9 +51,9 @@ void BM_SaveProjectFile(benchmark::State& state) {
   TestApp t;
   testing_support::FillSampleProject(t.app);
   testing_support::AddManyObjects(t.app, kObjects - 3);
-  for (auto _ : state) {
+  bench_support::MeasureAgainstFrame(state, [&] {
     if (!core::SaveProjectFile(t.app, dir.File("AutoRun.ard"))) state.SkipWithError("save");
-  }
+  });
 }
 BENCHMARK(BM_SaveProjectFile)->Unit(benchmark::kMillisecond);
 
@@ -61,10 +62,10 @@ void BM_LoadProject(benchmark::State& state) {
   const auto bytes = LargeProjectBytes();
   dir.Write("AutoRun.ard", std::string(bytes.begin(), bytes.end()));
   TestApp t;
-  for (auto _ : state) {
+  bench_support::MeasureAgainstFrame(state, [&] {
     if (!core::LoadProject(t.app, dir.File("AutoRun.ard"))) state.SkipWithError("load");
     t.platform.messages.clear();
-  }
+  });
 }
 BENCHMARK(BM_LoadProject)->Unit(benchmark::kMillisecond);
 

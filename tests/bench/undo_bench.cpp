@@ -5,6 +5,7 @@
 #include "core/project_ops.h"
 #include "designer/design_undo.h"
 #include "fake_desktop.h"
+#include "frame_share.h"
 #include "sample_project.h"
 
 namespace {
@@ -19,11 +20,11 @@ void BM_UndoStep2000Objects(benchmark::State& state) {
   t.app.Project.Objects.back()->Control->Left += 5;  // one object moved: one step
   undo.RecordIfChanged("Move", before);
   bool back = true;  // each iteration one step: back and forth in turn
-  for (auto _ : state) {
+  bench_support::MeasureAgainstFrame(state, [&] {
     if (!(back ? undo.Undo() : undo.Redo())) state.SkipWithError("undo");
     back = !back;
     t.platform.messages.clear();  // the sample's missing media are reported on every read
-  }
+  });
 }
 BENCHMARK(BM_UndoStep2000Objects)->Unit(benchmark::kMillisecond);
 
