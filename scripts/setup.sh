@@ -3,8 +3,10 @@
 # from Debian's own packages only: the mingw-w64 i686 cross compiler, 32-bit Wine, Xvfb and the
 # input/screenshot tools, the native test libraries, and two cross-built static libraries for the
 # Windows tree (libjpeg-turbo from Debian's source package, GoogleTest from /usr/src/googletest),
-# and clang-format and git for the source format check. Runs as root or as a user with sudo: the
-# libraries are built in a temporary folder as the caller and installed as root.
+# and clang-format and git for the source format check. Packages come without their
+# recommendations, so whatever a tool needs from those is named here (xauth for xvfb-run).
+# Runs as root or as a user with sudo: the libraries are built in a temporary folder as the
+# caller and installed as root.
 # Idempotent: a second run finds everything in place and returns within seconds.
 set -euo pipefail
 
@@ -22,7 +24,7 @@ packages=(
   g++-mingw-w64-i686 mingw-w64-tools nasm dpkg-dev
   libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
   wine wine32:i386 fonts-wine
-  xvfb xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick
   python3 python3-pytest python3-pil
   clang-format git
 )
