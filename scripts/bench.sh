@@ -15,9 +15,9 @@ cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
   -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win32 -j "$jobs"
 
-# This machine's memory and processor speed drift from one second to the next (a plain fill of
-# the same buffer takes anywhere from 150 to 280 us), so each benchmark runs seven times and the
-# median of its times and ratios is the verdict.
+# On a shared machine memory and processor speed drift from one second to the next (a plain fill
+# of the same buffer has taken anywhere from 150 to 280 us), so each benchmark runs seven times
+# and the median of its times and ratios is the verdict.
 echo "== native benchmarks (median of 7 repetitions)"
 build/bench/bin/quorvane_benchmarks --benchmark_repetitions=7 --benchmark_display_aggregates_only=true \
   "$@" | grep -v -E '_(mean|stddev|cv) '
