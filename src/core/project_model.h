@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/gradient_style.h"
 #include "ui/color.h"
 #include "ui/control.h"
 #include "ui/font.h"
@@ -68,18 +69,6 @@ struct AutoObjectType {
   std::unique_ptr<ui::PixelBitmap> HotGlyph;
   std::unique_ptr<ui::Picture> NormalPicture;
   std::unique_ptr<ui::Picture> HotPicture;
-};
-
-enum GradientStyleCode : uint8_t {
-  kGradientTopBottom = 0,
-  kGradientBottomTop = 1,
-  kGradientLeftRight = 2,
-  kGradientRightLeft = 3,
-  kGradientFromCenter = 4,
-  kGradientFromTopLeft = 5,
-  kGradientFromBottomLeft = 6,
-  kGradientRadial = 7,
-  kGradientNone = 8,
 };
 
 struct AutoFormType {

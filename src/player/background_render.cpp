@@ -11,7 +11,7 @@ std::optional<ui::PixelBitmap> RenderBackgroundPicture(int32_t width, int32_t he
                                                        ui::Color back_color,
                                                        ui::Color gradient_color, uint8_t style,
                                                        SystemColorLookup lookup) {
-  if (style >= kGradientNone || gradient_color == back_color) return std::nullopt;
+  if (style >= core::kGradientNone || gradient_color == back_color) return std::nullopt;
   width = std::max(width, 0);
   height = std::max(height, 0);
   // Starting from BackColor matters in one place: the ring style's steps stop short of the

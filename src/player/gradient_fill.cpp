@@ -163,28 +163,28 @@ void GradientFill(ui::PixelBitmap& target, ui::Rect rect, ui::Color start, ui::C
   if (rect.right < rect.left) std::swap(rect.left, rect.right);
   if (rect.bottom < rect.top) std::swap(rect.top, rect.bottom);
   const Frame frame{rect.left, rect.top, rect.right, rect.bottom};
-  if (style > kGradientRadial || frame.Width() <= 0 || frame.Height() <= 0) return;
+  if (style > core::kGradientRadial || frame.Width() <= 0 || frame.Height() <= 0) return;
   ClippedCanvas canvas(target, rect);
   if (canvas.Empty()) return;
   const RgbComponents back = ComponentsOf(ResolveColor(start, lookup));
   const RgbComponents gradient = ComponentsOf(ResolveColor(end, lookup));
   // Styles 1, 3, 4, 5 and 6 run their ramp from GradientColor to BackColor.
   switch (style) {
-    case kGradientFromTop:
+    case core::kGradientTopBottom:
       return FillBands(canvas, frame, back, gradient, true);
-    case kGradientFromBottom:
+    case core::kGradientBottomTop:
       return FillBands(canvas, frame, gradient, back, true);
-    case kGradientFromLeft:
+    case core::kGradientLeftRight:
       return FillBands(canvas, frame, back, gradient, false);
-    case kGradientFromRight:
+    case core::kGradientRightLeft:
       return FillBands(canvas, frame, gradient, back, false);
-    case kGradientRings:
+    case core::kGradientFromCenter:
       return FillRings(canvas, frame, gradient, back);
-    case kGradientFromTopLeft:
+    case core::kGradientFromTopLeft:
       return FillCornerRings(canvas, frame, gradient, back, true);
-    case kGradientFromBottomLeft:
+    case core::kGradientFromBottomLeft:
       return FillCornerRings(canvas, frame, gradient, back, false);
-    case kGradientRadial:
+    case core::kGradientRadial:
       return FillRadial(target, canvas.Clip(), rect, back, gradient);
   }
 }

@@ -6,22 +6,12 @@
 
 #include <cstdint>
 
+#include "core/gradient_style.h"
 #include "ui/color.h"
 #include "ui/geometry.h"
 #include "ui/pixel_bitmap.h"
 
 namespace player {
-
-// GradientStyle values. "From X" names where GradientColor lies; BackColor lies opposite.
-constexpr uint8_t kGradientFromTop = 0;         // horizontal bands
-constexpr uint8_t kGradientFromBottom = 1;      // horizontal bands
-constexpr uint8_t kGradientFromLeft = 2;        // vertical bands
-constexpr uint8_t kGradientFromRight = 3;       // vertical bands
-constexpr uint8_t kGradientRings = 4;           // GradientColor on the border, BackColor inside
-constexpr uint8_t kGradientFromTopLeft = 5;     // quarter rings around the top-left corner
-constexpr uint8_t kGradientFromBottomLeft = 6;  // quarter rings around the bottom-left corner
-constexpr uint8_t kGradientRadial = 7;          // BackColor in the middle, GradientColor outside
-constexpr uint8_t kGradientNone = 8;            // no gradient (so are all higher values)
 
 // Resolves a system colour (top bit set) to RGB; the Windows build passes GetSysColor, tests pass
 // a table.

@@ -81,7 +81,7 @@ BENCHMARK(BM_GradientFill1080p)->ArgName("style")->DenseRange(0, 8)->Unit(benchm
 void BM_GradientRadialUnevenMiddles(benchmark::State& state) {
   Measure(state, [&](ui::PixelBitmap& bitmap) {
     player::GradientFill(bitmap, {0, 0, 1915, 1077}, ui::Rgb(0, 64, 255), ui::Rgb(255, 240, 16),
-                         player::kGradientRadial, nullptr);
+                         core::kGradientRadial, nullptr);
     benchmark::DoNotOptimize(bitmap.Row(0));
     benchmark::ClobberMemory();
   });

@@ -254,7 +254,7 @@ TEST(GradientReference, IntegerStylesMatchThePerPixelRulesForManyPanelSizes) {
 
 TEST(GradientReference, RadialStyleMatchesThePerPixelRuleForManyPanelSizes) {
   for (const auto& [w, h] : PanelSizes()) {
-    if (w * h <= 12000) ExpectPanel(w, h, kGradientRadial);
+    if (w * h <= 12000) ExpectPanel(w, h, core::kGradientRadial);
   }
 }
 
@@ -290,13 +290,13 @@ TEST(GradientReference, RadialRectanglesBeyond255AndVeryFlatOnesMatchTheRuleWhol
                                        {3, 1000},  {2000, 2},  {1, 700}};
   for (const auto& [wf, hf] : sizes) {
     const auto [back, gradient] = kColourPairs[(wf + hf) % 2];
-    const Expected expected = Reference(wf, hf, back, gradient, kGradientRadial);
+    const Expected expected = Reference(wf, hf, back, gradient, core::kGradientRadial);
     const int cut_x = wf / 3 & ~1, cut_y = hf / 4 & ~1;
     for (const auto& [dx, dy, bw, bh] :
          {std::array{0, 0, wf, hf}, std::array{-cut_x, -cut_y, wf - cut_x, hf - cut_y},
           std::array{0, 0, wf - cut_x, hf - cut_y}}) {
       ui::PixelBitmap b(bw, bh, kNothing);
-      GradientFill(b, {dx, dy, dx + wf, dy + hf}, back, gradient, kGradientRadial, nullptr);
+      GradientFill(b, {dx, dy, dx + wf, dy + hf}, back, gradient, core::kGradientRadial, nullptr);
       for (int y = 0; y < bh; ++y) {
         const auto from = expected.begin() + static_cast<std::ptrdiff_t>(y - dy) * wf - dx;
         ASSERT_EQ(Expected(b.Row(y), b.Row(y) + bw), Expected(from, from + bw))
@@ -312,7 +312,7 @@ TEST(GradientReference, RadialRectanglesWithTwoMiddlesMatchTheRuleInAnyClip) {
   // columns lose their mirror images.
   for (const auto& [wf, hf] : {std::pair{315, 323}, std::pair{98, 63}, std::pair{61, 183}}) {
     const auto [back, gradient] = kColourPairs[0];
-    const Expected expected = Reference(wf, hf, back, gradient, kGradientRadial);
+    const Expected expected = Reference(wf, hf, back, gradient, core::kGradientRadial);
     for (const ui::Rect clip :
          {ui::Rect{0, 0, wf, hf}, ui::Rect{wf / 3, hf / 4, wf, hf},
           ui::Rect{0, 0, wf / 2 + 7, hf / 2 + 5}, ui::Rect{wf / 5, hf / 2 + 3, wf - 9, hf - 2}}) {
@@ -336,7 +336,7 @@ TEST(GradientReference, CornerRingsFollowTheirClosedForm) {
   for (const auto& [wf, hf] : {std::pair{1, 1}, std::pair{7, 3}, std::pair{3, 7}, std::pair{40, 40},
                                std::pair{300, 20}, std::pair{20, 300}}) {
     for (const bool from_top : {true, false}) {
-      const uint8_t style = from_top ? kGradientFromTopLeft : kGradientFromBottomLeft;
+      const uint8_t style = from_top ? core::kGradientFromTopLeft : core::kGradientFromBottomLeft;
       ui::PixelBitmap b(wf, hf, kNothing);
       GradientFill(b, {0, 0, wf, hf}, ui::Rgb(0, 0, 0), ui::Rgb(255, 128, 3), style, nullptr);
       for (int y = 0; y < hf; ++y) {
