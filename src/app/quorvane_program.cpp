@@ -25,7 +25,7 @@ bool QuorvaneProgram::CreateDesignerWindows() {
   MainForm = std::make_unique<TMainForm>(state_, AutoRunForm);
   if (!MainForm->Create()) return false;
   ui::win32::Application::SetMainWindow(MainForm->Handle());
-  EditForm = std::make_unique<TEditForm>(state_, AutoRunForm, MainForm->ClosingAllowedFlag());
+  EditForm = std::make_unique<TEditForm>(state_, AutoRunForm, *MainForm);
   if (!EditForm->Create()) return false;
   MainForm->SetCanvas(*EditForm);
   if (!AutoRunForm.Create()) return false;
@@ -48,7 +48,7 @@ bool QuorvaneProgram::CreatePlayerWindow() {
 
 int QuorvaneProgram::Run() {
   const bool created = state_.DesignMode ? CreateDesignerWindows() : CreatePlayerWindow();
-  if (!created || !GradientForm.Create(AutoRunForm.Panel1.Width, AutoRunForm.Panel1.Height)) {
+  if (!created) {
     ui::win32::ReportUnhandledError("The program's windows could not be created.");
     return 1;
   }

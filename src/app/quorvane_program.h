@@ -14,7 +14,6 @@
 #include "dialogs/win32/link_form.h"
 #include "dialogs/win32/object_property_forms.h"
 #include "player/win32/autorun_form.h"
-#include "player/win32/gradient_form.h"
 #include "ui/win32/win32_platform.h"
 
 // The designer's dialogs, created once at start-up, as the canvas's commands open them.
@@ -48,5 +47,4 @@ class QuorvaneProgram {
   std::unique_ptr<TMainForm> MainForm;
   std::unique_ptr<TEditForm> EditForm;
   std::unique_ptr<DesignerDialogs> dialogs_;
-  TGradientForm GradientForm;
 };

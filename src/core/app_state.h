@@ -1,5 +1,6 @@
-// The process-wide state: one project, the CD folder, the unsaved-changes flag and the facts of
-// start-up. The program has exactly one; tests make their own.
+// The process-wide state: one project, the CD folder and the facts of start-up. The program has
+// exactly one; tests make their own. Whether the design has unsaved changes is the designer's
+// to decide: it alone knows the design as last opened or saved.
 #pragma once
 
 #include <string>
@@ -16,7 +17,6 @@ struct AppState {
 
   AutoFormType Project;
   std::string CDFolder;  // no trailing backslash; empty when none is chosen
-  bool Modified = false;
   bool DesignMode = false;
   std::string ExePath;
   std::string ProjectFilePath;  // play mode only

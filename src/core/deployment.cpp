@@ -4,7 +4,6 @@
 #include "core/app_error.h"
 #include "core/file_system.h"
 #include "core/messages.h"
-#include "core/paths.h"
 #include "core/project_file.h"
 #include "core/run_mode.h"
 #include "core/settings_file.h"
@@ -40,10 +39,8 @@ bool DeployToCDFolder(AppState& app, const std::string& folder) {
   if (!fs::FileExists(icon)) WriteOrThrow(icon, app.platform.ApplicationIconFile());
   WriteOrThrow(folder + "\\" + kAutorunInfName, Bytes(kAutorunInfContents));
   if (!SaveProjectFile(app, folder + "\\" + kProjectFileName)) return false;
-  const std::string settings =
-      FolderWithoutTrailingBackslash(app.ExePath) + "\\" + kSettingsFileName;
-  WriteOrThrow(settings, Bytes(SettingsFileContents(folder)));
-  app.Modified = false;
+  const std::string settings = SettingsFilePath(app.ExePath);
+  WriteOrThrow(settings, Bytes(SettingsFileContents(ReadSettingsFile(settings), folder)));
   return true;
 }
 

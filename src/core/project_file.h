@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/app_state.h"
+#include "core/project_ops.h"
 
 namespace core {
 
@@ -17,16 +18,24 @@ inline constexpr char kProjectFileName[] = "AutoRun.ard";
 inline constexpr uint32_t kProjectSignature = 0x55AAAA55u;
 inline constexpr int kFillerWords = 20;
 
+// Whether an image carries the window's place on the screen. A file does; a design compared or
+// put back within the designer does not, since a load centres the window anyway and where the
+// author has moved the design window changes nothing in the design.
+enum class WindowPlace : uint8_t { Stored, Omitted };
+
 // The file image of the project, or nothing when an object has an unknown kind.
-std::optional<std::vector<uint8_t>> EncodeProject(const AppState& app);
+std::optional<std::vector<uint8_t>> EncodeProject(const AppState& app,
+                                                  WindowPlace place = WindowPlace::Stored);
 
 // Writes the project to `path`, replacing the file once the new one is complete. A failed write
 // reports "IO Error" and keeps the previous file. A file that cannot be created at all throws
-// AppError for the general error handler. Does not change the model or Modified.
+// AppError for the general error handler. Does not change the model.
 bool SaveProjectFile(AppState& app, const std::string& path);
 
-// Reads a project file image into the project; reports its own failures.
-bool DecodeProject(AppState& app, const uint8_t* data, size_t size);
+// Reads a project file image into the project; reports its own failures, and files the design
+// names that do not exist unless `missing` says otherwise.
+bool DecodeProject(AppState& app, const uint8_t* data, size_t size,
+                   MissingFiles missing = MissingFiles::Report);
 
 // Replaces the project from the file at `path`; reports its own failures.
 bool LoadProject(AppState& app, const std::string& path);

@@ -185,7 +185,7 @@ bool ProjectReader::Read() {
 
 }  // namespace
 
-bool DecodeProject(AppState& app, const uint8_t* data, size_t size) {
+bool DecodeProject(AppState& app, const uint8_t* data, size_t size, MissingFiles missing) {
   ByteReader signature(data, size);
   uint32_t word = 0;
   if (!signature.UInt32(word) || word != kProjectSignature) {
@@ -193,9 +193,8 @@ bool DecodeProject(AppState& app, const uint8_t* data, size_t size) {
     return false;
   }
   if (!ProjectReader(app, data + 4, size - 4).Read()) return false;
-  BindAllObjects(app);
+  BindAllObjects(app, missing);
   ApplyWindowLook(app);
-  app.Modified = false;
   return true;
 }
 

@@ -26,15 +26,16 @@ void WriteCommand(ByteWriter& out, const TCommand& command) {
   out.String(command.StartDirectory);
 }
 
-void WriteWindowFields(ByteWriter& out, const ui::Form& window) {
+void WriteWindowFields(ByteWriter& out, const ui::Form& window, WindowPlace place) {
+  const bool stored = place == WindowPlace::Stored;
   out.Byte(window.BorderIcons());
   out.Byte(window.BorderStyle());
   out.Int32(window.BorderWidth());
   out.String(window.Caption());
   out.Int32(window.Height());
-  out.Int32(window.Left());
+  out.Int32(stored ? window.Left() : 0);
   out.Byte(window.Position());
-  out.Int32(window.Top());
+  out.Int32(stored ? window.Top() : 0);
   out.Int32(window.Width());
   out.Byte(window.WindowState());
   out.UInt32(window.TransparentColorValue());
@@ -119,7 +120,7 @@ bool WriteObject(ByteWriter& out, const AutoObjectType& object) {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> EncodeProject(const AppState& app) {
+std::optional<std::vector<uint8_t>> EncodeProject(const AppState& app, WindowPlace place) {
   const AutoFormType& project = app.Project;
   ByteWriter out;
   out.UInt32(kProjectSignature);
@@ -132,7 +133,7 @@ std::optional<std::vector<uint8_t>> EncodeProject(const AppState& app) {
   // The program always binds a window and a panel; a bare model writes their defaults.
   static const ui::Form kNoWindow;
   static const ui::Panel kNoPanel;
-  WriteWindowFields(out, project.Window ? *project.Window : kNoWindow);
+  WriteWindowFields(out, project.Window ? *project.Window : kNoWindow, place);
   WritePanelFields(out, project.Panel ? *project.Panel : kNoPanel);
   out.Int32(static_cast<int32_t>(project.Objects.size()));
   for (const auto& object : project.Objects) {

@@ -62,7 +62,6 @@ void ClearObjects(AppState& app) {
   }
   for (auto& object : objects) DisposeObject(std::move(object));
   objects.clear();
-  app.Modified = true;
 }
 
 void RemoveObject(AppState& app, const AutoObjectType* object) {
@@ -74,7 +73,6 @@ void RemoveObject(AppState& app, const AutoObjectType* object) {
   objects.erase(found);
   DisposeObject(std::move(removed));
   Renumber(app.Project);
-  app.Modified = true;
 }
 
 std::string MediaPath(const AppState& app, const std::string& name) {
@@ -83,7 +81,12 @@ std::string MediaPath(const AppState& app, const std::string& name) {
 
 namespace {
 
-void BindButtonMedia(AppState& app, AutoObjectType& object, ui::SpeedButton& button) {
+void ReportMissing(AppState& app, MissingFiles missing, const std::string& path) {
+  if (missing == MissingFiles::Report) ShowFileNotFound(app.platform, path);
+}
+
+void BindButtonMedia(AppState& app, MissingFiles missing, AutoObjectType& object,
+                     ui::SpeedButton& button) {
   object.NormalGlyph.reset();
   object.HotGlyph.reset();
   object.NormalFont = button.Font;
@@ -92,7 +95,7 @@ void BindButtonMedia(AppState& app, AutoObjectType& object, ui::SpeedButton& but
   if (!object.GlyphFile.empty()) {
     const std::string path = MediaPath(app, object.GlyphFile);
     if (!fs::FileExists(path)) {
-      ShowFileNotFound(app.platform, path);
+      ReportMissing(app, missing, path);
     } else if (auto glyph = app.platform.LoadBitmapFile(path)) {
       button.Glyph = *glyph;
       object.NormalGlyph = std::move(glyph);
@@ -102,7 +105,7 @@ void BindButtonMedia(AppState& app, AutoObjectType& object, ui::SpeedButton& but
   if (object.HotGlyphFile.empty()) return;
   const std::string hot_path = MediaPath(app, object.HotGlyphFile);
   if (!fs::FileExists(hot_path)) {
-    ShowFileNotFound(app.platform, hot_path);
+    ReportMissing(app, missing, hot_path);
     return;
   }
   object.HotGlyph = app.platform.LoadBitmapFile(hot_path);
@@ -110,38 +113,40 @@ void BindButtonMedia(AppState& app, AutoObjectType& object, ui::SpeedButton& but
 
 // A picture file that does not exist is reported, and loading is still tried (and fails), so a
 // missing file yields exactly one message and an empty slot.
-std::unique_ptr<ui::Picture> LoadReportedPicture(AppState& app, const std::string& name) {
+std::unique_ptr<ui::Picture> LoadReportedPicture(AppState& app, MissingFiles missing,
+                                                 const std::string& name) {
   const std::string path = MediaPath(app, name);
-  if (!fs::FileExists(path)) ShowFileNotFound(app.platform, path);
+  if (!fs::FileExists(path)) ReportMissing(app, missing, path);
   return app.platform.LoadPictureFile(path);
 }
 
-void BindImageMedia(AppState& app, AutoObjectType& object, ui::ImageControl& image) {
+void BindImageMedia(AppState& app, MissingFiles missing, AutoObjectType& object,
+                    ui::ImageControl& image) {
   object.NormalPicture.reset();
   object.HotPicture.reset();
   image.Picture.reset();
   if (!object.ImageFile.empty()) {
-    object.NormalPicture = LoadReportedPicture(app, object.ImageFile);
+    object.NormalPicture = LoadReportedPicture(app, missing, object.ImageFile);
     if (object.NormalPicture) image.Picture = object.NormalPicture->Clone();
   }
   if (!object.HotImageFile.empty())
-    object.HotPicture = LoadReportedPicture(app, object.HotImageFile);
+    object.HotPicture = LoadReportedPicture(app, missing, object.HotImageFile);
 }
 
 }  // namespace
 
-void BindObjectMedia(AppState& app, AutoObjectType& object) {
+void BindObjectMedia(AppState& app, AutoObjectType& object, MissingFiles missing) {
   if (auto* label = LabelOf(object)) {
     object.NormalFont = label->Font;
   } else if (auto* button = ButtonOf(object)) {
-    BindButtonMedia(app, object, *button);
+    BindButtonMedia(app, missing, object, *button);
   } else if (auto* image = ImageOf(object)) {
-    BindImageMedia(app, object, *image);
+    BindImageMedia(app, missing, object, *image);
   }
 }
 
-void BindAllObjects(AppState& app) {
-  for (auto& object : app.Project.Objects) BindObjectMedia(app, *object);
+void BindAllObjects(AppState& app, MissingFiles missing) {
+  for (auto& object : app.Project.Objects) BindObjectMedia(app, *object, missing);
   app.presentation.AttachObjects();
 }
 
@@ -218,7 +223,6 @@ AutoObjectType& AddNewObject(AppState& app, uint8_t kind, ui::Point at) {
   AutoObjectType& added = *app.Project.Objects.back();
   added.Control->Tag = static_cast<int32_t>(app.Project.Objects.size() - 1);
   BindObjectMedia(app, added);
-  app.Modified = true;
   return added;
 }
 

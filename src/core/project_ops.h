@@ -25,20 +25,25 @@ std::unique_ptr<ui::Control> MakeControl(uint8_t kind);
 
 // Sets every object's control tag to its list index.
 void Renumber(AutoFormType& project);
-// Disposes every object and empties the list; sets Modified unless the list was empty already.
+// Disposes every object and empties the list.
 void ClearObjects(AppState& app);
 // Frees an object's fonts, control and media, in the order the model lays down.
 void DisposeObject(std::unique_ptr<AutoObjectType> object);
-// Takes an object out of the list, disposes it, renumbers and sets Modified; an object that is
-// not in the list is left alone and nothing changes.
+// Takes an object out of the list, disposes it and renumbers; an object that is not in the list
+// is left alone and nothing changes.
 void RemoveObject(AppState& app, const AutoObjectType* object);
 
 // Full path of a glyph or picture file: CD-relative names (leading backslash) are joined to the
 // CD folder, any other name is used as it is.
 std::string MediaPath(const AppState& app, const std::string& name);
 
-void BindObjectMedia(AppState& app, AutoObjectType& object);
-void BindAllObjects(AppState& app);
+// Whether binding media reports a file that does not exist. A design put back by undo, or after
+// a failed open, names the files it named when it was first shown: they were reported then.
+enum class MissingFiles : uint8_t { Report, Quiet };
+
+void BindObjectMedia(AppState& app, AutoObjectType& object,
+                     MissingFiles missing = MissingFiles::Report);
+void BindAllObjects(AppState& app, MissingFiles missing = MissingFiles::Report);
 void ApplyWindowLook(AppState& app);
 
 // Resets the project and the presentation window to the values of a new project.

@@ -24,13 +24,7 @@ void ResolveStartup(AppState& app, const std::string& exe_path) {
   app.DesignMode = true;
   app.CDFolder.clear();
   app.DesignerFolder = FolderWithoutTrailingBackslash(exe_path);
-  // A settings file that exists but cannot be read counts as a missing one.
-  const std::string settings = app.DesignerFolder + "\\" + kSettingsFileName;
-  if (fs::FileExists(settings)) {
-    if (const auto bytes = fs::ReadWholeFile(settings)) {
-      app.CDFolder = ParseDefaultPath(std::string(bytes->begin(), bytes->end()));
-    }
-  }
+  app.CDFolder = ParseDefaultPath(ReadSettingsFile(app.DesignerFolder + "\\" + kSettingsFileName));
   const std::string cdrom = app.DesignerFolder + "\\CDROM";
   if (app.CDFolder.empty() && fs::DirectoryExists(cdrom)) app.CDFolder = cdrom;
 }

@@ -10,7 +10,7 @@ namespace designer {
 
 void CanvasEditor::FormCreate() {
   BandRect = {};
-  DragState = -1;
+  DragState = DragStateType::Idle;
   Dragged = false;
   GrabCode = -1;
   LastX = LastY = -1;
@@ -35,7 +35,7 @@ void CanvasEditor::Image1MouseDown(MouseButton button, bool ctrl, ui::Point p) {
       break;
   }
   Dragged = false;
-  DragState = 0;
+  DragState = DragStateType::BandOrClick;
   if (!ctrl) SelectOnPress(p);
   AnchorX = p.x;
   AnchorY = p.y;
@@ -51,7 +51,7 @@ void CanvasEditor::SelectOnPress(ui::Point p) {
     if (GrabCode == kGrabNone && StrictlyInside(*object.Control, p)) {
       LastX = p.x;
       LastY = p.y;
-      DragState = 1;
+      DragState = DragStateType::SelectionPending;
       object.Selected = true;
       break;
     }
@@ -59,11 +59,11 @@ void CanvasEditor::SelectOnPress(ui::Point p) {
       // A press on a selected object's body or handle keeps the whole selection for dragging.
       LastX = p.x;
       LastY = p.y;
-      DragState = 2;
+      DragState = DragStateType::MoveOrResize;
       break;
     }
   }
-  if (DragState != 1) return;
+  if (DragState != DragStateType::SelectionPending) return;
   // The top-most object under the pointer becomes the only selection and moves at once.
   bool found = false;
   for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
@@ -71,7 +71,7 @@ void CanvasEditor::SelectOnPress(ui::Point p) {
     if (!found && StrictlyInside(*object.Control, p)) {
       object.Selected = true;
       found = true;
-      DragState = 2;
+      DragState = DragStateType::MoveOrResize;
       GrabCode = kGrabBody;
     } else {
       object.Selected = false;
@@ -80,20 +80,29 @@ void CanvasEditor::SelectOnPress(ui::Point p) {
 }
 
 void CanvasEditor::Image1MouseMove(ui::Point p) {
-  if (DragState > 0) {
+  if (DragState == DragStateType::MoveOrResize) {
     Dragged = true;
-    const int32_t dx = ui::Rect::Saturate(int64_t{p.x} - LastX);
-    const int32_t dy = ui::Rect::Saturate(int64_t{p.y} - LastY);
+    const ui::Point step{ui::Rect::Saturate(int64_t{p.x} - LastX),
+                         ui::Rect::Saturate(int64_t{p.y} - LastY)};
+    const ui::Size area = view_.DesignArea();
+    const ui::Point move = LimitMoveStep(app_.Project, area, step);
     for (auto& object : app_.Project.Objects) {
-      if (object->Selected) ApplyDragStep(*object->Control, GrabCode, dx, dy);
+      if (!object->Selected) continue;
+      ui::Control& c = *object->Control;
+      if (GrabCode == kGrabBody) {
+        ApplyDragStep(c, GrabCode, move.x, move.y);
+      } else {
+        const ui::Point before{c.Left, c.Top};
+        ApplyDragStep(c, GrabCode, step.x, step.y);
+        ClampResizedPosition(c, before, area);
+      }
     }
-    app_.Modified = true;
     LastX = p.x;
     LastY = p.y;
     view_.RefreshCanvas();
     return;
   }
-  if (DragState == 0) {
+  if (DragState == DragStateType::BandOrClick) {
     Dragged = true;
     DrawRubberBand(AnchorX, AnchorY, p.x, p.y);
     return;
@@ -114,22 +123,22 @@ void CanvasEditor::Image1MouseMove(ui::Point p) {
 }
 
 void CanvasEditor::Image1MouseUp(bool ctrl, ui::Point p) {
-  if (DragState != 2) {
+  if (DragState != DragStateType::MoveOrResize) {
     if (Dragged) {
       SelectByBand(ctrl);
     } else {
       SelectByClick(ctrl, p);
     }
   }
-  DragState = -1;
+  DragState = DragStateType::Idle;
   Dragged = false;
   DrawRubberBand(-1, -1, -1, -1);
   view_.RefreshCanvas();
 }
 
 void CanvasEditor::CaptureLost() {
-  if (DragState == -1) return;
-  DragState = -1;
+  if (DragState == DragStateType::Idle) return;
+  DragState = DragStateType::Idle;
   Dragged = false;
   DrawRubberBand(-1, -1, -1, -1);
   view_.RefreshCanvas();
@@ -171,8 +180,18 @@ void CanvasEditor::DrawRubberBand(int32_t x1, int32_t y1, int32_t x2, int32_t y2
   BandRect = next;
 }
 
+void CanvasEditor::BandAfterRepaint() {
+  const bool banding = DragState == DragStateType::BandOrClick && Dragged;
+  if (banding && BandRect != BandRectType{}) {
+    view_.XorFocusRect({BandRect.Left, BandRect.Top, BandRect.Right, BandRect.Bottom});
+  } else {
+    BandRect = {};
+  }
+}
+
 void CanvasEditor::AddObject(uint8_t kind, ui::Point p) {
-  core::AddNewObject(app_, kind, p);
+  // Placed at the click, moved left or up when that lies within the margin of the far edges.
+  ClampNewPosition(*core::AddNewObject(app_, kind, p).Control, view_.DesignArea());
   view_.RefreshCanvas();
 }
 
@@ -218,7 +237,6 @@ void CanvasEditor::BringSelectedToFront() {
   if (ui::Panel* parent = control.Parent()) parent->BringToFront(control);
   std::rotate(objects.begin() + j, objects.begin() + j + 1, objects.end());
   core::Renumber(app_.Project);
-  app_.Modified = true;
   view_.RefreshCanvas();
 }
 
@@ -232,7 +250,6 @@ void CanvasEditor::SendSelectedToBack() {
   if (ui::Panel* parent = background_.Parent()) parent->SendToBack(background_);
   std::rotate(objects.begin(), objects.begin() + j, objects.begin() + j + 1);
   core::Renumber(app_.Project);
-  app_.Modified = true;
   view_.RefreshCanvas();
 }
 
@@ -255,17 +272,15 @@ void CanvasEditor::EditObjectProperties(PropertyDialogs& dialogs) {
   }
   if (!applied) return;
   core::BindObjectMedia(app_, *object);  // fonts, glyphs and pictures from the edited names
-  app_.Modified = true;
   view_.RefreshCanvas();
 }
 
 void CanvasEditor::EditObjectLink(PropertyDialogs& dialogs) {
-  core::AutoObjectType* object = SingleSelected();
-  if (object != nullptr && dialogs.EditLink(object->Link)) app_.Modified = true;
+  if (core::AutoObjectType* object = SingleSelected()) dialogs.EditLink(object->Link);
 }
 
 void CanvasEditor::EditStartLink(PropertyDialogs& dialogs) {
-  if (dialogs.EditLink(app_.Project.StartLink)) app_.Modified = true;
+  dialogs.EditLink(app_.Project.StartLink);
 }
 
 }  // namespace designer

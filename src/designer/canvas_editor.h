@@ -18,11 +18,21 @@ namespace designer {
 enum class Tool : uint8_t { Select, AddLabel, AddButton, AddImage };
 enum class MouseButton : uint8_t { Left, Right, Middle };
 
+// What a press of the left button with the Select tool started. A selection is pending only
+// inside the press handler.
+enum class DragStateType : int8_t {
+  Idle = -1,
+  BandOrClick = 0,
+  SelectionPending = 1,
+  MoveOrResize = 2
+};
+
 // What the editing rules need from the canvas window.
 class CanvasView {
  public:
   virtual ~CanvasView() = default;
-  // Clamps positions, repaints the snapshot and the marks, and forgets the rubber band.
+  // Repaints the snapshot and the marks, then lets the editor put its rubber band back
+  // (BandAfterRepaint). It changes nothing in the design.
   virtual void RefreshCanvas() = 0;
   // Draws the platform focus rectangle in XOR; drawing it again erases it.
   virtual void XorFocusRect(const ui::Rect& rect) = 0;
@@ -30,6 +40,8 @@ class CanvasView {
   // Puts the Select tool down again after an add tool placed its object.
   virtual void SelectTool() = 0;
   virtual void SetPointer(ui::Cursor cursor) = 0;
+  // The size of the design area (the presentation window's inner panel).
+  virtual ui::Size DesignArea() const = 0;
 };
 
 // The rubber band as last drawn, normalised; all -1 when there is none.
@@ -54,6 +66,9 @@ class CanvasEditor {
   void CaptureLost();
 
   void DrawRubberBand(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+  // A refresh has painted the picture afresh, without the band: a band still being dragged is
+  // drawn again, any other is forgotten.
+  void BandAfterRepaint();
 
   void AddObject(uint8_t kind, ui::Point p);
   void SelectAll();
@@ -71,7 +86,7 @@ class CanvasEditor {
 
   // The canvas fields, in the window's order.
   BandRectType BandRect;
-  int32_t DragState = -1;  // -1 idle, 0 band or click, 1 selection pending, 2 move or resize
+  DragStateType DragState = DragStateType::Idle;
   bool Dragged = false;
   int32_t GrabCode = -1;
   int32_t LastX = -1, LastY = -1;

@@ -1,6 +1,8 @@
 // Object rectangles, handles, drag steps and marks of the design canvas.
 #include "designer/canvas_geometry.h"
 
+#include <algorithm>
+
 namespace designer {
 namespace {
 
@@ -154,14 +156,46 @@ ui::Cursor CursorForGrab(int32_t grab_code) {
   }
 }
 
-void ClampPositions(core::AutoFormType& project, ui::Size area) {
-  for (auto& object : project.Objects) {
-    ui::Control& c = *object->Control;
-    if (c.Left < 0) c.Left = 0;
-    if (c.Top < 0) c.Top = 0;
-    if (c.Left > area.width - kClampMargin) c.Left = area.width - kClampMargin;
-    if (c.Top > area.height - kClampMargin) c.Top = area.height - kClampMargin;
+namespace {
+
+// The largest top-left coordinate an object keeps in a design area this long.
+int64_t ClampLimit(int32_t length) {
+  return int64_t{length} - kClampMargin;
+}
+
+// A coordinate the author moved from `before` to `value`: inside 0 .. limit, or no further out
+// than it was.
+int32_t ClampMoved(int32_t value, int32_t before, int64_t limit) {
+  return Clamp32(
+      std::clamp<int64_t>(value, std::min<int64_t>(0, before), std::max<int64_t>(limit, before)));
+}
+
+}  // namespace
+
+void ClampNewPosition(ui::Control& c, ui::Size area) {
+  if (c.Left < 0) c.Left = 0;
+  if (c.Top < 0) c.Top = 0;
+  if (c.Left > ClampLimit(area.width)) c.Left = Clamp32(ClampLimit(area.width));
+  if (c.Top > ClampLimit(area.height)) c.Top = Clamp32(ClampLimit(area.height));
+}
+
+ui::Point LimitMoveStep(const core::AutoFormType& project, ui::Size area, ui::Point step) {
+  int64_t dx = step.x, dy = step.y;
+  for (const auto& object : project.Objects) {
+    if (!object->Selected) continue;
+    const ui::Control& c = *object->Control;
+    // Each object allows a range of steps that holds 0: the step it may take is in all of them.
+    dx = std::clamp<int64_t>(dx, std::min<int64_t>(-int64_t{c.Left}, 0),
+                             std::max<int64_t>(ClampLimit(area.width) - c.Left, 0));
+    dy = std::clamp<int64_t>(dy, std::min<int64_t>(-int64_t{c.Top}, 0),
+                             std::max<int64_t>(ClampLimit(area.height) - c.Top, 0));
   }
+  return {Clamp32(dx), Clamp32(dy)};
+}
+
+void ClampResizedPosition(ui::Control& c, ui::Point before, ui::Size area) {
+  if (c.Left != before.x) c.Left = ClampMoved(c.Left, before.x, ClampLimit(area.width));
+  if (c.Top != before.y) c.Top = ClampMoved(c.Top, before.y, ClampLimit(area.height));
 }
 
 std::vector<Mark> SelectionMarks(const core::AutoFormType& project) {

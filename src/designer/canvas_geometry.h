@@ -1,6 +1,6 @@
 // The design canvas's arithmetic on object rectangles: the two containment tests, the eight
 // handles and their grab codes, the drag step of each grab code, the pointer shape it announces,
-// the position clamp, and the shapes of the selection marks.
+// the position clamp of what the author adds or moves, and the shapes of the selection marks.
 #pragma once
 
 #include <cstdint>
@@ -43,9 +43,18 @@ void ApplyDragStep(ui::Control& control, int32_t grab_code, int32_t dx, int32_t 
 // The pointer that announces what a press would do: -2 stands for an unselected object.
 ui::Cursor CursorForGrab(int32_t grab_code);
 
-// Keeps every object's top-left corner inside a design area of `area`, in list order; sizes are
-// left alone.
-void ClampPositions(core::AutoFormType& project, ui::Size area);
+// The position clamp applies to what the author adds or moves, never to a change of the design
+// area: objects beyond a narrowed area stay where they are, clipped as the player clips them.
+
+// Keeps a new object's top-left corner inside a design area of `area`; its size is left alone.
+void ClampNewPosition(ui::Control& control, ui::Size area);
+// A move step of the selected objects, limited so that every top-left corner stays inside the
+// design area (one already beyond it may come back, never go further): the selection moves as one
+// and its objects keep their places relative to each other.
+ui::Point LimitMoveStep(const core::AutoFormType& project, ui::Size area, ui::Point step);
+// After a resize step: a left or top edge the step moved is kept inside the design area, unless
+// it lay beyond it before the step (then it goes no further out).
+void ClampResizedPosition(ui::Control& control, ui::Point before, ui::Size area);
 
 // One selection mark in drawing order: an object's dotted outline (one pixel outside it) or a
 // selected object's filled handle square.

@@ -1,4 +1,4 @@
-// Snapshots and their restoring.
+// Snapshots, their restoring, and the unsaved-changes decision.
 #include "designer/design_undo.h"
 
 #include "core/project_file.h"
@@ -6,7 +6,7 @@
 namespace designer {
 
 std::vector<uint8_t> DesignUndo::Encoded() const {
-  auto image = core::EncodeProject(app_);
+  auto image = core::EncodeProject(app_, core::WindowPlace::Omitted);
   return image ? std::move(*image) : std::vector<uint8_t>{};
 }
 
@@ -16,31 +16,57 @@ DesignSnapshot DesignUndo::Snapshot() const {
   return snapshot;
 }
 
-void DesignUndo::Reset(bool saved) {
+void DesignUndo::Changed() const {
+  if (listener_) listener_();
+}
+
+void DesignUndo::Reset() {
   history_.Clear();
-  saved_ = saved ? Encoded() : std::vector<uint8_t>{};
+  unchanged_ = Encoded();
+  start_change_ = false;
+  Changed();
 }
 
 void DesignUndo::NoteSaved() {
-  saved_ = Encoded();
+  unchanged_ = Encoded();
+  start_change_ = false;
+  Changed();
 }
 
-bool DesignUndo::MatchesSaved() const {
-  return !saved_.empty() && SameDesign(Encoded(), saved_);
+bool DesignUndo::Modified() const {
+  return start_change_ || !SameDesign(Encoded(), unchanged_);
+}
+
+void DesignUndo::SetStartChange(bool on) {
+  if (start_change_ == on) return;
+  start_change_ = on;
+  Changed();
+}
+
+void DesignUndo::CountStartAsChange() {
+  SetStartChange(true);
+}
+
+void DesignUndo::StartTick() {
+  SetStartChange(false);
 }
 
 void DesignUndo::RecordIfChanged(const std::string& name, const DesignSnapshot& before) {
   if (before.project.empty() || SameDesign(before.project, Encoded())) return;
   history_.Record(name, before);
+  start_change_ = false;
+  Changed();
 }
 
-bool DesignUndo::Restore(const DesignSnapshot& target) {
-  ui::Form* window = app_.Project.Window;
-  const int32_t left = window ? window->Left() : 0;
-  const int32_t top = window ? window->Top() : 0;
-  if (!core::DecodeProject(app_, target.project.data(), target.project.size())) return false;
-  // The reader centres the window as a load does; an undo keeps it where the author has it.
-  if (window) window->SetBounds(left, top, window->Width(), window->Height());
+bool DesignUndo::PutBack(const DesignSnapshot& target, ui::Point place) {
+  if (!core::DecodeProject(app_, target.project.data(), target.project.size(),
+                           core::MissingFiles::Quiet)) {
+    return false;
+  }
+  // The reader centres the window as a load does; putting a design back keeps it in its place.
+  if (ui::Form* window = app_.Project.Window) {
+    window->SetBounds(place.x, place.y, window->Width(), window->Height());
+  }
   auto& objects = app_.Project.Objects;
   for (size_t i = 0; i < objects.size() && i < target.selection.size(); ++i) {
     objects[i]->Selected = target.selection[i];
@@ -50,9 +76,11 @@ bool DesignUndo::Restore(const DesignSnapshot& target) {
 
 bool DesignUndo::Step(bool back) {
   if (back ? !history_.CanUndo() : !history_.CanRedo()) return false;
+  const ui::Form* window = app_.Project.Window;
+  const ui::Point place = window ? ui::Point{window->Left(), window->Top()} : ui::Point{};
   DesignSnapshot current = Snapshot();
-  if (!Restore(back ? history_.UndoTarget() : history_.RedoTarget())) {
-    Restore(current);  // the reader has reported the failure
+  if (!PutBack(back ? history_.UndoTarget() : history_.RedoTarget(), place)) {
+    PutBack(current, place);  // the reader has reported the failure
     return false;
   }
   if (back) {
@@ -60,6 +88,8 @@ bool DesignUndo::Step(bool back) {
   } else {
     history_.Redone(std::move(current));
   }
+  start_change_ = false;
+  Changed();
   return true;
 }
 

@@ -15,7 +15,7 @@ void BM_UndoStep2000Objects(benchmark::State& state) {
   testing_support::FillSampleProject(t.app);
   testing_support::AddManyObjects(t.app, 2000 - 3);
   designer::DesignUndo undo(t.app);
-  undo.Reset(false);
+  undo.Reset();
   const designer::DesignSnapshot before = undo.Snapshot();
   t.app.Project.Objects.back()->Control->Left += 5;  // one object moved: one step
   undo.RecordIfChanged("Move", before);

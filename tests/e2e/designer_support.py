@@ -17,6 +17,21 @@ TOOL_X = {"Open": 0, "Save": 39, "Save and Test": 78, "Form Properties": 125, "O
           "CD Icon": 414}
 
 
+HIGHLIGHT = (48, 150, 250)  # a selected tree item's background
+
+
+def tree_highlight_top(rig, browser: Window) -> Optional[int]:
+    """The top row of the folder browser's highlighted tree item on the screen, if any."""
+    tree = (browser.rect.left + 12, browser.rect.top + 88, browser.rect.right - 12, browser.rect.bottom - 60)
+    img = rig.screen().crop(tree)
+    return next((tree[1] + i // img.width for i, p in enumerate(img.getdata()) if p == HIGHLIGHT), None)
+
+
+def is_main_window(title: str, cd_winpath: str) -> bool:
+    """The main window's caption names the CD folder, after a "*" while there are unsaved changes."""
+    return title.removeprefix("*") == cd_winpath + DESIGNER_SUFFIX
+
+
 def stamp_old(path) -> None:
     os.utime(path, ns=(OLD_TIME_NS, OLD_TIME_NS))
 
@@ -44,8 +59,12 @@ class Designer:
 
     def start(self):
         self.app = self.folder.start("Quorvane.exe")
-        self.main = self.app.wait_window(title=self.cd_winpath + DESIGNER_SUFFIX, timeout=30)
+        self.main = self.main_window(timeout=30)
         return self
+
+    def main_window(self, cd_winpath: Optional[str] = None, timeout: float = 20) -> Window:
+        cd = cd_winpath or self.cd_winpath
+        return self.app.wait_window(where=lambda w: is_main_window(w.title, cd), timeout=timeout)
 
     def canvas(self, caption: str = "AutoRun") -> Window:
         return self.app.wait_window(title=caption + " [Design]")
@@ -99,8 +118,8 @@ class Designer:
     def wait_saved(self) -> None:
         """The folder is remembered last: once Quorvane.ini is rewritten, the save is over."""
         __tracebackhide__ = True
-        want = f"DefaultPath={self.cd_winpath}\r\n".encode("cp1252")
-        self.rig.wait_until(lambda: self.ini.stat().st_mtime_ns != OLD_TIME_NS and self.ini.read_bytes() == want,
+        want = f"DefaultPath={self.cd_winpath}\r\nRecentFolder1={self.cd_winpath}\r\n".encode("cp1252")
+        self.rig.wait_until(lambda: self.ini.stat().st_mtime_ns != OLD_TIME_NS and self.ini.read_bytes().startswith(want),
                             20, "Quorvane.ini to be rewritten by the save", app=self.app)
 
     def saved_project(self) -> ardfile.Project:

@@ -10,12 +10,11 @@ from PIL import ImageChops
 
 import ardfile
 from behaviour_support import count_color, settled_window, write_ico
-from designer_support import OLD_TIME_NS, TOOL_X, Designer, stamp_old
+from designer_support import OLD_TIME_NS, TOOL_X, Designer, stamp_old, tree_highlight_top
 from rig import REPO, Rect, prefix_dir, same_color
 
 # Wine 8 swaps red and blue of PNG icons (write_ico's): icon colours with red == blue.
 MAGENTA, GREEN = (255, 0, 255), (0, 200, 0)
-HIGHLIGHT = (48, 150, 250)  # a selected tree item's background
 
 
 def dialog_closed(rig, app):
@@ -83,7 +82,7 @@ def test_open_and_exit_ask_to_save_a_change(rig, tmp_path, keys, answer, blocked
             rig.key("Escape")
             dialog_closed(rig, app)
         app.assert_no_window(cls="#32770", during=1)
-        app.wait_window(title=designer.cd_winpath + " - Quorvane")
+        designer.main_window()
     if answer != "Yes":
         assert list(cd.iterdir()) == [], "something was written"
 
@@ -112,17 +111,13 @@ def test_a_drive_root_chosen_in_the_folder_browser_becomes_the_cd_folder(rig, tm
     designer = Designer(rig, tmp_path, drive_q / "sub", cd_winpath="Q:\\sub").start()
     designer.press("ctrl+o")  # nothing changed yet: no prompt
     browser = designer.app.wait_window(title="Browse for Folder")
-    tree = Rect(browser.rect.left + 12, browser.rect.top + 88, browser.rect.right - 12, browser.rect.bottom - 60)
-
-    def highlight_top():
-        img = rig.screen().crop(tree.box)
-        return next((tree.top + i // img.width for i, p in enumerate(img.getdata()) if p == HIGHLIGHT), None)
+    highlight_top = lambda: tree_highlight_top(rig, browser)  # noqa: E731
     rig.key("Tab", "Tab")  # from OK past Cancel to the tree, where Q:\sub is selected
     sub = rig.wait_until(highlight_top, 10, "the selected folder to be highlighted")
     rig.key("Left")  # to the parent, the drive root, a row higher
     rig.wait_until(lambda: (highlight_top() or sub) < sub, 10, "the highlight to move to the parent")
     rig.key("Return")
-    designer.main = designer.app.wait_window(title="Q: - Quorvane")
+    designer.main = designer.main_window("Q:")
     designer.cd, designer.cd_winpath = drive_q, "Q:"
     assert designer.saved_project().objects == []  # and Quorvane.ini says DefaultPath=Q:
     files = sorted(str(p.relative_to(drive_q)) for p in drive_q.rglob("*"))

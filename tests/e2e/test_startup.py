@@ -13,7 +13,7 @@ def start_designer(rig, app_folder, exe_name):
     cdrom = app_folder.mkdir("CDROM")
     app = app_folder.start(exe_name)
     title = f"{rig.winpath(cdrom)}{DESIGNER_SUFFIX}"
-    main = app.wait_window(title=title, timeout=30)
+    main = app.wait_window(where=lambda w: w.title.removeprefix("*") == title, timeout=30)
     return app, main
 
 

@@ -20,7 +20,9 @@ struct RecordingView : CanvasView {
   Tool CurrentTool() const override { return tool; }
   void SelectTool() override { tool = Tool::Select; }
   void SetPointer(ui::Cursor c) override { cursor = c; }
+  ui::Size DesignArea() const override { return area; }
   int refreshes = 0;
+  ui::Size area{600, 400};
   std::vector<ui::Rect> xor_rects;
   Tool tool = Tool::Select;
   ui::Cursor cursor = ui::Cursor::Default;
@@ -34,7 +36,6 @@ struct Canvas {
       core::AddNewObject(t.app, core::kKindImage, {x, y}).Control->SetBounds(x, y, size, size);
     }
     Select({});
-    t.app.Modified = false;
   }
   void Select(std::vector<int> which) {
     for (auto& o : t.app.Project.Objects) o->Selected = false;
@@ -116,13 +117,24 @@ TEST(CanvasGeometry, MarksAreOutlinesOutsideAndHandlesOnSelectedObjectsTopMostFi
   EXPECT_EQ(marks[10].rect, (ui::Rect{9, 9, 51, 51}));
 }
 
-TEST(CanvasGeometry, ClampKeepsCornersInsideTheDesignArea) {
-  Canvas k;
-  k.ControlOf(0).SetBounds(-10, 3, 5, 5);
-  k.ControlOf(1).SetBounds(700, 500, 5, 5);
-  ClampPositions(k.t.app.Project, {600, 400});
-  EXPECT_EQ(k.ControlOf(0).BoundsRect(), ui::Rect::FromBounds(0, 3, 5, 5));
-  EXPECT_EQ(k.ControlOf(1).BoundsRect(), ui::Rect::FromBounds(595, 395, 5, 5));
+TEST(CanvasGeometry, ClampKeepsWhatIsAddedOrMovedInsideTheDesignArea) {
+  ui::Control added;
+  added.SetBounds(-10, 398, 5, 5);
+  ClampNewPosition(added, {600, 400});
+  EXPECT_EQ(added.BoundsRect(), ui::Rect::FromBounds(0, 395, 5, 5));
+
+  // A resized edge is kept inside, unless it lay beyond the area already: then it goes no further.
+  struct Case {
+    ui::Point before, after, clamped;
+  };
+  for (const Case& c :
+       {Case{{10, 10}, {-4, 12}, {0, 12}}, Case{{590, 10}, {599, 10}, {595, 10}},
+        Case{{700, -20}, {690, -25}, {690, -20}}, Case{{700, 10}, {710, 10}, {700, 10}}}) {
+    ui::Control resized;
+    resized.SetBounds(c.after.x, c.after.y, 5, 5);
+    ClampResizedPosition(resized, c.before, {600, 400});
+    EXPECT_EQ((ui::Point{resized.Left, resized.Top}), c.clamped) << c.after.x << "," << c.after.y;
+  }
 }
 
 TEST(CanvasEditor, PressAndReleaseSelectAsTheRulesSay) {
@@ -131,18 +143,19 @@ TEST(CanvasEditor, PressAndReleaseSelectAsTheRulesSay) {
     std::vector<int> before;
     bool ctrl;
     ui::Point press, release;
-    int32_t drag_state;
+    DragStateType drag_state;
     std::vector<int> after;
   };
+  constexpr auto band = DragStateType::BandOrClick, moving = DragStateType::MoveOrResize;
   for (const Case& c : std::vector<Case>{
-           {"empty canvas deselects all", {0, 2}, false, {150, 150}, {150, 150}, 0, {}},
-           {"unselected object alone", {0}, false, {205, 205}, {205, 205}, 2, {2}},
-           {"top-most of overlapping", {}, false, {40, 40}, {40, 40}, 2, {1}},
-           {"selected keeps selection", {0, 2}, false, {205, 205}, {205, 205}, 2, {0, 2}},
-           {"edge pixel: no drag, release selects", {2}, false, {30, 60}, {30, 60}, 0, {1}},
-           {"ctrl toggles on", {0}, true, {205, 205}, {205, 205}, 0, {0, 2}},
-           {"ctrl toggles off", {0, 2}, true, {205, 205}, {205, 205}, 0, {0}},
-           {"ctrl leaves lower under pointer", {0}, true, {40, 40}, {40, 40}, 0, {0, 1}},
+           {"empty canvas deselects all", {0, 2}, false, {150, 150}, {150, 150}, band, {}},
+           {"unselected object alone", {0}, false, {205, 205}, {205, 205}, moving, {2}},
+           {"top-most of overlapping", {}, false, {40, 40}, {40, 40}, moving, {1}},
+           {"selected keeps selection", {0, 2}, false, {205, 205}, {205, 205}, moving, {0, 2}},
+           {"edge pixel: no drag, release selects", {2}, false, {30, 60}, {30, 60}, band, {1}},
+           {"ctrl toggles on", {0}, true, {205, 205}, {205, 205}, band, {0, 2}},
+           {"ctrl toggles off", {0, 2}, true, {205, 205}, {205, 205}, band, {0}},
+           {"ctrl leaves lower under pointer", {0}, true, {40, 40}, {40, 40}, band, {0, 1}},
        }) {
     Canvas k;
     k.Select(c.before);
@@ -150,8 +163,7 @@ TEST(CanvasEditor, PressAndReleaseSelectAsTheRulesSay) {
     EXPECT_EQ(k.editor.DragState, c.drag_state) << c.what;
     k.editor.Image1MouseUp(c.ctrl, c.release);
     EXPECT_EQ(k.Selection(), c.after) << c.what;
-    EXPECT_EQ(k.editor.DragState, -1);
-    EXPECT_FALSE(k.t.app.Modified) << c.what;
+    EXPECT_EQ(k.editor.DragState, DragStateType::Idle);
   }
 }
 
@@ -159,7 +171,7 @@ TEST(CanvasEditor, RightClickAppliesTheClickRuleBeforeTheMenu) {
   Canvas k;
   k.Select({0, 2});
   k.editor.Image1MouseDown(MouseButton::Right, false, {205, 205});
-  EXPECT_EQ(k.editor.DragState, -1);
+  EXPECT_EQ(k.editor.DragState, DragStateType::Idle);
   k.editor.Image1MouseUp(false, {205, 205});
   EXPECT_EQ(k.Selection(), std::vector<int>{2});
 }
@@ -175,12 +187,25 @@ TEST(CanvasEditor, DraggingMovesOrResizesEverySelectedObject) {
   EXPECT_EQ(k.ControlOf(0).BoundsRect(), ui::Rect::FromBounds(10, 10, 50, 44));
   EXPECT_EQ(k.ControlOf(2).BoundsRect(), ui::Rect::FromBounds(200, 200, 30, 24));
   EXPECT_EQ(k.Selection(), (std::vector<int>{0, 2}));
-  EXPECT_TRUE(k.t.app.Modified);
 
   k.editor.Image1MouseDown(MouseButton::Left, false, {205, 205});  // body of a selected one
   k.editor.Image1MouseMove({215, 195});
   EXPECT_EQ(k.ControlOf(0).BoundsRect(), ui::Rect::FromBounds(20, 0, 50, 44));
   EXPECT_EQ(k.ControlOf(2).BoundsRect(), ui::Rect::FromBounds(210, 190, 30, 24));
+}
+
+TEST(CanvasEditor, ASelectionMovesAsOneUpToTheDesignAreasEdges) {
+  Canvas k;
+  k.ControlOf(1).SetBounds(700, 30, 40, 40);  // beyond a narrowed area: left where it is
+  k.Select({0, 1, 2});
+  k.editor.Image1MouseDown(MouseButton::Left, false, {205, 205});
+  k.editor.Image1MouseMove({185, 195});  // A stops at the left edge after 10: all stop there
+  k.editor.Image1MouseMove({500, 195});  // B may not go further out: nothing moves right
+  k.editor.Image1MouseMove({400, 195});  // nor left, with A at the edge
+  k.editor.Image1MouseUp(false, {400, 195});
+  std::vector<ui::Point> places;
+  for (size_t i = 0; i < 3; ++i) places.push_back({k.ControlOf(i).Left, k.ControlOf(i).Top});
+  EXPECT_EQ(places, (std::vector<ui::Point>{{0, 0}, {690, 20}, {190, 190}}));
 }
 
 TEST(CanvasEditor, RubberBandSelectsOrTogglesWhatItTouches) {
@@ -199,6 +224,20 @@ TEST(CanvasEditor, RubberBandSelectsOrTogglesWhatItTouches) {
                   {60, 5, 100, 50}, {60, 5, 100, 50}, {5, 5, 60, 30}, {5, 5, 60, 30}}));
     EXPECT_EQ(k.editor.BandRect, BandRectType{});
   }
+}
+
+TEST(CanvasEditor, ARefreshDuringABandDrawsTheBandAgainAndOtherwiseForgetsIt) {
+  Canvas k;
+  k.editor.Image1MouseDown(MouseButton::Left, false, {60, 5});
+  k.editor.Image1MouseMove({100, 50});
+  k.view.xor_rects.clear();
+  k.editor.BandAfterRepaint();  // a key deleted something meanwhile: the picture is new
+  EXPECT_EQ(k.view.xor_rects, (std::vector<ui::Rect>{{60, 5, 100, 50}}));
+  EXPECT_EQ(k.editor.BandRect, (BandRectType{60, 5, 100, 50}));
+  k.editor.Image1MouseUp(false, {100, 50});
+  k.editor.BandRect = {1, 2, 3, 4};  // a band no drag draws any more
+  k.editor.BandAfterRepaint();
+  EXPECT_EQ(k.editor.BandRect, BandRectType{});
 }
 
 TEST(CanvasEditor, PointerAnnouncesWhatAPressWouldDo) {
@@ -235,7 +274,10 @@ TEST(CanvasEditor, AddToolsPlaceOneObjectAndGiveBackTheSelectTool) {
     k.editor.Image1MouseUp(true, {77, 88});  // Ctrl held: the release toggles it off
   }
   EXPECT_TRUE(k.Selection().empty());
-  EXPECT_TRUE(k.t.app.Modified);
+  k.view.tool = Tool::AddButton;  // within the margin of the far corner: moved inside
+  k.editor.Image1MouseDown(MouseButton::Left, false, {598, 399});
+  EXPECT_EQ(k.t.app.Project.Objects.back()->Control->BoundsRect(),
+            ui::Rect::FromBounds(595, 395, 120, 40));
 }
 
 TEST(CanvasEditor, StackingCommandsKeepListAndPanelOrderEqual) {
@@ -256,7 +298,6 @@ TEST(CanvasEditor, StackingCommandsKeepListAndPanelOrderEqual) {
   k.Select({0, 1});
   k.editor.BringSelectedToFront();  // two selected: nothing
   EXPECT_EQ(&k.ControlOf(0), a);
-  EXPECT_FALSE(k.t.app.Modified);
 
   k.Select({0});
   k.editor.BringSelectedToFront();
@@ -268,7 +309,6 @@ TEST(CanvasEditor, StackingCommandsKeepListAndPanelOrderEqual) {
   EXPECT_EQ(&k.ControlOf(0), a);
   EXPECT_EQ(k.t.panel1.Children().front(), &k.background) << "the background stays behind";
   EXPECT_EQ(panel_objects(), list_objects());
-  EXPECT_TRUE(k.t.app.Modified);
 }
 
 TEST(CanvasEditor, DeleteRemovesTheSelectionAndClearRemovesAll) {
@@ -277,7 +317,6 @@ TEST(CanvasEditor, DeleteRemovesTheSelectionAndClearRemovesAll) {
   k.editor.DeleteSelected();
   ASSERT_EQ(k.t.app.Project.Objects.size(), 1u);
   EXPECT_EQ(k.ControlOf(0).Left, 30);
-  EXPECT_TRUE(k.t.app.Modified);
   k.editor.ClearDesign();
   EXPECT_TRUE(k.t.app.Project.Objects.empty());
 }
@@ -299,7 +338,7 @@ struct FakeDialogs : PropertyDialogs {
   std::vector<const void*> records;
 };
 
-TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndMarkOnlyAppliedEdits) {
+TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndRefreshOnlyAfterAppliedEdits) {
   Canvas k;
   core::AddNewObject(k.t.app, core::kKindLabel, {0, 0});
   core::AddNewObject(k.t.app, core::kKindButton, {0, 0});
@@ -315,15 +354,12 @@ TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndMarkOnlyAppliedEdits) {
   }
   k.editor.EditObjectLink(dialogs);
   EXPECT_EQ(dialogs.records.back(), &k.t.app.Project.Objects[4]->Link);
-  EXPECT_TRUE(k.t.app.Modified);
 
-  k.t.app.Modified = false;
   dialogs.applies = false;  // Cancel, the close box, or OK without a change
   const int refreshes = k.view.refreshes;
   k.editor.EditObjectProperties(dialogs);
   k.editor.EditStartLink(dialogs);
   EXPECT_EQ(dialogs.records.back(), &k.t.app.Project.StartLink);
-  EXPECT_FALSE(k.t.app.Modified);
   EXPECT_EQ(k.view.refreshes, refreshes);
 }
 

@@ -36,14 +36,13 @@ class Deployment : public ::testing::Test {
     t.app.ExePath = designer.File("Quorvane.exe");
     t.app.DesignMode = true;
     ApplyNewProjectDefaults(t.app);
-    t.app.Modified = true;
   }
   TempFolder designer;
   TempFolder disc;
   TestApp t;
 };
 
-TEST_F(Deployment, AnEmptyFolderGetsExactlyTheFourFilesAndTheSettingsAreRewritten) {
+TEST_F(Deployment, AnEmptyFolderGetsExactlyTheFourFilesAndTheSettingsNameIt) {
   designer.Write("Quorvane.ini", "Other=1\r\nDefaultPath=C:\\Old\r\n");
   ASSERT_TRUE(DeployToCDFolder(t.app, disc.Path()));
   EXPECT_EQ(Listing(disc.Path()),
@@ -53,8 +52,8 @@ TEST_F(Deployment, AnEmptyFolderGetsExactlyTheFourFilesAndTheSettingsAreRewritte
   EXPECT_EQ(disc.Read("AutoRun.ico"), std::string(icon.begin(), icon.end()));
   EXPECT_EQ(disc.Read("autorun.inf"), "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n");
   EXPECT_EQ(disc.Read("AutoRun.ard").size(), 181u);
-  EXPECT_EQ(designer.Read("Quorvane.ini"), "DefaultPath=" + disc.Path() + "\r\n");
-  EXPECT_FALSE(t.app.Modified);
+  EXPECT_EQ(designer.Read("Quorvane.ini"),
+            "Other=1\r\nDefaultPath=" + disc.Path() + "\r\nRecentFolder1=" + disc.Path() + "\r\n");
   EXPECT_TRUE(t.platform.messages.empty());
 }
 
@@ -84,7 +83,6 @@ TEST_F(Deployment, AMissingFolderIsReportedAndNothingIsWritten) {
                                                              "Error", ui::MessageIcon::Error}}));
   EXPECT_TRUE(Listing(disc.Path()).empty());
   EXPECT_EQ(designer.Read("Quorvane.ini"), "DefaultPath=C:\\Old\r\n");
-  EXPECT_TRUE(t.app.Modified);
 }
 
 TEST_F(Deployment, AFailedCopyOfThePlayerStopsEverythingAfterIt) {
@@ -93,7 +91,6 @@ TEST_F(Deployment, AFailedCopyOfThePlayerStopsEverythingAfterIt) {
   EXPECT_EQ(t.platform.messages,
             (std::vector<ShownMessage>{{"IO Error", "Error", ui::MessageIcon::Error}}));
   EXPECT_TRUE(Listing(disc.Path()).empty());
-  EXPECT_TRUE(t.app.Modified);
 }
 
 TEST_F(Deployment, AProjectFileThatCannotBeReplacedEndsTheSaveForTheGeneralHandler) {
@@ -101,7 +98,6 @@ TEST_F(Deployment, AProjectFileThatCannotBeReplacedEndsTheSaveForTheGeneralHandl
   EXPECT_THROW(DeployToCDFolder(t.app, disc.Path()), AppError);
   EXPECT_TRUE(t.platform.messages.empty());
   EXPECT_FALSE(std::filesystem::exists(NativePath(designer.File("Quorvane.ini"))));
-  EXPECT_TRUE(t.app.Modified);
 }
 
 TEST_F(Deployment, AnIconThatCannotBeWrittenEndsTheSaveForTheGeneralHandler) {
@@ -114,7 +110,6 @@ TEST_F(Deployment, AnIconThatCannotBeWrittenEndsTheSaveForTheGeneralHandler) {
   }
   EXPECT_FALSE(std::filesystem::exists(NativePath(disc.File("autorun.inf"))));
   EXPECT_FALSE(std::filesystem::exists(NativePath(disc.File("AutoRun.ard"))));
-  EXPECT_TRUE(t.app.Modified);
 }
 
 }  // namespace

@@ -49,9 +49,31 @@ TEST(SettingsFile, FirstMatchingLineWinsAndOtherLinesAreIgnored) {
   EXPECT_EQ(ParseDefaultPath(" DefaultPath=C:\\x"), "") << "the name is not trimmed";
 }
 
-TEST(SettingsFile, WrittenAsOneCrLfLine) {
-  EXPECT_EQ(SettingsFileContents("C:\\Disc"), "DefaultPath=C:\\Disc\r\n");
-  EXPECT_EQ(ParseDefaultPath(SettingsFileContents("C:\\Disc")), "C:\\Disc");
+TEST(SettingsFile, ASaveSetsDefaultPathAndTheRecentFoldersAndKeepsOtherLines) {
+  struct Case {
+    std::string before, after;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"", "DefaultPath=C:\\Disc\r\nRecentFolder1=C:\\Disc\r\n"},
+           {"Grid=8\nDefaultPath=C:\\Old\ndefaultpath=C:\\Older\nRecentFolder1=C:\\Old\n",
+            "Grid=8\r\nDefaultPath=C:\\Disc\r\ndefaultpath=C:\\Older\r\n"
+            "RecentFolder1=C:\\Disc\r\nRecentFolder2=C:\\Old\r\n"},
+           // Named again in another case, a folder moves to the top instead of doubling.
+           {"RecentFolder1=C:\\A\r\nRecentFolder2=c:\\disc\r\nRecentFolder3=C:\\B\r\n",
+            "DefaultPath=C:\\Disc\r\nRecentFolder1=C:\\Disc\r\nRecentFolder2=C:\\A\r\n"
+            "RecentFolder3=C:\\B\r\n"},
+       }) {
+    EXPECT_EQ(SettingsFileContents(c.before, "C:\\Disc"), c.after) << c.before;
+  }
+}
+
+TEST(SettingsFile, TheRecentFoldersAreTheLastEightNewestFirst) {
+  std::string settings;
+  for (int i = 1; i <= 10; ++i) settings = WithRecentFolder(settings, "C:\\" + std::to_string(i));
+  EXPECT_EQ(RecentFolders(settings),
+            (std::vector<std::string>{"C:\\10", "C:\\9", "C:\\8", "C:\\7", "C:\\6", "C:\\5",
+                                      "C:\\4", "C:\\3"}));
+  EXPECT_EQ(ParseDefaultPath(settings), "") << "opening a folder is no save";
 }
 
 TEST(RelativeToFolder, FilesInsideTheFolderBecomeBackslashPaths) {

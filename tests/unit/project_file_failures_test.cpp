@@ -30,13 +30,11 @@ TEST(ProjectFileFailures, MissingFileIsReportedWithItsPathAndLeavesTheModelAlone
   TempFolder dir;
   TestApp t;
   AddNewObject(t.app, kKindLabel, {0, 0});
-  t.app.Modified = true;
   EXPECT_FALSE(LoadProject(t.app, dir.File("AutoRun.ard")));
   EXPECT_EQ(t.platform.messages,
             (std::vector<ShownMessage>{{"File \"" + dir.File("AutoRun.ard") + "\" not found",
                                         "Error", ui::MessageIcon::Error}}));
   EXPECT_EQ(t.app.Project.Objects.size(), 1u);
-  EXPECT_TRUE(t.app.Modified);
 }
 
 TEST(ProjectFileFailures, WrongSignatureOrEmptyFileIsAFormatMismatch) {
@@ -65,10 +63,8 @@ TEST(ProjectFileFailures, EveryTruncationIsOneIOErrorAndLeavesOnlyWholeObjects) 
   for (size_t cut = 4; cut < end_of_block + 4; ++cut) {
     SCOPED_TRACE("cut at " + std::to_string(cut));
     TestApp t;
-    t.app.Modified = true;
     EXPECT_FALSE(DecodeProject(t.app, bytes.data(), cut));
     ASSERT_EQ(t.platform.messages, std::vector<ShownMessage>{kIOError});
-    EXPECT_TRUE(t.app.Modified);
     EXPECT_EQ(t.presentation.attaches, 0);
     EXPECT_EQ(t.presentation.renders, 0);
     const auto& objects = t.app.Project.Objects;

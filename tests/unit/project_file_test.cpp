@@ -124,10 +124,8 @@ TEST(ProjectFile, EveryStoredFieldOfEveryKindSurvivesARoundTrip) {
 
   TestApp loaded;
   loaded.app.CDFolder = dir.Path();
-  loaded.app.Modified = true;
   ASSERT_TRUE(LoadProject(loaded.app, dir.File("AutoRun.ard")));
   ExpectSameStoredProject(saved.app, loaded.app);
-  EXPECT_FALSE(loaded.app.Modified);
   // The sample's glyph and picture files do not exist: binding reports each, nothing else.
   std::vector<std::string> texts;
   for (const auto& m : loaded.platform.messages) texts.push_back(m.text);
@@ -236,12 +234,10 @@ TEST(ProjectFile, UnknownKindEndsTheReadWithoutAMessage) {
   auto bytes = Encode(saved.app);
   bytes[4 + 93] = 3;  // the first object's Kind
   TestApp loaded;
-  loaded.app.Modified = true;
   EXPECT_FALSE(DecodeProject(loaded.app, bytes.data(), bytes.size()));
   EXPECT_TRUE(loaded.platform.messages.empty());
   EXPECT_TRUE(loaded.app.Project.Objects.empty()) << "the half-read object is not kept";
   EXPECT_TRUE(loaded.panel1.Children().empty());
-  EXPECT_TRUE(loaded.app.Modified);
 }
 
 TEST(ProjectFile, WriterRefusesAnUnknownKindAndKeepsThePreviousFile) {

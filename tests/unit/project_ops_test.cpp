@@ -19,40 +19,30 @@ TEST(ObjectList, RemovingTheMiddleObjectRenumbersTheRest) {
   AutoObjectType& b = AddNewObject(t.app, kKindButton, {2, 2});
   AutoObjectType& c = AddNewObject(t.app, kKindImage, {3, 3});
   EXPECT_EQ(c.Control->Tag, 2);
-  t.app.Modified = false;
 
   RemoveObject(t.app, &b);
   ASSERT_EQ(t.app.Project.Objects.size(), 2u);
   EXPECT_EQ(t.app.Project.Objects[0].get(), &a);
   EXPECT_EQ(t.app.Project.Objects[1].get(), &c);
   EXPECT_EQ(c.Control->Tag, 1);
-  EXPECT_TRUE(t.app.Modified);
   EXPECT_EQ(t.panel1.Children().size(), 2u) << "the removed control left the inner panel";
 }
 
 TEST(ObjectList, RemovingAnObjectThatIsNotListedChangesNothing) {
   TestApp t;
   AddNewObject(t.app, kKindLabel, {1, 1});
-  t.app.Modified = false;
   AutoObjectType stranger;
   RemoveObject(t.app, &stranger);
   EXPECT_EQ(t.app.Project.Objects.size(), 1u);
-  EXPECT_FALSE(t.app.Modified);
 }
 
-TEST(ObjectList, ClearingSetsModifiedOnlyWhenThereWasSomethingToClear) {
+TEST(ObjectList, ClearingEmptiesTheListAndThePanel) {
   TestApp t;
-  t.app.Modified = false;
-  ClearObjects(t.app);
-  EXPECT_FALSE(t.app.Modified);
-
   AddNewObject(t.app, kKindButton, {0, 0});
   AddNewObject(t.app, kKindImage, {0, 0});
-  t.app.Modified = false;
   ClearObjects(t.app);
   EXPECT_TRUE(t.app.Project.Objects.empty());
   EXPECT_TRUE(t.panel1.Children().empty());
-  EXPECT_TRUE(t.app.Modified);
 }
 
 TEST(ObjectList, RenumberFollowsAChangedOrder) {
@@ -103,7 +93,6 @@ TEST(NewObject, EachKindStartsWithItsDefaults) {
   EXPECT_FALSE(label.Selected) << "a new object deselects the others";
   EXPECT_FALSE(button.Selected);
   EXPECT_TRUE(image.Selected);
-  EXPECT_TRUE(t.app.Modified);
 }
 
 TEST(NewProject, DefaultsAndCentring) {

@@ -68,20 +68,26 @@ TEST(DesignUndo, RestoresDesignAndSelectionWhereTheWindowIsAndComparesWithTheSav
   testing_support::TestApp t;
   DesignUndo undo(t.app);
   core::AddNewObject(t.app, core::kKindLabel, {10, 10});
-  t.window.SetBounds(7, 9, t.window.Width(), t.window.Height());  // not where a load centres it
-  undo.Reset(true);                                               // as opened
+  core::AddNewObject(t.app, core::kKindImage, {90, 90}).ImageFile = "\\gone.jpg";
+  undo.Reset();                                                   // as opened
+  t.window.SetBounds(7, 9, t.window.Width(), t.window.Height());  // moved: no change
+  EXPECT_FALSE(undo.Modified());
   const DesignSnapshot before = undo.Snapshot();
   core::AddNewObject(t.app, core::kKindButton, {50, 50});
   undo.RecordIfChanged("Add Button", before);
 
+  EXPECT_TRUE(undo.Modified());
   ASSERT_TRUE(undo.Undo());
-  ASSERT_EQ(t.app.Project.Objects.size(), 1u);
-  EXPECT_TRUE(t.app.Project.Objects[0]->Selected);
+  ASSERT_EQ(t.app.Project.Objects.size(), 2u);
+  EXPECT_TRUE(t.app.Project.Objects[1]->Selected);
   EXPECT_EQ((ui::Point{t.window.Left(), t.window.Top()}), (ui::Point{7, 9})) << "not centred";
-  EXPECT_TRUE(undo.MatchesSaved());
+  EXPECT_FALSE(undo.Modified());
   ASSERT_TRUE(undo.Redo());
-  EXPECT_EQ(t.app.Project.Objects.size(), 2u);
-  EXPECT_FALSE(undo.MatchesSaved());
+  EXPECT_EQ(t.app.Project.Objects.size(), 3u);
+  EXPECT_TRUE(undo.Modified());
+  undo.NoteSaved();
+  EXPECT_FALSE(undo.Modified());
+  EXPECT_TRUE(t.platform.messages.empty()) << "undo and redo report no missing picture";
 
   // A step that cannot be read back: one "IO Error", and the design stays as it was.
   DesignSnapshot broken = undo.Snapshot();
@@ -92,6 +98,28 @@ TEST(DesignUndo, RestoresDesignAndSelectionWhereTheWindowIsAndComparesWithTheSav
   EXPECT_TRUE(t.app.Project.Objects.empty());
   EXPECT_EQ(t.platform.messages.size(), 1u);
   EXPECT_EQ(undo.History().UndoName(), "Clear") << "the step stays for another try";
+}
+
+TEST(DesignUndo, TheStartCountsAsAChangeUntilTheFirstTickASaveOrAStep) {
+  testing_support::TestApp t;
+  DesignUndo undo(t.app);
+  int told = 0;
+  undo.OnModifiedChange([&] { ++told; });
+  for (int ending = 0; ending < 3; ++ending) {
+    undo.Reset();
+    undo.CountStartAsChange();
+    EXPECT_TRUE(undo.Modified());
+    if (ending == 0) undo.StartTick();
+    if (ending == 1) undo.NoteSaved();
+    if (ending == 2) {
+      const DesignSnapshot before = undo.Snapshot();
+      core::AddNewObject(t.app, core::kKindLabel, {1, 1});
+      undo.RecordIfChanged("Add Label", before);
+      ASSERT_TRUE(undo.Undo());
+    }
+    EXPECT_FALSE(undo.Modified()) << ending;
+  }
+  EXPECT_GE(told, 9) << "each change of the answer is told";
 }
 
 }  // namespace

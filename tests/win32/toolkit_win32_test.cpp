@@ -12,6 +12,7 @@
 #include "ui/win32/form_window.h"
 #include "ui/win32/gdi_canvas.h"
 #include "ui/win32/mci_player.h"
+#include "ui/win32/modal_loop.h"
 #include "ui/win32/shell.h"
 
 namespace ui::win32 {
@@ -178,6 +179,24 @@ TEST(FormWindows, SizesTheUserMakesAreWrittenBack) {
   ASSERT_TRUE(w.Create());
   ::SetWindowPos(w.Handle(), nullptr, 30, 40, 250, 180, SWP_NOZORDER | SWP_NOACTIVATE);
   EXPECT_EQ(w.form.BoundsRect(), Rect::FromBounds(30, 40, 250, 180));
+}
+
+TEST(FormWindows, AModalScopeHoldsEveryOtherShownWindowOfTheProgram) {
+  MirrorWindow owner, other, hidden, disabled;
+  for (MirrorWindow* w : {&owner, &other, &hidden, &disabled}) {
+    w->form.SetBounds(0, 0, 50, 50);
+    ASSERT_TRUE(w->Create());
+    if (w != &hidden) ::ShowWindow(w->Handle(), SW_SHOWNOACTIVATE);
+  }
+  ::EnableWindow(disabled.Handle(), FALSE);
+  {
+    const ModalScope modal(owner.Handle());
+    EXPECT_TRUE(::IsWindowEnabled(owner.Handle())) << "the dialog disables its owner itself";
+    EXPECT_FALSE(::IsWindowEnabled(other.Handle()));
+    EXPECT_TRUE(::IsWindowEnabled(hidden.Handle()));
+  }
+  EXPECT_TRUE(::IsWindowEnabled(other.Handle()));
+  EXPECT_FALSE(::IsWindowEnabled(disabled.Handle())) << "what was disabled before stays so";
 }
 
 TEST(Shell, FailuresComeBackAsTheShellsCodes) {

@@ -6,6 +6,7 @@
 
 #include "designer/maker_contact.h"
 #include "ui/win32/gdi.h"
+#include "ui/win32/modal_loop.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
 
 void ShowAboutBox(HWND owner) {
   AboutState state;  // outlives the dialog, which the call creates and destroys
+  const ui::win32::ModalScope modal(owner);
   ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kAboutBoxId), owner,
                     &AboutProcedure, reinterpret_cast<LPARAM>(&state));
 }

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <vector>
 
+#include "core/settings_file.h"
+
 namespace {
 
 using ui::win32::MenuItemSpec;
@@ -145,4 +147,33 @@ void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {
        kEditMenu[0].shortcut);
   show(kCmdRedo, "Redo", history.CanRedo(), history.CanRedo() ? history.RedoName() : "",
        kEditMenu[1].shortcut);
+}
+
+void ShowRecentFolders(HMENU file_menu, const std::vector<std::string>& folders) {
+  const auto id_at = [file_menu](int i) { return static_cast<int>(::GetMenuItemID(file_menu, i)); };
+  const auto separator_at = [file_menu](int i) {
+    return (::GetMenuState(file_menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0;
+  };
+  const int recent_end = kCmdRecentFolder + static_cast<int>(core::kMaxRecentFolders);
+  for (int i = ::GetMenuItemCount(file_menu) - 1; i >= 0; --i) {
+    if (id_at(i) >= kCmdRecentFolder && id_at(i) < recent_end) {
+      ::DeleteMenu(file_menu, static_cast<UINT>(i), MF_BYPOSITION);
+    }
+  }
+  int exit = 0;
+  while (exit < ::GetMenuItemCount(file_menu) && id_at(exit) != kCmdExit) ++exit;
+  // The list stands above Exit with a separator of its own, which goes with it.
+  if (exit >= 2 && separator_at(exit - 1) && separator_at(exit - 2)) {
+    ::DeleteMenu(file_menu, static_cast<UINT>(--exit), MF_BYPOSITION);
+  }
+  if (folders.empty()) return;
+  ::InsertMenuA(file_menu, static_cast<UINT>(exit), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+  for (size_t i = 0; i < folders.size() && i < core::kMaxRecentFolders; ++i) {
+    // "&1 C:\Disc": the number is the item's key; an ampersand of the path shows as itself.
+    std::string text = "&" + std::to_string(i + 1) + " ";
+    for (char c : folders[i]) text += c == '&' ? std::string("&&") : std::string(1, c);
+    ::InsertMenuA(file_menu, static_cast<UINT>(exit) + static_cast<UINT>(i),
+                  MF_BYPOSITION | MF_STRING,
+                  static_cast<UINT_PTR>(kCmdRecentFolder + static_cast<int>(i)), text.c_str());
+  }
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include "designer/undo_history.h"
 #include "ui/win32/menu_table.h"
@@ -34,6 +36,7 @@ enum DesignerCommand : int {
   kCmdCDIcon,  // the CD icon button beside the tool bar
   kCmdUndo,
   kCmdRedo,
+  kCmdRecentFolder,  // the first of the File menu's recent CD folders; the others follow it
 };
 
 // The main menu bar with its File, Edit and Help menus.
@@ -50,3 +53,5 @@ std::span<const ui::win32::ToolButtonSpec> ToolBarButtons();
 // The Edit menu's first two items name the step they would take ("Undo Move") and are greyed
 // when there is none.
 void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history);
+// The File menu lists the recent CD folders, numbered, above Exit.
+void ShowRecentFolders(HMENU file_menu, const std::vector<std::string>& folders);

@@ -17,11 +17,11 @@ constexpr COLORREF kMarkColor = RGB(0x80, 0x80, 0x80);
 
 }  // namespace
 
-TEditForm::TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const bool& closing_allowed)
+TEditForm::TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const CloseGate& close_gate)
     : FormWindow(form_),
       app_(app),
       autorun_form_(autorun_form),
-      closing_allowed_(closing_allowed),
+      close_gate_(close_gate),
       editor_(app, autorun_form.Image1, *this),
       undo_(app) {
   form_.SetBorderIcons(ui::kIconSystemMenu);
@@ -95,7 +95,6 @@ void TEditForm::EditFormProperties() {
   CopyPanelBevels();
   autorun_form_.RenderBackground();
   FormResize();
-  app_.Modified = true;
 }
 
 void TEditForm::FormResize() {
@@ -126,8 +125,11 @@ HDC TEditForm::Image1Canvas() {
   return image1_picture_.Dc();
 }
 
+ui::Size TEditForm::DesignArea() const {
+  return {autorun_form_.Panel1.Width, autorun_form_.Panel1.Height};
+}
+
 void TEditForm::RefreshCanvas() {
-  designer::ClampPositions(app_.Project, {autorun_form_.Panel1.Width, autorun_form_.Panel1.Height});
   form_.SetCaption(autorun_form_.WindowProperties().Caption() + kDesignSuffix);
   if (HDC dc = Image1Canvas()) {
     // The snapshot replaces the whole picture: what the player shows in its inner panel.
@@ -142,7 +144,7 @@ void TEditForm::RefreshCanvas() {
   // The whole client: a new size or new bevels move Image1 inside it.
   if (Handle() != nullptr)
     ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  editor_.DrawRubberBand(-1, -1, -1, -1);
+  editor_.BandAfterRepaint();
 }
 
 void TEditForm::DrawSelectionMarks() {
@@ -172,7 +174,6 @@ void TEditForm::DrawSelectionMarks() {
   ::SetBkMode(dc, old_mode);
   ::SetROP2(dc, old_rop);
   ::GdiFlush();
-  core::Renumber(app_.Project);
 }
 
 void TEditForm::XorFocusRect(const ui::Rect& r) {
@@ -245,7 +246,8 @@ void TEditForm::OnCaptureLost() {
 }
 
 void TEditForm::EndDragStep(const std::function<void()>& release) {
-  const bool dragged = editor_.DragState == 2 && editor_.Dragged;
+  const bool dragged =
+      editor_.DragState == designer::DragStateType::MoveOrResize && editor_.Dragged;
   const char* name = editor_.GrabCode == designer::kGrabBody ? "Move" : "Resize";
   release();
   if (dragged) undo_.RecordIfChanged(name, press_snapshot_);
@@ -255,7 +257,6 @@ void TEditForm::AfterRestore(bool restored) {
   if (!restored) return;
   CopyFrameFromPresentation();
   FormResize();
-  app_.Modified = !undo_.MatchesSaved();
 }
 
 void TEditForm::ShowContextMenu() {
@@ -287,9 +288,16 @@ void TEditForm::OnPaint(HDC dc, const RECT&) {
 LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CLOSE:
-      // The canvas goes away with the main window, never on its own.
-      if (closing_allowed_) ::DestroyWindow(Handle());
+      if (close_gate_.CanvasMayClose()) ::DestroyWindow(Handle());
       return 0;
+    case WM_ENTERSIZEMOVE:
+      sizing_snapshot_ = undo_.Snapshot();
+      break;
+    case WM_EXITSIZEMOVE:
+      // Moving the window changes no design; sizing it does, as one step however long it took.
+      undo_.RecordIfChanged(kResizeStepName, sizing_snapshot_);
+      sizing_snapshot_ = {};
+      break;
     case WM_COMMAND:
       if (command_target_ != nullptr) ::SendMessageA(command_target_, WM_COMMAND, wparam, lparam);
       return 0;

@@ -22,9 +22,17 @@ class ToolGroup {
   virtual void PutSelectDown() = 0;
 };
 
+// Whether the author has agreed to close the designer: the canvas goes away with the main window,
+// never on its own.
+class CloseGate {
+ public:
+  virtual ~CloseGate() = default;
+  virtual bool CanvasMayClose() const = 0;
+};
+
 class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
  public:
-  TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const bool& closing_allowed);
+  TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const CloseGate& close_gate);
   bool Create();
   // The tool group to read and the window that carries out menu commands.
   void Connect(ToolGroup& tools, HWND command_target);
@@ -36,6 +44,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   designer::Tool CurrentTool() const override;
   void SelectTool() override;
   void SetPointer(ui::Cursor cursor) override;
+  ui::Size DesignArea() const override;
 
   // Copies the canvas rectangle to the presentation window, renews the picture and redraws.
   void FormResize();
@@ -69,6 +78,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
 
   ui::Panel Panel1;  // mirrors the presentation window's outer panel settings
 
+  static constexpr char kResizeStepName[] = "Resize Window";
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnResized() override { FormResize(); }
@@ -95,11 +106,14 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   ui::Form form_;
   core::AppState& app_;
   TAutoRunForm& autorun_form_;
-  const bool& closing_allowed_;  // MainForm's ClosingAllowed
+  const CloseGate& close_gate_;  // the main window
   bool Syncing = false;
   designer::CanvasEditor editor_;
   designer::DesignUndo undo_;
   designer::DesignSnapshot press_snapshot_;
+  // The design before the author began sizing the window with the mouse or keys: the whole
+  // sizing is one step.
+  designer::DesignSnapshot sizing_snapshot_;
   ToolGroup* tools_ = nullptr;                    // not owned
   designer::PropertyDialogs* dialogs_ = nullptr;  // not owned
   HWND command_target_ = nullptr;                 // not owned

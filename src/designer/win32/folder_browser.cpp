@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "ui/win32/modal_loop.h"
+
 namespace {
 
 int CALLBACK SelectStartFolder(HWND hwnd, UINT message, LPARAM, LPARAM data) {
@@ -30,6 +32,7 @@ std::optional<std::string> BrowseForFolder(HWND owner, const std::string& prompt
   info.ulFlags = BIF_RETURNONLYFSDIRS;
   info.lpfn = &SelectStartFolder;
   info.lParam = start_folder.empty() ? 0 : reinterpret_cast<LPARAM>(start_folder.c_str());
+  const ui::win32::ModalScope modal(owner);
   std::unique_ptr<ITEMIDLIST, CoTaskMemFreer> chosen(::SHBrowseForFolderA(&info));
   if (!chosen) return std::nullopt;
   char path[MAX_PATH] = {};

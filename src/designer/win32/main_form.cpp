@@ -5,10 +5,12 @@
 
 #include "core/deployment.h"
 #include "core/file_system.h"
+#include "core/messages.h"
 #include "core/paths.h"
 #include "core/project_file.h"
 #include "core/project_ops.h"
 #include "core/run_mode.h"
+#include "core/settings_file.h"
 #include "designer/cd_icon.h"
 #include "designer/maker_contact.h"
 #include "designer/win32/about_box.h"
@@ -16,12 +18,14 @@
 #include "designer/win32/folder_browser.h"
 #include "ui/win32/application.h"
 #include "ui/win32/common_dialogs.h"
+#include "ui/win32/modal_loop.h"
 #include "ui/win32/shell.h"
 
 namespace {
 
 constexpr char kProductName[] = "Quorvane";
 constexpr char kFolderPrompt[] = "Select the folder for CD files";
+constexpr char kUnsavedChangesReason[] = "Unsaved changes to the menu design";
 constexpr char kHelpFileName[] = "Quorvane.hlp";
 // Resource ids of the tool bar's image strip and the logo.
 constexpr int kToolBarImagesId = 5;
@@ -81,6 +85,8 @@ bool TMainForm::CreateStripControls() {
 void TMainForm::SetCanvas(TEditForm& canvas) {
   EditForm = &canvas;
   canvas.Connect(*this, Handle());
+  canvas.Undo().OnModifiedChange([this] { UpdateCaption(); });
+  autorun_form_.DesignStartTick = [this] { EditForm->Undo().StartTick(); };
 }
 
 void TMainForm::FormCreate() {
@@ -115,30 +121,43 @@ void TMainForm::FormShow() {
   EditForm->RefreshCanvas();
   UpdateCaption();
   if (!app_.CDFolder.empty()) {
-    OpenProject(app_.CDFolder + "\\" + core::kProjectFileName);
+    // There is no design yet to stay with: one that could not be read shows what it put in place.
+    if (!OpenProject(app_.CDFolder + "\\" + core::kProjectFileName)) ShowOpenedDesign();
   } else {
-    Open1Click();
+    // Asked again after a folder whose design could not be read, until one opens or the author
+    // gives up.
+    while (Open1Click() == OpenOutcome::Failed) {
+    }
   }
   if (!app_.CDFolder.empty()) {
     UpdateCDIconButton();
-    app_.Modified = true;
+    EditForm->Undo().CountStartAsChange();
   } else {
     Close();  // no folder chosen: the designer ends
   }
 }
 
 void TMainForm::UpdateCaption() {
-  form_.SetCaption(app_.CDFolder.empty() ? BaseCaption : app_.CDFolder + " - " + BaseCaption);
+  const std::string caption =
+      app_.CDFolder.empty() ? BaseCaption : app_.CDFolder + " - " + BaseCaption;
+  form_.SetCaption(Modified() ? "*" + caption : caption);
+}
+
+bool TMainForm::Modified() const {
+  // Without a CD folder there is no design of the author's yet, and nothing to save it to.
+  return !app_.CDFolder.empty() && EditForm != nullptr && EditForm->Undo().Modified();
+}
+
+std::string TMainForm::SettingsFile() const {
+  return core::SettingsFilePath(app_.ExePath);
 }
 
 bool TMainForm::AskToSaveChanges() {
-  if (!app_.Modified || app_.CDFolder.empty()) return true;
+  if (!Modified()) return true;
   switch (app_.platform.ShowMessageBox("Save Changes to file?", "Exit", ui::MessageIcon::Question,
                                        ui::MessageButtons::YesNoCancel)) {
     case ui::MessageResult::Yes:
-      if (!core::DeployToCDFolder(app_, app_.CDFolder)) return false;
-      EditForm->Undo().NoteSaved();
-      return true;
+      return Save1Click();
     case ui::MessageResult::No:
       return true;
     default:
@@ -148,7 +167,6 @@ bool TMainForm::AskToSaveChanges() {
 
 bool TMainForm::Save1Click() {
   if (!core::DeployToCDFolder(app_, app_.CDFolder)) return false;
-  app_.Modified = false;
   EditForm->Undo().NoteSaved();
   return true;
 }
@@ -160,31 +178,75 @@ void TMainForm::est1Click() {
   ::WinExec(player.c_str(), SW_SHOWNORMAL);
 }
 
-void TMainForm::Open1Click() {
-  if (!AskToSaveChanges()) return;
-  // The browser works on the CD folder itself: a folder that no longer exists is forgotten.
-  if (!core::fs::DirectoryExists(app_.CDFolder)) app_.CDFolder.clear();
-  const auto chosen = BrowseForFolder(Handle(), kFolderPrompt, app_.CDFolder);
-  if (!chosen) return;
-  app_.CDFolder = *chosen;
-  if (!app_.CDFolder.empty() && app_.CDFolder.back() == '\\') app_.CDFolder.pop_back();
-  OpenProject(app_.CDFolder + "\\" + core::kProjectFileName);
-  UpdateCDIconButton();
+TMainForm::OpenOutcome TMainForm::Open1Click() {
+  if (!AskToSaveChanges()) return OpenOutcome::Cancelled;
+  // A CD folder that has vanished stays the CD folder when the author cancels: the caption, the
+  // save prompt and a save go on naming it, and a save reports it missing instead of writing
+  // elsewhere. The browser then starts at no folder.
+  const std::string start = core::fs::DirectoryExists(app_.CDFolder) ? app_.CDFolder : "";
+  const auto chosen = BrowseForFolder(Handle(), kFolderPrompt, start);
+  if (!chosen) return OpenOutcome::Cancelled;
+  return OpenFolder(*chosen) ? OpenOutcome::Opened : OpenOutcome::Failed;
 }
 
-void TMainForm::OpenProject(const std::string& path) {
-  bool loaded = false;
-  if (core::fs::FileExists(path)) {
-    loaded = core::LoadProject(app_, path);  // a failed load has reported itself
-  } else {
-    NewProject();
+bool TMainForm::OpenFolder(std::string folder) {
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();  // a drive root: "D:"
+  const std::string previous_folder = app_.CDFolder;
+  const designer::DesignSnapshot previous_design = EditForm->Undo().Snapshot();
+  const ui::Form& window = autorun_form_.WindowProperties();
+  const ui::Point previous_place{window.Left(), window.Top()};
+  app_.CDFolder = folder;
+  if (!OpenProject(app_.CDFolder + "\\" + core::kProjectFileName)) {
+    // A save must not write the old design over the file that could not be read.
+    app_.CDFolder = previous_folder;
+    EditForm->Undo().PutBack(previous_design, previous_place);
+    EditForm->CopyFrameFromPresentation();
+    EditForm->FormResize();
+    return false;
   }
+  // The list of recent folders is a convenience: a settings file that cannot be written is
+  // reported by the next save, which writes it too.
+  core::RememberRecentFolder(SettingsFile(), app_.CDFolder);
+  UpdateCDIconButton();
+  return true;
+}
+
+void TMainForm::OpenRecentFolder(size_t index) {
+  const std::vector<std::string> folders =
+      core::RecentFolders(core::ReadSettingsFile(SettingsFile()));
+  if (index >= folders.size()) return;
+  if (!core::fs::DirectoryExists(folders[index])) {
+    core::ShowDirectoryNotFound(app_.platform, folders[index]);
+    return;
+  }
+  if (AskToSaveChanges()) OpenFolder(folders[index]);
+}
+
+bool TMainForm::OpenProject(const std::string& path) {
+  if (!core::fs::FileExists(path)) {
+    NewProject();
+  } else if (!core::LoadProject(app_, path)) {
+    return false;  // the reader has reported it
+  }
+  ShowOpenedDesign();
+  return true;
+}
+
+void TMainForm::ShowOpenedDesign() {
   EditForm->CopyFrameFromPresentation();
   EditForm->FormResize();
   EditForm->RefreshCanvas();
+  EditForm->Undo().Reset();  // another design: nothing to undo or redo, nothing changed
   UpdateCaption();
-  app_.Modified = false;
-  EditForm->Undo().Reset(loaded);  // another design: nothing to undo or redo
+}
+
+bool TMainForm::QueryEndSession() {
+  if (!Modified()) return true;
+  // Windows names the reason while the designer holds the session up, the prompt included.
+  end_session_block_.Create(Handle(), kUnsavedChangesReason);
+  const bool may_end = AskToSaveChanges();
+  if (may_end) end_session_block_.Destroy();
+  return may_end;
 }
 
 void TMainForm::NewProject() {
@@ -203,6 +265,7 @@ void TMainForm::Exit1Click() {
 
 void TMainForm::SelectCDIcon1Click() {
   // A typed name of a file that does not exist is taken; the copy then reports it.
+  const ui::win32::ModalScope modal(Handle());
   const auto chosen = ui::win32::ChooseOpenFile(Handle(), "Icons (*.ico)|*.ico", "",
                                                 designer::CdIconPath(app_), false);
   if (!chosen) return;
@@ -343,6 +406,9 @@ void TMainForm::OnCommand(int id) {
       About1Click();
       break;
     default:
+      if (id >= kCmdRecentFolder && id < kCmdRecentFolder + int{core::kMaxRecentFolders}) {
+        OpenRecentFolder(static_cast<size_t>(id - kCmdRecentFolder));
+      }
       break;  // the tool buttons only change which tool is down
   }
 }
@@ -372,7 +438,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_INITMENUPOPUP: {
       HMENU popup = reinterpret_cast<HMENU>(wparam);
-      if (::GetMenuItemID(popup, 0) == kCmdUndo) ShowUndoState(popup, EditForm->Undo().History());
+      const UINT first = ::GetMenuItemID(popup, 0);
+      if (first == kCmdUndo) ShowUndoState(popup, EditForm->Undo().History());
+      if (first == kCmdOpen) {
+        ShowRecentFolders(popup, core::RecentFolders(core::ReadSettingsFile(SettingsFile())));
+      }
       return 0;
     }
     case WM_DRAWITEM:
@@ -380,6 +450,12 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return TRUE;
     case WM_CLOSE:
       if (FormCloseQuery()) ::DestroyWindow(Handle());
+      return 0;
+    case WM_QUERYENDSESSION:
+      return QueryEndSession() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      // The session ends, or another program kept it from ending: the reason has done its work.
+      end_session_block_.Destroy();
       return 0;
     default:
       break;

@@ -13,9 +13,10 @@
 #include "ui/win32/form_window.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/menu_table.h"
+#include "ui/win32/shutdown_block.h"
 #include "ui/win32/tool_bar.h"
 
-class TMainForm : public ui::win32::FormWindow, public ToolGroup {
+class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGate {
  public:
   TMainForm(core::AppState& app, TAutoRunForm& autorun_form);
   ~TMainForm() override;
@@ -25,9 +26,10 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup {
   void ShowAtStartUp();
 
   void SetCanvas(TEditForm& canvas);
-  const bool& ClosingAllowedFlag() const { return ClosingAllowed; }
 
-  void OpenProject(const std::string& path);
+  // Loads the project file at `path`, or starts a new project when there is none, and shows it;
+  // false when the file could not be read (the reader has said why).
+  bool OpenProject(const std::string& path);
   void NewProject();
   void UpdateCaption();
   void UpdateCDIconButton();
@@ -35,6 +37,8 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup {
   // ToolGroup
   designer::Tool CurrentTool() const override;
   void PutSelectDown() override;
+  // CloseGate
+  bool CanvasMayClose() const override { return ClosingAllowed; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -45,7 +49,17 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup {
   void FormResize();
   void FormShow();
   bool FormCloseQuery();
-  void Open1Click();
+  enum class OpenOutcome { Opened, Cancelled, Failed };
+  // Asks about unsaved changes, then for a folder, and opens it.
+  OpenOutcome Open1Click();
+  // Makes `folder` the CD folder and opens its design; after a design that could not be read,
+  // the designer stays on the folder and design it had.
+  bool OpenFolder(std::string folder);
+  void OpenRecentFolder(size_t index);
+  // Mirrors the design now in the presentation window on the canvas, as a design just opened.
+  void ShowOpenedDesign();
+  // Logging off, shutting down or restarting asks about unsaved changes as closing does.
+  bool QueryEndSession();
   bool Save1Click();
   void est1Click();
   void Exit1Click();
@@ -57,6 +71,8 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup {
   // Asks "Save Changes to file?" when there are unsaved changes; false when the author cancels
   // or the save fails, so the command that asked must not go on.
   bool AskToSaveChanges();
+  bool Modified() const;
+  std::string SettingsFile() const;
   void OnCommand(int id);
   bool CreateStripControls();
   void DrawItem(const DRAWITEMSTRUCT& item);
@@ -74,4 +90,5 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup {
   HWND Panel1 = nullptr;        // the logo panel
   ui::win32::DibSurface cd_icon_glyph_;
   ui::win32::GdiObject<HBITMAP> logo_;
+  ui::win32::ShutdownBlockReason end_session_block_;
 };

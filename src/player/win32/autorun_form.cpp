@@ -51,21 +51,10 @@ TAutoRunForm::TAutoRunForm() : FormWindow(form_) {
   Image1.Stretch = true;
   Image1.SetParent(&Panel1);
   Image1.OnMouseMove = [this](ui::Control&, ui::Point) { Image1MouseMove(); };
-  Image2.Visible = false;
-  Image2.AutoSize = true;
-  Image2.Transparent = true;
-  Image2.SetBounds(80, 8, 32, 32);
-  Image2.SetParent(&Panel1);
-}
-
-TAutoRunForm::~TAutoRunForm() {
-  SetIcon(nullptr, false);
 }
 
 bool TAutoRunForm::Create() {
   default_glyph_ = LoadDefaultGlyph();
-  Image2.Picture = std::make_unique<ui::win32::BitmapPicture>(
-      std::make_shared<const ui::PixelBitmap>(default_glyph_));
   if (!CreateForm(kClassName)) return false;
   MediaPlayer1.SetNotifyWindow(Handle());
   FormCreate();
@@ -85,7 +74,6 @@ void TAutoRunForm::FormResize() {
   LayoutPanels();
   if (Constructing || app_ == nullptr) return;
   RenderBackground();
-  app_->Modified = true;
 }
 
 void TAutoRunForm::LayoutPanels() {
@@ -162,30 +150,32 @@ void TAutoRunForm::ClosePresentation() {
   Close();
 }
 
-void TAutoRunForm::SetIcon(HICON icon, bool owned) {
-  if (Handle() != nullptr && icon != nullptr) {
+void TAutoRunForm::SetIcon(HICON icon, ui::win32::OwnedIcon owned) {
+  if (Handle() != nullptr) {
     ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
-  if (icon_owned_ && icon_ != nullptr && icon_ != icon) ::DestroyIcon(icon_);
   icon_ = icon;
-  icon_owned_ = owned;
+  icon_file_ = std::move(owned);
 }
 
 void TAutoRunForm::LoadWindowIcon(const std::string& path) {
-  HICON icon =
-      static_cast<HICON>(::LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE));
-  if (icon != nullptr) SetIcon(icon, true);  // a file that cannot be loaded keeps the old icon
+  ui::win32::OwnedIcon icon(
+      static_cast<HICON>(::LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE)));
+  HICON shown = icon.Get();
+  if (shown != nullptr) SetIcon(shown, std::move(icon));  // one that cannot be loaded: the old
 }
 
 void TAutoRunForm::UseApplicationIcon() {
-  SetIcon(ui::win32::Application::Icon(), false);
+  SetIcon(ui::win32::Application::Icon(), {});
 }
 
 void TAutoRunForm::Timer1Timer() {
   ::KillTimer(Handle(), kTimer1);
-  app_->Modified = false;
-  if (app_->DesignMode) return;
+  if (app_->DesignMode) {
+    if (DesignStartTick) DesignStartTick();
+    return;
+  }
 
   const bool loaded = core::LoadProject(*app_, app_->ProjectFilePath);
   // A player left with no visible area (no project file, or one that is not a project) could

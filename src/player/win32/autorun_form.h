@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "core/app_state.h"
 #include "core/presentation.h"
 #include "player/link_runner.h"
@@ -24,7 +26,6 @@ class TAutoRunForm : public ui::win32::FormWindow,
                      public player::LinkServices {
  public:
   TAutoRunForm();
-  ~TAutoRunForm() override;
 
   // Binds the window to the process-wide state; must precede Create.
   void Bind(core::AppState& app) { app_ = &app; }
@@ -38,7 +39,8 @@ class TAutoRunForm : public ui::win32::FormWindow,
   ui::Panel Panel;          // outer panel: bevels and border band, never recoloured
   ui::Panel Panel1;         // inner panel: background picture and every object control
   ui::ImageControl Image1;  // the background picture, stretched over Panel1
-  ui::ImageControl Image2;  // hidden: holds the default glyph
+  // In design mode the first tick only tells the designer that its start is over.
+  std::function<void()> DesignStartTick;
 
   // core::Presentation
   void AttachObjects() override;
@@ -69,15 +71,17 @@ class TAutoRunForm : public ui::win32::FormWindow,
   void HotChanged(bool changed);
   // Places Panel, Panel1 and Image1 inside the current client area.
   void LayoutPanels();
-  void SetIcon(HICON icon, bool owned);
+  // Shows `icon`; `owned` (null for the program's own icon) then holds it, and the icon shown
+  // before is freed once the window no longer uses it.
+  void SetIcon(HICON icon, ui::win32::OwnedIcon owned);
   bool SetCursorForPointer();
 
   ui::Form form_;
   core::AppState* app_ = nullptr;  // not owned
   bool Constructing = false;
   ui::PixelBitmap default_glyph_;
-  HICON icon_ = nullptr;
-  bool icon_owned_ = false;
+  HICON icon_ = nullptr;            // what the window shows: icon_file_'s, or the program's own
+  ui::win32::OwnedIcon icon_file_;  // an icon loaded from the CD folder
   ui::MouseRouter router_{Panel};
   bool tracking_leave_ = false;
   ui::win32::DibSurface back_buffer_;

@@ -1,14 +1,12 @@
-// The modal loop of the property dialogs.
+// The modal loop of the property dialogs, and modal scopes around system dialogs.
 #include "ui/win32/modal_loop.h"
-
-#include <vector>
 
 namespace ui::win32 {
 namespace {
 
 struct Disabling {
   HWND keep;
-  std::vector<HWND> disabled;
+  std::vector<HWND>& disabled;
 };
 
 BOOL CALLBACK DisableOther(HWND hwnd, LPARAM data) {
@@ -20,11 +18,23 @@ BOOL CALLBACK DisableOther(HWND hwnd, LPARAM data) {
   return TRUE;
 }
 
+std::vector<HWND> DisableAllBut(HWND keep) {
+  std::vector<HWND> disabled;
+  Disabling state{keep, disabled};
+  ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(&state));
+  return disabled;
+}
+
+void EnableAll(const std::vector<HWND>& windows) {
+  for (HWND hwnd : windows) {
+    if (::IsWindow(hwnd)) ::EnableWindow(hwnd, TRUE);
+  }
+}
+
 }  // namespace
 
 void RunModal(HWND window, const bool& done) {
-  Disabling state{window, {}};
-  ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOther, reinterpret_cast<LPARAM>(&state));
+  const std::vector<HWND> disabled = DisableAllBut(window);
   ::ShowWindow(window, SW_SHOW);
   ::SetForegroundWindow(window);
   MSG message{};
@@ -40,8 +50,14 @@ void RunModal(HWND window, const bool& done) {
     ::DispatchMessageA(&message);
   }
   // The owners come back before the window goes, so that the activation returns to them.
-  for (HWND hwnd : state.disabled) ::EnableWindow(hwnd, TRUE);
+  EnableAll(disabled);
   ::ShowWindow(window, SW_HIDE);
+}
+
+ModalScope::ModalScope(HWND owner) : disabled_(DisableAllBut(owner)) {}
+
+ModalScope::~ModalScope() {
+  EnableAll(disabled_);
 }
 
 }  // namespace ui::win32

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "ui/win32/bitmap_file.h"
+#include "ui/win32/modal_loop.h"
 #include "ui/win32/picture_loader.h"
 
 namespace ui::win32 {
@@ -29,7 +30,9 @@ MessageResult Win32Platform::ShowMessageBox(const std::string& text, const std::
                                             MessageIcon icon, MessageButtons buttons) {
   const UINT type =
       IconFlag(icon) | (buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK);
-  switch (::MessageBoxA(::GetActiveWindow(), text.c_str(), title.c_str(), type)) {
+  HWND owner = ::GetActiveWindow();
+  const ModalScope modal(owner);
+  switch (::MessageBoxA(owner, text.c_str(), title.c_str(), type)) {
     case IDYES:
       return MessageResult::Yes;
     case IDNO:

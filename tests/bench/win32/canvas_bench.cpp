@@ -54,8 +54,10 @@ int main(int argc, char** argv) {
   core::AppState app(platform, autorun);
   app.DesignMode = true;
   autorun.Bind(app);
-  bool closing_allowed = true;
-  TEditForm canvas(app, autorun, closing_allowed);
+  struct : CloseGate {
+    bool CanvasMayClose() const override { return true; }
+  } closable;
+  TEditForm canvas(app, autorun, closable);
   if (!canvas.Create() || !autorun.Create()) return 1;
   app.Project.Window = &autorun.WindowProperties();
   app.Project.Panel = &autorun.Panel;
