@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "core/product_names.h"
 #include "core/startup.h"
 #include "ui/color.h"
 #include "ui/win32/application.h"
@@ -21,7 +22,7 @@ bool QuorvaneProgram::CreateDesignerWindows() {
                                 ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
   ui::win32::UseComOnThisThread();
-  ui::win32::Application::SetTitle("Quorvane");
+  ui::win32::Application::SetTitle(core::kProductName);
   MainForm = std::make_unique<TMainForm>(state_, AutoRunForm);
   if (!MainForm->Create()) return false;
   ui::win32::Application::SetMainWindow(MainForm->Handle());

@@ -6,11 +6,10 @@
 #include <string>
 
 #include "core/app_state.h"
+#include "core/product_names.h"
 
 namespace core {
 
-inline constexpr char kAutorunInfName[] = "autorun.inf";
-inline constexpr char kCdIconName[] = "AutoRun.ico";
 inline constexpr char kAutorunInfContents[] =
     "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
 

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "core/app_state.h"
+#include "core/product_names.h"
 #include "core/project_ops.h"
 
 namespace core {
 
-inline constexpr char kProjectFileName[] = "AutoRun.ard";
 inline constexpr uint32_t kProjectSignature = 0x55AAAA55u;
 inline constexpr int kFillerWords = 20;
 

@@ -5,6 +5,7 @@
 
 #include "core/file_system.h"
 #include "core/messages.h"
+#include "core/product_names.h"
 
 namespace core {
 
@@ -155,7 +156,7 @@ void ApplyWindowLook(AppState& app) {
   app.presentation.RenderBackground();
 
   const std::string icon = app.CDFolder + app.Project.IconFile;
-  const std::string cd_icon = app.CDFolder + "\\AutoRun.ico";
+  const std::string cd_icon = app.CDFolder + "\\" + kCdIconName;
   if (!app.Project.IconFile.empty() && fs::FileExists(icon)) {
     app.presentation.LoadWindowIcon(icon);
   } else if (fs::FileExists(cd_icon)) {
@@ -168,7 +169,7 @@ void ApplyNewProjectDefaults(AppState& app) {
   AutoFormType& project = app.Project;
   if (ui::Form* window = project.Window) {
     window->BeginUpdate();
-    window->SetCaption("AutoRun");
+    window->SetCaption(kNewMenuCaption);
     window->SetBorderStyle(ui::kBorderSizeable);
     window->SetBounds(window->Left(), window->Top(), 600, 420);
     window->SetTransparentColor(false);

@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "core/product_names.h"
+
 namespace core {
 
 enum class RunMode { Play, Design };
-
-inline constexpr char kPlayerFileName[] = "AutoRun.exe";
 
 RunMode RunModeForExecutable(const std::string& exe_path);
 

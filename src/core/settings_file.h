@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/product_names.h"
+
 namespace core {
 
-inline constexpr char kSettingsFileName[] = "Quorvane.ini";
 inline constexpr char kDefaultPathKey[] = "DefaultPath";
 inline constexpr size_t kMaxRecentFolders = 8;
 

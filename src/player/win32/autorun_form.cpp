@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/project_file.h"
+#include "core/product_names.h"
 #include "core/project_ops.h"
 #include "player/background_render.h"
 #include "player/hot_tracking.h"
@@ -40,7 +41,7 @@ ui::Color SystemColorNow(uint8_t index) {
 
 TAutoRunForm::TAutoRunForm() : FormWindow(form_) {
   // The window's own resource values; a loaded or new project replaces most of them.
-  form_.SetCaption("AutoRun");
+  form_.SetCaption(core::kNewMenuCaption);
   form_.SetBorderStyle(ui::kBorderNone);
   form_.SetBorderIcons(ui::kIconSystemMenu);
   form_.SetBounds(0, 0, 466, 288);
