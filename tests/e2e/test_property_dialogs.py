@@ -141,10 +141,17 @@ def test_a_typed_glyph_name_and_a_margin_that_is_no_number(rig, tmp_path):
     window = dialog(designer, "Button Properties", "B", "ctrl+p")
     designer.retype(at(window, 160, 136, 190, 23), "pics\\go.bmp")  # Bitmap
     designer.retype(at(window, 160, 200, 80, 23), "abc")  # Margin
+    rig.click(*at(window, *DIALOGS[window.title][1], 80, 26))  # OK
+    box = designer.app.wait_message_box(title="Button Properties")
+    assert box.text == "Margin must be a whole number from -1,000 to 1,000."
+    icon, text = (next(s.rect for s in box.statics if s.id == n) for n in (1088, 0xFFFF))
+    assert text.left >= icon.right, "no icon beside the text"
+    rig.confirm_message_box(box)
+    rig.type_text("7")  # the dialog stays, its margin focused and selected: the typing replaces it
     close_with(designer, window)
     rig.wait_until(lambda: count_color(rig.screen(), button, GLYPH, 8) >= 200, 10, "the glyph on the canvas's button")
     saved = designer.saved_project().objects[0]
-    assert (saved.glyph_file, saved.margin) == ("\\pics\\go.bmp", 0)
+    assert (saved.glyph_file, saved.margin) == ("\\pics\\go.bmp", 7)
 
 
 @pytest.mark.parametrize("title, keys, browse, box_title, end, icon", [
