@@ -260,6 +260,13 @@ TEST(CdFilePicker, KeepsOnlyFilesInTheCdFolder) {
            {"C:\\CD", "", "c:\\cd\\f", std::nullopt, "C:\\CD", "", RefusalStyle::Plain, {outside}},
            {"", "", "C:\\f", std::nullopt, "", "", RefusalStyle::Plain, {plain}},
            {"", "f", "C:\\f", std::nullopt, "", "\\f", RefusalStyle::Information, {information}},
+           // Texts that name no file: the dialog starts in the CD folder with no name.
+           {"C:\\CD", " http://x/y ", std::nullopt, std::nullopt, "C:\\CD", ""},
+           {"C:\\CD", "someone@example.com", std::nullopt, std::nullopt, "C:\\CD", ""},
+           {"C:\\CD", "\\a@b\\c.txt", std::nullopt, std::nullopt, "", "C:\\CD\\a@b\\c.txt"},
+           {"C:\\CD", "a|b", std::nullopt, std::nullopt, "C:\\CD", ""},
+           {"C:\\CD", "a\tb", std::nullopt, std::nullopt, "C:\\CD", ""},
+           {"C:\\CD", "why?", std::nullopt, std::nullopt, "C:\\CD", ""},
        }) {
     TestApp t;
     t.app.CDFolder = c.cd;
