@@ -140,8 +140,8 @@ def test_a_typed_glyph_name_and_a_margin_that_is_no_number(rig, tmp_path):
     button = Rect(*designer.at(150, 20), *designer.at(270, 60))
     assert count_color(rig.screen(), button, GLYPH, 8) == 0
     window = dialog(designer, "Button Properties", "B", "ctrl+p")
-    designer.retype(at(window, 160, 136, 190, 23), "pics\\go.bmp")  # Bitmap
-    designer.retype(at(window, 160, 200, 80, 23), "abc")  # Margin
+    designer.retype(at(window, 176, 136, 174, 23), "pics\\go.bmp")  # Bitmap
+    designer.retype(at(window, 176, 200, 80, 23), "abc")  # Margin
     rig.click(*at(window, *DIALOGS[window.title][1], 80, 26))  # OK
     box = designer.app.wait_message_box(title="Button Properties")
     assert box.text == "Margin must be a whole number from -1,000 to 1,000."
