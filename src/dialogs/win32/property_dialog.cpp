@@ -1,5 +1,6 @@
-// The property dialog base: child controls from the layout table, change tracking, the
-// owner-drawn swatches, font samples, browse button and picture, and the modal run.
+// The property dialog base: child controls from the table, the fill and read-back of the fields
+// they edit, change tracking, the pickers, the owner-drawn swatches, font samples, browse button
+// and picture, and the modal run with its check of the number fields on OK.
 #include "dialogs/win32/property_dialog.h"
 
 #include <commctrl.h>
@@ -190,7 +191,7 @@ void PropertyDialog::Fill(const ControlSpec& control, void* value) {
       SetText(control.id, *static_cast<const std::string*>(value));
       break;
     case ControlSpec::Spin: {
-      // The edit keeps the value it was filled with: that value is taken again unchanged.
+      // The edit keeps the value it was filled with, which OK takes as it is, in range or not.
       const int number = *static_cast<const int*>(value);
       ::SetWindowLongPtrA(item, GWLP_USERDATA, number);
       SetText(control.id, std::to_string(number));
@@ -201,7 +202,8 @@ void PropertyDialog::Fill(const ControlSpec& control, void* value) {
       ::SendMessageA(item, CB_SETCURSEL, static_cast<WPARAM>(*static_cast<const int*>(value)), 0);
       break;
     case ControlSpec::Check:
-      ::SendMessageA(item, BM_SETCHECK, *static_cast<const bool*>(value) ? BST_CHECKED : 0, 0);
+      ::SendMessageA(item, BM_SETCHECK,
+                     *static_cast<const bool*>(value) ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case ControlSpec::Swatch:
       SetSwatchColor(control.id, *static_cast<const ui::Color*>(value));
@@ -222,7 +224,7 @@ void PropertyDialog::ReadBack(const ControlSpec& control, void* value) {
       break;
     case ControlSpec::Spin:
       // OK let only readable numbers through; after Cancel the value is not written anyway.
-      if (const auto number = ReadNumber(control)) *static_cast<int*>(value) = *number;
+      if (const auto number = SpinNumber(control)) *static_cast<int*>(value) = *number;
       break;
     case ControlSpec::List:
     case ControlSpec::FixedList:
@@ -242,14 +244,14 @@ void PropertyDialog::ReadBack(const ControlSpec& control, void* value) {
   }
 }
 
-std::optional<int32_t> PropertyDialog::ReadNumber(const ControlSpec& spin) const {
+std::optional<int32_t> PropertyDialog::SpinNumber(const ControlSpec& spin) const {
   const auto filled = static_cast<int32_t>(::GetWindowLongPtrA(Item(spin.id), GWLP_USERDATA));
   return dialogs::ReadNumber(*spin.number, Text(spin.id), filled);
 }
 
 bool PropertyDialog::NumbersReadable() {
   for (size_t i = 0; const ControlSpec* c = Control(i); ++i) {
-    if (c->kind != ControlSpec::Spin || ReadNumber(*c)) continue;
+    if (c->kind != ControlSpec::Spin || SpinNumber(*c)) continue;
     ::MessageBoxA(Handle(), dialogs::NumberMessage(*c->number).c_str(), Layout().caption,
                   MB_OK | MB_ICONWARNING);
     ::SetFocus(Item(c->id));

@@ -195,7 +195,7 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
   // selects it for the author to mend.
   bool NumbersReadable();
   // A spin edit's number, if its text is one the field takes.
-  std::optional<int32_t> ReadNumber(const ControlSpec& spin) const;
+  std::optional<int32_t> SpinNumber(const ControlSpec& spin) const;
   void MarkChanged() { flags_.Changed = true; }
   ui::Color SwatchColor(int id) const;
   void SetSwatchColor(int id, ui::Color color);
