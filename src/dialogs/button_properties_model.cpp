@@ -14,30 +14,30 @@ bool ExecuteButtonProperties(ModalView<ButtonFields>& view, core::AutoObjectType
   if (button == nullptr) return false;
 
   ButtonFields fields;
-  fields.Edit1 = button->Caption;
-  fields.ComboBox1 = button->Layout;
-  fields.Panel2 = button->Font;
-  fields.Panel1 = object->HotFont;
-  fields.Edit2 = object->GlyphFile;
-  fields.Edit3 = object->HotGlyphFile;
-  fields.SpinEdit1 = button->Margin();
-  fields.SpinEdit2 = button->Spacing;
-  fields.CheckBox1 = button->Flat;
-  fields.CheckBox2 = button->Transparent;
+  fields.Caption = button->Caption;
+  fields.Layout = button->Layout;
+  fields.Font = button->Font;
+  fields.HotFont = object->HotFont;
+  fields.GlyphFile = object->GlyphFile;
+  fields.HotGlyphFile = object->HotGlyphFile;
+  fields.Margin = button->Margin();
+  fields.Spacing = button->Spacing;
+  fields.Flat = button->Flat;
+  fields.Transparent = button->Transparent;
 
   if (!view.Run(fields).Applies()) return false;
 
-  button->Caption = fields.Edit1;
-  button->Layout = static_cast<uint8_t>(fields.ComboBox1);
-  button->Font = fields.Panel2;
-  object->HotFont = fields.Panel1;
-  object->GlyphFile = NormalizePath(fields.Edit2);
-  object->HotGlyphFile = NormalizePath(fields.Edit3);
+  button->Caption = fields.Caption;
+  button->Layout = static_cast<uint8_t>(fields.Layout);
+  button->Font = fields.Font;
+  object->HotFont = fields.HotFont;
+  object->GlyphFile = NormalizePath(fields.GlyphFile);
+  object->HotGlyphFile = NormalizePath(fields.HotGlyphFile);
   // The button keeps its margin when refused one below -1; the other values are written anyway.
-  button->SetMargin(fields.SpinEdit1);
-  button->Spacing = fields.SpinEdit2;
-  button->Flat = fields.CheckBox1;
-  button->Transparent = fields.CheckBox2;
+  button->SetMargin(fields.Margin);
+  button->Spacing = fields.Spacing;
+  button->Flat = fields.Flat;
+  button->Transparent = fields.Transparent;
   return true;
 }
 

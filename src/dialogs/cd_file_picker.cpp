@@ -1,6 +1,9 @@
 // The CD file picker and the path normalisation of the property dialogs.
 #include "dialogs/cd_file_picker.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "core/paths.h"
 
 namespace dialogs {
@@ -10,6 +13,16 @@ namespace {
 // Blanks and control characters; bytes above 127 are letters of the system code page.
 bool IsBlankOrControl(char c) {
   return static_cast<unsigned char>(c) <= 32;
+}
+
+// A link's target may hold an address rather than a file: a URL, an e-mail address (an '@' and
+// no folder), or any text with a character no Windows file name has. The open-file dialog cannot
+// preselect such a name and would not open at all.
+bool CouldBeFileName(const std::string& text) {
+  if (text.find('@') != std::string::npos && text.find('\\') == std::string::npos) return false;
+  return std::none_of(text.begin(), text.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 32 || std::strchr("<>:\"/|?*", c) != nullptr;
+  });
 }
 
 }  // namespace
@@ -41,7 +54,7 @@ std::optional<std::string> PickCdFile(core::AppState& app, OpenFileDialog& dialo
   OpenFileRequest request;
   request.filter = filter;
   const std::string typed = TrimPath(field);
-  if (typed.empty()) {
+  if (typed.empty() || !CouldBeFileName(typed)) {
     request.initial_folder = app.CDFolder;
   } else {
     // The field holds a CD-relative name; the dialog opens on that file inside the CD folder.

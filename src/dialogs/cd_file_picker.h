@@ -41,7 +41,8 @@ enum class RefusalStyle { Plain, Information };
 
 // The CD file picker on a field's text: the new text (CD-relative) when a file inside the CD
 // folder was chosen; nothing when the author cancelled or the file was refused (the refusal
-// message has then been shown).
+// message has then been shown). The dialog opens on the file the field names, or in the CD
+// folder when the field is empty or names no file (a URL, an e-mail address).
 std::optional<std::string> PickCdFile(core::AppState& app, OpenFileDialog& dialog,
                                       const std::string& field, const std::string& filter,
                                       RefusalStyle style, const std::string& application_title);

@@ -24,40 +24,40 @@ bool ExecuteFormProperties(ModalView<FormFields>& view, core::AutoFormType* proj
   ui::Panel& panel = *project->Panel;
 
   FormFields fields;
-  fields.Edit4 = window.Caption();
-  fields.Edit1 = project->IconFile;
-  fields.Edit2 = project->StartSoundFile;
-  fields.Panel2 = project->BackColor;
-  fields.ComboBox1 = project->GradientStyle;
-  fields.Panel1 = project->GradientColor;
-  fields.ComboBox2 = window.BorderStyle();
+  fields.Caption = window.Caption();
+  fields.IconFile = project->IconFile;
+  fields.StartSoundFile = project->StartSoundFile;
+  fields.BackColor = project->BackColor;
+  fields.GradientStyle = project->GradientStyle;
+  fields.GradientColor = project->GradientColor;
+  fields.BorderStyle = window.BorderStyle();
   // The list offers two places only; any stored position but Designed shows as centred.
-  fields.ComboBox3 = window.Position() == ui::kPositionDesigned ? 1 : 0;
-  fields.Panel3 = window.TransparentColorValue();
-  fields.CheckBox1 = window.TransparentColor();
-  fields.ComboBox4 = panel.BorderStyle;
-  fields.SpinEdit1 = panel.BorderWidth;
-  fields.ComboBox5 = panel.BevelInner;
-  fields.ComboBox6 = panel.BevelOuter;
-  fields.SpinEdit2 = panel.BevelWidth;
+  fields.Position = window.Position() == ui::kPositionDesigned ? 1 : 0;
+  fields.TransparentColorValue = window.TransparentColorValue();
+  fields.TransparentColor = window.TransparentColor();
+  fields.PanelBorderStyle = panel.BorderStyle;
+  fields.BorderWidth = panel.BorderWidth;
+  fields.BevelInner = panel.BevelInner;
+  fields.BevelOuter = panel.BevelOuter;
+  fields.BevelWidth = panel.BevelWidth;
 
   if (!view.Run(fields).Applies()) return false;
 
-  window.SetCaption(fields.Edit4);
-  project->IconFile = NormalizePath(fields.Edit1);
-  project->StartSoundFile = NormalizePath(fields.Edit2);
-  project->BackColor = fields.Panel2;
-  project->GradientStyle = static_cast<uint8_t>(fields.ComboBox1);
-  project->GradientColor = fields.Panel1;
-  window.SetBorderStyle(static_cast<uint8_t>(fields.ComboBox2));
-  window.SetPosition(fields.ComboBox3 == 1 ? ui::kPositionDesigned : ui::kPositionScreenCenter);
-  window.SetTransparentColorValue(fields.Panel3);
-  window.SetTransparentColor(fields.CheckBox1);
-  panel.BorderStyle = static_cast<uint8_t>(fields.ComboBox4);
-  panel.BorderWidth = fields.SpinEdit1;
-  panel.BevelInner = static_cast<uint8_t>(fields.ComboBox5);
-  panel.BevelOuter = static_cast<uint8_t>(fields.ComboBox6);
-  panel.BevelWidth = fields.SpinEdit2;
+  window.SetCaption(fields.Caption);
+  project->IconFile = NormalizePath(fields.IconFile);
+  project->StartSoundFile = NormalizePath(fields.StartSoundFile);
+  project->BackColor = fields.BackColor;
+  project->GradientStyle = static_cast<uint8_t>(fields.GradientStyle);
+  project->GradientColor = fields.GradientColor;
+  window.SetBorderStyle(static_cast<uint8_t>(fields.BorderStyle));
+  window.SetPosition(fields.Position == 1 ? ui::kPositionDesigned : ui::kPositionScreenCenter);
+  window.SetTransparentColorValue(fields.TransparentColorValue);
+  window.SetTransparentColor(fields.TransparentColor);
+  panel.BorderStyle = static_cast<uint8_t>(fields.PanelBorderStyle);
+  panel.BorderWidth = fields.BorderWidth;
+  panel.BevelInner = static_cast<uint8_t>(fields.BevelInner);
+  panel.BevelOuter = static_cast<uint8_t>(fields.BevelOuter);
+  panel.BevelWidth = fields.BevelWidth;
   return true;
 }
 

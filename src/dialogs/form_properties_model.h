@@ -7,6 +7,7 @@
 
 #include "core/project_model.h"
 #include "dialogs/modal_view.h"
+#include "dialogs/number_field.h"
 #include "ui/color.h"
 
 namespace dialogs {
@@ -17,22 +18,28 @@ extern const std::array<const char*, 2> kPositionItems;
 extern const std::array<const char*, 2> kPanelBorderItems;
 extern const std::array<const char*, 4> kBevelItems;
 
+// The panel's widths: wide enough for any design, small enough to stay a number the author meant.
+inline constexpr NumberField kBorderWidthField{"Border Width", 0, 1000};
+inline constexpr NumberField kBevelWidthField{"Bevel Width", 0, 1000};
+
+// The window's caption, border, position and transparency, the project's files, colours and
+// gradient, and the outer panel's border and bevels.
 struct FormFields {
-  std::string Edit4;       // caption
-  std::string Edit1;       // icon file
-  std::string Edit2;       // start sound file
-  ui::Color Panel2 = 0;    // back colour
-  int ComboBox1 = 0;       // gradient style
-  ui::Color Panel1 = 0;    // gradient colour
-  int ComboBox2 = 0;       // window border style
-  int ComboBox3 = 0;       // position item: 0 "Screen Center" (code 4), 1 "Designed" (0)
-  ui::Color Panel3 = 0;    // transparent colour value
-  bool CheckBox1 = false;  // transparent
-  int ComboBox4 = 0;       // panel border style
-  int32_t SpinEdit1 = 0;   // panel border width
-  int ComboBox5 = 0;       // panel inner bevel
-  int ComboBox6 = 0;       // panel outer bevel
-  int32_t SpinEdit2 = 0;   // panel bevel width
+  std::string Caption;
+  std::string IconFile;
+  std::string StartSoundFile;
+  ui::Color BackColor = 0;
+  int GradientStyle = 0;
+  ui::Color GradientColor = 0;
+  int BorderStyle = 0;
+  int Position = 0;  // item of the list: 0 "Screen Center" (code 4), 1 "Designed" (code 0)
+  ui::Color TransparentColorValue = 0;
+  bool TransparentColor = false;
+  int PanelBorderStyle = 0;
+  int BorderWidth = 0;
+  int BevelInner = 0;
+  int BevelOuter = 0;
+  int BevelWidth = 0;
 };
 
 // Edits the project, its window (Project.Window) and outer panel (Project.Panel) in place; true

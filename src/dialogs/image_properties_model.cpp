@@ -19,24 +19,24 @@ bool ExecuteImageProperties(ModalView<ImageFields>& view, core::AutoObjectType* 
   if (image == nullptr) return false;
 
   ImageFields fields;
-  fields.Edit1 = object->ImageFile;
-  fields.Edit2 = object->HotImageFile;
+  fields.ImageFile = object->ImageFile;
+  fields.HotImageFile = object->HotImageFile;
   // The three flags may be on together in a stored design; the list shows the first that is on,
   // and writing back leaves only the chosen one on.
-  fields.ComboBox1 = image->Center     ? kRowCenter
-                     : image->Stretch  ? kRowStretch
-                     : image->AutoSize ? kRowAutoSize
-                                       : kRowNormal;
-  fields.CheckBox1 = image->Transparent;
+  fields.DisplayStyle = image->Center     ? kRowCenter
+                        : image->Stretch  ? kRowStretch
+                        : image->AutoSize ? kRowAutoSize
+                                          : kRowNormal;
+  fields.Transparent = image->Transparent;
 
   if (!view.Run(fields).Applies()) return false;
 
-  object->ImageFile = NormalizePath(fields.Edit1);
-  object->HotImageFile = NormalizePath(fields.Edit2);
-  image->Center = fields.ComboBox1 == kRowCenter;
-  image->Stretch = fields.ComboBox1 == kRowStretch;
-  image->AutoSize = fields.ComboBox1 == kRowAutoSize;
-  image->Transparent = fields.CheckBox1;
+  object->ImageFile = NormalizePath(fields.ImageFile);
+  object->HotImageFile = NormalizePath(fields.HotImageFile);
+  image->Center = fields.DisplayStyle == kRowCenter;
+  image->Stretch = fields.DisplayStyle == kRowStretch;
+  image->AutoSize = fields.DisplayStyle == kRowAutoSize;
+  image->Transparent = fields.Transparent;
   return true;
 }
 

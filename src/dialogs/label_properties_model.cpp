@@ -13,28 +13,28 @@ bool ExecuteLabelProperties(ModalView<LabelFields>& view, core::AutoObjectType* 
   if (label == nullptr) return false;
 
   LabelFields fields;
-  fields.Edit1 = label->Caption;
-  fields.ComboBox1 = label->Alignment;
-  fields.ComboBox2 = label->Layout;
-  fields.Panel1 = label->Color;
-  fields.Panel2 = label->Font;
-  fields.Panel3 = object->HotFont;
-  fields.CheckBox1 = label->Transparent;
+  fields.Caption = label->Caption;
+  fields.Alignment = label->Alignment;
+  fields.Layout = label->Layout;
+  fields.Color = label->Color;
+  fields.Font = label->Font;
+  fields.HotFont = object->HotFont;
+  fields.Transparent = label->Transparent;
 
   if (!view.Run(fields).Applies()) return false;
 
-  label->Caption = fields.Edit1;
-  label->Alignment = static_cast<uint8_t>(fields.ComboBox1);
-  label->Layout = static_cast<uint8_t>(fields.ComboBox2);
+  label->Caption = fields.Caption;
+  label->Alignment = static_cast<uint8_t>(fields.Alignment);
+  label->Layout = static_cast<uint8_t>(fields.Layout);
   // Giving a label a colour of its own ends its taking the parent's; writing back the colour it
   // already had leaves that as it is.
-  if (fields.Panel1 != label->Color) {
-    label->Color = fields.Panel1;
+  if (fields.Color != label->Color) {
+    label->Color = fields.Color;
     label->ParentColor = false;
   }
-  label->Font = fields.Panel2;
-  object->HotFont = fields.Panel3;
-  label->Transparent = fields.CheckBox1;
+  label->Font = fields.Font;
+  object->HotFont = fields.HotFont;
+  label->Transparent = fields.Transparent;
   return true;
 }
 

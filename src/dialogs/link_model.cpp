@@ -46,9 +46,9 @@ bool ExecuteLink(ModalView<LinkFields>& view, core::TCommand* link) {
   if (link == nullptr) return false;
   LinkFields fields;
   fields.Action = link->Action <= core::kActionExit ? link->Action : -1;
-  fields.Edit1 = link->Target;
-  fields.Edit2 = link->Parameters;
-  fields.Edit3 = link->StartDirectory;
+  fields.Target = link->Target;
+  fields.Parameters = link->Parameters;
+  fields.StartDirectory = link->StartDirectory;
 
   if (!view.Run(fields).Applies()) return false;
 
@@ -57,9 +57,9 @@ bool ExecuteLink(ModalView<LinkFields>& view, core::TCommand* link) {
   if (fields.Action >= 0 && fields.Action <= core::kActionExit) {
     link->Action = static_cast<uint8_t>(fields.Action);
   }
-  link->Target = fields.Edit1;
-  link->Parameters = fields.Edit2;
-  link->StartDirectory = fields.Edit3;
+  link->Target = fields.Target;
+  link->Parameters = fields.Parameters;
+  link->StartDirectory = fields.StartDirectory;
   if (TargetsCdFile(link->Action)) {
     link->Target = NormalizePath(link->Target);
     link->StartDirectory = NormalizePath(link->StartDirectory);

@@ -14,10 +14,10 @@ namespace dialogs {
 extern const std::array<const char*, 8> kLinkActionItems;
 
 struct LinkFields {
-  int Action = -1;    // selected item of ComboBox1; -1: none (a stored code outside 0..7)
-  std::string Edit1;  // target
-  std::string Edit2;  // parameters
-  std::string Edit3;  // start directory
+  int Action = -1;  // the selected item; -1: none (a stored code outside 0..7)
+  std::string Target;
+  std::string Parameters;
+  std::string StartDirectory;
 };
 
 // Which controls the selected action uses; the others are greyed (button-face) but keep text.

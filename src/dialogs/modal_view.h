@@ -4,9 +4,6 @@
 // confirmed a change.
 #pragma once
 
-#include <cstdint>
-#include <string>
-
 namespace dialogs {
 
 struct DialogFlags {
@@ -23,9 +20,5 @@ class ModalView {
   // start cleared after the fill.
   virtual DialogFlags Run(Fields& fields) = 0;
 };
-
-// A spin edit's integer: an optional sign and decimal digits, nothing else; any other text (or
-// a number beyond 32 bits) reads as 0.
-int32_t SpinEditValue(const std::string& text);
 
 }  // namespace dialogs

@@ -7,6 +7,7 @@
 
 #include "core/project_model.h"
 #include "dialogs/modal_view.h"
+#include "dialogs/number_field.h"
 #include "ui/color.h"
 #include "ui/font.h"
 
@@ -17,34 +18,38 @@ extern const std::array<const char*, 3> kLabelLayoutItems;
 extern const std::array<const char*, 4> kButtonLayoutItems;
 extern const std::array<const char*, 4> kDisplayStyleItems;
 
+// Pixels between the button's edge and its glyph, and between glyph and caption; -1 centres.
+inline constexpr NumberField kMarginField{"Margin", -1000, 1000};
+inline constexpr NumberField kSpacingField{"Spacing", -1000, 1000};
+
 struct LabelFields {
-  std::string Edit1;       // caption
-  int ComboBox1 = 0;       // alignment
-  int ComboBox2 = 0;       // layout
-  ui::Color Panel1 = 0;    // background colour
-  ui::Font Panel2;         // font
-  ui::Font Panel3;         // hot-track font
-  bool CheckBox1 = false;  // transparent
+  std::string Caption;
+  int Alignment = 0;
+  int Layout = 0;
+  ui::Color Color = 0;  // background
+  ui::Font Font;
+  ui::Font HotFont;
+  bool Transparent = false;
 };
 
 struct ButtonFields {
-  std::string Edit1;       // caption
-  int ComboBox1 = 0;       // glyph layout
-  ui::Font Panel2;         // font
-  ui::Font Panel1;         // hot-track font
-  std::string Edit2;       // glyph file
-  std::string Edit3;       // hot glyph file
-  int32_t SpinEdit1 = 0;   // margin
-  int32_t SpinEdit2 = 0;   // spacing
-  bool CheckBox1 = false;  // flat
-  bool CheckBox2 = false;  // transparent
+  std::string Caption;
+  int Layout = 0;  // of the glyph beside the caption
+  ui::Font Font;
+  ui::Font HotFont;
+  std::string GlyphFile;
+  std::string HotGlyphFile;
+  int Margin = 0;
+  int Spacing = 0;
+  bool Flat = false;
+  bool Transparent = false;
 };
 
 struct ImageFields {
-  int ComboBox1 = 0;       // display style: 0 Normal, 1 Center, 2 Stretch, 3 Auto Size
-  std::string Edit1;       // image file
-  std::string Edit2;       // hot image file
-  bool CheckBox1 = false;  // transparent
+  int DisplayStyle = 0;  // 0 Normal, 1 Center, 2 Stretch, 3 Auto Size
+  std::string ImageFile;
+  std::string HotImageFile;
+  bool Transparent = false;
 };
 
 // Each refuses (returns false) an object of another kind or no object.

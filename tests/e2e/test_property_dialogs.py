@@ -4,6 +4,7 @@ project; the file, colour and font pickers; one design from an empty folder to a
 from __future__ import annotations
 
 import time
+from dataclasses import replace
 
 import pytest
 
@@ -139,12 +140,19 @@ def test_a_typed_glyph_name_and_a_margin_that_is_no_number(rig, tmp_path):
     button = Rect(*designer.at(150, 20), *designer.at(270, 60))
     assert count_color(rig.screen(), button, GLYPH, 8) == 0
     window = dialog(designer, "Button Properties", "B", "ctrl+p")
-    designer.retype(at(window, 160, 136, 190, 23), "pics\\go.bmp")  # Bitmap
-    designer.retype(at(window, 160, 200, 80, 23), "abc")  # Margin
+    designer.retype(at(window, 176, 136, 174, 23), "pics\\go.bmp")  # Bitmap
+    designer.retype(at(window, 176, 200, 80, 23), "abc")  # Margin
+    rig.click(*at(window, *DIALOGS[window.title][1], 80, 26))  # OK
+    box = designer.app.wait_message_box(title="Button Properties")
+    assert box.text == "Margin must be a whole number from -1,000 to 1,000."
+    icon, text = (next(s.rect for s in box.statics if s.id == n) for n in (1088, 0xFFFF))
+    assert text.left >= icon.right, "no icon beside the text"
+    rig.confirm_message_box(box)
+    rig.type_text("7")  # the dialog stays, its margin focused and selected: the typing replaces it
     close_with(designer, window)
     rig.wait_until(lambda: count_color(rig.screen(), button, GLYPH, 8) >= 200, 10, "the glyph on the canvas's button")
     saved = designer.saved_project().objects[0]
-    assert (saved.glyph_file, saved.margin) == ("\\pics\\go.bmp", 0)
+    assert (saved.glyph_file, saved.margin) == ("\\pics\\go.bmp", 7)
 
 
 @pytest.mark.parametrize("title, keys, browse, box_title, end, icon", [
@@ -194,8 +202,10 @@ def test_border_none_keeps_the_design_area_and_a_chosen_back_colour_fills_it(rig
         (0, area.width, area.height, 0x5A1EC8, 8)
 
 
-def test_a_font_chosen_in_the_font_dialog_shows_on_the_canvas(rig, tmp_path):
-    designer = open_designer(rig, tmp_path, LABEL)
+# "MS Sans Serif", a new label's font, is missing under Wine: the dialog opens on the face that paints it.
+@pytest.mark.parametrize("name, size", [("DejaVu Sans", 12), ("MS Sans Serif", 8)])
+def test_a_font_chosen_in_the_font_dialog_shows_on_the_canvas(rig, tmp_path, name, size):
+    designer = open_designer(rig, tmp_path, replace(LABEL, font=Font(name=name, color=0xFFFFFF, size=size)))
     label = Rect(*designer.at(20, 20), *designer.at(120, 44))
     ink = count_color(rig.screen(), label, WHITE, 60)
     window = dialog(designer, "Label Properties", "L", "ctrl+p")
@@ -206,7 +216,7 @@ def test_a_font_chosen_in_the_font_dialog_shows_on_the_canvas(rig, tmp_path):
     designer.wait_closed(fonts)
     close_with(designer, window)
     rig.wait_until(lambda: count_color(rig.screen(), label, WHITE, 60) > ink * 1.2, 10, "bolder text on the canvas")
-    assert designer.saved_project().objects[0].font == Font(name="DejaVu Sans", color=0xFFFFFF, size=12, style=1)
+    assert designer.saved_project().objects[0].font == Font(name=name, color=0xFFFFFF, size=size, style=1)
 
 
 def test_a_button_linked_to_a_sound_plays_it_in_the_tested_menu(rig, tmp_path):

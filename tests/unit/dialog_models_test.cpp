@@ -1,4 +1,5 @@
-// The property dialogs' fill and write-back rules, the spin edit's reading and the CD file picker.
+// The property dialogs' fill and write-back rules, the number fields' reading and the CD file
+// picker.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -50,30 +51,33 @@ bool RunDialog(bool (*execute)(ModalView<Fields>&, Record*), std::type_identity_
 TEST(DialogModels, OnlyAConfirmedChangeIsWrittenBack) {
   // The author types "x" into the first text; the result, and whether "x" arrived (the braces
   // run the dialog before the check).
-  const auto x = [](auto& fields) { fields.Edit1 = "x"; };
   using Outcome = std::pair<bool, bool>;
   const std::function<Outcome(TestApp&, DialogFlags)> dialogs[] = {
       [&](TestApp& t, DialogFlags f) {
         core::TCommand& link = t.app.Project.StartLink;
+        const auto x = [](LinkFields& v) { v.Target = "x"; };
         return Outcome{RunDialog(ExecuteLink, &link, x, f), link.Target == "x"};
       },
       [&](TestApp& t, DialogFlags f) {
-        const auto caption = [](FormFields& v) { v.Edit4 = "x"; };
-        return Outcome{RunDialog(ExecuteFormProperties, &t.app.Project, caption, f),
+        const auto x = [](FormFields& v) { v.Caption = "x"; };
+        return Outcome{RunDialog(ExecuteFormProperties, &t.app.Project, x, f),
                        t.window.Caption() == "x"};
       },
       [&](TestApp& t, DialogFlags f) {
         auto& o = New(t, core::kKindLabel);
+        const auto x = [](LabelFields& v) { v.Caption = "x"; };
         return Outcome{RunDialog(ExecuteLabelProperties, &o, x, f),
                        core::LabelOf(o)->Caption == "x"};
       },
       [&](TestApp& t, DialogFlags f) {
         auto& o = New(t, core::kKindButton);
+        const auto x = [](ButtonFields& v) { v.Caption = "x"; };
         return Outcome{RunDialog(ExecuteButtonProperties, &o, x, f),
                        core::ButtonOf(o)->Caption == "x"};
       },
       [&](TestApp& t, DialogFlags f) {
         auto& o = New(t, core::kKindImage);
+        const auto x = [](ImageFields& v) { v.ImageFile = "x"; };
         return Outcome{RunDialog(ExecuteImageProperties, &o, x, f), o.ImageFile == "\\x"};
       },
   };
@@ -134,10 +138,10 @@ TEST(FormDialog, WritesWindowProjectAndPanelAndKnowsTwoPositions) {
     TestApp t;
     t.window.SetPosition(static_cast<uint8_t>(stored));
     FakeView<FormFields> view([](FormFields& v) {
-      v = {" Menu ", " ic\\a.ico ", "\x01", 1, 7, 2, 3, v.ComboBox3, 3, true, 1, 4, 2, 3, 5};
+      v = {" Menu ", " ic\\a.ico ", "\x01", 1, 7, 2, 3, v.Position, 3, true, 1, 4, 2, 3, 5};
     });
     ASSERT_TRUE(ExecuteFormProperties(view, &t.app.Project));
-    EXPECT_EQ(view.shown.ComboBox3, row) << stored;
+    EXPECT_EQ(view.shown.Position, row) << stored;
     EXPECT_EQ(t.window.Position(), written) << stored;
     const core::AutoFormType& p = t.app.Project;
     const ui::Form& w = t.window;
@@ -157,7 +161,7 @@ TEST(ButtonDialog, AMarginBelowMinusOneIsRefusedByTheButtonAlone) {
     core::AutoObjectType& object = New(t, core::kKindButton);
     core::ButtonOf(object)->SetMargin(6);
     FakeView<ButtonFields> view([&](ButtonFields& v) {
-      v.SpinEdit1 = typed, v.Edit2 = "  ", v.Edit3 = "h.bmp", v.SpinEdit2 = 9;
+      v.Margin = typed, v.GlyphFile = "  ", v.HotGlyphFile = "h.bmp", v.Spacing = 9;
     });
     EXPECT_TRUE(ExecuteButtonProperties(view, &object));
     EXPECT_EQ(std::tuple(core::ButtonOf(object)->Margin(), core::ButtonOf(object)->Spacing),
@@ -174,9 +178,9 @@ TEST(ImageDialog, OneDisplayStyleShowsAndOnlyTheChosenOneIsWritten) {
     core::AutoObjectType& object = New(t, core::kKindImage);
     ui::ImageControl& image = *core::ImageOf(object);
     image.Center = stored & 4, image.Stretch = stored & 2, image.AutoSize = stored & 1;
-    FakeView<ImageFields> view([&](ImageFields& v) { v.ComboBox1 = chosen; });
+    FakeView<ImageFields> view([&](ImageFields& v) { v.DisplayStyle = chosen; });
     ASSERT_TRUE(ExecuteImageProperties(view, &object));
-    EXPECT_EQ(view.shown.ComboBox1, row) << stored;
+    EXPECT_EQ(view.shown.DisplayStyle, row) << stored;
     EXPECT_EQ(image.Center * 4 + image.Stretch * 2 + image.AutoSize, written) << stored;
   }
 }
@@ -186,24 +190,37 @@ TEST(LabelDialog, AnOwnColourEndsTheParentColour) {
     TestApp t;
     core::AutoObjectType& object = New(t, core::kKindLabel);
     core::LabelOf(object)->ParentColor = true;
-    FakeView<LabelFields> view([&](LabelFields& v) { v.Panel1 = colour; });
+    FakeView<LabelFields> view([&](LabelFields& v) { v.Color = colour; });
     ASSERT_TRUE(ExecuteLabelProperties(view, &object));
     EXPECT_EQ(std::tuple(core::LabelOf(object)->Color, core::LabelOf(object)->ParentColor),
               std::tuple(colour, parent));
   }
 }
 
-TEST(DialogSpinEdit, SignAndDigitsOnlyWithin32Bits) {
-  for (const auto& [text, value] : {std::pair{"12", 12},
-                                    {"-3", -3},
-                                    {"+4", 4},
-                                    {"2147483647", INT32_MAX},
-                                    {"-2147483648", INT32_MIN}}) {
-    EXPECT_EQ(SpinEditValue(text), value) << text;
+TEST(NumberField, TakesWholeNumbersInItsRangeOrTheFilledValue) {
+  // Text, the value the field was filled with, the value read (nothing: refused).
+  const std::optional<int32_t> refused;
+  for (const auto& [text, filled, read] : {std::tuple{"12", 0, std::optional(12)},
+                                           {" -1000 ", 0, -1000},
+                                           {"+1000", 0, 1000},
+                                           {"-1", -1, -1},
+                                           {"5000", 5000, 5000},
+                                           {"-2147483648", INT32_MIN, INT32_MIN},
+                                           {"1001", 0, refused},
+                                           {"-1001", 5000, refused},
+                                           {"99999999999", 0, refused},
+                                           {"abc", 0, refused},
+                                           {"1a", 1, refused},
+                                           {"-", 0, refused},
+                                           {"", 0, refused},
+                                           {"1 0", 10, refused}}) {
+    EXPECT_EQ(ReadNumber(kMarginField, text, filled), read) << '"' << text << '"';
   }
-  for (const char* text : {"", "-", "1a", " 5", "5 ", "99999999999", "2147483648", "-2147483649"}) {
-    EXPECT_EQ(SpinEditValue(text), 0) << '"' << text << '"';
-  }
+  EXPECT_EQ(ReadNumber(kBorderWidthField, "-1", 0), refused);
+  EXPECT_EQ(NumberMessage(kBorderWidthField),
+            "Border Width must be a whole number from 0 to 1,000.");
+  EXPECT_EQ(NumberMessage({"Big", -2147483647 - 1, 1234567}),
+            "Big must be a whole number from -2,147,483,648 to 1,234,567.");
 }
 
 TEST(CdFilePicker, TargetFolder) {
@@ -243,6 +260,13 @@ TEST(CdFilePicker, KeepsOnlyFilesInTheCdFolder) {
            {"C:\\CD", "", "c:\\cd\\f", std::nullopt, "C:\\CD", "", RefusalStyle::Plain, {outside}},
            {"", "", "C:\\f", std::nullopt, "", "", RefusalStyle::Plain, {plain}},
            {"", "f", "C:\\f", std::nullopt, "", "\\f", RefusalStyle::Information, {information}},
+           // Texts that name no file: the dialog starts in the CD folder with no name.
+           {"C:\\CD", " http://x/y ", std::nullopt, std::nullopt, "C:\\CD", ""},
+           {"C:\\CD", "someone@example.com", std::nullopt, std::nullopt, "C:\\CD", ""},
+           {"C:\\CD", "\\a@b\\c.txt", std::nullopt, std::nullopt, "", "C:\\CD\\a@b\\c.txt"},
+           {"C:\\CD", "a|b", std::nullopt, std::nullopt, "C:\\CD", ""},
+           {"C:\\CD", "a\tb", std::nullopt, std::nullopt, "C:\\CD", ""},
+           {"C:\\CD", "why?", std::nullopt, std::nullopt, "C:\\CD", ""},
        }) {
     TestApp t;
     t.app.CDFolder = c.cd;

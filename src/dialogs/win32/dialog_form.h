@@ -23,6 +23,7 @@ class DialogForm : public ui::win32::FormWindow {
   bool Create(ui::Size screen);
 
  protected:
+  const DialogLayout& Layout() const { return layout_; }
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:

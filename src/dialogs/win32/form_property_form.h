@@ -12,9 +12,5 @@ class TFormPropertyForm : public PropertyDialog, public dialogs::ModalView<dialo
   bool Execute(core::AutoFormType* project) {
     return dialogs::ExecuteFormProperties(*this, project);
   }
-
   dialogs::DialogFlags Run(dialogs::FormFields& fields) override;
-
- protected:
-  void OnClick(int id) override;
 };

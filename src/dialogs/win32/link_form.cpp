@@ -5,17 +5,19 @@ namespace {
 
 enum : int { kComboBox1 = 101, kEdit1, kSpeedButton1, kEdit2, kEdit3 };
 
-constexpr ControlSpec kControls[] = {
+using F = dialogs::LinkFields;
+constexpr FieldRow<F> kControls[] = {
     {ControlSpec::Picture, 90, nullptr, 8, 8, 32, 32},
     {ControlSpec::Label, 91, "Action:", 56, 12, 116, 16},
-    {ControlSpec::List, kComboBox1, nullptr, 176, 8, 360, 24},
+    {ControlSpec::List, kComboBox1, nullptr, 176, 8, 360, 24, &F::Action,
+     dialogs::kLinkActionItems},
     {ControlSpec::Label, 92, "File, URL or Email:", 56, 44, 116, 16},
-    {ControlSpec::Edit, kEdit1, nullptr, 176, 40, 318, 23},
+    {ControlSpec::Edit, kEdit1, nullptr, 176, 40, 318, 23, &F::Target},
     {ControlSpec::Browse, kSpeedButton1, "Browse", 500, 36, 36, 31},
     {ControlSpec::Label, 93, "Parameter(s):", 56, 76, 116, 16},
-    {ControlSpec::Edit, kEdit2, nullptr, 176, 72, 360, 23},
+    {ControlSpec::Edit, kEdit2, nullptr, 176, 72, 360, 23, &F::Parameters},
     {ControlSpec::Label, 94, "Start Directory:", 56, 108, 116, 16},
-    {ControlSpec::Edit, kEdit3, nullptr, 176, 104, 360, 23},
+    {ControlSpec::Edit, kEdit3, nullptr, 176, 104, 360, 23, &F::StartDirectory},
     {ControlSpec::OkButton, 0, "OK", 370, 136, 80, 26},
     {ControlSpec::CancelButton, 0, "Cancel", 456, 136, 80, 26},
 };
@@ -27,18 +29,7 @@ constexpr char kAllFiles[] = "All Files(*.*)|*.*";
 TLinkForm::TLinkForm() : PropertyDialog(kLinkFormLayout, kControls, kObjectLinkPicture) {}
 
 dialogs::DialogFlags TLinkForm::Run(dialogs::LinkFields& fields) {
-  FillList(kComboBox1, dialogs::kLinkActionItems);
-  SetListIndex(kComboBox1, fields.Action);
-  ComboBox1Change();
-  SetText(kEdit1, fields.Edit1);
-  SetText(kEdit2, fields.Edit2);
-  SetText(kEdit3, fields.Edit3);
-  const dialogs::DialogFlags flags = RunModal();
-  fields.Action = ListIndex(kComboBox1);
-  fields.Edit1 = Text(kEdit1);
-  fields.Edit2 = Text(kEdit2);
-  fields.Edit3 = Text(kEdit3);
-  return flags;
+  return RunBound(kControls, fields);
 }
 
 void TLinkForm::ComboBox1Change() {
@@ -54,8 +45,8 @@ void TLinkForm::OnFieldChanged(int id) {
   if (id == kComboBox1) ComboBox1Change();
 }
 
-void TLinkForm::OnClick(int id) {
-  if (id != kSpeedButton1) return;
+void TLinkForm::OnClick(const ControlSpec& clicked) {
+  if (clicked.id != kSpeedButton1) return;
   if (!PickFile(kEdit1, kAllFiles, dialogs::RefusalStyle::Information)) return;
   // The start directory follows the picked target's folder.
   SetText(kEdit3, dialogs::TargetFolder(Text(kEdit1)));

@@ -10,11 +10,12 @@ class TLinkForm : public PropertyDialog, public dialogs::ModalView<dialogs::Link
   TLinkForm();
   // Edits `link` in place; true when the author changed something and pressed OK.
   bool Execute(core::TCommand* link) { return dialogs::ExecuteLink(*this, link); }
-
   dialogs::DialogFlags Run(dialogs::LinkFields& fields) override;
 
  protected:
-  void OnClick(int id) override;
+  // The fields are enabled for the action the link was filled with.
+  void OnFilled() override { ComboBox1Change(); }
+  void OnClick(const ControlSpec& clicked) override;
   void OnFieldChanged(int id) override;
 
  private:

@@ -12,9 +12,6 @@ class TLabelPropertyForm : public PropertyDialog, public dialogs::ModalView<dial
     return dialogs::ExecuteLabelProperties(*this, object);
   }
   dialogs::DialogFlags Run(dialogs::LabelFields& fields) override;
-
- protected:
-  void OnClick(int id) override;
 };
 
 class TButtonPropertyForm : public PropertyDialog,
@@ -25,9 +22,6 @@ class TButtonPropertyForm : public PropertyDialog,
     return dialogs::ExecuteButtonProperties(*this, object);
   }
   dialogs::DialogFlags Run(dialogs::ButtonFields& fields) override;
-
- protected:
-  void OnClick(int id) override;
 };
 
 class TImagePropertyForm : public PropertyDialog, public dialogs::ModalView<dialogs::ImageFields> {
@@ -37,7 +31,4 @@ class TImagePropertyForm : public PropertyDialog, public dialogs::ModalView<dial
     return dialogs::ExecuteImageProperties(*this, object);
   }
   dialogs::DialogFlags Run(dialogs::ImageFields& fields) override;
-
- protected:
-  void OnClick(int id) override;
 };

@@ -1,10 +1,9 @@
-// The property dialog base: child controls from the layout table, change tracking, the
-// owner-drawn swatches, font samples, browse button and picture, and the modal run.
+// The property dialog base: child controls from the table, the fill and read-back of the fields
+// they edit, change tracking, the pickers, the owner-drawn swatches, font samples, browse button
+// and picture, and the modal run with its check of the number fields on OK.
 #include "dialogs/win32/property_dialog.h"
 
 #include <commctrl.h>
-
-#include <algorithm>
 
 #include "ui/win32/application.h"
 #include "ui/win32/gdi_canvas.h"
@@ -35,6 +34,8 @@ WindowStyle StyleOf(ControlSpec::Kind kind) {
       return {"EDIT", ES_AUTOHSCROLL | tab, WS_EX_CLIENTEDGE};
     case ControlSpec::List:
       return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab, 0};
+    case ControlSpec::FixedList:
+      return {"COMBOBOX", CBS_DROPDOWNLIST | WS_DISABLED, 0};
     case ControlSpec::Button:
     case ControlSpec::CancelButton:
       return {"BUTTON", BS_PUSHBUTTON | tab, 0};
@@ -57,9 +58,13 @@ WindowStyle StyleOf(ControlSpec::Kind kind) {
 
 }  // namespace
 
-PropertyDialog::PropertyDialog(const DialogLayout& layout, std::span<const ControlSpec> controls,
-                               int picture_index)
-    : DialogForm(layout), controls_(controls), picture_index_(picture_index) {}
+PropertyDialog::PropertyDialog(const DialogLayout& layout, const void* rows, size_t row_count,
+                               RowAtFunction row_at, int picture_index)
+    : DialogForm(layout),
+      rows_(rows),
+      row_count_(row_count),
+      row_at_(row_at),
+      picture_index_(picture_index) {}
 
 bool PropertyDialog::Create(ui::Size screen) {
   return DialogForm::Create(screen) && CreateControls();
@@ -74,18 +79,23 @@ bool PropertyDialog::CreateControls() {
   tooltip_ = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
                                nullptr, module, nullptr);
   // Creation order is the Tab order.
-  for (const ControlSpec& c : controls_) {
+  for (size_t i = 0; const ControlSpec* spec = Control(i); ++i) {
+    const ControlSpec& c = *spec;
     const WindowStyle s = StyleOf(c.kind);
     const int id = c.kind == ControlSpec::OkButton       ? IDOK
                    : c.kind == ControlSpec::CancelButton ? IDCANCEL
                                                          : c.id;
-    const int height = c.kind == ControlSpec::List ? c.height + 200 : c.height;  // the drop-down
+    const bool list = c.kind == ControlSpec::List || c.kind == ControlSpec::FixedList;
+    const int height = list ? c.height + 200 : c.height;  // the drop-down
     HWND child =
         ::CreateWindowExA(s.ex_style, s.class_name, c.text ? c.text : "",
                           WS_CHILD | WS_VISIBLE | s.style, c.x, c.y, c.width, height, Handle(),
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module, nullptr);
     if (child == nullptr) return false;
     ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    for (const char* item : c.items) {
+      ::SendMessageA(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    }
     if (c.kind == ControlSpec::Spin) {
       HWND arrows = ::CreateWindowExA(
           0, UPDOWN_CLASSA, nullptr,
@@ -95,8 +105,8 @@ bool PropertyDialog::CreateControls() {
           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id + kSpinArrowsIdOffset)), module,
           nullptr);
       ::SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(child), 0);
-      // No limits: any integer the author types or steps to is taken.
-      ::SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(-2147483647), 2147483647);
+      // The arrows step only through the numbers the field takes.
+      ::SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(c.number->min), c.number->max);
     }
     if (c.kind == ControlSpec::Browse && tooltip_ != nullptr) {
       TTTOOLINFOA tool{};
@@ -126,27 +136,8 @@ void PropertyDialog::SetText(int id, const std::string& text) {
   if (Text(id) != text) ::SetWindowTextA(Item(id), text.c_str());
 }
 
-void PropertyDialog::FillList(int id, std::span<const char* const> items) {
-  ::SendMessageA(Item(id), CB_RESETCONTENT, 0, 0);
-  for (const char* item : items) {
-    ::SendMessageA(Item(id), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-  }
-}
-
 int PropertyDialog::ListIndex(int id) const {
   return static_cast<int>(::SendMessageA(Item(id), CB_GETCURSEL, 0, 0));
-}
-
-void PropertyDialog::SetListIndex(int id, int index) {
-  ::SendMessageA(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-bool PropertyDialog::Checked(int id) const {
-  return ::SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void PropertyDialog::SetChecked(int id, bool on) {
-  ::SendMessageA(Item(id), BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 ui::Color PropertyDialog::SwatchColor(int id) const {
@@ -193,15 +184,103 @@ bool PropertyDialog::PickFile(int edit, const std::string& filter, dialogs::Refu
   return true;
 }
 
+void PropertyDialog::Fill(const ControlSpec& control, void* value) {
+  HWND item = Item(control.id);
+  switch (control.kind) {
+    case ControlSpec::Edit:
+      SetText(control.id, *static_cast<const std::string*>(value));
+      break;
+    case ControlSpec::Spin: {
+      // The edit keeps the value it was filled with, which OK takes as it is, in range or not.
+      const int number = *static_cast<const int*>(value);
+      ::SetWindowLongPtrA(item, GWLP_USERDATA, number);
+      SetText(control.id, std::to_string(number));
+      break;
+    }
+    case ControlSpec::List:
+    case ControlSpec::FixedList:
+      ::SendMessageA(item, CB_SETCURSEL, static_cast<WPARAM>(*static_cast<const int*>(value)), 0);
+      break;
+    case ControlSpec::Check:
+      ::SendMessageA(item, BM_SETCHECK,
+                     *static_cast<const bool*>(value) ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    case ControlSpec::Swatch:
+      SetSwatchColor(control.id, *static_cast<const ui::Color*>(value));
+      break;
+    case ControlSpec::FontSample:
+      SetSampleFont(control.id, *static_cast<const ui::Font*>(value));
+      break;
+    default:
+      break;
+  }
+}
+
+void PropertyDialog::ReadBack(const ControlSpec& control, void* value) {
+  HWND item = Item(control.id);
+  switch (control.kind) {
+    case ControlSpec::Edit:
+      *static_cast<std::string*>(value) = Text(control.id);
+      break;
+    case ControlSpec::Spin:
+      // OK let only readable numbers through; after Cancel the value is not written anyway.
+      if (const auto number = SpinNumber(control)) *static_cast<int*>(value) = *number;
+      break;
+    case ControlSpec::List:
+    case ControlSpec::FixedList:
+      *static_cast<int*>(value) = ListIndex(control.id);
+      break;
+    case ControlSpec::Check:
+      *static_cast<bool*>(value) = ::SendMessageA(item, BM_GETCHECK, 0, 0) == BST_CHECKED;
+      break;
+    case ControlSpec::Swatch:
+      *static_cast<ui::Color*>(value) = SwatchColor(control.id);
+      break;
+    case ControlSpec::FontSample:
+      *static_cast<ui::Font*>(value) = SampleFont(control.id);
+      break;
+    default:
+      break;
+  }
+}
+
+std::optional<int32_t> PropertyDialog::SpinNumber(const ControlSpec& spin) const {
+  const auto filled = static_cast<int32_t>(::GetWindowLongPtrA(Item(spin.id), GWLP_USERDATA));
+  return dialogs::ReadNumber(*spin.number, Text(spin.id), filled);
+}
+
+bool PropertyDialog::NumbersReadable() {
+  for (size_t i = 0; const ControlSpec* c = Control(i); ++i) {
+    if (c->kind != ControlSpec::Spin || SpinNumber(*c)) continue;
+    ::MessageBoxA(Handle(), dialogs::NumberMessage(*c->number).c_str(), Layout().caption,
+                  MB_OK | MB_ICONWARNING);
+    ::SetFocus(Item(c->id));
+    ::SendMessageA(Item(c->id), EM_SETSEL, 0, -1);
+    return false;
+  }
+  return true;
+}
+
+void PropertyDialog::OnClick(const ControlSpec& clicked) {
+  const ControlSpec* target = clicked.target != 0 ? SpecOf(clicked.target) : &clicked;
+  if (target == nullptr) return;
+  if (target->kind == ControlSpec::Swatch) PickColor(target->id);
+  if (target->kind == ControlSpec::FontSample) PickFont(target->id);
+  if (target->kind == ControlSpec::Edit) {
+    PickFile(target->id, clicked.filter ? clicked.filter : "", dialogs::RefusalStyle::Plain);
+  }
+}
+
 std::optional<std::string> PropertyDialog::Choose(const dialogs::OpenFileRequest& request) {
   return ui::win32::ChooseOpenFile(Handle(), request.filter, request.initial_folder,
                                    request.file_name);
 }
 
 const ControlSpec* PropertyDialog::SpecOf(int id) const {
-  const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                  [id](const ControlSpec& c) { return c.id == id; });
-  return found == controls_.end() ? nullptr : &*found;
+  for (size_t i = 0; const ControlSpec* c = Control(i); ++i) {
+    if (c->id == id) return c;
+  }
+  return nullptr;
 }
 
 dialogs::DialogFlags PropertyDialog::RunModal() {
@@ -254,6 +333,7 @@ void PropertyDialog::DrawItem(const DRAWITEMSTRUCT& item) {
 void PropertyDialog::OnCommand(int id, int code) {
   if (done_) return;  // a field filled between runs is no change
   if (id == IDOK && code == BN_CLICKED) {
+    if (!NumbersReadable()) return;
     flags_.Accepted = true;
     done_ = true;
     return;
@@ -278,7 +358,7 @@ void PropertyDialog::OnCommand(int id, int code) {
        code == BN_CLICKED) ||
       ((spec->kind == ControlSpec::Swatch || spec->kind == ControlSpec::FontSample) &&
        code == STN_CLICKED);
-  if (clicked) OnClick(id);
+  if (clicked) OnClick(*spec);
 }
 
 LRESULT PropertyDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -1,16 +1,19 @@
 // A property dialog window with its child controls laid out from a table: labels, edits,
 // drop-down lists, buttons, check boxes, clickable colour swatches and font samples, spin
-// edits, a flat browse button and the decorative picture. It keeps the two flags every dialog
-// has (any change of a field sets Changed, OK sets Accepted) and runs modally on demand.
+// edits, a flat browse button and the decorative picture. Each row also names the field of the
+// dialog's Fields that its control edits. The dialog keeps the two flags every dialog has (any
+// change of a field sets Changed, OK sets Accepted) and runs modally on demand.
 #pragma once
 
 #include <map>
 #include <optional>
 #include <span>
 #include <string>
+#include <type_traits>
 
 #include "dialogs/cd_file_picker.h"
 #include "dialogs/modal_view.h"
+#include "dialogs/number_field.h"
 #include "dialogs/win32/dialog_form.h"
 #include "ui/color.h"
 #include "ui/font.h"
@@ -20,11 +23,12 @@
 
 struct ControlSpec {
   enum Kind : uint8_t {
-    Label,     // static text
-    Edit,      // single-line edit
-    List,      // drop-down list, no free text
-    Button,    // push button
-    OkButton,  // the default button (Enter)
+    Label,      // static text
+    Edit,       // single-line edit
+    List,       // drop-down list, no free text
+    FixedList,  // drop-down list that shows a value and is never chosen (always disabled)
+    Button,     // push button
+    OkButton,   // the default button (Enter)
     CancelButton,
     Check,       // check box
     Swatch,      // colour swatch: small lowered panel, clickable
@@ -34,69 +38,178 @@ struct ControlSpec {
     Group,       // group box
     Picture,     // the decorative picture
   } kind;
-  int id;
+  int16_t id;
+  int16_t x, y, width, height;
+  // A "Select..." button: the swatch, font sample or path edit it picks for, and for a path edit
+  // the open-file dialog's filter (none: all files, no type list).
+  int16_t target;
   const char* text;
-  int x, y, width, height;
+  const char* filter;
+  std::span<const char* const> items;  // a list's items; the index is the stored code
+  const dialogs::NumberField* number;  // a spin edit's range and its name in messages
+};
+
+// The member of a dialog's Fields that a control edits, named in its row by a member pointer.
+template <typename Fields>
+class FieldOf {
+ public:
+  enum Type : uint8_t { None, Text, Number, Flag, Colour, Typeface };
+
+  constexpr FieldOf() : type(None), text(nullptr) {}
+  constexpr FieldOf(std::string Fields::*member) : type(Text), text(member) {}
+  constexpr FieldOf(int Fields::*member) : type(Number), number(member) {}
+  constexpr FieldOf(bool Fields::*member) : type(Flag), flag(member) {}
+  constexpr FieldOf(ui::Color Fields::*member) : type(Colour), colour(member) {}
+  constexpr FieldOf(ui::Font Fields::*member) : type(Typeface), typeface(member) {}
+
+  // The member in `f`; its type is the one the control's kind edits (see FieldRow).
+  void* In(Fields& f) const {
+    return type == Text       ? static_cast<void*>(&(f.*text))
+           : type == Number   ? static_cast<void*>(&(f.*number))
+           : type == Flag     ? static_cast<void*>(&(f.*flag))
+           : type == Colour   ? static_cast<void*>(&(f.*colour))
+           : type == Typeface ? static_cast<void*>(&(f.*typeface))
+                              : nullptr;
+  }
+
+  Type type;
+
+ private:
+  union {
+    std::string Fields::*text;
+    int Fields::*number;
+    bool Fields::*flag;
+    ui::Color Fields::*colour;
+    ui::Font Fields::*typeface;
+  };
+};
+
+// Never defined: a row that calls it does not compile, as the tables are constexpr.
+void RowDoesNotFitItsControl();
+
+// A row of a dialog's table: a control, and the field it edits or the control it picks for.
+template <typename Fields>
+struct FieldRow : ControlSpec {
+  FieldOf<Fields> field;
+
+  constexpr FieldRow(Kind kind, int16_t id, const char* text, int16_t x, int16_t y, int16_t width,
+                     int16_t height, FieldOf<Fields> edits = {},
+                     std::span<const char* const> list = {})
+      : ControlSpec{kind, id, x, y, width, height, 0, text, nullptr, list, nullptr}, field(edits) {
+    RequireFit();
+  }
+  constexpr FieldRow(Kind kind, int16_t id, const char* text, int16_t x, int16_t y, int16_t width,
+                     int16_t height, FieldOf<Fields> edits, const dialogs::NumberField& range)
+      : ControlSpec{kind, id, x, y, width, height, 0, text, nullptr, {}, &range}, field(edits) {
+    RequireFit();
+  }
+  constexpr FieldRow(Kind kind, int16_t id, const char* text, int16_t x, int16_t y, int16_t width,
+                     int16_t height, int16_t picks_for, const char* file_filter = nullptr)
+      : ControlSpec{kind, id, x, y, width, height, picks_for, text, file_filter, {}, nullptr} {}
+
+ private:
+  // Each kind of control edits one type of member (PropertyDialog::Fill relies on it); a list
+  // has items, a spin edit a range.
+  constexpr void RequireFit() const {
+    using F = FieldOf<Fields>;
+    const bool list = kind == List || kind == FixedList;
+    const auto edits = kind == Edit           ? F::Text
+                       : list || kind == Spin ? F::Number
+                       : kind == Check        ? F::Flag
+                       : kind == Swatch       ? F::Colour
+                       : kind == FontSample   ? F::Typeface
+                                              : F::None;
+    if (field.type != edits || list == items.empty() || (kind == Spin) != (number != nullptr)) {
+      RowDoesNotFitItsControl();
+    }
+  }
 };
 
 class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
  public:
-  PropertyDialog(const DialogLayout& layout, std::span<const ControlSpec> controls,
-                 int picture_index);
+  template <typename Fields, size_t N>
+  PropertyDialog(const DialogLayout& layout, const FieldRow<Fields> (&rows)[N], int picture_index)
+      : PropertyDialog(layout, rows, N, &RowAt<Fields>, picture_index) {}
   bool Create(ui::Size screen);
 
   // dialogs::OpenFileDialog: the dialog's own open-file dialog, shared by its file buttons.
   std::optional<std::string> Choose(const dialogs::OpenFileRequest& request) override;
 
+  void Bind(core::AppState& app) { app_ = &app; }
+
  protected:
-  // Runs the dialog modally on the values the subclass has just put into its controls: the
-  // flags start cleared, as the filling itself set Changed.
-  dialogs::DialogFlags RunModal();
-  // A click on a button, swatch, font sample or the browse button (not OK or Cancel).
-  virtual void OnClick(int id) = 0;
+  // Fills every control from the member of `fields` its row names, runs the dialog modally and
+  // reads every control back into its member: a field of a dialog is one row of its table.
+  template <typename Fields>
+  dialogs::DialogFlags RunBound(std::type_identity_t<std::span<const FieldRow<Fields>>> rows,
+                                Fields& fields) {
+    for (const FieldRow<Fields>& row : rows) Fill(row, row.field.In(fields));
+    OnFilled();
+    const dialogs::DialogFlags flags = RunModal();
+    for (const FieldRow<Fields>& row : rows) ReadBack(row, row.field.In(fields));
+    return flags;
+  }
+  // After every control was filled, before the run.
+  virtual void OnFilled() {}
+  // A click on a button, swatch, font sample or the browse button (not OK or Cancel): a swatch,
+  // a font sample or a "Select..." button picks a colour, a font or a CD file for its target.
+  virtual void OnClick(const ControlSpec& clicked);
   // A change of an edit, list or check box, after Changed was set.
   virtual void OnFieldChanged(int) {}
 
   HWND Item(int id) const { return ::GetDlgItem(Handle(), id); }
   std::string Text(int id) const;
   void SetText(int id, const std::string& text);
-  void FillList(int id, std::span<const char* const> items);
   int ListIndex(int id) const;
-  void SetListIndex(int id, int index);
-  bool Checked(int id) const;
-  void SetChecked(int id, bool on);
-  int32_t SpinValue(int id) const { return dialogs::SpinEditValue(Text(id)); }
-  void SetSpinValue(int id, int32_t value) { SetText(id, std::to_string(value)); }
-  ui::Color SwatchColor(int id) const;
-  void SetSwatchColor(int id, ui::Color color);
-  const ui::Font& SampleFont(int id) const;
-  void SetSampleFont(int id, const ui::Font& font);
   void Enable(int id, bool on) { ::EnableWindow(Item(id), on ? TRUE : FALSE); }
-  void MarkChanged() { flags_.Changed = true; }
-
-  // The colour and font dialogs, one of each per property dialog.
-  void PickColor(int swatch);
-  void PickFont(int sample);
   // The CD file picker on an edit; true when it put a new path into the edit.
   bool PickFile(int edit, const std::string& filter, dialogs::RefusalStyle style);
 
-  core::AppState* app_ = nullptr;  // not owned; bound by the program
-
- public:
-  void Bind(core::AppState& app) { app_ = &app; }
-
- protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
  private:
+  using RowAtFunction = const ControlSpec* (*)(const void* rows, size_t index);
+  template <typename Fields>
+  static const ControlSpec* RowAt(const void* rows, size_t index) {
+    return static_cast<const FieldRow<Fields>*>(rows) + index;
+  }
+  PropertyDialog(const DialogLayout& layout, const void* rows, size_t row_count,
+                 RowAtFunction row_at, int picture_index);
+  // The row of the table at `index`; null past the last one.
+  const ControlSpec* Control(size_t index) const {
+    return index < row_count_ ? row_at_(rows_, index) : nullptr;
+  }
+  // Shows a field's value in its control, and takes it back after the run; `value` points to a
+  // member of the type the control's kind edits.
+  void Fill(const ControlSpec& control, void* value);
+  void ReadBack(const ControlSpec& control, void* value);
+  // Runs the dialog modally on the values just filled into its controls: the flags start
+  // cleared, as the filling itself set Changed.
+  dialogs::DialogFlags RunModal();
   bool CreateControls();
   // The table row of a control; null for the OK and Cancel buttons and the spin arrows.
   const ControlSpec* SpecOf(int id) const;
   void DrawItem(const DRAWITEMSTRUCT& item);
   void OnCommand(int id, int code);
+  // Whether every number field holds a number it takes; else names the first that does not and
+  // selects it for the author to mend.
+  bool NumbersReadable();
+  // A spin edit's number, if its text is one the field takes.
+  std::optional<int32_t> SpinNumber(const ControlSpec& spin) const;
+  void MarkChanged() { flags_.Changed = true; }
+  ui::Color SwatchColor(int id) const;
+  void SetSwatchColor(int id, ui::Color color);
+  const ui::Font& SampleFont(int id) const;
+  void SetSampleFont(int id, const ui::Font& font);
+  // The colour and font dialogs, one of each per property dialog.
+  void PickColor(int swatch);
+  void PickFont(int sample);
 
-  std::span<const ControlSpec> controls_;
+  const void* rows_;  // the table, FieldRow<Fields>[row_count_]
+  size_t row_count_;
+  RowAtFunction row_at_;
   int picture_index_;
+  core::AppState* app_ = nullptr;  // not owned; bound by the program
   dialogs::DialogFlags flags_;
   bool done_ = true;
   std::map<int, ui::Color> swatches_;

@@ -10,6 +10,33 @@
 
 namespace ui::win32 {
 
+namespace {
+
+int CALLBACK NoteFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+  *reinterpret_cast<bool*>(found) = true;
+  return 0;  // one is enough
+}
+
+// The font dialog lists the screen's font families and, given a face it does not list, opens on
+// its first font, first style and smallest size. A stored face may be missing on this machine (a
+// raster font such as "MS Sans Serif" under Wine): the dialog is then given the face the system
+// paints it with, so that it opens on the font the author sees.
+void PresetListedFace(HDC screen, LOGFONTA& log) {
+  LOGFONTA family{};
+  family.lfCharSet = DEFAULT_CHARSET;
+  std::copy_n(log.lfFaceName, LF_FACESIZE, family.lfFaceName);
+  bool listed = false;
+  ::EnumFontFamiliesExA(screen, &family, &NoteFamily, reinterpret_cast<LPARAM>(&listed), 0);
+  if (listed) return;
+  GdiObject<HFONT> font(::CreateFontIndirectA(&log));
+  SelectGuard select(screen, font.Get());
+  if (::GetTextFaceA(screen, LF_FACESIZE, family.lfFaceName) > 0) {
+    std::copy_n(family.lfFaceName, LF_FACESIZE, log.lfFaceName);
+  }
+}
+
+}  // namespace
+
 bool ColorDialog::Choose(HWND owner, Color& color) {
   CHOOSECOLORA dialog{};
   dialog.lStructSize = sizeof dialog;
@@ -24,16 +51,18 @@ bool ColorDialog::Choose(HWND owner, Color& color) {
 
 bool FontDialog::Choose(HWND owner, Font& font) {
   LOGFONTA log{};
-  {
-    ScreenDc screen;
-    log.lfHeight = -::MulDiv(font.size, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
-  }
   log.lfWeight = (font.style & kFontBold) ? FW_BOLD : FW_NORMAL;
   log.lfItalic = (font.style & kFontItalic) ? TRUE : FALSE;
   log.lfUnderline = (font.style & kFontUnderline) ? TRUE : FALSE;
   log.lfStrikeOut = (font.style & kFontStrikeOut) ? TRUE : FALSE;
   log.lfCharSet = DEFAULT_CHARSET;
   font.name.copy(log.lfFaceName, LF_FACESIZE - 1);
+  {
+    ScreenDc screen;
+    log.lfHeight = -::MulDiv(font.size, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+    PresetListedFace(screen.Get(), log);
+  }
+  const std::string preset = log.lfFaceName;
   CHOOSEFONTA dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
@@ -41,7 +70,8 @@ bool FontDialog::Choose(HWND owner, Font& font) {
   dialog.rgbColors = ToColorRef(font.color);
   dialog.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   if (!::ChooseFontA(&dialog)) return false;
-  font.name = log.lfFaceName;
+  // A face the author did not change keeps its stored name, even where another face stood in.
+  if (preset != log.lfFaceName) font.name = log.lfFaceName;
   font.size = std::max(1, dialog.iPointSize / 10);
   font.color = static_cast<Color>(dialog.rgbColors & 0x00FFFFFFu);
   font.style = static_cast<uint8_t>(
