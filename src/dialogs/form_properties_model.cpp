@@ -7,7 +7,7 @@
 
 namespace dialogs {
 
-const std::array<const char*, 9> kGradientStyleItems = {
+const std::array<const char*, core::kGradientStyleCount> kGradientStyleItems = {
     "TopBottom",   "BottomTop",      "LeftRight", "RightLeft", "FromCenter",
     "FromTopLeft", "FromBottomLeft", "Radial",    "None",
 };

@@ -12,7 +12,8 @@
 
 namespace dialogs {
 
-extern const std::array<const char*, 9> kGradientStyleItems;
+// In the order of the stored codes (core::GradientStyleCode).
+extern const std::array<const char*, core::kGradientStyleCount> kGradientStyleItems;
 extern const std::array<const char*, 6> kBorderStyleItems;
 extern const std::array<const char*, 2> kPositionItems;
 extern const std::array<const char*, 2> kPanelBorderItems;

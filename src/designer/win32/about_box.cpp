@@ -7,10 +7,9 @@
 #include "designer/maker_contact.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/modal_loop.h"
+#include "ui/win32/resource_ids.h"
 
 namespace {
-
-constexpr int kAboutBitmapId = 7;  // the picture's bitmap resource
 
 // The product version as the version resource states it.
 std::string ProductVersion() {
@@ -50,20 +49,20 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
       ::SetWindowLongPtrA(dialog, DWLP_USER, lparam);
       state = reinterpret_cast<AboutState*>(lparam);
       state->picture.Reset(static_cast<HBITMAP>(
-          ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kAboutBitmapId), IMAGE_BITMAP,
-                       0, 0, LR_CREATEDIBSECTION)));
+          ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(QUORVANE_BITMAP_ABOUT),
+                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
       state->title_font.Reset(::CreateFontA(-19, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
                                             DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-      ::SendDlgItemMessageA(dialog, kAboutProductId, WM_SETFONT,
+      ::SendDlgItemMessageA(dialog, QUORVANE_ABOUT_PRODUCT, WM_SETFONT,
                             reinterpret_cast<WPARAM>(state->title_font.Get()), FALSE);
-      ::SetDlgItemTextA(dialog, kAboutVersionId, ("Version " + ProductVersion()).c_str());
+      ::SetDlgItemTextA(dialog, QUORVANE_ABOUT_VERSION, ("Version " + ProductVersion()).c_str());
       const std::string contact = std::string("Support: ") + designer::kSupportAddress +
                                   "\r\nHome page: " + designer::kHomePage;
-      ::SetDlgItemTextA(dialog, kAboutContactId, contact.c_str());
+      ::SetDlgItemTextA(dialog, QUORVANE_ABOUT_CONTACT, contact.c_str());
       return TRUE;
     }
     case WM_DRAWITEM:
-      if (wparam == kAboutPictureId && state != nullptr) {
+      if (wparam == QUORVANE_ABOUT_PICTURE && state != nullptr) {
         DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam), state->picture.Get());
         return TRUE;
       }
@@ -84,6 +83,6 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
 void ShowAboutBox(HWND owner) {
   AboutState state;  // outlives the dialog, which the call creates and destroys
   const ui::win32::ModalScope modal(owner);
-  ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kAboutBoxId), owner,
+  ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(QUORVANE_DIALOG_ABOUT), owner,
                     &AboutProcedure, reinterpret_cast<LPARAM>(&state));
 }

@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "core/settings_file.h"
+#include "ui/win32/resource_ids.h"
 
 namespace {
 
 using ui::win32::MenuItemSpec;
 using ui::win32::Shortcut;
 using ui::win32::ToolButtonSpec;
+using enum ui::win32::ToolStripPicture;
 
 constexpr Shortcut Ctrl(WORD key) {
   return {key, true, false};
@@ -71,18 +73,19 @@ constexpr MenuItemSpec kCanvasMenu[] = {
 };
 
 constexpr ToolButtonSpec kToolBar[] = {
-    {ToolButtonSpec::Button, kCmdOpen, 2, "Open", false},
-    {ToolButtonSpec::Button, kCmdSave, 3, "Save", false},
-    {ToolButtonSpec::Button, kCmdSaveAndTest, 5, "Save and Test", false},
+    {ToolButtonSpec::Button, kCmdOpen, kPictureOpen, "Open", false},
+    {ToolButtonSpec::Button, kCmdSave, kPictureSave, "Save", false},
+    {ToolButtonSpec::Button, kCmdSaveAndTest, kPictureSaveAndTest, "Save and Test", false},
     {ToolButtonSpec::Separator, 0, 8, nullptr, false},
-    {ToolButtonSpec::Button, kCmdFormProperties, 4, "Form Properties", false},
-    {ToolButtonSpec::Button, kCmdObjectProperties, 6, "Object Properties", false},
-    {ToolButtonSpec::Button, kCmdObjectLink, 7, "Object Link", false},
+    {ToolButtonSpec::Button, kCmdFormProperties, kPictureFormProperties, "Form Properties", false},
+    {ToolButtonSpec::Button, kCmdObjectProperties, kPictureObjectProperties, "Object Properties",
+     false},
+    {ToolButtonSpec::Button, kCmdObjectLink, kPictureObjectLink, "Object Link", false},
     {ToolButtonSpec::Separator, 0, 8, nullptr, false},
-    {ToolButtonSpec::GroupedCheck, kCmdToolSelect, 8, nullptr, true},  // its hint is not shown
-    {ToolButtonSpec::GroupedCheck, kCmdToolAddLabel, 9, "Add Label", false},
-    {ToolButtonSpec::GroupedCheck, kCmdToolAddButton, 10, "Add Button", false},
-    {ToolButtonSpec::GroupedCheck, kCmdToolAddImage, 11, "Add Image", false},
+    {ToolButtonSpec::GroupedCheck, kCmdToolSelect, kPictureSelect, nullptr, true},  // no hint shown
+    {ToolButtonSpec::GroupedCheck, kCmdToolAddLabel, kPictureAddLabel, "Add Label", false},
+    {ToolButtonSpec::GroupedCheck, kCmdToolAddButton, kPictureAddButton, "Add Button", false},
+    {ToolButtonSpec::GroupedCheck, kCmdToolAddImage, kPictureAddImage, "Add Image", false},
     {ToolButtonSpec::Separator, 0, 8, nullptr, false},
 };
 

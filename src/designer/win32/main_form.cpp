@@ -19,17 +19,14 @@
 #include "ui/win32/application.h"
 #include "ui/win32/common_dialogs.h"
 #include "ui/win32/modal_loop.h"
+#include "ui/win32/resource_ids.h"
 #include "ui/win32/shell.h"
 
 namespace {
 
-constexpr char kProductName[] = "Quorvane";
 constexpr char kFolderPrompt[] = "Select the folder for CD files";
 constexpr char kUnsavedChangesReason[] = "Unsaved changes to the menu design";
 constexpr char kHelpFileName[] = "Quorvane.hlp";
-// Resource ids of the tool bar's image strip and the logo.
-constexpr int kToolBarImagesId = 5;
-constexpr int kLogoId = 6;
 constexpr SIZE kButtonSize{39, 38};
 constexpr int kCDIconButtonLeft = 414;
 constexpr int kLogoPanelLeft = 453;
@@ -40,7 +37,7 @@ constexpr UINT kHelpFinder = 11;  // WinHelp's contents-and-index command
 
 TMainForm::TMainForm(core::AppState& app, TAutoRunForm& autorun_form)
     : FormWindow(form_), app_(app), autorun_form_(autorun_form) {
-  form_.SetCaption(kProductName);
+  form_.SetCaption(core::kProductName);
   form_.SetBorderStyle(ui::kBorderSizeable);
   form_.SetBorderIcons(ui::kIconSystemMenu | ui::kIconMinimize | ui::kIconMaximize);
 }
@@ -62,7 +59,7 @@ bool TMainForm::Create() {
 }
 
 bool TMainForm::CreateStripControls() {
-  if (!ToolBar1.Create(Handle(), kToolBarImagesId, kButtonSize, ToolBarButtons())) return false;
+  if (!ToolBar1.Create(Handle(), kButtonSize, ToolBarButtons())) return false;
   HINSTANCE module = ::GetModuleHandleA(nullptr);
   SpeedButton1 =
       ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kCDIconButtonLeft, 0,
@@ -75,8 +72,8 @@ bool TMainForm::CreateStripControls() {
   ::SetWindowPos(SpeedButton1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ::SetWindowPos(Panel1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ToolBar1.AddHint(SpeedButton1, "CD Icon");
-  logo_.Reset(static_cast<HBITMAP>(
-      ::LoadImageA(module, MAKEINTRESOURCEA(kLogoId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  logo_.Reset(static_cast<HBITMAP>(::LoadImageA(module, MAKEINTRESOURCEA(QUORVANE_BITMAP_LOGO),
+                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   cd_icon_glyph_.Resize({32, 32});
   UpdateCDIconButton();
   return true;

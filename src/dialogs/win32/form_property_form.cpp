@@ -79,12 +79,11 @@ constexpr FieldRow<F> kControls[] = {
     {ControlSpec::OkButton, 0, "OK", 442, 312, 80, 26},
     {ControlSpec::CancelButton, 0, "Cancel", 530, 312, 80, 26},
 };
-constexpr int kFormPropertiesPicture = 4;
 
 }  // namespace
 
 TFormPropertyForm::TFormPropertyForm()
-    : PropertyDialog(kFormPropertyFormLayout, kControls, kFormPropertiesPicture) {}
+    : PropertyDialog(kFormPropertyFormLayout, kControls, ui::win32::kPictureFormProperties) {}
 
 dialogs::DialogFlags TFormPropertyForm::Run(dialogs::FormFields& fields) {
   return RunBound(kControls, fields);

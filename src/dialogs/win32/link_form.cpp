@@ -21,12 +21,12 @@ constexpr FieldRow<F> kControls[] = {
     {ControlSpec::OkButton, 0, "OK", 370, 136, 80, 26},
     {ControlSpec::CancelButton, 0, "Cancel", 456, 136, 80, 26},
 };
-constexpr int kObjectLinkPicture = 7;
 constexpr char kAllFiles[] = "All Files(*.*)|*.*";
 
 }  // namespace
 
-TLinkForm::TLinkForm() : PropertyDialog(kLinkFormLayout, kControls, kObjectLinkPicture) {}
+TLinkForm::TLinkForm()
+    : PropertyDialog(kLinkFormLayout, kControls, ui::win32::kPictureObjectLink) {}
 
 dialogs::DialogFlags TLinkForm::Run(dialogs::LinkFields& fields) {
   return RunBound(kControls, fields);

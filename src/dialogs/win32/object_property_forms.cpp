@@ -9,11 +9,6 @@ constexpr char kPictures[] =
     "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|"
     "Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf";
 
-// The pictures of the tool bar's add tools stand at the dialogs' top left.
-constexpr int kAddLabelPicture = 9;
-constexpr int kAddButtonPicture = 10;
-constexpr int kAddImagePicture = 11;
-
 namespace label {
 enum : int {
   kEdit1 = 101,
@@ -126,21 +121,21 @@ constexpr FieldRow<F> kControls[] = {
 }  // namespace
 
 TLabelPropertyForm::TLabelPropertyForm()
-    : PropertyDialog(kLabelPropertyFormLayout, label::kControls, kAddLabelPicture) {}
+    : PropertyDialog(kLabelPropertyFormLayout, label::kControls, ui::win32::kPictureAddLabel) {}
 
 dialogs::DialogFlags TLabelPropertyForm::Run(dialogs::LabelFields& fields) {
   return RunBound(label::kControls, fields);
 }
 
 TButtonPropertyForm::TButtonPropertyForm()
-    : PropertyDialog(kButtonPropertyFormLayout, button::kControls, kAddButtonPicture) {}
+    : PropertyDialog(kButtonPropertyFormLayout, button::kControls, ui::win32::kPictureAddButton) {}
 
 dialogs::DialogFlags TButtonPropertyForm::Run(dialogs::ButtonFields& fields) {
   return RunBound(button::kControls, fields);
 }
 
 TImagePropertyForm::TImagePropertyForm()
-    : PropertyDialog(kImagePropertyFormLayout, image::kControls, kAddImagePicture) {}
+    : PropertyDialog(kImagePropertyFormLayout, image::kControls, ui::win32::kPictureAddImage) {}
 
 dialogs::DialogFlags TImagePropertyForm::Run(dialogs::ImageFields& fields) {
   return RunBound(image::kControls, fields);

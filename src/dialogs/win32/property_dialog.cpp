@@ -8,15 +8,11 @@
 #include "ui/win32/application.h"
 #include "ui/win32/gdi_canvas.h"
 #include "ui/win32/modal_loop.h"
+#include "ui/win32/resource_ids.h"
 
 namespace {
 
-// Resource id of the tool bar's picture strip (32 x 32 pictures, magenta transparent): the
-// dialogs show the picture of the command that opens them.
-constexpr int kToolBarImagesId = 5;
-constexpr int kOpenImageIndex = 2;
 constexpr int kSpinArrowsIdOffset = 1000;
-constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
 
 struct WindowStyle {
   const char* class_name;
@@ -74,8 +70,7 @@ bool PropertyDialog::CreateControls() {
   HINSTANCE module = ::GetModuleHandleA(nullptr);
   font_.Reset(::CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
                             0, "MS Shell Dlg"));
-  images_.Reset(::ImageList_LoadImageA(module, MAKEINTRESOURCEA(kToolBarImagesId), 32, 0,
-                                       kTransparentKey, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+  images_ = ui::win32::LoadToolStrip();  // the dialogs show the picture of what opens them
   tooltip_ = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
                                nullptr, module, nullptr);
   // Creation order is the Tab order.
@@ -318,7 +313,7 @@ void PropertyDialog::DrawItem(const DRAWITEMSTRUCT& item) {
       RECT edge = item.rcItem;
       ::DrawEdge(item.hDC, &edge, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
       const int shift = pressed ? 1 : 0;
-      draw_image(kOpenImageIndex, (item.rcItem.right - 32) / 2 + shift,
+      draw_image(ui::win32::kPictureOpen, (item.rcItem.right - 32) / 2 + shift,
                  (item.rcItem.bottom - 32) / 2 + shift);
       break;
     }

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "core/project_file.h"
 #include "core/product_names.h"
+#include "core/project_file.h"
 #include "core/project_ops.h"
 #include "player/background_render.h"
 #include "player/hot_tracking.h"
@@ -14,6 +14,7 @@
 #include "ui/win32/cursors.h"
 #include "ui/win32/gdi_canvas.h"
 #include "ui/win32/gdi_picture.h"
+#include "ui/win32/resource_ids.h"
 #include "ui/win32/shell.h"
 
 namespace {
@@ -21,13 +22,11 @@ namespace {
 constexpr char kClassName[] = "TAutoRunForm";
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 10;  // ms
-// Resource id of the built-in default glyph bitmap.
-constexpr int kDefaultGlyphId = 2;
 
 ui::PixelBitmap LoadDefaultGlyph() {
   ui::win32::GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kDefaultGlyphId), IMAGE_BITMAP, 0,
-                   0, LR_CREATEDIBSECTION)));
+      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(QUORVANE_BITMAP_DEFAULT_GLYPH),
+                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   auto pixels = ui::win32::PixelsOfBitmap(bitmap.Get());
   return pixels ? *pixels : ui::PixelBitmap(32, 32, 0x00FF00FF);
 }

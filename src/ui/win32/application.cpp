@@ -1,15 +1,14 @@
 // Application title, icon, main window and the message loop.
 #include "ui/win32/application.h"
 
+#include "ui/win32/resource_ids.h"
+
 #include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace ui::win32 {
 namespace {
-
-// The resource id of the program's icon; the resource script gives the icon this number.
-constexpr int kApplicationIconId = 1;
 
 std::string title = "AutoRun";
 HWND main_window = nullptr;
@@ -26,7 +25,7 @@ bool TranslateShortcut(MSG& message) {
 
 HICON LoadProgramIcon(int size) {
   return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                         MAKEINTRESOURCEA(kApplicationIconId), IMAGE_ICON, size,
+                                         MAKEINTRESOURCEA(QUORVANE_ICON_PROGRAM), IMAGE_ICON, size,
                                          size, LR_SHARED));
 }
 

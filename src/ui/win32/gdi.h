@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "ui/color.h"
+#include "ui/win32/resource_ids.h"
 
 namespace ui::win32 {
 
@@ -142,13 +143,12 @@ inline SIZE BitmapSize(HBITMAP bitmap) {
   return {info.bmWidth, info.bmHeight};
 }
 
-// Draws a whole artwork bitmap at (x, y), its magenta pixels left out (the resources' key).
+// Draws a whole artwork bitmap at (x, y), its key-coloured pixels left out.
 inline void DrawKeyedBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   const SIZE size = BitmapSize(bitmap);
   MemoryDc source(::CreateCompatibleDC(dc));
   SelectGuard select(source.Get(), bitmap);
-  ::TransparentBlt(dc, x, y, size.cx, size.cy, source.Get(), 0, 0, size.cx, size.cy,
-                   RGB(255, 0, 255));
+  ::TransparentBlt(dc, x, y, size.cx, size.cy, source.Get(), 0, 0, size.cx, size.cy, kArtworkKey);
 }
 
 }  // namespace ui::win32

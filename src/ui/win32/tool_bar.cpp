@@ -1,12 +1,19 @@
 // The tool bar wrapper.
 #include "ui/win32/tool_bar.h"
 
+#include "ui/win32/resource_ids.h"
+
 #include <vector>
 
 namespace ui::win32 {
 
-bool ToolBar::Create(HWND parent, int bitmap_id, SIZE button_size,
-                     std::span<const ToolButtonSpec> spec) {
+OwnedImageList LoadToolStrip() {
+  return OwnedImageList(::ImageList_LoadImageA(::GetModuleHandleA(nullptr),
+                                               MAKEINTRESOURCEA(QUORVANE_BITMAP_TOOL_STRIP), 32, 0,
+                                               kArtworkKey, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+}
+
+bool ToolBar::Create(HWND parent, SIZE button_size, std::span<const ToolButtonSpec> spec) {
   spec_ = spec;
   hwnd_ = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
@@ -14,8 +21,7 @@ bool ToolBar::Create(HWND parent, int bitmap_id, SIZE button_size,
                             0, 0, 0, 0, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
   if (hwnd_ == nullptr) return false;
   ::SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  images_.Reset(::ImageList_LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmap_id), 32,
-                                       0, RGB(255, 0, 255), IMAGE_BITMAP, LR_CREATEDIBSECTION));
+  images_ = LoadToolStrip();
   ::SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
   ::SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(32, 32));
   ::SendMessageA(hwnd_, TB_SETPADDING, 0, MAKELPARAM(button_size.cx - 32, button_size.cy - 32));

@@ -23,11 +23,14 @@ struct ToolButtonSpec {
 
 using OwnedImageList = OwnedHandle<HIMAGELIST, &::ImageList_Destroy>;
 
+// The tool strip's 32 x 32 pictures (ToolStripPicture), see-through where the artwork is keyed.
+OwnedImageList LoadToolStrip();
+
 class ToolBar {
  public:
   // Creates the bar as a child of `parent` with buttons of `button_size`; the images come from
   // bitmap resource `bitmap_id`. False when the bar cannot be made.
-  bool Create(HWND parent, int bitmap_id, SIZE button_size, std::span<const ToolButtonSpec> spec);
+  bool Create(HWND parent, SIZE button_size, std::span<const ToolButtonSpec> spec);
 
   HWND Handle() const { return hwnd_; }
   // The hint of a command id, or nullptr.

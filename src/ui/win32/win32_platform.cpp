@@ -6,6 +6,7 @@
 #include "ui/win32/bitmap_file.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/picture_loader.h"
+#include "ui/win32/resource_ids.h"
 
 namespace ui::win32 {
 namespace {
@@ -55,9 +56,9 @@ uint32_t Win32Platform::TickCount() const {
 std::vector<uint8_t> Win32Platform::ApplicationIconFile() const {
   // The resources keep the icon file itself as raw data beside the icon resource, because an
   // icon resource no longer has the file's layout.
-  constexpr int kApplicationIconFileId = 4;
   HMODULE module = ::GetModuleHandleA(nullptr);
-  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(kApplicationIconFileId), RT_RCDATA);
+  HRSRC found =
+      ::FindResourceA(module, MAKEINTRESOURCEA(QUORVANE_DATA_PROGRAM_ICON_FILE), RT_RCDATA);
   HGLOBAL loaded = found != nullptr ? ::LoadResource(module, found) : nullptr;
   const auto* data =
       loaded != nullptr ? static_cast<const uint8_t*>(::LockResource(loaded)) : nullptr;
