@@ -16,6 +16,7 @@
 #include "designer/win32/about_box.h"
 #include "designer/win32/designer_commands.h"
 #include "designer/win32/folder_browser.h"
+#include "designer/win32/help_contents.h"
 #include "ui/win32/application.h"
 #include "ui/win32/common_dialogs.h"
 #include "ui/win32/modal_loop.h"
@@ -26,12 +27,10 @@ namespace {
 
 constexpr char kFolderPrompt[] = "Select the folder for CD files";
 constexpr char kUnsavedChangesReason[] = "Unsaved changes to the menu design";
-constexpr char kHelpFileName[] = "Quorvane.hlp";
 constexpr SIZE kButtonSize{39, 38};
 constexpr int kCDIconButtonLeft = 414;
 constexpr int kLogoPanelLeft = 453;
 constexpr int kLogoWidth = 173;
-constexpr UINT kHelpFinder = 11;  // WinHelp's contents-and-index command
 
 }  // namespace
 
@@ -308,9 +307,7 @@ void TMainForm::DrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void TMainForm::HelpContentsandIndex1Click() {
-  const std::string help =
-      core::FolderWithoutTrailingBackslash(app_.ExePath) + "\\" + kHelpFileName;
-  ::WinHelpA(Handle(), help.c_str(), kHelpFinder, 0);
+  OpenHelpContents(Handle(), app_);
 }
 
 void TMainForm::echnialSupport1Click() {
