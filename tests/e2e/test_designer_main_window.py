@@ -1,8 +1,10 @@
 """The designer's main window with real input: start-up on a CD folder and Save and Test, the
-save prompt of Open and Exit, a drive root as CD folder, the CD icon and the About box."""
+save prompt of Open and Exit, a drive root as CD folder, the CD icon, the About box and the help
+page that F1 opens."""
 from __future__ import annotations
 
 import re
+import shutil
 import subprocess
 
 import pytest
@@ -11,7 +13,7 @@ from PIL import ImageChops
 import ardfile
 from behaviour_support import count_color, settled_window, write_ico
 from designer_support import OLD_TIME_NS, TOOL_X, Designer, stamp_old, tree_highlight_top
-from rig import REPO, Rect, prefix_dir, same_color
+from rig import REPO, WINE_RUN, AppFolder, Rect, prefix_dir, same_color
 
 # Wine 8 swaps red and blue of PNG icons (write_ico's): icon colours with red == blue.
 MAGENTA, GREEN = (255, 0, 255), (0, 200, 0)
@@ -168,3 +170,38 @@ def test_about_box_names_the_product_and_its_version(rig, tmp_path):
     rig.click_button(about, "OK")
     dialog_closed(rig, designer.app)
     assert designer.app.wait_window(cls="TMainForm").enabled
+
+
+@pytest.fixture
+def html_opens_in(rig, tmp_path):
+    """marker.exe as the prefix's program for .html files while the test runs; yields the path of
+    its record. (Wine reads file types from HKCR alone, not from HKCU\\Software\\Classes.)"""
+    marker = AppFolder(rig, tmp_path / "browser").add_marker("browser.exe")
+
+    def reg(*args: str) -> str:
+        return subprocess.run([str(WINE_RUN), "reg", *args], env=rig.env(with_token=False), capture_output=True,
+                              text=True, timeout=60, check=args[0] != "query").stdout
+    before = re.search(r"REG_SZ\s+(.*\S)", reg("query", r"HKCR\.html", "/ve"))
+    reg("add", r"HKCR\.html", "/ve", "/d", "QuorvaneTestPage", "/f")
+    reg("add", r"HKCR\QuorvaneTestPage\shell\open\command", "/ve", "/d", f'"{rig.winpath(marker)}" "%1"', "/f")
+    try:
+        yield marker.parent / "marker-out.json"
+    finally:
+        reg("delete", r"HKCR\QuorvaneTestPage", "/f")
+        reg(*(("add", r"HKCR\.html", "/ve", "/d", before.group(1)) if before else ("delete", r"HKCR\.html")), "/f")
+
+
+def test_f1_names_the_missing_help_page_then_opens_it_in_the_browser(rig, tmp_path, html_opens_in):
+    (tmp_path / "CD").mkdir()
+    designer = Designer(rig, tmp_path, tmp_path / "CD").start()
+    page = designer.folder / "Quorvane Help.html"
+    designer.press("F1")
+    box = designer.app.wait_message_box()
+    assert (box.title, box.text) == ("Error", f'File "{rig.winpath(page)}" not found')
+    rig.confirm_message_box(box)
+    assert not html_opens_in.exists()
+    shutil.copy2(rig.build / "bin" / page.name, page)  # as the Windows tree builds it beside Quorvane.exe
+    designer.press("F1")
+    record = rig.wait_for_marker(html_opens_in)
+    assert record["argv"][1:] == [rig.winpath(page)], record
+    designer.app.assert_no_window(cls="#32770", during=1)
