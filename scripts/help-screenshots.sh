@@ -11,24 +11,12 @@
 # It uses the end-to-end tests' Wine prefix (build/wineprefix, or QUORVANE_WINEPREFIX): do not run
 # it while those tests run on the same prefix.
 set -euo pipefail
-
-repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-cd "$repo"
-say() { printf '[help-screenshots] %s\n' "$*" >&2; }
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 bash scripts/setup.sh
-
-build="$repo/build/win32"
-if [ ! -f "$build/build.ninja" ]; then
-  say "configuring the Windows tree in $build"
-  cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-say "building the Windows tree"
-cmake --build "$build" -j "$(nproc)"
-
-say "taking the screenshots"
-/usr/bin/python3 tools/help_screenshots.py "$repo/docs/help"
-
-say "rebuilding the help page"
-cmake --build "$build" --target quorvane_help_page
-say "done: $build/bin/Quorvane Help.html"
+cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win32 -j "$(nproc)"
+/usr/bin/python3 tools/help_screenshots.py docs/help
+cmake --build build/win32 --target quorvane_help_page
+echo "Help page rebuilt: build/win32/bin/Quorvane Help.html"

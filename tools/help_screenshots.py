@@ -38,6 +38,11 @@ BAND_FROM, BAND_TO = (12, 190), (260, 330)  # touches Play Sound, Browse CD and 
 PALETTE_SIZE = 255  # the last palette entry is the transparent colour
 
 
+def same_pixels(path: Path, picture: Image.Image) -> bool:
+    with Image.open(path) as old:
+        return ImageChops.difference(old.convert("RGBA"), picture.convert("RGBA")).getbbox() is None
+
+
 class Shooter:
     def __init__(self, rig: Rig, designer: Designer, outdir: Path):
         self.rig, self.designer, self.outdir = rig, designer, outdir
@@ -70,10 +75,14 @@ class Shooter:
                                             dither=Image.Dither.NONE)
         picture.putpalette(picture.getpalette()[:3 * PALETTE_SIZE] + [255, 255, 255])
         picture.paste(PALETTE_SIZE, (0, 0, *picture.size), outside.crop(box))
+        picture.info["transparency"] = PALETTE_SIZE
         path = self.outdir / name
-        picture.save(path, optimize=True, transparency=PALETTE_SIZE)
-        print(f"{path.relative_to(REPO) if path.is_relative_to(REPO) else path}: "
-              f"{picture.size[0]} x {picture.size[1]}, {path.stat().st_size // 1024} KB")
+        shown = path.relative_to(REPO) if path.is_relative_to(REPO) else path
+        if path.exists() and same_pixels(path, picture):
+            print(f"{shown}: unchanged")  # its file is kept, so git sees no change
+            return
+        picture.save(path, optimize=True)
+        print(f"{shown}: {picture.size[0]} x {picture.size[1]}, {path.stat().st_size // 1024} KB")
 
     def dialog(self, title: str, name: str) -> None:
         window = self.designer.app.wait_window(title=title)
