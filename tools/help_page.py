@@ -5,9 +5,9 @@ the network.
 Usage:
   help_page.py GUIDE OUTPUT
 
-Every src="NAME.png" of GUIDE names a PNG in GUIDE's folder (so the guide itself shows its
+Every src="..." of GUIDE must name a PNG in GUIDE's folder (so the guide itself shows its
 pictures when opened from there). The build fails when a picture is missing or not a PNG, or when
-the guide would fetch anything (a src of another kind, a script, a stylesheet link, a CSS url()).
+the guide would fetch anything else (a script, a stylesheet link, a CSS url()).
 Standard-library Python only.
 """
 from __future__ import annotations
@@ -19,7 +19,7 @@ from pathlib import Path
 
 PICTURE = re.compile(r'\bsrc="([^"]*)"')
 PICTURE_NAME = re.compile(r"[A-Za-z0-9_-]+\.png")
-FETCHES = re.compile(r"<script\b|<link\b|url\(|\bsrc=\"(?!data:)", re.IGNORECASE)
+FETCHES = re.compile(r"<script\b|<link\b|url\(", re.IGNORECASE)
 PNG_SIGNATURE = b"\x89PNG\r\n\x1a\n"
 
 

@@ -6,9 +6,10 @@ Usage (through scripts/help-screenshots.sh, which builds the Windows tree first)
 The real Quorvane.exe of build/win32 runs under Wine on a private Xvfb (the end-to-end rig of
 tests/e2e) on a copy of the demo CD folder, and is driven with real clicks and keys: the main
 window with its Edit menu open, the canvas with a selection, its own menu and a rubber band, and
-the link editor, Form Properties and Button Properties dialogs. Each picture is cropped to the windows it
-shows; everything else in the crop is transparent. Pictures are 8-bit palette PNGs, so that the
-page that carries them stays small.
+the link editor, Form Properties and Button Properties dialogs. Each picture is cropped to the
+windows it shows; everything else in the crop is transparent. Pictures are 8-bit palette PNGs, so
+that the page that carries them stays small, and a picture that shows what its file shows keeps
+its file.
 
 Uses the rig's Wine prefix (build/wineprefix unless QUORVANE_WINEPREFIX says otherwise): do not
 run it while end-to-end tests use the same prefix.
@@ -27,7 +28,7 @@ sys.path[:0] = [str(REPO / "tests" / "e2e"), str(REPO / "tools")]
 from PIL import Image, ImageChops, ImageDraw  # noqa: E402
 
 from designer_support import Designer  # noqa: E402
-from rig import Rect, Rig, Window, build_dir  # noqa: E402
+from rig import Rect, Rig, build_dir  # noqa: E402
 
 CD_FOLDER = "Demo CD"
 DEMO_CAPTION = "Quorvane Demo"  # the demo menu's caption (demo/make_demo.py)

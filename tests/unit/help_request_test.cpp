@@ -25,7 +25,7 @@ TEST(HelpRequest, TheWinHelpFileThenThePageBesideTheDesignerElseThePageIsMissing
 
   folder.Write("bin\\Quorvane Help.html", "<html></html>");
   EXPECT_EQ(HelpRequestFor(exe), (HelpRequest{HelpRequest::Page, page}));
-  folder.Write("bin\\Quorvane.hlp", "?_\x03");
+  folder.Write("bin\\Quorvane.hlp", "");
   EXPECT_EQ(HelpRequestFor(exe),
             (HelpRequest{HelpRequest::WinHelpFile, folder.File("bin\\Quorvane.hlp")}));
   std::filesystem::remove(testing_support::NativePath(page));
