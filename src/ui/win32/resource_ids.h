@@ -8,7 +8,7 @@
 #define QUORVANE_ICON_PROGRAM 1
 #define QUORVANE_BITMAP_DEFAULT_GLYPH 2
 #define QUORVANE_ICON_CD 3
-#define QUORVANE_DATA_PROGRAM_ICON_FILE 4 /* the program's icon as an icon file, for AutoRun.ico */
+#define QUORVANE_DATA_PROGRAM_ICON_FILE 4 /* the program's icon as a file, for AutoRun.ico */
 #define QUORVANE_BITMAP_TOOL_STRIP 5      /* 32 x 32 pictures side by side, see ToolStripPicture */
 #define QUORVANE_BITMAP_LOGO 6
 #define QUORVANE_BITMAP_ABOUT 7
