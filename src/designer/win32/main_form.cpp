@@ -6,7 +6,6 @@
 #include "core/deployment.h"
 #include "core/file_system.h"
 #include "core/messages.h"
-#include "core/paths.h"
 #include "core/project_file.h"
 #include "core/project_ops.h"
 #include "core/run_mode.h"
