@@ -2,7 +2,10 @@
 // place and returns true only when the author confirmed a change.
 #pragma once
 
+#include <span>
+
 #include "core/project_model.h"
+#include "ui/font.h"
 
 namespace designer {
 
@@ -14,6 +17,12 @@ class PropertyDialogs {
   virtual bool EditButton(core::AutoObjectType& object) = 0;
   virtual bool EditImage(core::AutoObjectType& object) = 0;
   virtual bool EditForm(core::AutoFormType& project) = 0;
+  // Several objects of one kind at once: the dialog shows what they share and writes only what
+  // the author changed, to all of them.
+  virtual bool EditSeveral(std::span<core::AutoObjectType* const> objects) = 0;
+  // The platform's font dialog, preset to `font`; true with the chosen font in `font` when the
+  // author confirmed one.
+  virtual bool ChooseFont(ui::Font& font) = 0;
 };
 
 }  // namespace designer

@@ -2,6 +2,7 @@
 // rubber band, adding, deleting and the stacking order.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -328,6 +329,15 @@ struct FakeDialogs : PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return Open("button", &o); }
   bool EditImage(core::AutoObjectType& o) override { return Open("image", &o); }
   bool EditForm(core::AutoFormType& p) override { return Open("form", &p); }
+  bool EditSeveral(std::span<core::AutoObjectType* const> objects) override {
+    several.assign(objects.begin(), objects.end());
+    return Open("several", nullptr);
+  }
+  bool ChooseFont(ui::Font& font) override {
+    preset = font;
+    font = chosen;
+    return Open("font", nullptr);
+  }
   bool Open(const char* which, const void* record) {
     opened.push_back(which);
     records.push_back(record);
@@ -336,6 +346,8 @@ struct FakeDialogs : PropertyDialogs {
   bool applies = true;
   std::vector<std::string> opened;
   std::vector<const void*> records;
+  std::vector<core::AutoObjectType*> several;
+  ui::Font preset, chosen{"Chosen", 0x123, 21, ui::kFontBold};
 };
 
 TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndRefreshOnlyAfterAppliedEdits) {
@@ -361,6 +373,65 @@ TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndRefreshOnlyAfterAppliedEdi
   k.editor.EditStartLink(dialogs);
   EXPECT_EQ(dialogs.records.back(), &k.t.app.Project.StartLink);
   EXPECT_EQ(k.view.refreshes, refreshes);
+}
+
+TEST(CanvasEditor, ObjectPropertiesOnSeveralObjectsNeedsOneKind) {
+  Canvas k;  // images 0 to 2
+  core::AddNewObject(k.t.app, core::kKindLabel, {0, 0});
+  FakeDialogs dialogs;
+  const auto& objects = k.t.app.Project.Objects;
+  // The selection, whether the dialog of several objects opens.
+  for (const auto& [selection, opens] :
+       {std::pair{std::vector{0, 2}, true}, {{0, 1, 2}, true}, {{0, 3}, false}, {{}, false}}) {
+    dialogs.opened.clear();
+    k.Select(selection);
+    const int refreshes = k.view.refreshes;
+    k.editor.EditObjectProperties(dialogs);
+    EXPECT_EQ(dialogs.opened,
+              opens ? std::vector<std::string>{"several"} : std::vector<std::string>{});
+    if (!opens) continue;
+    ASSERT_EQ(dialogs.several.size(), selection.size());
+    for (size_t i = 0; i < selection.size(); ++i) {
+      EXPECT_EQ(dialogs.several[i], objects[static_cast<size_t>(selection[i])].get());
+    }
+    EXPECT_EQ(k.view.refreshes, refreshes + 1);
+  }
+}
+
+TEST(CanvasEditor, FontCommandsSetEveryLabelAndButtonOfTheSelection) {
+  for (const bool hot : {false, true}) {
+    Canvas k;  // images 0 to 2; then a label, a button and a label, selected with an image
+    for (const uint8_t kind : {core::kKindLabel, core::kKindButton, core::kKindLabel}) {
+      core::AddNewObject(k.t.app, kind, {0, 0});
+    }
+    const auto& objects = k.t.app.Project.Objects;
+    core::LabelOf(*objects[3])->Font.size = 30;
+    objects[3]->HotFont.size = 31;
+    FakeDialogs dialogs;
+    k.Select({2});
+    EXPECT_FALSE(k.editor.SelectionHasFonts());
+    k.editor.SetSelectionFont(dialogs, hot);
+    EXPECT_TRUE(dialogs.opened.empty()) << "an image alone has no font";
+
+    k.Select({2, 3, 4});
+    dialogs.applies = false;  // the author cancels the font dialog
+    k.editor.SetSelectionFont(dialogs, hot);
+    EXPECT_EQ(dialogs.preset.size, hot ? 31 : 30) << "preset to the first label's";
+    EXPECT_EQ(core::LabelOf(*objects[3])->Font.size, 30);
+    dialogs.applies = true;
+    k.editor.SetSelectionFont(dialogs, hot);
+    const auto fonts = [&](size_t i) {
+      const ui::Label* label = core::LabelOf(*objects[i]);
+      return std::pair(label ? label->Font : core::ButtonOf(*objects[i])->Font,
+                       objects[i]->HotFont);
+    };
+    const ui::Font none = ui::DefaultFont(), chosen = dialogs.chosen;
+    EXPECT_EQ(fonts(3), hot ? std::pair(ui::Font{none.name, none.color, 30}, chosen)
+                            : std::pair(chosen, ui::Font{none.name, none.color, 31}));
+    EXPECT_EQ(fonts(4), hot ? std::pair(none, chosen) : std::pair(chosen, none));
+    EXPECT_EQ(fonts(5), std::pair(none, none)) << "not selected";
+    EXPECT_EQ(objects[2]->HotFont, none) << "an image keeps its own";
+  }
 }
 
 }  // namespace

@@ -281,5 +281,180 @@ TEST(CdFilePicker, KeepsOnlyFilesInTheCdFolder) {
   }
 }
 
+// Shows several objects: remembers what it showed and which members it showed without a value,
+// then the author sets values with `edit` and the members in `changes` count as given one.
+template <typename Fields>
+struct SharedFake : ModalView<Fields> {
+  SharedFake(std::function<void(Fields&)> edit, FieldMask changes, DialogFlags flags = kApplied)
+      : edit(std::move(edit)), changes(changes), flags(flags) {}
+  DialogFlags Run(Fields& fields) override {
+    ++runs;
+    shown = fields;
+    unknown = this->Shared()->unknown;
+    edit(fields);
+    this->Shared()->changed = changes;
+    return flags;
+  }
+  std::function<void(Fields&)> edit;
+  FieldMask changes;
+  DialogFlags flags;
+  Fields shown;
+  FieldMask unknown = 0;
+  int runs = 0;
+};
+
+using Objects = std::vector<core::AutoObjectType*>;
+using Change = std::function<void(core::AutoObjectType& first, core::AutoObjectType& second)>;
+
+Objects NewObjects(TestApp& t, uint8_t kind, size_t count) {
+  Objects objects;
+  while (objects.size() < count) objects.push_back(&New(t, kind));
+  return objects;
+}
+
+// The members shown without a value for two new objects of `kind` after `change`.
+FieldMask UnknownOfTwo(uint8_t kind, const Change& change) {
+  TestApp t;
+  const Objects two = NewObjects(t, kind, 2);
+  change(*two[0], *two[1]);
+  const auto unknown = [&](auto execute, auto fields) {
+    SharedFake<decltype(fields)> view([](auto&) {}, 0);
+    EXPECT_FALSE(execute(view, two)) << "nothing given a value, nothing written";
+    return view.unknown;
+  };
+  switch (kind) {
+    case core::kKindLabel:
+      return unknown([](auto& v, auto& o) { return ExecuteLabelProperties(v, o); }, LabelFields{});
+    case core::kKindButton:
+      return unknown([](auto& v, auto& o) { return ExecuteButtonProperties(v, o); },
+                     ButtonFields{});
+    default:
+      return unknown([](auto& v, auto& o) { return ExecuteImageProperties(v, o); }, ImageFields{});
+  }
+}
+
+TEST(SeveralObjects, OnlyTheValuesTheyShareShow) {
+  using L = LabelFields;
+  using B = ButtonFields;
+  using I = ImageFields;
+  const auto label = [](auto& o) { return core::LabelOf(o); };
+  const auto button = [](auto& o) { return core::ButtonOf(o); };
+  const auto image = [](auto& o) { return core::ImageOf(o); };
+  const std::tuple<uint8_t, Change, FieldMask> cases[] = {
+      {core::kKindLabel, [](auto&, auto&) {}, 0},
+      {core::kKindLabel, [&](auto&, auto& o) { label(o)->Caption += ' '; }, Bit(&L::Caption)},
+      {core::kKindLabel, [&](auto&, auto& o) { label(o)->Alignment = 2; }, Bit(&L::Alignment)},
+      {core::kKindLabel, [&](auto&, auto& o) { label(o)->Color = 0xFF; }, Bit(&L::Color)},
+      {core::kKindLabel, [&](auto&, auto& o) { label(o)->Transparent ^= true; },
+       Bit(&L::Transparent)},
+      {core::kKindLabel, [&](auto& a, auto&) { a.HotFont.style = ui::kFontUnderline; },
+       Bit(&L::HotFont)},
+      {core::kKindButton, [&](auto&, auto& o) { button(o)->Font.name = "Arial"; }, Bit(&B::Font)},
+      {core::kKindButton, [&](auto&, auto& o) { button(o)->Layout = 3; }, Bit(&B::Layout)},
+      {core::kKindButton, [&](auto&, auto& o) { o.GlyphFile = "\\g.bmp"; }, Bit(&B::GlyphFile)},
+      {core::kKindButton, [&](auto&, auto& o) { button(o)->SetMargin(4), button(o)->Flat = true; },
+       Bit(&B::Margin) | Bit(&B::Flat)},
+      {core::kKindImage, [&](auto&, auto& o) { image(o)->Stretch = true; }, Bit(&I::DisplayStyle)},
+      // Both show as Center, the first switch on.
+      {core::kKindImage,
+       [&](auto& a, auto& b) { image(a)->Center = image(b)->Center = image(b)->Stretch = true; },
+       0},
+      {core::kKindImage, [&](auto&, auto& o) { o.HotImageFile = "\\h.jpg"; },
+       Bit(&I::HotImageFile)},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const auto& [kind, change, unknown] = cases[i];
+    EXPECT_EQ(UnknownOfTwo(kind, change), unknown) << "case " << i;
+  }
+}
+
+TEST(SeveralObjects, OnlyWhatTheAuthorChangedIsWrittenToEach) {
+  using B = ButtonFields;
+  const ui::Font chosen{"Chosen", 0x40, 14, ui::kFontBold};
+  struct Case {
+    DialogFlags flags;
+    FieldMask changes;
+    bool applied;
+    const char* captions;  // one letter each
+    bool font_chosen;
+    std::string glyph;
+    bool flat_and_spacing;  // the chosen flat look and spacing
+  };
+  // Each button keeps its margin throughout: the button refuses one below -1.
+  for (const Case& c : std::vector<Case>{
+           {kApplied, Bit(&B::Font), true, "ABC", true, "g.bmp", false},
+           {kApplied, Bit(&B::Caption) | Bit(&B::GlyphFile), true, "XXX", false, "\\n.bmp", false},
+           {kApplied, Bit(&B::Margin) | Bit(&B::Spacing) | Bit(&B::Flat), true, "ABC", false,
+            "g.bmp", true},
+           {kApplied, 0, false, "ABC", false, "g.bmp", false},  // only a number field left blank
+           {kCancelled, Bit(&B::Font), false, "ABC", false, "g.bmp", false},
+       }) {
+    TestApp t;
+    const Objects buttons = NewObjects(t, core::kKindButton, 3);
+    for (size_t i = 0; i < 3; ++i) {
+      core::ButtonOf(*buttons[i])->Caption = std::string(1, "ABC"[i]);
+      core::ButtonOf(*buttons[i])->Font.size = static_cast<int>(i) + 9;
+      core::ButtonOf(*buttons[i])->SetMargin(static_cast<int>(i) + 1);
+      buttons[i]->GlyphFile = "g.bmp";  // a stored name without its backslash
+    }
+    SharedFake<ButtonFields> view(
+        [&](ButtonFields& v) {
+          v.Caption = "X", v.Font = chosen, v.GlyphFile = "n.bmp", v.Margin = -2, v.Spacing = 50,
+          v.Flat = true;
+        },
+        c.changes, c.flags);
+    EXPECT_EQ(ExecuteButtonProperties(view, buttons), c.applied) << c.changes;
+    EXPECT_EQ(view.unknown, Bit(&B::Caption) | Bit(&B::Font) | Bit(&B::Margin));
+    for (size_t i = 0; i < 3; ++i) {
+      const ui::SpeedButton& b = *core::ButtonOf(*buttons[i]);
+      const int own = static_cast<int>(i) + 1;
+      EXPECT_EQ(std::tuple(b.Caption, b.Font.size, buttons[i]->GlyphFile, b.Margin(), b.Flat,
+                           b.Spacing == 50),
+                std::tuple(std::string(1, c.captions[i]), c.font_chosen ? 14 : own + 8, c.glyph,
+                           own, c.flat_and_spacing, c.flat_and_spacing))
+          << c.changes << " button " << i;
+    }
+  }
+}
+
+TEST(SeveralObjects, AnUntouchedDisplayStyleKeepsEachImagesSwitches) {
+  // The display style chosen (-1: untouched), then each image's Center, Stretch, AutoSize bits.
+  for (const auto& [chosen, first, second] :
+       {std::tuple{-1, 0b110, 0b010}, {3, 0b001, 0b001}, {0, 0, 0}}) {
+    TestApp t;
+    const Objects images = NewObjects(t, core::kKindImage, 2);
+    ui::ImageControl &a = *core::ImageOf(*images[0]), &b = *core::ImageOf(*images[1]);
+    a.Center = a.Stretch = b.Stretch = true;
+    using I = ImageFields;
+    SharedFake<I> view([&](I& v) { v.DisplayStyle = chosen, v.Transparent = true; },
+                       Bit(&I::Transparent) | (chosen < 0 ? 0 : Bit(&I::DisplayStyle)));
+    ASSERT_TRUE(ExecuteImageProperties(view, images));
+    EXPECT_EQ(view.unknown, Bit(&I::DisplayStyle));
+    const auto bits = [](const ui::ImageControl& i) {
+      return i.Center * 4 + i.Stretch * 2 + i.AutoSize;
+    };
+    EXPECT_EQ(std::tuple(bits(a), bits(b), a.Transparent, b.Transparent),
+              std::tuple(first, second, true, true))
+        << chosen;
+  }
+}
+
+TEST(SeveralObjects, ObjectsOfAnotherKindAreRefusedUnshown) {
+  TestApp t;
+  const Objects mixed{&New(t, core::kKindLabel), &New(t, core::kKindButton)};
+  SharedFake<LabelFields> view([](LabelFields& v) { v.Caption = "x"; }, kEveryField);
+  EXPECT_FALSE(ExecuteLabelProperties(view, mixed));
+  EXPECT_FALSE(ExecuteLabelProperties(view, Objects{}));
+  EXPECT_EQ(view.runs, 0);
+  EXPECT_EQ(core::LabelOf(*mixed[0])->Caption, "New Label");
+}
+
+TEST(NumberField, ABlankFieldOfSeveralObjectsIsLeftAlone) {
+  for (const auto& [text, blank] :
+       {std::pair{"", true}, {"   ", true}, {" 0", false}, {"-", false}}) {
+    EXPECT_EQ(LeftBlank(text), blank) << '"' << text << '"';
+  }
+}
+
 }  // namespace
 }  // namespace dialogs

@@ -36,6 +36,8 @@ enum DesignerCommand : int {
   kCmdCDIcon,  // the CD icon button beside the tool bar
   kCmdUndo,
   kCmdRedo,
+  kCmdSelectionFont,  // "Font..." and "Hot Track Font...": the selection's labels and buttons
+  kCmdSelectionHotFont,
   kCmdRecentFolder,  // the first of the File menu's recent CD folders; the others follow it
 };
 
@@ -53,5 +55,8 @@ std::span<const ui::win32::ToolButtonSpec> ToolBarButtons();
 // The Edit menu's first two items name the step they would take ("Undo Move") and are greyed
 // when there is none.
 void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history);
+// "Font..." and "Hot Track Font..." are greyed in the Edit menu and the canvas's context menu
+// while no label or button is selected.
+void ShowFontsState(HMENU menu, bool any_label_or_button);
 // The File menu lists the recent CD folders, numbered, above Exit.
 void ShowRecentFolders(HMENU file_menu, const std::vector<std::string>& folders);

@@ -262,6 +262,7 @@ void TEditForm::AfterRestore(bool restored) {
 void TEditForm::ShowContextMenu() {
   POINT at{};
   ::GetCursorPos(&at);
+  ShowFontsState(PopupMenu1.Get(), editor_.SelectionHasFonts());
   ::TrackPopupMenu(PopupMenu1.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
                    Handle(), nullptr);
 }

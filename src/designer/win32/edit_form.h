@@ -75,6 +75,9 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void EditObjectLink() {
     if (dialogs_ != nullptr) editor_.EditObjectLink(*dialogs_);
   }
+  void SetSelectionFont(bool hot) {
+    if (dialogs_ != nullptr) editor_.SetSelectionFont(*dialogs_, hot);
+  }
 
   ui::Panel Panel1;  // mirrors the presentation window's outer panel settings
 

@@ -367,6 +367,12 @@ void TMainForm::OnCommand(int id) {
     case kCmdObjectLink:
       edit.AsStep("Object Link", [&] { edit.EditObjectLink(); });
       break;
+    case kCmdSelectionFont:
+    case kCmdSelectionHotFont: {
+      const bool hot = id == kCmdSelectionHotFont;
+      edit.AsStep(hot ? "Hot Track Font" : "Font", [&] { edit.SetSelectionFont(hot); });
+      break;
+    }
     case kCmdDelete:
       edit.AsStep("Delete", [&] { canvas.DeleteSelected(); });
       break;
@@ -432,7 +438,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_INITMENUPOPUP: {
       HMENU popup = reinterpret_cast<HMENU>(wparam);
       const UINT first = ::GetMenuItemID(popup, 0);
-      if (first == kCmdUndo) ShowUndoState(popup, EditForm->Undo().History());
+      if (first == kCmdUndo) {
+        ShowUndoState(popup, EditForm->Undo().History());
+        ShowFontsState(popup, EditForm->Editor().SelectionHasFonts());
+      }
       if (first == kCmdOpen) {
         ShowRecentFolders(popup, core::RecentFolders(core::ReadSettingsFile(SettingsFile())));
       }
