@@ -258,18 +258,15 @@ dialogs::DialogFlags PropertyDialog::RunFields(const void* rows, size_t row_coun
                                                void* fields, dialogs::SharedFields* shared) {
   several_ = shared != nullptr;
   unknown_rows_ = 0;
-  const auto bit = [](const ControlSpec& row) {
-    return row.field_index < 0 ? 0 : dialogs::FieldMask{1} << row.field_index;
-  };
   for (size_t i = 0; i < row_count; ++i) {
     const ControlSpec& row = *row_at(rows, i);
-    Fill(row, field_at(rows, i, fields), several_ && (shared->unknown & bit(row)) != 0);
+    Fill(row, field_at(rows, i, fields), several_ && (shared->unknown & row.FieldBit()) != 0);
   }
   OnFilled();
   const dialogs::DialogFlags flags = RunModal();
   for (size_t i = 0; i < row_count; ++i) {
     const ControlSpec& row = *row_at(rows, i);
-    if (ReadBack(row, field_at(rows, i, fields)) && several_) shared->changed |= bit(row);
+    if (ReadBack(row, field_at(rows, i, fields)) && several_) shared->changed |= row.FieldBit();
   }
   return flags;
 }

@@ -51,6 +51,11 @@ struct ControlSpec {
   const char* filter;
   std::span<const char* const> items;  // a list's items; the index is the stored code
   const dialogs::NumberField* number;  // a spin edit's range and its name in messages
+
+  // The bit of the row's field in a set of fields; 0 for none.
+  dialogs::FieldMask FieldBit() const {
+    return field_index < 0 ? 0 : dialogs::FieldMask{1} << field_index;
+  }
 };
 
 // The member of a dialog's Fields that a control edits, named in its row by a member pointer.
@@ -68,17 +73,13 @@ struct FieldRow : ControlSpec {
   constexpr FieldRow(Kind kind, int16_t id, const char* text, int16_t x, int16_t y, int16_t width,
                      int16_t height, FieldOf<Fields> edits = {},
                      std::span<const char* const> list = {})
-      : ControlSpec{kind,  id,      x,    y,
-                    width, height,  0,    static_cast<int8_t>(dialogs::FieldIndex(edits)),
-                    text,  nullptr, list, nullptr},
+      : ControlSpec{kind, id, x, y, width, height, 0, Place(edits), text, nullptr, list, nullptr},
         field(edits) {
     RequireFit();
   }
   constexpr FieldRow(Kind kind, int16_t id, const char* text, int16_t x, int16_t y, int16_t width,
                      int16_t height, FieldOf<Fields> edits, const dialogs::NumberField& range)
-      : ControlSpec{kind,  id,      x,  y,
-                    width, height,  0,  static_cast<int8_t>(dialogs::FieldIndex(edits)),
-                    text,  nullptr, {}, &range},
+      : ControlSpec{kind, id, x, y, width, height, 0, Place(edits), text, nullptr, {}, &range},
         field(edits) {
     RequireFit();
   }
@@ -86,12 +87,10 @@ struct FieldRow : ControlSpec {
                      int16_t height, int16_t picks_for, const char* file_filter = nullptr)
       : ControlSpec{kind, id, x, y, width, height, picks_for, -1, text, file_filter, {}, nullptr} {}
 
-  // The bit of the row's field in the dialog's list of fields shared by several objects.
-  dialogs::FieldMask Bit() const {
-    return field_index < 0 ? 0 : dialogs::FieldMask{1} << field_index;
-  }
-
  private:
+  static constexpr int8_t Place(FieldOf<Fields> member) {
+    return static_cast<int8_t>(dialogs::FieldIndex(member));
+  }
   // Each kind of control edits one type of member (PropertyDialog::Fill relies on it); a list
   // has items, a spin edit a range.
   constexpr void RequireFit() const {
