@@ -42,16 +42,10 @@ void Write(core::AutoObjectType& object, const F& fields, FieldMask write) {
   if (write & Bit(&F::Transparent)) label.Transparent = fields.Transparent;
 }
 
-constexpr ObjectRules<F> kRules{Read, Write};
-
 }  // namespace
 
-bool ExecuteLabelProperties(ModalView<F>& view, core::AutoObjectType* object) {
-  return EditObjects(kRules, view, {&object, 1});
-}
-
 bool ExecuteLabelProperties(ModalView<F>& view, std::span<core::AutoObjectType* const> objects) {
-  return EditObjects(kRules, view, objects);
+  return EditObjects(ObjectRules<F>{Read, Write}, view, objects);
 }
 
 }  // namespace dialogs

@@ -73,19 +73,23 @@ inline constexpr std::span<const FieldOf<ButtonFields>> kFieldList<ButtonFields>
 template <>
 inline constexpr std::span<const FieldOf<ImageFields>> kFieldList<ImageFields> = kImageFieldList;
 
-// Each refuses (returns false) an object of another kind or no object.
-bool ExecuteLabelProperties(ModalView<LabelFields>& view, core::AutoObjectType* object);
-bool ExecuteButtonProperties(ModalView<ButtonFields>& view, core::AutoObjectType* object);
-bool ExecuteImageProperties(ModalView<ImageFields>& view, core::AutoObjectType* object);
-
-// Several objects of the dialog's kind at once: the dialog shows the values they share, and
-// writes only the members the author changed, to every one of them. Each refuses (returns false,
-// shows nothing) when one of them is of another kind.
+// One object, every field written back; or several of the dialog's kind at once: the dialog
+// shows the values they share, and writes only the members the author changed, to every one of
+// them. Each refuses (returns false, shows nothing) no object or one of another kind.
 bool ExecuteLabelProperties(ModalView<LabelFields>& view,
                             std::span<core::AutoObjectType* const> objects);
 bool ExecuteButtonProperties(ModalView<ButtonFields>& view,
                              std::span<core::AutoObjectType* const> objects);
 bool ExecuteImageProperties(ModalView<ImageFields>& view,
                             std::span<core::AutoObjectType* const> objects);
+inline bool ExecuteLabelProperties(ModalView<LabelFields>& view, core::AutoObjectType* object) {
+  return ExecuteLabelProperties(view, {&object, 1});
+}
+inline bool ExecuteButtonProperties(ModalView<ButtonFields>& view, core::AutoObjectType* object) {
+  return ExecuteButtonProperties(view, {&object, 1});
+}
+inline bool ExecuteImageProperties(ModalView<ImageFields>& view, core::AutoObjectType* object) {
+  return ExecuteImageProperties(view, {&object, 1});
+}
 
 }  // namespace dialogs
