@@ -28,40 +28,31 @@ bool ExecutePositionAndSize(ModalView<PositionSizeFields>& view, core::AutoFormT
   fields.Ranges = {NumberField{"Left", 0, std::max(area.width - 5, 0)},
                    NumberField{"Top", 0, std::max(area.height - 5, 0)},
                    NumberField{"Width", 1, kMaxSide}, NumberField{"Height", 1, kMaxSide}};
-  std::array<int32_t, 4> first{};
-  std::array<bool, 4> differs{};
+  // Without a selection the window's client size, which has no place of its own to show.
+  int32_t value[4] = {0, 0, client.width, client.height};
+  bool shared[4] = {false, false, true, true};
   for (const auto& object : project.Objects) {
     if (!object->Selected) continue;
     for (size_t i = 0; i < 4; ++i) {
-      const int32_t value = object->Control.get()->*kMembers[i];
-      if (!fields.ObjectsSelected) first[i] = value;
-      differs[i] = differs[i] || value != first[i];
+      const int32_t v = object->Control.get()->*kMembers[i];
+      shared[i] = !fields.ObjectsSelected || (shared[i] && v == value[i]);
+      value[i] = v;
     }
     fields.ObjectsSelected = true;
   }
-  std::array<std::optional<int32_t>, 4> shared{std::nullopt, std::nullopt, client.width,
-                                               client.height};
-  if (fields.ObjectsSelected) {
-    for (size_t i = 0; i < 4; ++i) shared[i] = differs[i] ? std::nullopt : std::optional(first[i]);
-  }
   for (size_t i = 0; i < 4; ++i) {
-    fields.Filled[i] = shared[i].value_or(fields.Ranges[i].min);
-    fields.*kTexts[i] = shared[i] ? std::to_string(*shared[i]) : "";
+    fields.Filled[i] = shared[i] ? value[i] : fields.Ranges[i].min;
+    if (shared[i]) fields.*kTexts[i] = std::to_string(value[i]);
   }
 
   if (!view.Run(fields).Applies()) return false;
-  std::array<std::optional<int32_t>, 4> typed;
+  int32_t* client_side[4] = {nullptr, nullptr, &client.width, &client.height};
   for (size_t i = 0; i < 4; ++i) {
-    typed[i] = ReadEntry(fields.Ranges[i], fields.*kTexts[i], fields.Filled[i]).number;
-  }
-  if (!fields.ObjectsSelected) {
-    client = {typed[2].value_or(client.width), typed[3].value_or(client.height)};
-    return true;
-  }
-  for (const auto& object : project.Objects) {
-    if (!object->Selected) continue;
-    for (size_t i = 0; i < 4; ++i) {
-      if (typed[i]) object->Control.get()->*kMembers[i] = *typed[i];
+    const auto typed = ReadEntry(fields.Ranges[i], fields.*kTexts[i], fields.Filled[i]).number;
+    if (!typed) continue;  // blank: each keeps its own
+    if (!fields.ObjectsSelected && client_side[i] != nullptr) *client_side[i] = *typed;
+    for (const auto& object : project.Objects) {
+      if (object->Selected) object->Control.get()->*kMembers[i] = *typed;
     }
   }
   return true;
