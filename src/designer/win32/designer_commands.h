@@ -57,7 +57,7 @@ enum ArrangeMenuCommand : int {
   kCmdPositionAndSize,
 };
 
-// The main menu bar with its File, Edit and Help menus.
+// The main menu bar with its File, Edit, Arrange and Help menus.
 ui::win32::OwnedMenu BuildMainMenu();
 // The canvas's context menu.
 ui::win32::OwnedMenu BuildCanvasMenu();
