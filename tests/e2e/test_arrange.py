@@ -1,6 +1,7 @@
-"""Arranging with the keyboard in the designer, with real keys: the arrow keys move and size the
-selection (Ctrl by ten), a run of them is taken back by one Ctrl+Z; and Position and Size (F4)
-gives a borderless design its exact size."""
+"""Arranging with the keyboard in the designer, with real keys: a double click opens an object's
+properties, Ctrl+A selects all, the arrow keys move and size the selection (Ctrl by ten), a run of
+them is taken back by one Ctrl+Z; and Position and Size (F4) gives a borderless design its exact
+size."""
 from __future__ import annotations
 
 from ardfile import Button, Project
@@ -10,19 +11,24 @@ from designer_support import Designer
 def test_arrow_keys_nudge_and_one_undo_takes_a_run_back(rig, tmp_path):
     cd = tmp_path / "CD"
     cd.mkdir()
-    (cd / "AutoRun.ard").write_bytes(Project(objects=[Button(caption="Go", left=100, top=100,
-                                                             width=120, height=40)]).to_bytes())
+    (cd / "AutoRun.ard").write_bytes(Project(objects=[
+        Button(caption="Go", left=100, top=100, width=120, height=40),
+        Button(caption="Stop", left=300, top=100, width=80, height=30)]).to_bytes())
     designer = Designer(rig, tmp_path, cd).start()
-    designer.canvas()
-    rig.click(*designer.at(150, 120))  # selects the button; the canvas is the active window
-    rig.key("Right", "Right", "ctrl+Down")  # a run of moves
+    canvas = designer.canvas()
+    rig.click(*designer.at(150, 120), repeat=2)
+    properties = designer.app.wait_window(title="Button Properties")
+    rig.focus(properties)
+    rig.key("Escape")
+    rig.focus(canvas)
+    rig.key("ctrl+a", "Right", "Right", "ctrl+Down")  # a run of moves
     rig.key("shift+Right", "ctrl+shift+Down")  # a run of sizes
     place = lambda: [(o.left, o.top, o.width, o.height) for o in designer.saved_project().objects]
-    assert place() == [(102, 110, 121, 50)]
+    assert place() == [(102, 110, 121, 50), (302, 110, 81, 40)]
     designer.press("ctrl+z")
-    assert place() == [(102, 110, 120, 40)], "one undo takes the sizes back"
+    assert place() == [(102, 110, 120, 40), (302, 110, 80, 30)], "one undo takes the sizes back"
     designer.press("ctrl+z")
-    assert place() == [(100, 100, 120, 40)], "and one more the moves"
+    assert place() == [(100, 100, 120, 40), (300, 100, 80, 30)], "and one more the moves"
 
 
 def size(designer: Designer) -> tuple[int, int]:

@@ -266,7 +266,6 @@ void TEditForm::OnMouse(const ui::win32::MouseEvent& event) {
       const bool opens = double_click_ && event.button == MouseEvent::Left && !editor_.Dragged;
       EndDragStep([&] { editor_.Image1MouseUp(event.ctrl, p); });
       if (event.button == MouseEvent::Right) ShowContextMenu();
-      if (event.button == MouseEvent::Left) double_click_ = false;
       // A double click on an object opens its properties once the release rules have run.
       const auto& objects = app_.Project.Objects;
       if (opens && command_target_ != nullptr &&
@@ -358,8 +357,10 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_KEYDOWN:
       if (OnNudgeKey(wparam)) return 0;
       break;
+    case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      double_click_ = true;
+      // Every left press, on Image1 or beside it, says whether it is a double click.
+      double_click_ = message == WM_LBUTTONDBLCLK;
       break;
     case WM_MOUSELEAVE:
       UpdateReadOut(nullptr);
