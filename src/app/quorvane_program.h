@@ -24,8 +24,8 @@ struct DesignerDialogs : designer::PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return ButtonPropertyForm.Execute(&o); }
   bool EditImage(core::AutoObjectType& o) override { return ImagePropertyForm.Execute(&o); }
   bool EditForm(core::AutoFormType& project) override { return FormPropertyForm.Execute(&project); }
-  bool EditPositionAndSize(core::AutoFormType& project, ui::Size area, ui::Size& client) override {
-    return PositionSizeForm.Execute(project, area, client);
+  bool EditPositionAndSize(core::AutoFormType& project, ui::Point last, ui::Size& client) override {
+    return PositionSizeForm.Execute(project, last, client);
   }
 
   TLinkForm LinkForm;

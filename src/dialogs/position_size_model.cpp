@@ -22,11 +22,11 @@ FieldEntry ReadEntry(const NumberField& field, const std::string& text, int32_t 
 }
 
 bool ExecutePositionAndSize(ModalView<PositionSizeFields>& view, core::AutoFormType& project,
-                            ui::Size area, ui::Size& client) {
+                            ui::Point last_place, ui::Size& client) {
   PositionSizeFields fields;
   // A typed place keeps the object inside the design area, as a drag does.
-  fields.Ranges = {NumberField{"Left", 0, std::max(area.width - 5, 0)},
-                   NumberField{"Top", 0, std::max(area.height - 5, 0)},
+  fields.Ranges = {NumberField{"Left", 0, std::max(last_place.x, 0)},
+                   NumberField{"Top", 0, std::max(last_place.y, 0)},
                    NumberField{"Width", 1, kMaxSide}, NumberField{"Height", 1, kMaxSide}};
   // Without a selection the window's client size, which has no place of its own to show.
   int32_t value[4] = {0, 0, client.width, client.height};

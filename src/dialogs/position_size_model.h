@@ -34,9 +34,10 @@ struct FieldEntry {
 };
 FieldEntry ReadEntry(const NumberField& field, const std::string& text, int32_t filled);
 
-// Edits the selected objects in a design area of `area`, or with none selected `client`, the
-// design window's client size; true when values were written back.
+// Edits the selected objects, whose Left and Top may be typed up to `last_place` (the clamp of
+// what the author moves), or with none selected `client`, the design window's client size; true
+// when values were written back.
 bool ExecutePositionAndSize(ModalView<PositionSizeFields>& view, core::AutoFormType& project,
-                            ui::Size area, ui::Size& client);
+                            ui::Point last_place, ui::Size& client);
 
 }  // namespace dialogs

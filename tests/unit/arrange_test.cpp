@@ -307,7 +307,7 @@ TEST(PositionAndSize, SharedValuesShowAndBlanksLeaveEachObjectsOwn) {
     designer::Design d(start, c.selected);
     ui::Size client{300, 200};
     Author author(c.typed);
-    ExecutePositionAndSize(author, d.t.app.Project, {600, 400}, client);
+    ExecutePositionAndSize(author, d.t.app.Project, {595, 395}, client);
     const PositionSizeFields& s = author.shown;
     EXPECT_EQ((std::vector<std::string>{s.Left, s.Top, s.Width, s.Height}), c.shown) << c.what;
     EXPECT_EQ(s.ObjectsSelected, !c.selected.empty()) << c.what;

@@ -106,7 +106,10 @@ void TEditForm::EditPositionAndSize() {
   RECT design{};
   ::GetClientRect(autorun_form_.Handle(), &design);
   ui::Size client{design.right, design.bottom};
-  if (!dialogs_->EditPositionAndSize(app_.Project, DesignArea(), client)) return;
+  const ui::Size area = DesignArea();
+  const ui::Point last_place{area.width - designer::kClampMargin,
+                             area.height - designer::kClampMargin};
+  if (!dialogs_->EditPositionAndSize(app_.Project, last_place, client)) return;
   // A borderless design has no frame to size it by: the client size is set here.
   if (client != ui::Size{design.right, design.bottom}) SetClientSize(client.width, client.height);
   FormResize();

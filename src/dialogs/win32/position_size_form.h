@@ -9,8 +9,8 @@ class TPositionSizeForm : public PropertyDialog,
                           public dialogs::ModalView<dialogs::PositionSizeFields> {
  public:
   TPositionSizeForm();
-  bool Execute(core::AutoFormType& project, ui::Size area, ui::Size& client) {
-    return dialogs::ExecutePositionAndSize(*this, project, area, client);
+  bool Execute(core::AutoFormType& project, ui::Point last_place, ui::Size& client) {
+    return dialogs::ExecutePositionAndSize(*this, project, last_place, client);
   }
   dialogs::DialogFlags Run(dialogs::PositionSizeFields& fields) override;
 
