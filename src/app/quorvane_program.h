@@ -13,6 +13,7 @@
 #include "dialogs/win32/form_property_form.h"
 #include "dialogs/win32/link_form.h"
 #include "dialogs/win32/object_property_forms.h"
+#include "dialogs/win32/position_size_form.h"
 #include "player/win32/autorun_form.h"
 #include "ui/win32/common_dialogs.h"
 #include "ui/win32/win32_platform.h"
@@ -35,6 +36,9 @@ struct DesignerDialogs : designer::PropertyDialogs {
     }
   }
   bool ChooseFont(ui::Font& font) override;
+  bool EditPositionAndSize(core::AutoFormType& project, ui::Point last, ui::Size& client) override {
+    return PositionSizeForm.Execute(project, last, client);
+  }
 
   TLinkForm LinkForm;
   TLabelPropertyForm LabelPropertyForm;
@@ -42,6 +46,7 @@ struct DesignerDialogs : designer::PropertyDialogs {
   TImagePropertyForm ImagePropertyForm;
   TFormPropertyForm FormPropertyForm;
   ui::win32::FontDialog FontDialog;  // of "Font..." and "Hot Track Font..."
+  TPositionSizeForm PositionSizeForm;
 };
 
 class QuorvaneProgram {

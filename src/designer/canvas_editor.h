@@ -9,6 +9,7 @@
 
 #include "core/app_state.h"
 #include "core/project_model.h"
+#include "designer/arrange.h"
 #include "designer/property_dialogs.h"
 #include "ui/control.h"
 #include "ui/geometry.h"
@@ -90,6 +91,12 @@ class CanvasEditor {
   void SetSelectionFont(PropertyDialogs& dialogs, bool hot);
   bool SelectionHasFonts() const { return !SelectedObjects(true).empty(); }
 
+  // The Arrange menu's commands and the arrow keys, on the selection.
+  void Arrange(ArrangeCommand command);
+  void Nudge(ui::Point direction, int32_t step, bool resize);
+  // What align and size go by: the object a click selected last, while it stays selected.
+  const core::AutoObjectType* Reference() const { return ReferenceObject(app_.Project, clicked_); }
+
   // The canvas fields, in the window's order.
   BandRectType BandRect;
   DragStateType DragState = DragStateType::Idle;
@@ -114,6 +121,8 @@ class CanvasEditor {
   core::AppState& app_;
   ui::Control& background_;  // not owned
   CanvasView& view_;         // not owned
+  // Compared with the project's objects only, never followed: it may be gone.
+  const core::AutoObjectType* clicked_ = nullptr;
 };
 
 }  // namespace designer

@@ -6,6 +6,7 @@
 
 #include "core/project_model.h"
 #include "ui/font.h"
+#include "ui/geometry.h"
 
 namespace designer {
 
@@ -23,6 +24,10 @@ class PropertyDialogs {
   // The platform's font dialog, preset to `font`; true with the chosen font in `font` when the
   // author confirmed one.
   virtual bool ChooseFont(ui::Font& font) = 0;
+  // The selected objects' place (up to `last_place`) and size, or with none selected `client`,
+  // the design window's client size.
+  virtual bool EditPositionAndSize(core::AutoFormType& project, ui::Point last_place,
+                                   ui::Size& client) = 0;
 };
 
 }  // namespace designer

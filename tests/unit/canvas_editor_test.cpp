@@ -338,6 +338,9 @@ struct FakeDialogs : PropertyDialogs {
     font = chosen;
     return Open("font", nullptr);
   }
+  bool EditPositionAndSize(core::AutoFormType& p, ui::Point, ui::Size&) override {
+    return Open("position", &p);
+  }
   bool Open(const char* which, const void* record) {
     opened.push_back(which);
     records.push_back(record);
