@@ -382,6 +382,12 @@ void TMainForm::OnCommand(int id) {
     case kCmdSelectAll:
       canvas.SelectAll();
       break;
+    case kCmdCut:
+    case kCmdCopy:
+    case kCmdPaste:
+    case kCmdDuplicate:
+      edit.ClipboardCommand(id);
+      break;
     case kCmdSelectCDIcon:
     case kCmdCDIcon:
       SelectCDIcon1Click();
@@ -433,6 +439,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       HMENU popup = reinterpret_cast<HMENU>(wparam);
       const UINT first = ::GetMenuItemID(popup, 0);
       if (first == kCmdUndo) ShowUndoState(popup, EditForm->Undo().History());
+      if (first == kCmdUndo) TEditForm::ShowPasteState(popup);
       if (first == kCmdOpen) {
         ShowRecentFolders(popup, core::RecentFolders(core::ReadSettingsFile(SettingsFile())));
       }
