@@ -13,6 +13,7 @@
 #include "dialogs/win32/form_property_form.h"
 #include "dialogs/win32/link_form.h"
 #include "dialogs/win32/object_property_forms.h"
+#include "dialogs/win32/position_size_form.h"
 #include "player/win32/autorun_form.h"
 #include "ui/win32/win32_platform.h"
 
@@ -23,12 +24,16 @@ struct DesignerDialogs : designer::PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return ButtonPropertyForm.Execute(&o); }
   bool EditImage(core::AutoObjectType& o) override { return ImagePropertyForm.Execute(&o); }
   bool EditForm(core::AutoFormType& project) override { return FormPropertyForm.Execute(&project); }
+  bool EditPositionAndSize(core::AutoFormType& project, ui::Point last, ui::Size& client) override {
+    return PositionSizeForm.Execute(project, last, client);
+  }
 
   TLinkForm LinkForm;
   TLabelPropertyForm LabelPropertyForm;
   TButtonPropertyForm ButtonPropertyForm;
   TImagePropertyForm ImagePropertyForm;
   TFormPropertyForm FormPropertyForm;
+  TPositionSizeForm PositionSizeForm;
 };
 
 class QuorvaneProgram {

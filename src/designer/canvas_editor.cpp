@@ -57,6 +57,7 @@ void CanvasEditor::SelectOnPress(ui::Point p) {
     }
     if (GrabCode >= 0) {
       // A press on a selected object's body or handle keeps the whole selection for dragging.
+      clicked_ = &object;
       LastX = p.x;
       LastY = p.y;
       DragState = DragStateType::MoveOrResize;
@@ -70,6 +71,7 @@ void CanvasEditor::SelectOnPress(ui::Point p) {
     core::AutoObjectType& object = **it;
     if (!found && StrictlyInside(*object.Control, p)) {
       object.Selected = true;
+      clicked_ = &object;
       found = true;
       DragState = DragStateType::MoveOrResize;
       GrabCode = kGrabBody;
@@ -163,6 +165,7 @@ void CanvasEditor::SelectByClick(bool ctrl, ui::Point p) {
       if (found) continue;  // lower objects under the pointer keep their state
       found = true;
       object.Selected = ctrl ? !object.Selected : true;
+      if (object.Selected) clicked_ = &object;
     } else if (!ctrl) {
       object.Selected = false;
     }
@@ -191,7 +194,19 @@ void CanvasEditor::BandAfterRepaint() {
 
 void CanvasEditor::AddObject(uint8_t kind, ui::Point p) {
   // Placed at the click, moved left or up when that lies within the margin of the far edges.
-  ClampNewPosition(*core::AddNewObject(app_, kind, p).Control, view_.DesignArea());
+  core::AutoObjectType& added = core::AddNewObject(app_, kind, p);
+  ClampNewPosition(*added.Control, view_.DesignArea());
+  clicked_ = &added;
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::Arrange(ArrangeCommand command) {
+  ArrangeSelection(app_.Project, command, Reference(), view_.DesignArea());
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::Nudge(ui::Point direction, int32_t step, bool resize) {
+  NudgeSelection(app_.Project, view_.DesignArea(), direction, step, resize);
   view_.RefreshCanvas();
 }
 

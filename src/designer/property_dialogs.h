@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/project_model.h"
+#include "ui/geometry.h"
 
 namespace designer {
 
@@ -14,6 +15,10 @@ class PropertyDialogs {
   virtual bool EditButton(core::AutoObjectType& object) = 0;
   virtual bool EditImage(core::AutoObjectType& object) = 0;
   virtual bool EditForm(core::AutoFormType& project) = 0;
+  // The selected objects' place (up to `last_place`) and size, or with none selected `client`,
+  // the design window's client size.
+  virtual bool EditPositionAndSize(core::AutoFormType& project, ui::Point last_place,
+                                   ui::Size& client) = 0;
 };
 
 }  // namespace designer

@@ -328,6 +328,9 @@ struct FakeDialogs : PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return Open("button", &o); }
   bool EditImage(core::AutoObjectType& o) override { return Open("image", &o); }
   bool EditForm(core::AutoFormType& p) override { return Open("form", &p); }
+  bool EditPositionAndSize(core::AutoFormType& p, ui::Point, ui::Size&) override {
+    return Open("position", &p);
+  }
   bool Open(const char* which, const void* record) {
     opened.push_back(which);
     records.push_back(record);

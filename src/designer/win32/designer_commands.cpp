@@ -53,9 +53,31 @@ constexpr MenuItemSpec kEditMenu[] = {
     {kCmdBringToFront, "Bring to Front", Ctrl('F')},
     {kCmdSendToBack, "Send to Back", Ctrl('B')},
     kSeparator,
-    {kCmdSelectAll, "Select All", {}},
+    {kCmdSelectAll, "Select All", Ctrl('A')},
     kSeparator,
     {kCmdSelectCDIcon, "Select CD Icon...", {}},
+};
+
+constexpr MenuItemSpec kArrangeMenu[] = {
+    {kCmdAlignLefts, "Align Lefts", {}},
+    {kCmdAlignCenters, "Align Centers", {}},
+    {kCmdAlignRights, "Align Rights", {}},
+    kSeparator,
+    {kCmdAlignTops, "Align Tops", {}},
+    {kCmdAlignMiddles, "Align Middles", {}},
+    {kCmdAlignBottoms, "Align Bottoms", {}},
+    kSeparator,
+    {kCmdMakeSameWidth, "Make Same Width", {}},
+    {kCmdMakeSameHeight, "Make Same Height", {}},
+    {kCmdMakeSameSize, "Make Same Size", {}},
+    kSeparator,
+    {kCmdDistributeHorizontally, "Distribute Horizontally", {}},
+    {kCmdDistributeVertically, "Distribute Vertically", {}},
+    kSeparator,
+    {kCmdCenterHorizontally, "Center Horizontally in Window", {}},
+    {kCmdCenterVertically, "Center Vertically in Window", {}},
+    kSeparator,
+    {kCmdPositionAndSize, "Position and Size...", {VK_F4, false, false}},
 };
 
 constexpr MenuItemSpec kHelpMenu[] = {
@@ -81,7 +103,7 @@ constexpr MenuItemSpec kCanvasMenu[] = {
     {kCmdBringToFront, "Bring to Front", Ctrl('F')},
     {kCmdSendToBack, "Send to Back", Ctrl('B')},
     kSeparator,
-    {kCmdSelectAll, "Select All", {}},
+    {kCmdSelectAll, "Select All", Ctrl('A')},
 };
 
 // The classic second keys of Copy and Paste, which their menu items do not show.
@@ -107,12 +129,22 @@ constexpr ToolButtonSpec kToolBar[] = {
     {ToolButtonSpec::Separator, 0, 8, nullptr, false},
 };
 
+constexpr ToolButtonSpec kArrangeBar[] = {
+    {ToolButtonSpec::Button, kCmdAlignLefts, kPictureAlignLefts, "Align Lefts", false},
+    {ToolButtonSpec::Button, kCmdAlignTops, kPictureAlignTops, "Align Tops", false},
+    {ToolButtonSpec::Button, kCmdMakeSameSize, kPictureMakeSameSize, "Make Same Size", false},
+    {ToolButtonSpec::Button, kCmdDistributeHorizontally, kPictureDistributeHorizontally,
+     "Distribute Horizontally", false},
+    {ToolButtonSpec::Button, kCmdDistributeVertically, kPictureDistributeVertically,
+     "Distribute Vertically", false},
+};
+
 }  // namespace
 
 ui::win32::OwnedMenu BuildMainMenu() {
   ui::win32::OwnedMenu bar(::CreateMenu());
   const std::pair<const char*, std::span<const MenuItemSpec>> menus[] = {
-      {"&File", kFileMenu}, {"&Edit", kEditMenu}, {"&Help", kHelpMenu}};
+      {"&File", kFileMenu}, {"&Edit", kEditMenu}, {"&Arrange", kArrangeMenu}, {"&Help", kHelpMenu}};
   for (const auto& [title, items] : menus) {
     ui::win32::OwnedMenu popup = ui::win32::BuildPopupMenu(items);
     // The bar owns the popup from here on.
@@ -134,7 +166,7 @@ ui::win32::OwnedAccelerators BuildShortcuts(bool canvas) {
   std::vector<ACCEL> table;
   for (std::span<const MenuItemSpec> items :
        {std::span<const MenuItemSpec>(kFileMenu), std::span<const MenuItemSpec>(kEditMenu),
-        std::span<const MenuItemSpec>(kHelpMenu),
+        std::span<const MenuItemSpec>(kArrangeMenu), std::span<const MenuItemSpec>(kHelpMenu),
         std::span<const MenuItemSpec>(kUnshownShortcuts)}) {
     ui::win32::AppendAccelerators(items, table);
   }
@@ -154,6 +186,26 @@ ui::win32::OwnedAccelerators BuildCanvasShortcuts() {
 
 std::span<const ToolButtonSpec> ToolBarButtons() {
   return kToolBar;
+}
+
+std::span<const ToolButtonSpec> ArrangeBarButtons() {
+  return kArrangeBar;
+}
+
+const char* ArrangeCaption(int id) {
+  for (const MenuItemSpec& item : kArrangeMenu) {
+    if (item.id == id) return item.caption;
+  }
+  return "";
+}
+
+void ShowArrangeState(HMENU arrange_menu, size_t selected) {
+  for (const MenuItemSpec& item : kArrangeMenu) {
+    if (item.id == 0 || item.id == kCmdPositionAndSize) continue;
+    const size_t needed = item.id >= kCmdCenterHorizontally ? 1 : 2;
+    ::EnableMenuItem(arrange_menu, static_cast<UINT>(item.id),
+                     MF_BYCOMMAND | (selected >= needed ? MF_ENABLED : MF_GRAYED));
+  }
 }
 
 void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {

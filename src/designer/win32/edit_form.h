@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "designer/canvas_editor.h"
 #include "designer/design_undo.h"
@@ -31,6 +32,13 @@ class CloseGate {
   virtual bool CanvasMayClose() const = 0;
 };
 
+// Where the selection's place and size, or the pointer's place, is shown while the author works.
+class ReadOut {
+ public:
+  virtual ~ReadOut() = default;
+  virtual void ShowReadOut(const std::string& text) = 0;
+};
+
 class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
  public:
   TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const CloseGate& close_gate);
@@ -38,6 +46,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   // The tool group to read and the window that carries out menu commands.
   void Connect(ToolGroup& tools, HWND command_target);
   void SetDialogs(designer::PropertyDialogs& dialogs) { dialogs_ = &dialogs; }
+  void SetReadOut(ReadOut& read_out) { read_out_ = &read_out; }
 
   // designer::CanvasView
   void RefreshCanvas() override;
@@ -76,6 +85,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void EditObjectLink() {
     if (dialogs_ != nullptr) editor_.EditObjectLink(*dialogs_);
   }
+  // The exact place and size of the selection, or the design window's client size.
+  void EditPositionAndSize();
 
   // Cut, Copy, Paste or Duplicate (edit_form_clipboard.cpp), each but Copy one undo step; each
   // reports what keeps it from acting. Paste from the context menu puts the objects' top-left
@@ -111,6 +122,10 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void AfterRestore(bool restored);
   // A drag that moved or resized something is one step, from its press to its release.
   void EndDragStep(const std::function<void()>& release);
+  // The arrow keys: a run of them on the same selection is one step.
+  bool OnNudgeKey(WPARAM key);
+  // The selection's place and size, or without a selection the pointer's place when given.
+  void UpdateReadOut(const ui::Point* pointer);
 
   ui::Form form_;
   core::AppState& app_;
@@ -133,4 +148,6 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   bool pressed_on_image1_ = false;
   ui::win32::OwnedMenu PopupMenu1;
   ui::win32::OwnedAccelerators shortcuts_;
+  ReadOut* read_out_ = nullptr;  // not owned
+  bool double_click_ = false;    // the press under way is a double click's second
 };
