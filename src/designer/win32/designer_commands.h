@@ -37,6 +37,11 @@ enum DesignerCommand : int {
   kCmdUndo,
   kCmdRedo,
   kCmdRecentFolder,  // the first of the File menu's recent CD folders; the others follow it
+  // The clipboard commands, numbered apart so that the recent folders keep the ids after theirs.
+  kCmdCut = 180,
+  kCmdCopy,
+  kCmdPaste,
+  kCmdDuplicate,
 };
 
 // The Arrange menu's commands, in the order of designer::ArrangeCommand, then Position and Size.
