@@ -39,6 +39,11 @@ enum DesignerCommand : int {
   kCmdSelectionFont,  // "Font..." and "Hot Track Font...": the selection's labels and buttons
   kCmdSelectionHotFont,
   kCmdRecentFolder,  // the first of the File menu's recent CD folders; the others follow it
+  // The clipboard commands, numbered apart so that the recent folders keep the ids after theirs.
+  kCmdCut = 180,
+  kCmdCopy,
+  kCmdPaste,
+  kCmdDuplicate,
 };
 
 // The Arrange menu's commands, in the order of designer::ArrangeCommand, then Position and Size.

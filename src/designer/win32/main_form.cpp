@@ -415,6 +415,12 @@ void TMainForm::OnCommand(int id) {
     case kCmdSelectAll:
       canvas.SelectAll();
       break;
+    case kCmdCut:
+    case kCmdCopy:
+    case kCmdPaste:
+    case kCmdDuplicate:
+      edit.ClipboardCommand(id);
+      break;
     case kCmdPositionAndSize:
       edit.AsStep("Position and Size", [&] { edit.EditPositionAndSize(); });
       break;
@@ -476,6 +482,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       const UINT first = ::GetMenuItemID(popup, 0);
       if (first == kCmdUndo) {
         ShowUndoState(popup, EditForm->Undo().History());
+        TEditForm::ShowPasteState(popup);
         ShowFontsState(popup, EditForm->Editor().SelectionHasFonts());
       }
       if (first == kCmdAlignLefts) {
