@@ -11,6 +11,7 @@
 #include "designer/win32/edit_form.h"
 #include "designer/win32/main_form.h"
 #include "dialogs/win32/form_property_form.h"
+#include "dialogs/win32/grid_size_form.h"
 #include "dialogs/win32/link_form.h"
 #include "dialogs/win32/object_property_forms.h"
 #include "player/win32/autorun_form.h"
@@ -23,12 +24,14 @@ struct DesignerDialogs : designer::PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return ButtonPropertyForm.Execute(&o); }
   bool EditImage(core::AutoObjectType& o) override { return ImagePropertyForm.Execute(&o); }
   bool EditForm(core::AutoFormType& project) override { return FormPropertyForm.Execute(&project); }
+  bool EditGridSize(int32_t& size) override { return GridSizeForm.Execute(size); }
 
   TLinkForm LinkForm;
   TLabelPropertyForm LabelPropertyForm;
   TButtonPropertyForm ButtonPropertyForm;
   TImagePropertyForm ImagePropertyForm;
   TFormPropertyForm FormPropertyForm;
+  TGridSizeForm GridSizeForm;
 };
 
 class QuorvaneProgram {

@@ -328,6 +328,7 @@ struct FakeDialogs : PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return Open("button", &o); }
   bool EditImage(core::AutoObjectType& o) override { return Open("image", &o); }
   bool EditForm(core::AutoFormType& p) override { return Open("form", &p); }
+  bool EditGridSize(int32_t& size) override { return Open("grid", &size); }
   bool Open(const char* which, const void* record) {
     opened.push_back(which);
     records.push_back(record);

@@ -50,6 +50,13 @@ constexpr MenuItemSpec kEditMenu[] = {
     {kCmdSelectCDIcon, "Select CD Icon...", {}},
 };
 
+constexpr MenuItemSpec kArrangeMenu[] = {
+    {kCmdSnapToObjects, "Snap to Objects", {}},
+    {kCmdShowGrid, "Show Grid", {}},
+    {kCmdSnapToGrid, "Snap to Grid", {}},
+    {kCmdGridSize, "Grid Size...", {}},
+};
+
 constexpr MenuItemSpec kHelpMenu[] = {
     {kCmdHelpContents, "Help Contents...", {VK_F1, false, false}},
     {kCmdTechnicalSupport, "Technical Support...", {}},
@@ -94,7 +101,7 @@ constexpr ToolButtonSpec kToolBar[] = {
 ui::win32::OwnedMenu BuildMainMenu() {
   ui::win32::OwnedMenu bar(::CreateMenu());
   const std::pair<const char*, std::span<const MenuItemSpec>> menus[] = {
-      {"&File", kFileMenu}, {"&Edit", kEditMenu}, {"&Help", kHelpMenu}};
+      {"&File", kFileMenu}, {"&Edit", kEditMenu}, {"&Arrange", kArrangeMenu}, {"&Help", kHelpMenu}};
   for (const auto& [title, items] : menus) {
     ui::win32::OwnedMenu popup = ui::win32::BuildPopupMenu(items);
     // The bar owns the popup from here on.
@@ -116,7 +123,7 @@ ui::win32::OwnedAccelerators BuildShortcuts(bool canvas) {
   std::vector<ACCEL> table;
   for (std::span<const MenuItemSpec> items :
        {std::span<const MenuItemSpec>(kFileMenu), std::span<const MenuItemSpec>(kEditMenu),
-        std::span<const MenuItemSpec>(kHelpMenu)}) {
+        std::span<const MenuItemSpec>(kArrangeMenu), std::span<const MenuItemSpec>(kHelpMenu)}) {
     ui::win32::AppendAccelerators(items, table);
   }
   if (canvas) ui::win32::AppendAccelerators(kCanvasMenu, table);
@@ -150,6 +157,13 @@ void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {
        kEditMenu[0].shortcut);
   show(kCmdRedo, "Redo", history.CanRedo(), history.CanRedo() ? history.RedoName() : "",
        kEditMenu[1].shortcut);
+}
+
+void ShowSnapState(HMENU menu, const core::SnapSettings& settings) {
+  UINT id = kCmdSnapToObjects;
+  for (const core::SnapFlag& flag : core::kSnapFlags) {
+    ::CheckMenuItem(menu, id++, MF_BYCOMMAND | (settings.*flag.setting ? MF_CHECKED : 0));
+  }
 }
 
 void ShowRecentFolders(HMENU file_menu, const std::vector<std::string>& folders) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/settings_file.h"
 #include "designer/undo_history.h"
 #include "ui/win32/menu_table.h"
 #include "ui/win32/tool_bar.h"
@@ -37,9 +38,14 @@ enum DesignerCommand : int {
   kCmdUndo,
   kCmdRedo,
   kCmdRecentFolder,  // the first of the File menu's recent CD folders; the others follow it
+  // The Arrange menu's snapping and grid, the switches in the order of core::kSnapFlags.
+  kCmdSnapToObjects = 200,
+  kCmdShowGrid,
+  kCmdSnapToGrid,
+  kCmdGridSize,
 };
 
-// The main menu bar with its File, Edit and Help menus.
+// The main menu bar with its File, Edit, Arrange and Help menus.
 ui::win32::OwnedMenu BuildMainMenu();
 // The canvas's context menu.
 ui::win32::OwnedMenu BuildCanvasMenu();
@@ -53,5 +59,7 @@ std::span<const ui::win32::ToolButtonSpec> ToolBarButtons();
 // The Edit menu's first two items name the step they would take ("Undo Move") and are greyed
 // when there is none.
 void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history);
+// The Arrange menu's switches of the snapping and the grid show a check mark while they are on.
+void ShowSnapState(HMENU menu, const core::SnapSettings& settings);
 // The File menu lists the recent CD folders, numbered, above Exit.
 void ShowRecentFolders(HMENU file_menu, const std::vector<std::string>& folders);

@@ -14,6 +14,7 @@ namespace {
 
 constexpr char kDesignSuffix[] = " [Design]";
 constexpr COLORREF kMarkColor = RGB(0x80, 0x80, 0x80);
+constexpr uint32_t kMarkPixel = 0x808080;  // the same gray as a picture's pixel
 
 }  // namespace
 
@@ -140,6 +141,7 @@ void TEditForm::RefreshCanvas() {
     }
     autorun_form_.PaintInnerPanel(dc);
     DrawSelectionMarks();
+    DrawGridAndGuides();
   }
   // The whole client: a new size or new bevels move Image1 inside it.
   if (Handle() != nullptr)
@@ -174,6 +176,25 @@ void TEditForm::DrawSelectionMarks() {
   ::SetBkMode(dc, old_mode);
   ::SetROP2(dc, old_rop);
   ::GdiFlush();
+}
+
+void TEditForm::DrawGridAndGuides() {
+  const ui::Size size = image1_picture_.GetSize();
+  const core::SnapSettings& snap = editor_.Snap;
+  if (snap.ShowGrid) {
+    image1_picture_.XorPoints({0, 0, size.width, size.height}, {snap.GridSize, snap.GridSize},
+                              kMarkPixel);
+  }
+  // Guides run across the design area; one on its far edge shows on its last pixels.
+  const designer::SnapGuides& guides = editor_.Guides;
+  if (guides.x != designer::kNoGuide) {
+    const int x = guides.x == size.width ? guides.x - 1 : guides.x;
+    image1_picture_.XorPoints({x, 0, x + 1, size.height}, {1, 1}, kMarkPixel);
+  }
+  if (guides.y != designer::kNoGuide) {
+    const int y = guides.y == size.height ? guides.y - 1 : guides.y;
+    image1_picture_.XorPoints({0, y, size.width, y + 1}, {1, 1}, kMarkPixel);
+  }
 }
 
 void TEditForm::XorFocusRect(const ui::Rect& r) {
@@ -230,7 +251,12 @@ void TEditForm::OnMouse(const ui::win32::MouseEvent& event) {
       return;
     }
     case MouseEvent::Move:
-      if (pressed_on_image1_ || image1_rect_.Contains(event.point)) editor_.Image1MouseMove(p);
+      if (pressed_on_image1_ || image1_rect_.Contains(event.point)) {
+        // Alt held turns snapping off for as long as it is held, read afresh at every step.
+        const bool alt = ::GetKeyState(VK_MENU) < 0;
+        alt_in_drag_ = alt_in_drag_ || (alt && pressed_on_image1_);
+        editor_.Image1MouseMove(p, alt);
+      }
       return;
     case MouseEvent::Up:
       if (!pressed_on_image1_) return;
@@ -301,6 +327,13 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       if (command_target_ != nullptr) ::SendMessageA(command_target_, WM_COMMAND, wparam, lparam);
       return 0;
+    case WM_SYSKEYUP:
+      // Alt released during or after a drag it took part in opens no menu.
+      if (wparam == VK_MENU && (alt_in_drag_ || pressed_on_image1_)) {
+        alt_in_drag_ = false;
+        return 0;
+      }
+      break;
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT) {
         POINT p{};
