@@ -121,15 +121,12 @@ class Designer:
             rig.xdotool("keyup", key)
 
     def wait_saved(self) -> None:
-        """The folder is remembered last: once Quorvane.ini is rewritten, the save is over. DefaultPath
-        comes first; the designer's other settings may stand between it and the recent folders."""
+        """The folder is remembered last: once Quorvane.ini is rewritten, the save is over."""
         __tracebackhide__ = True
-        default, recent = (f"{key}={self.cd_winpath}\r\n".encode("cp1252") for key in ("DefaultPath", "RecentFolder1"))
-
-        def rewritten() -> bool:
-            text = self.ini.read_bytes()
-            return self.ini.stat().st_mtime_ns != OLD_TIME_NS and text.startswith(default) and b"\n" + recent in text
-        self.rig.wait_until(rewritten, 20, "Quorvane.ini to be rewritten by the save", app=self.app)
+        want = [f"{key}={self.cd_winpath}\r\n".encode("cp1252") for key in ("DefaultPath", "RecentFolder1")]
+        self.rig.wait_until(lambda: self.ini.stat().st_mtime_ns != OLD_TIME_NS
+                            and all(w in self.ini.read_bytes() for w in want),
+                            20, "Quorvane.ini to be rewritten by the save", app=self.app)
 
     def saved_project(self) -> ardfile.Project:
         """Saves with Ctrl+S and reads the project file back."""
