@@ -14,6 +14,7 @@
 #include "dialogs/win32/grid_size_form.h"
 #include "dialogs/win32/link_form.h"
 #include "dialogs/win32/object_property_forms.h"
+#include "dialogs/win32/position_size_form.h"
 #include "player/win32/autorun_form.h"
 #include "ui/win32/win32_platform.h"
 
@@ -25,6 +26,9 @@ struct DesignerDialogs : designer::PropertyDialogs {
   bool EditImage(core::AutoObjectType& o) override { return ImagePropertyForm.Execute(&o); }
   bool EditForm(core::AutoFormType& project) override { return FormPropertyForm.Execute(&project); }
   bool EditGridSize(int32_t& size) override { return GridSizeForm.Execute(size); }
+  bool EditPositionAndSize(core::AutoFormType& project, ui::Point last, ui::Size& client) override {
+    return PositionSizeForm.Execute(project, last, client);
+  }
 
   TLinkForm LinkForm;
   TLabelPropertyForm LabelPropertyForm;
@@ -32,6 +36,7 @@ struct DesignerDialogs : designer::PropertyDialogs {
   TImagePropertyForm ImagePropertyForm;
   TFormPropertyForm FormPropertyForm;
   TGridSizeForm GridSizeForm;
+  TPositionSizeForm PositionSizeForm;
 };
 
 class QuorvaneProgram {

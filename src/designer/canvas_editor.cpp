@@ -58,6 +58,7 @@ void CanvasEditor::SelectOnPress(ui::Point p) {
     }
     if (GrabCode >= 0) {
       // A press on a selected object's body or handle keeps the whole selection for dragging.
+      clicked_ = &object;
       LastX = p.x;
       LastY = p.y;
       DragState = DragStateType::MoveOrResize;
@@ -71,6 +72,7 @@ void CanvasEditor::SelectOnPress(ui::Point p) {
     core::AutoObjectType& object = **it;
     if (!found && StrictlyInside(*object.Control, p)) {
       object.Selected = true;
+      clicked_ = &object;
       found = true;
       DragState = DragStateType::MoveOrResize;
       GrabCode = kGrabBody;
@@ -129,7 +131,8 @@ ui::Point CanvasEditor::SnapStep(ui::Point step, ui::Size area, bool no_snap) {
   const ui::Point free{step.x - snap_offset_.x, step.y - snap_offset_.y};
   Snapped pull;
   if (snapping) {
-    pull = SnapLines(app_.Project, area, Snap, GrabCode, SelectionBounds(app_.Project), free);
+    const ui::Rect bounds = SelectionBounds(app_.Project).value_or(ui::Rect{});
+    pull = SnapLines(app_.Project, area, Snap, GrabCode, bounds, free);
   }
   const ui::Point landed{free.x + pull.shift.x, free.y + pull.shift.y};
   // The position clamp still has the last word; a guide shows only where the selection landed.
@@ -189,6 +192,7 @@ void CanvasEditor::SelectByClick(bool ctrl, ui::Point p) {
       if (found) continue;  // lower objects under the pointer keep their state
       found = true;
       object.Selected = ctrl ? !object.Selected : true;
+      if (object.Selected) clicked_ = &object;
     } else if (!ctrl) {
       object.Selected = false;
     }
@@ -217,7 +221,19 @@ void CanvasEditor::BandAfterRepaint() {
 
 void CanvasEditor::AddObject(uint8_t kind, ui::Point p) {
   // Placed at the click, moved left or up when that lies within the margin of the far edges.
-  ClampNewPosition(*core::AddNewObject(app_, kind, p).Control, view_.DesignArea());
+  core::AutoObjectType& added = core::AddNewObject(app_, kind, p);
+  ClampNewPosition(*added.Control, view_.DesignArea());
+  clicked_ = &added;
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::Arrange(ArrangeCommand command) {
+  ArrangeSelection(app_.Project, command, Reference(), view_.DesignArea());
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::Nudge(ui::Point direction, int32_t step, bool resize) {
+  NudgeSelection(app_.Project, view_.DesignArea(), direction, step, resize);
   view_.RefreshCanvas();
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/app_state.h"
 #include "core/project_model.h"
+#include "designer/arrange.h"
 #include "designer/property_dialogs.h"
 #include "designer/snapping.h"
 #include "ui/control.h"
@@ -86,6 +87,12 @@ class CanvasEditor {
   // The one selected object, or null when none or more than one is selected.
   core::AutoObjectType* SingleSelected() const;
 
+  // The Arrange menu's commands and the arrow keys, on the selection.
+  void Arrange(ArrangeCommand command);
+  void Nudge(ui::Point direction, int32_t step, bool resize);
+  // What align and size go by: the object a click selected last, while it stays selected.
+  const core::AutoObjectType* Reference() const { return ReferenceObject(app_.Project, clicked_); }
+
   // The canvas fields, in the window's order.
   BandRectType BandRect;
   DragStateType DragState = DragStateType::Idle;
@@ -115,6 +122,8 @@ class CanvasEditor {
   // How far the pulls of this drag have put the selection from where the pointer alone would
   // have it: the next step starts from there, so that the pointer can leave a line again.
   ui::Point snap_offset_;
+  // Compared with the project's objects only, never followed: it may be gone.
+  const core::AutoObjectType* clicked_ = nullptr;
 };
 
 }  // namespace designer

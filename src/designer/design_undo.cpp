@@ -22,6 +22,7 @@ void DesignUndo::Changed() const {
 
 void DesignUndo::Reset() {
   history_.Clear();
+  run_end_ = {};
   unchanged_ = Encoded();
   start_change_ = false;
   Changed();
@@ -51,11 +52,26 @@ void DesignUndo::StartTick() {
   SetStartChange(false);
 }
 
-void DesignUndo::RecordIfChanged(const std::string& name, const DesignSnapshot& before) {
-  if (before.project.empty() || SameDesign(before.project, Encoded())) return;
+bool DesignUndo::RecordIfChanged(const std::string& name, const DesignSnapshot& before) {
+  if (before.project.empty() || SameDesign(before.project, Encoded())) return false;
   history_.Record(name, before);
+  run_end_ = {};
   start_change_ = false;
   Changed();
+  return true;
+}
+
+void DesignUndo::RecordRunStep(const std::string& name, const DesignSnapshot& before) {
+  const bool joins = !run_end_.project.empty() && history_.CanUndo() &&
+                     history_.UndoName() == name && SameDesign(before.project, run_end_.project) &&
+                     before.selection == run_end_.selection;
+  if (joins) {
+    start_change_ = false;
+    Changed();
+  } else if (!RecordIfChanged(name, before)) {
+    return;
+  }
+  run_end_ = Snapshot();
 }
 
 bool DesignUndo::PutBack(const DesignSnapshot& target, ui::Point place) {
@@ -83,6 +99,7 @@ bool DesignUndo::Step(bool back) {
     PutBack(current, place);  // the reader has reported the failure
     return false;
   }
+  run_end_ = {};
   if (back) {
     history_.Undone(std::move(current));
   } else {

@@ -24,8 +24,12 @@ class DesignUndo {
   void Reset();
   // The design as it is now has been saved.
   void NoteSaved();
-  // Records a step named `name` when the design is no longer the one of `before`.
-  void RecordIfChanged(const std::string& name, const DesignSnapshot& before);
+  // Records a step named `name` when the design is no longer the one of `before`; true if so.
+  bool RecordIfChanged(const std::string& name, const DesignSnapshot& before);
+  // A step of a run of small changes (the arrow keys): one that finds the design and selection
+  // as the run's previous step left them, with no step recorded, undone or redone since, joins
+  // that step instead of adding one, so that a single undo takes the whole run back.
+  void RecordRunStep(const std::string& name, const DesignSnapshot& before);
 
   // Each puts the design back (forward) one step; false when there is none, or when the restore
   // failed ("IO Error" shown once) and the design was left as it was.
@@ -59,6 +63,7 @@ class DesignUndo {
   std::vector<uint8_t> unchanged_;  // the design as last opened or saved
   bool start_change_ = false;
   std::function<void()> listener_;
+  DesignSnapshot run_end_;  // as the last run step left the design; empty when no run goes on
 };
 
 }  // namespace designer

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/project_model.h"
+#include "ui/geometry.h"
 
 namespace designer {
 
@@ -18,6 +19,10 @@ class PropertyDialogs {
   virtual bool EditImage(core::AutoObjectType& object) = 0;
   virtual bool EditForm(core::AutoFormType& project) = 0;
   virtual bool EditGridSize(int32_t& size) = 0;
+  // The selected objects' place (up to `last_place`) and size, or with none selected `client`,
+  // the design window's client size.
+  virtual bool EditPositionAndSize(core::AutoFormType& project, ui::Point last_place,
+                                   ui::Size& client) = 0;
 };
 
 }  // namespace designer

@@ -1,8 +1,6 @@
 // The pull of a drag's lines onto other objects' lines, the design area's and the grid.
 #include "designer/snapping.h"
 
-#include <algorithm>
-
 namespace designer {
 namespace {
 
@@ -86,20 +84,6 @@ Snapped SnapLines(const core::AutoFormType& project, ui::Size area,
     guides[a] = axes[a].Guide();
   }
   return {{shifts[0], shifts[1]}, {guides[0], guides[1]}};
-}
-
-ui::Rect SelectionBounds(const core::AutoFormType& project) {
-  bool any = false;
-  ui::Rect bounds;
-  for (const auto& object : project.Objects) {
-    if (!object->Selected) continue;
-    const ui::Rect r = object->Control->BoundsRect();
-    bounds = any ? ui::Rect{std::min(bounds.left, r.left), std::min(bounds.top, r.top),
-                            std::max(bounds.right, r.right), std::max(bounds.bottom, r.bottom)}
-                 : r;
-    any = true;
-  }
-  return bounds;
 }
 
 }  // namespace designer

@@ -40,7 +40,4 @@ Snapped SnapLines(const core::AutoFormType& project, ui::Size area,
                   const core::SnapSettings& settings, int32_t grab_code, const ui::Rect& bounds,
                   ui::Point step);
 
-// The bounds of the selected objects; empty at 0, 0 when none is selected.
-ui::Rect SelectionBounds(const core::AutoFormType& project);
-
 }  // namespace designer

@@ -41,7 +41,7 @@ def test_a_drag_snaps_to_another_object_with_a_guide_and_not_with_alt(rig, tmp_p
     designer.press("ctrl+x")
     assert designer.app.wait_exit() == 0
     designer.start()
-    designer.canvas()
+    rig.wait_until(lambda: designer.canvas_window.rect.left == 212, 20, "the canvas at the design's place")
     designer.drag((133, 260), (134, 260))  # 4 pixels off after the restart: snapped back
     assert left_of_m() == 100
 

@@ -329,6 +329,9 @@ struct FakeDialogs : PropertyDialogs {
   bool EditImage(core::AutoObjectType& o) override { return Open("image", &o); }
   bool EditForm(core::AutoFormType& p) override { return Open("form", &p); }
   bool EditGridSize(int32_t& size) override { return Open("grid", &size); }
+  bool EditPositionAndSize(core::AutoFormType& p, ui::Point, ui::Size&) override {
+    return Open("position", &p);
+  }
   bool Open(const char* which, const void* record) {
     opened.push_back(which);
     records.push_back(record);

@@ -45,12 +45,32 @@ constexpr MenuItemSpec kEditMenu[] = {
     {kCmdBringToFront, "Bring to Front", Ctrl('F')},
     {kCmdSendToBack, "Send to Back", Ctrl('B')},
     kSeparator,
-    {kCmdSelectAll, "Select All", {}},
+    {kCmdSelectAll, "Select All", Ctrl('A')},
     kSeparator,
     {kCmdSelectCDIcon, "Select CD Icon...", {}},
 };
 
 constexpr MenuItemSpec kArrangeMenu[] = {
+    {kCmdAlignLefts, "Align Lefts", {}},
+    {kCmdAlignCenters, "Align Centers", {}},
+    {kCmdAlignRights, "Align Rights", {}},
+    kSeparator,
+    {kCmdAlignTops, "Align Tops", {}},
+    {kCmdAlignMiddles, "Align Middles", {}},
+    {kCmdAlignBottoms, "Align Bottoms", {}},
+    kSeparator,
+    {kCmdMakeSameWidth, "Make Same Width", {}},
+    {kCmdMakeSameHeight, "Make Same Height", {}},
+    {kCmdMakeSameSize, "Make Same Size", {}},
+    kSeparator,
+    {kCmdDistributeHorizontally, "Distribute Horizontally", {}},
+    {kCmdDistributeVertically, "Distribute Vertically", {}},
+    kSeparator,
+    {kCmdCenterHorizontally, "Center Horizontally in Window", {}},
+    {kCmdCenterVertically, "Center Vertically in Window", {}},
+    kSeparator,
+    {kCmdPositionAndSize, "Position and Size...", {VK_F4, false, false}},
+    kSeparator,
     {kCmdSnapToObjects, "Snap to Objects", {}},
     {kCmdShowGrid, "Show Grid", {}},
     {kCmdSnapToGrid, "Snap to Grid", {}},
@@ -76,7 +96,7 @@ constexpr MenuItemSpec kCanvasMenu[] = {
     {kCmdBringToFront, "Bring to Front", Ctrl('F')},
     {kCmdSendToBack, "Send to Back", Ctrl('B')},
     kSeparator,
-    {kCmdSelectAll, "Select All", {}},
+    {kCmdSelectAll, "Select All", Ctrl('A')},
 };
 
 constexpr ToolButtonSpec kToolBar[] = {
@@ -94,6 +114,16 @@ constexpr ToolButtonSpec kToolBar[] = {
     {ToolButtonSpec::GroupedCheck, kCmdToolAddButton, kPictureAddButton, "Add Button", false},
     {ToolButtonSpec::GroupedCheck, kCmdToolAddImage, kPictureAddImage, "Add Image", false},
     {ToolButtonSpec::Separator, 0, 8, nullptr, false},
+};
+
+constexpr ToolButtonSpec kArrangeBar[] = {
+    {ToolButtonSpec::Button, kCmdAlignLefts, kPictureAlignLefts, "Align Lefts", false},
+    {ToolButtonSpec::Button, kCmdAlignTops, kPictureAlignTops, "Align Tops", false},
+    {ToolButtonSpec::Button, kCmdMakeSameSize, kPictureMakeSameSize, "Make Same Size", false},
+    {ToolButtonSpec::Button, kCmdDistributeHorizontally, kPictureDistributeHorizontally,
+     "Distribute Horizontally", false},
+    {ToolButtonSpec::Button, kCmdDistributeVertically, kPictureDistributeVertically,
+     "Distribute Vertically", false},
 };
 
 }  // namespace
@@ -142,6 +172,27 @@ ui::win32::OwnedAccelerators BuildCanvasShortcuts() {
 
 std::span<const ToolButtonSpec> ToolBarButtons() {
   return kToolBar;
+}
+
+std::span<const ToolButtonSpec> ArrangeBarButtons() {
+  return kArrangeBar;
+}
+
+const char* ArrangeCaption(int id) {
+  for (const MenuItemSpec& item : kArrangeMenu) {
+    if (item.id == id) return item.caption;
+  }
+  return "";
+}
+
+void ShowArrangeState(HMENU arrange_menu, size_t selected) {
+  for (const MenuItemSpec& item : kArrangeMenu) {
+    // Only align, size, distribute and centre: Position and Size and the snapping never grey.
+    if (item.id < kCmdAlignLefts || item.id > kCmdCenterVertically) continue;
+    const size_t needed = item.id >= kCmdCenterHorizontally ? 1 : 2;
+    ::EnableMenuItem(arrange_menu, static_cast<UINT>(item.id),
+                     MF_BYCOMMAND | (selected >= needed ? MF_ENABLED : MF_GRAYED));
+  }
 }
 
 void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {

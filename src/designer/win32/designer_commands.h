@@ -45,6 +45,24 @@ enum DesignerCommand : int {
   kCmdGridSize,
 };
 
+// The Arrange menu's commands, in the order of designer::ArrangeCommand, then Position and Size.
+enum ArrangeMenuCommand : int {
+  kCmdAlignLefts = 600,
+  kCmdAlignCenters,
+  kCmdAlignRights,
+  kCmdAlignTops,
+  kCmdAlignMiddles,
+  kCmdAlignBottoms,
+  kCmdMakeSameWidth,
+  kCmdMakeSameHeight,
+  kCmdMakeSameSize,
+  kCmdDistributeHorizontally,
+  kCmdDistributeVertically,
+  kCmdCenterHorizontally,
+  kCmdCenterVertically,
+  kCmdPositionAndSize,
+};
+
 // The main menu bar with its File, Edit, Arrange and Help menus.
 ui::win32::OwnedMenu BuildMainMenu();
 // The canvas's context menu.
@@ -55,6 +73,13 @@ ui::win32::OwnedAccelerators BuildMainShortcuts();
 ui::win32::OwnedAccelerators BuildCanvasShortcuts();
 
 std::span<const ui::win32::ToolButtonSpec> ToolBarButtons();
+// The align and size buttons, on a bar of their own after the CD icon button.
+std::span<const ui::win32::ToolButtonSpec> ArrangeBarButtons();
+// An Arrange menu command's caption, which also names its undo step.
+const char* ArrangeCaption(int id);
+// Greys the Arrange menu's align and size items unless two or more objects are selected, and the
+// centring items unless one is.
+void ShowArrangeState(HMENU arrange_menu, size_t selected);
 
 // The Edit menu's first two items name the step they would take ("Undo Move") and are greyed
 // when there is none.

@@ -3,6 +3,8 @@
 // and WM_PAINT only copies it, so nothing drawn incrementally is lost to an expose.
 #include "designer/win32/edit_form.h"
 
+#include <algorithm>
+
 #include "core/project_ops.h"
 #include "designer/canvas_geometry.h"
 #include "designer/win32/designer_commands.h"
@@ -15,6 +17,8 @@ namespace {
 constexpr char kDesignSuffix[] = " [Design]";
 constexpr COLORREF kMarkColor = RGB(0x80, 0x80, 0x80);
 constexpr uint32_t kMarkPixel = 0x808080;  // the same gray as a picture's pixel
+// An arrow key moves or sizes the selection by one pixel, with Ctrl by this many.
+constexpr int32_t kCoarseNudge = 10;
 
 }  // namespace
 
@@ -98,6 +102,20 @@ void TEditForm::EditFormProperties() {
   FormResize();
 }
 
+void TEditForm::EditPositionAndSize() {
+  if (dialogs_ == nullptr) return;
+  RECT design{};
+  ::GetClientRect(autorun_form_.Handle(), &design);
+  ui::Size client{design.right, design.bottom};
+  const ui::Size area = DesignArea();
+  const ui::Point last_place{area.width - designer::kClampMargin,
+                             area.height - designer::kClampMargin};
+  if (!dialogs_->EditPositionAndSize(app_.Project, last_place, client)) return;
+  // A borderless design has no frame to size it by: the client size is set here.
+  if (client != ui::Size{design.right, design.bottom}) SetClientSize(client.width, client.height);
+  FormResize();
+}
+
 void TEditForm::FormResize() {
   if (Syncing) return;
   autorun_form_.WindowProperties().SetBounds(form_.Left(), form_.Top(), form_.Width(),
@@ -147,6 +165,13 @@ void TEditForm::RefreshCanvas() {
   if (Handle() != nullptr)
     ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   editor_.BandAfterRepaint();
+  UpdateReadOut(nullptr);
+}
+
+void TEditForm::UpdateReadOut(const ui::Point* pointer) {
+  if (read_out_ != nullptr) {
+    read_out_->ShowReadOut(designer::ReadOutText(app_.Project, editor_.Reference(), pointer));
+  }
 }
 
 void TEditForm::DrawSelectionMarks() {
@@ -257,14 +282,47 @@ void TEditForm::OnMouse(const ui::win32::MouseEvent& event) {
         alt_in_drag_ = alt_in_drag_ || (alt && pressed_on_image1_);
         editor_.Image1MouseMove(p, alt);
       }
+      if (image1_rect_.Contains(event.point)) {
+        // The read-out follows the pointer until it leaves the canvas.
+        TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, Handle(), 0};
+        ::TrackMouseEvent(&leave);
+        UpdateReadOut(&p);
+      }
       return;
-    case MouseEvent::Up:
+    case MouseEvent::Up: {
       if (!pressed_on_image1_) return;
       pressed_on_image1_ = ::GetCapture() == Handle();  // another button is still held
+      const bool opens = double_click_ && event.button == MouseEvent::Left && !editor_.Dragged;
       EndDragStep([&] { editor_.Image1MouseUp(event.ctrl, p); });
       if (event.button == MouseEvent::Right) ShowContextMenu();
+      // A double click on an object opens its properties once the release rules have run.
+      const auto& objects = app_.Project.Objects;
+      if (opens && command_target_ != nullptr &&
+          std::any_of(objects.begin(), objects.end(),
+                      [&](const auto& object) { return designer::Inside(*object->Control, p); })) {
+        ::PostMessageA(command_target_, WM_COMMAND, kCmdObjectProperties, 0);
+      }
       return;
+    }
   }
+}
+
+bool TEditForm::OnNudgeKey(WPARAM key) {
+  const ui::Point direction = key == VK_LEFT    ? ui::Point{-1, 0}
+                              : key == VK_RIGHT ? ui::Point{1, 0}
+                              : key == VK_UP    ? ui::Point{0, -1}
+                              : key == VK_DOWN  ? ui::Point{0, 1}
+                                                : ui::Point{};
+  if (direction == ui::Point{}) return false;
+  if (editor_.DragState != designer::DragStateType::Idle) return true;  // the mouse has it
+  const bool resize = ::GetKeyState(VK_SHIFT) < 0;
+  // With Snap to Grid on, Ctrl steps by one grid step.
+  const int32_t coarse = editor_.Snap.ToGrid ? editor_.Snap.GridSize : kCoarseNudge;
+  const int32_t step = ::GetKeyState(VK_CONTROL) < 0 ? coarse : 1;
+  const designer::DesignSnapshot before = undo_.Snapshot();
+  editor_.Nudge(direction, step, resize);
+  undo_.RecordRunStep(resize ? "Nudge Size" : "Nudge", before);
+  return true;
 }
 
 void TEditForm::OnCaptureLost() {
@@ -334,6 +392,17 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
       }
       break;
+    case WM_KEYDOWN:
+      if (OnNudgeKey(wparam)) return 0;
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // Every left press, on Image1 or beside it, says whether it is a double click.
+      double_click_ = message == WM_LBUTTONDBLCLK;
+      break;
+    case WM_MOUSELEAVE:
+      UpdateReadOut(nullptr);
+      return 0;
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT) {
         POINT p{};

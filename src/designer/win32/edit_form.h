@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "designer/canvas_editor.h"
 #include "designer/design_undo.h"
@@ -30,6 +31,13 @@ class CloseGate {
   virtual bool CanvasMayClose() const = 0;
 };
 
+// Where the selection's place and size, or the pointer's place, is shown while the author works.
+class ReadOut {
+ public:
+  virtual ~ReadOut() = default;
+  virtual void ShowReadOut(const std::string& text) = 0;
+};
+
 class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
  public:
   TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const CloseGate& close_gate);
@@ -37,6 +45,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   // The tool group to read and the window that carries out menu commands.
   void Connect(ToolGroup& tools, HWND command_target);
   void SetDialogs(designer::PropertyDialogs& dialogs) { dialogs_ = &dialogs; }
+  void SetReadOut(ReadOut& read_out) { read_out_ = &read_out; }
 
   // designer::CanvasView
   void RefreshCanvas() override;
@@ -79,6 +88,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   bool EditGridSize() {
     return dialogs_ != nullptr && dialogs_->EditGridSize(editor_.Snap.GridSize);
   }
+  // The exact place and size of the selection, or the design window's client size.
+  void EditPositionAndSize();
 
   ui::Panel Panel1;  // mirrors the presentation window's outer panel settings
 
@@ -109,6 +120,10 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void AfterRestore(bool restored);
   // A drag that moved or resized something is one step, from its press to its release.
   void EndDragStep(const std::function<void()>& release);
+  // The arrow keys: a run of them on the same selection is one step.
+  bool OnNudgeKey(WPARAM key);
+  // The selection's place and size, or without a selection the pointer's place when given.
+  void UpdateReadOut(const ui::Point* pointer);
 
   ui::Form form_;
   core::AppState& app_;
@@ -132,4 +147,6 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   bool alt_in_drag_ = false;  // Alt was held during a drag: its release is no menu request
   ui::win32::OwnedMenu PopupMenu1;
   ui::win32::OwnedAccelerators shortcuts_;
+  ReadOut* read_out_ = nullptr;  // not owned
+  bool double_click_ = false;    // the press under way is a double click's second
 };

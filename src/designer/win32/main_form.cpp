@@ -3,6 +3,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "core/deployment.h"
 #include "core/file_system.h"
 #include "core/messages.h"
@@ -30,6 +32,10 @@ constexpr SIZE kButtonSize{39, 38};
 constexpr int kCDIconButtonLeft = 414;
 constexpr int kLogoPanelLeft = 453;
 constexpr int kLogoWidth = 173;
+// The align and size buttons and the read-out lie in the free strip between the CD icon button
+// and the logo.
+constexpr int kArrangeBarLeft = 461;
+constexpr int kReadOutMargin = 8;
 
 }  // namespace
 
@@ -63,13 +69,22 @@ bool TMainForm::CreateStripControls() {
       ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kCDIconButtonLeft, 0,
                         kButtonSize.cx, kButtonSize.cy, Handle(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCmdCDIcon)), module, nullptr);
-  Panel1 = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_OWNERDRAW, kLogoPanelLeft,
-                             0, 213, kButtonSize.cy, Handle(), nullptr, module, nullptr);
+  Panel1 =
+      ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW,
+                        kLogoPanelLeft, 0, 213, kButtonSize.cy, Handle(), nullptr, module, nullptr);
   if (SpeedButton1 == nullptr || Panel1 == nullptr) return false;
   // Both lie over the tool bar's free right part.
   ::SetWindowPos(SpeedButton1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ::SetWindowPos(Panel1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ToolBar1.AddHint(SpeedButton1, "CD Icon");
+  // The arrange buttons and the read-out lie over the logo panel, left of the logo.
+  if (!ArrangeBar.Create(Handle(), kButtonSize, ArrangeBarButtons(), kArrangeBarLeft)) return false;
+  ReadOutText = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
+                                  4, 0, kButtonSize.cy - 4, Handle(), nullptr, module, nullptr);
+  if (ReadOutText == nullptr) return false;
+  ::SendMessageA(ReadOutText, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  ::SetWindowPos(ReadOutText, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   logo_.Reset(static_cast<HBITMAP>(::LoadImageA(module, MAKEINTRESOURCEA(QUORVANE_BITMAP_LOGO),
                                                 IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   cd_icon_glyph_.Resize({32, 32});
@@ -80,6 +95,7 @@ bool TMainForm::CreateStripControls() {
 void TMainForm::SetCanvas(TEditForm& canvas) {
   EditForm = &canvas;
   canvas.Connect(*this, Handle());
+  canvas.SetReadOut(*this);
   canvas.Undo().OnModifiedChange([this] { UpdateCaption(); });
   canvas.Editor().Snap = core::ReadSnapSettings(core::ReadSettingsFile(SettingsFile()));
   autorun_form_.DesignStartTick = [this] { EditForm->Undo().StartTick(); };
@@ -101,6 +117,17 @@ void TMainForm::FormResize() {
   // The logo sits at the right end of the strip.
   ::MoveWindow(Panel1, kLogoPanelLeft, 0, std::max<LONG>(bar.cx - kLogoPanelLeft, 0),
                kButtonSize.cy, TRUE);
+  const LONG read_out_left = kArrangeBarLeft + ArrangeBar.Extent().cx + kReadOutMargin;
+  ::MoveWindow(ReadOutText, read_out_left, 4,
+               std::max<LONG>(bar.cx - kLogoWidth - kReadOutMargin - read_out_left, 0),
+               kButtonSize.cy - 4, TRUE);
+}
+
+void TMainForm::ShowReadOut(const std::string& text) {
+  if (ReadOutText == nullptr) return;
+  char shown[128] = "";
+  ::GetWindowTextA(ReadOutText, shown, sizeof shown);
+  if (text != shown) ::SetWindowTextA(ReadOutText, text.c_str());  // no flicker while it stays
 }
 
 void TMainForm::ShowAtStartUp() {
@@ -404,6 +431,9 @@ void TMainForm::OnCommand(int id) {
     case kCmdSelectAll:
       canvas.SelectAll();
       break;
+    case kCmdPositionAndSize:
+      edit.AsStep("Position and Size", [&] { edit.EditPositionAndSize(); });
+      break;
     case kCmdSelectCDIcon:
     case kCmdCDIcon:
       SelectCDIcon1Click();
@@ -430,6 +460,10 @@ void TMainForm::OnCommand(int id) {
       if (id >= kCmdRecentFolder && id < kCmdRecentFolder + int{core::kMaxRecentFolders}) {
         OpenRecentFolder(static_cast<size_t>(id - kCmdRecentFolder));
       }
+      if (id >= kCmdAlignLefts && id <= kCmdCenterVertically) {
+        const auto command = static_cast<designer::ArrangeCommand>(id - kCmdAlignLefts);
+        edit.AsStep(ArrangeCaption(id), [&] { canvas.Arrange(command); });
+      }
       break;  // the tool buttons only change which tool is down
   }
 }
@@ -443,7 +477,9 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       auto* header = reinterpret_cast<NMHDR*>(lparam);
       if (header->code == TTN_GETDISPINFOA) {
         auto* tip = reinterpret_cast<NMTTDISPINFOA*>(lparam);
-        if (const char* hint = ToolBar1.HintFor(static_cast<int>(header->idFrom))) {
+        const int id = static_cast<int>(header->idFrom);
+        if (const char* hint =
+                ToolBar1.HintFor(id) ? ToolBar1.HintFor(id) : ArrangeBar.HintFor(id)) {
           tip->lpszText = const_cast<char*>(hint);
         }
         return 0;
@@ -462,6 +498,12 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       const UINT first = ::GetMenuItemID(popup, 0);
       if (first == kCmdUndo) ShowUndoState(popup, EditForm->Undo().History());
       ShowSnapState(popup, EditForm->Editor().Snap);
+      if (first == kCmdAlignLefts) {
+        const auto& objects = app_.Project.Objects;
+        ShowArrangeState(popup, static_cast<size_t>(std::count_if(
+                                    objects.begin(), objects.end(),
+                                    [](const auto& object) { return object->Selected; })));
+      }
       if (first == kCmdOpen) {
         ShowRecentFolders(popup, core::RecentFolders(core::ReadSettingsFile(SettingsFile())));
       }

@@ -16,7 +16,7 @@
 #include "ui/win32/shutdown_block.h"
 #include "ui/win32/tool_bar.h"
 
-class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGate {
+class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGate, public ReadOut {
  public:
   TMainForm(core::AppState& app, TAutoRunForm& autorun_form);
   ~TMainForm() override;
@@ -39,6 +39,8 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   void PutSelectDown() override;
   // CloseGate
   bool CanvasMayClose() const override { return ClosingAllowed; }
+  // ReadOut
+  void ShowReadOut(const std::string& text) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
@@ -88,8 +90,10 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   ui::win32::OwnedMenu MainMenu1;  // owned until given to the window
   ui::win32::OwnedAccelerators shortcuts_;
   ui::win32::ToolBar ToolBar1;
-  HWND SpeedButton1 = nullptr;  // child windows: destroyed with the main window
-  HWND Panel1 = nullptr;        // the logo panel
+  HWND SpeedButton1 = nullptr;    // child windows: destroyed with the main window
+  HWND Panel1 = nullptr;          // the logo panel
+  ui::win32::ToolBar ArrangeBar;  // the align and size buttons, over the logo panel's free part
+  HWND ReadOutText = nullptr;     // beside them: where the selection or the pointer is
   ui::win32::DibSurface cd_icon_glyph_;
   ui::win32::GdiObject<HBITMAP> logo_;
   ui::win32::ShutdownBlockReason end_session_block_;

@@ -36,6 +36,11 @@ enum ToolStripPicture : int {
   kPictureAddLabel = 9,
   kPictureAddButton = 10,
   kPictureAddImage = 11,
+  kPictureAlignLefts = 12,
+  kPictureAlignTops = 13,
+  kPictureMakeSameSize = 14,
+  kPictureDistributeHorizontally = 15,
+  kPictureDistributeVertically = 16,
 };
 
 // Artwork bitmaps are opaque; this colour in them is drawn as see-through.

@@ -13,13 +13,19 @@ OwnedImageList LoadToolStrip() {
                                                kArtworkKey, IMAGE_BITMAP, LR_CREATEDIBSECTION));
 }
 
-bool ToolBar::Create(HWND parent, SIZE button_size, std::span<const ToolButtonSpec> spec) {
+bool ToolBar::Create(HWND parent, SIZE button_size, std::span<const ToolButtonSpec> spec,
+                     int left) {
   spec_ = spec;
+  const DWORD placed = left >= 0 ? CCS_NOPARENTALIGN | CCS_NORESIZE : 0;
   hwnd_ = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
-                                TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP,
+                                TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP | placed,
                             0, 0, 0, 0, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
   if (hwnd_ == nullptr) return false;
+  // Hints show while the design canvas, not the bar's own window, is the active one.
+  if (HWND tips = reinterpret_cast<HWND>(::SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0))) {
+    ::SetWindowLongA(tips, GWL_STYLE, ::GetWindowLongA(tips, GWL_STYLE) | TTS_ALWAYSTIP);
+  }
   ::SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   images_ = LoadToolStrip();
   ::SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
@@ -40,6 +46,11 @@ bool ToolBar::Create(HWND parent, SIZE button_size, std::span<const ToolButtonSp
   ::SendMessageA(hwnd_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
   ::SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(button_size.cx, button_size.cy));
   ::SendMessageA(hwnd_, TB_AUTOSIZE, 0, 0);
+  if (left >= 0) {
+    SIZE buttons{};
+    ::SendMessageA(hwnd_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons));
+    ::SetWindowPos(hwnd_, HWND_TOP, left, 0, buttons.cx, button_size.cy, 0);
+  }
   return true;
 }
 

@@ -29,8 +29,9 @@ OwnedImageList LoadToolStrip();
 class ToolBar {
  public:
   // Creates the bar as a child of `parent` with buttons of `button_size`; the images come from
-  // bitmap resource `bitmap_id`. False when the bar cannot be made.
-  bool Create(HWND parent, SIZE button_size, std::span<const ToolButtonSpec> spec);
+  // bitmap resource `bitmap_id`. The bar lies across the parent's top, or with `left` given at
+  // that place and only as wide as its buttons. False when the bar cannot be made.
+  bool Create(HWND parent, SIZE button_size, std::span<const ToolButtonSpec> spec, int left = -1);
 
   HWND Handle() const { return hwnd_; }
   // The hint of a command id, or nullptr.
