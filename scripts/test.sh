@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: native unit tests under ASan and UBSan, the artwork
 # generator's tests, the Windows unit tests under Wine, the size of Quorvane.exe, short fuzz runs
-# of the project file reader and the picture checks, a quick pass of the benchmarks, and the
-# end-to-end tests of Quorvane.exe under Wine on Xvfb. Exits non-zero when anything fails.
+# of the project file reader, the picture checks and the clipboard decoder, a quick pass of the
+# benchmarks, and the end-to-end tests of Quorvane.exe under Wine on Xvfb. Exits non-zero when
+# anything fails.
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -53,11 +54,13 @@ if [ "$imports" != "gdi32.dll kernel32.dll msvcrt.dll user32.dll " ]; then
 fi
 
 PICTURE_FUZZ_SECONDS="${QUORVANE_PICTURE_FUZZ_SECONDS:-10}"
-step "fuzzing the project file reader for ${FUZZ_SECONDS}s, the picture checks for ${PICTURE_FUZZ_SECONDS}s"
+CLIPBOARD_FUZZ_SECONDS="${QUORVANE_CLIPBOARD_FUZZ_SECONDS:-5}"
+step "fuzzing the project file reader for ${FUZZ_SECONDS}s, the picture checks for" \
+  "${PICTURE_FUZZ_SECONDS}s, the clipboard decoder for ${CLIPBOARD_FUZZ_SECONDS}s"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
   -DCMAKE_CXX_COMPILER=clang++ -DQUORVANE_FUZZ=ON -DQUORVANE_SANITIZE=ON >/dev/null
 cmake --build build/fuzz -j "$jobs" --target project_reader_fuzz make_fuzz_seeds \
-  picture_checks_fuzz make_picture_seeds
+  picture_checks_fuzz make_picture_seeds clipboard_decoder_fuzz
 # fuzz NAME SECONDS CORPUS LOG: runs one fuzzer on its corpus; a crash fails the step, its
 # input kept beside the log.
 fuzz() {
@@ -69,12 +72,14 @@ fuzz() {
   fi
   grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$4"
 }
-mkdir -p build/fuzz/corpus build/fuzz/picture-corpus
-build/fuzz/bin/make_fuzz_seeds build/fuzz/corpus
+mkdir -p build/fuzz/corpus build/fuzz/picture-corpus build/fuzz/clipboard-corpus
+build/fuzz/bin/make_fuzz_seeds build/fuzz/corpus build/fuzz/clipboard-corpus
 build/fuzz/bin/make_picture_seeds build/fuzz/picture-corpus
 fuzz project_reader_fuzz "$FUZZ_SECONDS" build/fuzz/corpus build/fuzz/last-run.log
 fuzz picture_checks_fuzz "$PICTURE_FUZZ_SECONDS" build/fuzz/picture-corpus \
   build/fuzz/picture-last-run.log
+fuzz clipboard_decoder_fuzz "$CLIPBOARD_FUZZ_SECONDS" build/fuzz/clipboard-corpus \
+  build/fuzz/clipboard-last-run.log
 
 step "benchmarks, one quick pass"
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

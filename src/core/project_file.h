@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/app_state.h"
+#include "core/byte_stream.h"
 #include "core/product_names.h"
 #include "core/project_ops.h"
 
@@ -36,6 +37,12 @@ bool SaveProjectFile(AppState& app, const std::string& path);
 // names that do not exist unless `missing` says otherwise.
 bool DecodeProject(AppState& app, const uint8_t* data, size_t size,
                    MissingFiles missing = MissingFiles::Report);
+
+// One object block as the file stores it; false for an object of an unknown kind.
+bool WriteObjectBlock(ByteWriter& out, const AutoObjectType& object);
+// Reads one object block into `object`, with a new control of its kind that has no parent yet.
+// Reports nothing: false when the block is cut short or names an unknown kind.
+bool ReadObjectBlock(ByteReader& in, AutoObjectType& object);
 
 // Replaces the project from the file at `path`; reports its own failures.
 bool LoadProject(AppState& app, const std::string& path);

@@ -12,14 +12,16 @@
 namespace core {
 namespace {
 
-class ProjectReader {
+// The blocks an object consists of. A failure is reported as "IO Error" through `report`, or
+// left to the caller when there is none.
+class BlockReader {
  public:
-  ProjectReader(AppState& app, const uint8_t* data, size_t size)
-      : app_(app), project_(app.Project), in_(data, size) {}
+  BlockReader(ByteReader& in, ui::Platform* report) : in_(in), report_(report) {}
 
-  bool Read();
+  // One object block; the new control gets no parent here.
+  bool Object(AutoObjectType& object);
 
- private:
+ protected:
   // Each primitive applies its value through `apply` only when it was read completely.
   template <typename T, typename Apply>
   bool Field(bool (ByteReader::*read)(T&), Apply apply) {
@@ -44,30 +46,41 @@ class ProjectReader {
     return Field(&ByteReader::String, [&](std::string& v) { to = std::move(v); });
   }
   bool Fail() {
-    ShowIOError(app_.platform);
+    if (report_ != nullptr) ShowIOError(*report_);
     return false;
   }
 
   bool Font(ui::Font& font);
   bool Command(TCommand& command);
-  bool WindowFields();
-  bool PanelFields();
-  bool Objects();
-  bool Object(AutoObjectType& object);
   bool LabelBlock(ui::Label& label);
   bool ButtonBlock(ui::SpeedButton& button);
   bool ImageBlock(ui::ImageControl& image);
 
-  AppState& app_;
-  AutoFormType& project_;
-  ByteReader in_;
+  ByteReader& in_;
+  ui::Platform* report_;  // not owned
 };
 
-bool ProjectReader::Font(ui::Font& font) {
+class ProjectReader : public BlockReader {
+ public:
+  ProjectReader(AppState& app, ByteReader& in)
+      : BlockReader(in, &app.platform), app_(app), project_(app.Project) {}
+
+  bool Read();
+
+ private:
+  bool WindowFields();
+  bool PanelFields();
+  bool Objects();
+
+  AppState& app_;
+  AutoFormType& project_;
+};
+
+bool BlockReader::Font(ui::Font& font) {
   return String(font.name) && Colour(font.color) && Int32(font.size) && Byte(font.style);
 }
 
-bool ProjectReader::Command(TCommand& command) {
+bool BlockReader::Command(TCommand& command) {
   return Byte(command.Action) && Int32(command.ShowCommand) && String(command.SoundFile) &&
          String(command.Target) && String(command.Parameters) && String(command.StartDirectory);
 }
@@ -110,7 +123,7 @@ bool ProjectReader::PanelFields() {
          Int32(panel.BevelWidth) && Int32(panel.BorderWidth);
 }
 
-bool ProjectReader::LabelBlock(ui::Label& label) {
+bool BlockReader::LabelBlock(ui::Label& label) {
   label.ParentColor = false;
   return Byte(label.Alignment) && Bool(label.AutoSize) && String(label.Caption) &&
          Colour(label.Color) && Font(label.Font) && Int32(label.Height) && String(label.Hint) &&
@@ -118,7 +131,7 @@ bool ProjectReader::LabelBlock(ui::Label& label) {
          Bool(label.Transparent) && Int32(label.Width) && Bool(label.WordWrap);
 }
 
-bool ProjectReader::ButtonBlock(ui::SpeedButton& button) {
+bool BlockReader::ButtonBlock(ui::SpeedButton& button) {
   return String(button.Caption) && Bool(button.Flat) && Font(button.Font) && Int32(button.Height) &&
          String(button.Hint) && Byte(button.Layout) && Int32(button.Left) &&
          Field(&ByteReader::Int32, [&](int32_t v) { button.SetMargin(v); }) &&
@@ -126,13 +139,13 @@ bool ProjectReader::ButtonBlock(ui::SpeedButton& button) {
          Bool(button.Transparent) && Int32(button.Width);
 }
 
-bool ProjectReader::ImageBlock(ui::ImageControl& image) {
+bool BlockReader::ImageBlock(ui::ImageControl& image) {
   return Bool(image.AutoSize) && Bool(image.Center) && Int32(image.Height) && String(image.Hint) &&
          Int32(image.Left) && String(image.Name) && Bool(image.Stretch) && Int32(image.Top) &&
          Bool(image.Transparent) && Int32(image.Width);
 }
 
-bool ProjectReader::Object(AutoObjectType& object) {
+bool BlockReader::Object(AutoObjectType& object) {
   object.Hot = false;
   if (!(Byte(object.Kind) && Command(object.Link) && String(object.Reserved) &&
         String(object.HotGlyphFile) && String(object.HotImageFile) && Font(object.HotFont) &&
@@ -151,7 +164,6 @@ bool ProjectReader::Object(AutoObjectType& object) {
     return false;  // an unknown kind ends the read without a message
   }
   if (!ok) return false;
-  object.Control->SetParent(project_.InnerPanel());
   object.Control->Cursor =
       object.Link.Action != kActionNone ? ui::Cursor::HandPoint : ui::Cursor::Default;
   return true;
@@ -167,6 +179,7 @@ bool ProjectReader::Objects() {
       DisposeObject(std::move(object));
       return false;
     }
+    object->Control->SetParent(project_.InnerPanel());
     project_.Objects.push_back(std::move(object));
   }
   return true;
@@ -185,6 +198,10 @@ bool ProjectReader::Read() {
 
 }  // namespace
 
+bool ReadObjectBlock(ByteReader& in, AutoObjectType& object) {
+  return BlockReader(in, nullptr).Object(object);
+}
+
 bool DecodeProject(AppState& app, const uint8_t* data, size_t size, MissingFiles missing) {
   ByteReader signature(data, size);
   uint32_t word = 0;
@@ -192,7 +209,8 @@ bool DecodeProject(AppState& app, const uint8_t* data, size_t size, MissingFiles
     ShowFormatError(app.platform);
     return false;
   }
-  if (!ProjectReader(app, data + 4, size - 4).Read()) return false;
+  ByteReader in(data + 4, size - 4);
+  if (!ProjectReader(app, in).Read()) return false;
   BindAllObjects(app, missing);
   ApplyWindowLook(app);
   return true;

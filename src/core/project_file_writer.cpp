@@ -96,7 +96,9 @@ void WriteImageBlock(ByteWriter& out, const ui::ImageControl& image) {
   out.Int32(image.Width);
 }
 
-bool WriteObject(ByteWriter& out, const AutoObjectType& object) {
+}  // namespace
+
+bool WriteObjectBlock(ByteWriter& out, const AutoObjectType& object) {
   out.Byte(object.Kind);
   WriteCommand(out, object.Link);
   out.String(object.Reserved);
@@ -118,8 +120,6 @@ bool WriteObject(ByteWriter& out, const AutoObjectType& object) {
   return true;
 }
 
-}  // namespace
-
 std::optional<std::vector<uint8_t>> EncodeProject(const AppState& app, WindowPlace place) {
   const AutoFormType& project = app.Project;
   ByteWriter out;
@@ -137,7 +137,7 @@ std::optional<std::vector<uint8_t>> EncodeProject(const AppState& app, WindowPla
   WritePanelFields(out, project.Panel ? *project.Panel : kNoPanel);
   out.Int32(static_cast<int32_t>(project.Objects.size()));
   for (const auto& object : project.Objects) {
-    if (!WriteObject(out, *object)) return std::nullopt;
+    if (!WriteObjectBlock(out, *object)) return std::nullopt;
   }
   // The reserved word carries nothing; the filler words are tick counts, read afresh each.
   out.UInt32(0);

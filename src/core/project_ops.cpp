@@ -10,17 +10,17 @@
 namespace core {
 
 ui::Panel* AutoFormType::InnerPanel() const {
-  return Panel == nullptr ? nullptr : dynamic_cast<ui::Panel*>(Panel->FirstChild());
+  return Panel == nullptr ? nullptr : ui::ControlAs<ui::Panel>(Panel->FirstChild());
 }
 
 ui::Label* LabelOf(const AutoObjectType& object) {
-  return dynamic_cast<ui::Label*>(object.Control.get());
+  return ui::ControlAs<ui::Label>(object.Control.get());
 }
 ui::SpeedButton* ButtonOf(const AutoObjectType& object) {
-  return dynamic_cast<ui::SpeedButton*>(object.Control.get());
+  return ui::ControlAs<ui::SpeedButton>(object.Control.get());
 }
 ui::ImageControl* ImageOf(const AutoObjectType& object) {
-  return dynamic_cast<ui::ImageControl*>(object.Control.get());
+  return ui::ControlAs<ui::ImageControl>(object.Control.get());
 }
 
 std::unique_ptr<ui::Control> MakeControl(uint8_t kind) {

@@ -18,12 +18,18 @@ class Panel;
 // diagonal names follow the corners they join: NWSE top-left to bottom-right).
 enum class Cursor : uint8_t { Default, HandPoint, Move, SizeNWSE, SizeNS, SizeNESW, SizeWE };
 
+// What a control is, so that code holding a Control can reach its kind's properties without the
+// run-time type machinery, which the player is built without (it would cost every disc its size).
+enum class ControlType : uint8_t { Plain, Panel, Label, Button, Image };
+
 class Control {
  public:
   Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
   virtual ~Control();
+
+  virtual ControlType Type() const { return ControlType::Plain; }
 
   Rect BoundsRect() const { return Rect::FromBounds(Left, Top, Width, Height); }
   void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
@@ -64,5 +70,16 @@ class Control {
   friend class Panel;
   Panel* parent_ = nullptr;  // not owned
 };
+
+// `control` as the class of its type, or null when it is of another type.
+template <typename Kind>
+Kind* ControlAs(Control* control) {
+  return control != nullptr && control->Type() == Kind::kType ? static_cast<Kind*>(control)
+                                                              : nullptr;
+}
+template <typename Kind>
+const Kind* ControlAs(const Control* control) {
+  return ControlAs<Kind>(const_cast<Control*>(control));
+}
 
 }  // namespace ui

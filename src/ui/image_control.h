@@ -11,6 +11,9 @@ namespace ui {
 
 class ImageControl : public Control {
  public:
+  static constexpr ControlType kType = ControlType::Image;
+  ControlType Type() const override { return kType; }
+
   ImageControl() {
     Width = 105;
     Height = 105;

@@ -16,6 +16,9 @@ enum LabelLayout : uint8_t { kLayoutTop = 0, kLayoutCenter = 1, kLayoutBottom = 
 
 class Label : public Control {
  public:
+  static constexpr ControlType kType = ControlType::Label;
+  ControlType Type() const override { return kType; }
+
   // A fresh label control is 65 x 17 pixels and takes its parent's colour until told otherwise.
   Label() {
     Width = 65;

@@ -10,7 +10,7 @@ namespace {
 bool Holds(const Panel& panel, const Control* control) {
   for (const Control* child : panel.Children()) {
     if (child == control) return true;
-    if (const auto* inner = dynamic_cast<const Panel*>(child); inner && Holds(*inner, control)) {
+    if (const auto* inner = ControlAs<Panel>(child); inner && Holds(*inner, control)) {
       return true;
     }
   }

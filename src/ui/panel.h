@@ -19,6 +19,9 @@ constexpr int32_t kSingleBorderEdge = 2;
 
 class Panel : public Control {
  public:
+  static constexpr ControlType kType = ControlType::Panel;
+  ControlType Type() const override { return kType; }
+
   Panel() = default;
   ~Panel() override;
 

@@ -15,6 +15,9 @@ class Picture {
   virtual ~Picture() = default;
   virtual Size GetSize() const = 0;
   virtual std::unique_ptr<Picture> Clone() const = 0;
+  // Whether the picture was loaded by the platform the program runs on, and so is one its
+  // canvas can draw (tests make pictures of their own).
+  virtual bool IsPlatformPicture() const { return false; }
 };
 
 }  // namespace ui

@@ -20,6 +20,9 @@ enum ButtonLayout : uint8_t {
 
 class SpeedButton : public Control {
  public:
+  static constexpr ControlType kType = ControlType::Button;
+  ControlType Type() const override { return kType; }
+
   SpeedButton() {
     Width = 23;
     Height = 22;

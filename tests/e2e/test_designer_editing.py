@@ -146,9 +146,9 @@ def test_stacking_deleting_and_clearing(rig, tmp_path):
     # A right click selects the object under the pointer alone and opens the canvas's menu.
     rig.click(*designer.at(70, 70))  # One
     rig.click(*designer.at(430, 70), button=3)  # Four
-    pick_from_menu(designer, 5)  # Form Properties, Start Link, Object Properties, Object Link, Delete
+    pick_from_menu(designer, 9)  # Form Properties, ..., Object Link, Cut, Copy, Paste, Duplicate, Delete
     assert names(designer) == ["One", "Three"]
 
-    designer.press("alt+e")  # opens Edit on Undo; then Redo, Form Properties, ..., Delete, Clear
-    pick_from_menu(designer, 7)
+    designer.press("alt+e")  # opens Edit on Undo; then Redo, Cut, Copy, Paste, Duplicate, Form
+    pick_from_menu(designer, 11)  # Properties, Start Link, Object Properties, Object Link, Delete, Clear
     assert names(designer) == []

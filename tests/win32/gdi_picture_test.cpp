@@ -33,8 +33,8 @@ TEST(BitmapPicture, HasItsPixelsSizeAndCopiesShareThem) {
   const BitmapPicture picture(FourByTwo());
   EXPECT_EQ(picture.GetSize(), (ui::Size{4, 2}));
   const auto copy = picture.Clone();
-  const auto* bitmapCopy = dynamic_cast<const BitmapPicture*>(copy.get());
-  ASSERT_NE(bitmapCopy, nullptr);
+  ASSERT_TRUE(copy && copy->IsPlatformPicture());
+  const auto* bitmapCopy = static_cast<const BitmapPicture*>(copy.get());
   EXPECT_EQ(bitmapCopy->GetSize(), picture.GetSize());
   EXPECT_EQ(&bitmapCopy->Pixels(), &picture.Pixels()) << "a copy shares the loaded pixels";
 }
@@ -97,8 +97,8 @@ TEST(MetafilePicture, TakesItsSizeFromTheFrameAtScreenResolution) {
 TEST(MetafilePicture, PaintsOnlyWhatItDrawsAndCopiesShareTheHandle) {
   const MetafilePicture picture(PatternEnhancedMetafile(40, 20));
   const auto copy = picture.Clone();
-  const auto* metafileCopy = dynamic_cast<const MetafilePicture*>(copy.get());
-  ASSERT_NE(metafileCopy, nullptr);
+  ASSERT_TRUE(copy && copy->IsPlatformPicture());
+  const auto* metafileCopy = static_cast<const MetafilePicture*>(copy.get());
   EXPECT_EQ(metafileCopy->Handle(), picture.Handle());
   EXPECT_EQ(metafileCopy->GetSize(), picture.GetSize());
   for (bool transparent : {false, true}) {

@@ -24,13 +24,14 @@ using ui::win32::LoadPictureFromFile;
 constexpr uint32_t kGreen = 0x00FF00;
 
 const GdiPicture* AsGdi(const std::unique_ptr<ui::Picture>& picture) {
-  return dynamic_cast<const GdiPicture*>(picture.get());
+  return picture && picture->IsPlatformPicture() ? static_cast<const GdiPicture*>(picture.get())
+                                                 : nullptr;
 }
 
 // Draws the picture and its copy into separate canvases and expects the same pixels.
 void ExpectCopyDrawsTheSame(const GdiPicture& picture, const RECT& dest) {
   const auto copy = picture.Clone();
-  const auto* gdiCopy = dynamic_cast<const GdiPicture*>(copy.get());
+  const auto* gdiCopy = AsGdi(copy);
   ASSERT_NE(gdiCopy, nullptr);
   EXPECT_EQ(gdiCopy->GetSize(), picture.GetSize());
   Canvas original(dest.right + 4, dest.bottom + 4, kGreen);

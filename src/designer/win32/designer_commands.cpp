@@ -20,6 +20,9 @@ constexpr Shortcut Ctrl(WORD key) {
 constexpr Shortcut CtrlAlt(WORD key) {
   return {key, true, true};
 }
+constexpr Shortcut Shift(WORD key) {
+  return {key, false, false, true};
+}
 constexpr MenuItemSpec kSeparator{0, nullptr, {}};
 
 constexpr MenuItemSpec kFileMenu[] = {
@@ -33,6 +36,11 @@ constexpr MenuItemSpec kFileMenu[] = {
 constexpr MenuItemSpec kEditMenu[] = {
     {kCmdUndo, "Undo", Ctrl('Z')},
     {kCmdRedo, "Redo", Ctrl('Y')},
+    kSeparator,
+    {kCmdCut, "Cut", Shift(VK_DELETE)},
+    {kCmdCopy, "Copy", Ctrl('C')},
+    {kCmdPaste, "Paste", Ctrl('V')},
+    {kCmdDuplicate, "Duplicate", Ctrl('D')},
     kSeparator,
     {kCmdFormProperties, "Form Properties...", {}},
     {kCmdStartLink, "Start Link...", {}},
@@ -91,12 +99,22 @@ constexpr MenuItemSpec kCanvasMenu[] = {
     {kCmdObjectProperties, "Object Properties...", Ctrl('P')},
     {kCmdObjectLink, "Object Link...", Ctrl('L')},
     kSeparator,
+    {kCmdCut, "Cut", Shift(VK_DELETE)},
+    {kCmdCopy, "Copy", Ctrl('C')},
+    {kCmdPaste, "Paste", Ctrl('V')},
+    {kCmdDuplicate, "Duplicate", Ctrl('D')},
     {kCmdDelete, "Delete", {VK_DELETE, false, false}},
     kSeparator,
     {kCmdBringToFront, "Bring to Front", Ctrl('F')},
     {kCmdSendToBack, "Send to Back", Ctrl('B')},
     kSeparator,
     {kCmdSelectAll, "Select All", Ctrl('A')},
+};
+
+// The classic second keys of Copy and Paste, which their menu items do not show.
+constexpr MenuItemSpec kUnshownShortcuts[] = {
+    {kCmdCopy, nullptr, Ctrl(VK_INSERT)},
+    {kCmdPaste, nullptr, Shift(VK_INSERT)},
 };
 
 constexpr ToolButtonSpec kToolBar[] = {
@@ -153,7 +171,8 @@ ui::win32::OwnedAccelerators BuildShortcuts(bool canvas) {
   std::vector<ACCEL> table;
   for (std::span<const MenuItemSpec> items :
        {std::span<const MenuItemSpec>(kFileMenu), std::span<const MenuItemSpec>(kEditMenu),
-        std::span<const MenuItemSpec>(kArrangeMenu), std::span<const MenuItemSpec>(kHelpMenu)}) {
+        std::span<const MenuItemSpec>(kArrangeMenu), std::span<const MenuItemSpec>(kHelpMenu),
+        std::span<const MenuItemSpec>(kUnshownShortcuts)}) {
     ui::win32::AppendAccelerators(items, table);
   }
   if (canvas) ui::win32::AppendAccelerators(kCanvasMenu, table);

@@ -38,6 +38,11 @@ enum DesignerCommand : int {
   kCmdUndo,
   kCmdRedo,
   kCmdRecentFolder,  // the first of the File menu's recent CD folders; the others follow it
+  // The clipboard commands, numbered apart so that the recent folders keep the ids after theirs.
+  kCmdCut = 180,
+  kCmdCopy,
+  kCmdPaste,
+  kCmdDuplicate,
   // The Arrange menu's snapping and grid, the switches in the order of core::kSnapFlags.
   kCmdSnapToObjects = 200,
   kCmdShowGrid,

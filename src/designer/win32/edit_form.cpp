@@ -294,7 +294,7 @@ void TEditForm::OnMouse(const ui::win32::MouseEvent& event) {
       pressed_on_image1_ = ::GetCapture() == Handle();  // another button is still held
       const bool opens = double_click_ && event.button == MouseEvent::Left && !editor_.Dragged;
       EndDragStep([&] { editor_.Image1MouseUp(event.ctrl, p); });
-      if (event.button == MouseEvent::Right) ShowContextMenu();
+      if (event.button == MouseEvent::Right) ShowContextMenu(p);
       // A double click on an object opens its properties once the release rules have run.
       const auto& objects = app_.Project.Objects;
       if (opens && command_target_ != nullptr &&
@@ -343,11 +343,18 @@ void TEditForm::AfterRestore(bool restored) {
   FormResize();
 }
 
-void TEditForm::ShowContextMenu() {
-  POINT at{};
-  ::GetCursorPos(&at);
-  ::TrackPopupMenu(PopupMenu1.Get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                   Handle(), nullptr);
+void TEditForm::ShowContextMenu(ui::Point at) {
+  POINT screen{};
+  ::GetCursorPos(&screen);
+  const int id = ::TrackPopupMenu(PopupMenu1.Get(),
+                                  TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                  screen.x, screen.y, 0, Handle(), nullptr);
+  // Paste from here lands where the menu was opened; every other item is the main window's.
+  if (id == kCmdPaste) {
+    ClipboardCommand(id, at);
+  } else if (id != 0 && command_target_ != nullptr) {
+    ::SendMessageA(command_target_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+  }
 }
 
 void TEditForm::OnPaint(HDC dc, const RECT&) {
@@ -381,6 +388,9 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // Moving the window changes no design; sizing it does, as one step however long it took.
       undo_.RecordIfChanged(kResizeStepName, sizing_snapshot_);
       sizing_snapshot_ = {};
+      break;
+    case WM_INITMENUPOPUP:  // the context menu (or the system menu, which has no Paste)
+      ShowPasteState(reinterpret_cast<HMENU>(wparam));
       break;
     case WM_COMMAND:
       if (command_target_ != nullptr) ::SendMessageA(command_target_, WM_COMMAND, wparam, lparam);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "designer/canvas_editor.h"
@@ -91,6 +92,13 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   // The exact place and size of the selection, or the design window's client size.
   void EditPositionAndSize();
 
+  // Cut, Copy, Paste or Duplicate (edit_form_clipboard.cpp), each but Copy one undo step; each
+  // reports what keeps it from acting. Paste from the context menu puts the objects' top-left
+  // corner at `at`.
+  void ClipboardCommand(int id, std::optional<ui::Point> at = std::nullopt);
+  // Greys Paste in `menu` while the clipboard holds no objects.
+  static void ShowPasteState(HMENU menu);
+
   ui::Panel Panel1;  // mirrors the presentation window's outer panel settings
 
   static constexpr char kResizeStepName[] = "Resize Window";
@@ -115,7 +123,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   ui::Rect LayoutImage1();
   // The picture of Image1, created at Image1's size by the first drawing after it was dropped.
   HDC Image1Canvas();
-  void ShowContextMenu();
+  void ShowContextMenu(ui::Point at);
+  bool CopySelection();
   // After an undo or redo put another design in place: the canvas mirrors its frame again.
   void AfterRestore(bool restored);
   // A drag that moved or resized something is one step, from its press to its release.

@@ -431,6 +431,12 @@ void TMainForm::OnCommand(int id) {
     case kCmdSelectAll:
       canvas.SelectAll();
       break;
+    case kCmdCut:
+    case kCmdCopy:
+    case kCmdPaste:
+    case kCmdDuplicate:
+      edit.ClipboardCommand(id);
+      break;
     case kCmdPositionAndSize:
       edit.AsStep("Position and Size", [&] { edit.EditPositionAndSize(); });
       break;
@@ -497,6 +503,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       HMENU popup = reinterpret_cast<HMENU>(wparam);
       const UINT first = ::GetMenuItemID(popup, 0);
       if (first == kCmdUndo) ShowUndoState(popup, EditForm->Undo().History());
+      if (first == kCmdUndo) TEditForm::ShowPasteState(popup);
       ShowSnapState(popup, EditForm->Editor().Snap);
       if (first == kCmdAlignLefts) {
         const auto& objects = app_.Project.Objects;

@@ -56,8 +56,9 @@ void GdiCanvas::DrawBitmap(const PixelBitmap& bitmap, Point at, bool transparent
 }
 
 void GdiCanvas::DrawPicture(const Picture& picture, const Rect& dest, bool transparent) {
-  if (const auto* gdi = dynamic_cast<const GdiPicture*>(&picture)) {
-    gdi->Draw(dc_, RECT{dest.left, dest.top, dest.right, dest.bottom}, transparent);
+  if (picture.IsPlatformPicture()) {
+    static_cast<const GdiPicture&>(picture).Draw(
+        dc_, RECT{dest.left, dest.top, dest.right, dest.bottom}, transparent);
   }
 }
 

@@ -19,6 +19,7 @@ class GdiPicture : public Picture {
   // bottom-left pixel's colour unpainted; icons always use their own mask and metafiles only
   // paint what they draw, so they ignore it.
   virtual void Draw(HDC dc, const RECT& dest, bool transparent) const = 0;
+  bool IsPlatformPicture() const override { return true; }
 };
 
 class BitmapPicture final : public GdiPicture {

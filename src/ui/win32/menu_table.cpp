@@ -8,7 +8,9 @@ std::string ShortcutText(const Shortcut& s) {
   std::string text;
   if (s.ctrl) text += "Ctrl+";
   if (s.alt) text += "Alt+";
+  if (s.shift) text += "Shift+";
   if (s.key == VK_DELETE) return text + "Del";
+  if (s.key == VK_INSERT) return text + "Ins";
   if (s.key >= VK_F1 && s.key <= VK_F12) return text + "F" + std::to_string(s.key - VK_F1 + 1);
   return text + static_cast<char>(s.key);
 }
@@ -33,6 +35,7 @@ void AppendAccelerators(std::span<const MenuItemSpec> items, std::vector<ACCEL>&
     BYTE flags = FVIRTKEY;
     if (item.shortcut.ctrl) flags |= FCONTROL;
     if (item.shortcut.alt) flags |= FALT;
+    if (item.shortcut.shift) flags |= FSHIFT;
     table.push_back({flags, item.shortcut.key, static_cast<WORD>(item.id)});
   }
 }

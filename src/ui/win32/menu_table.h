@@ -16,6 +16,7 @@ struct Shortcut {
   WORD key = 0;  // virtual key; 0: none
   bool ctrl = false;
   bool alt = false;
+  bool shift = false;
 };
 
 struct MenuItemSpec {
@@ -27,7 +28,7 @@ struct MenuItemSpec {
 using OwnedMenu = OwnedHandle<HMENU, &::DestroyMenu>;
 using OwnedAccelerators = OwnedHandle<HACCEL, &::DestroyAcceleratorTable>;
 
-// "Ctrl+Alt+P", "Del", "F1"; empty for no shortcut.
+// "Ctrl+Alt+P", "Del", "Shift+Ins", "F1"; empty for no shortcut.
 std::string ShortcutText(const Shortcut& shortcut);
 // A popup menu of the items, each caption followed by a tab and its shortcut text.
 OwnedMenu BuildPopupMenu(std::span<const MenuItemSpec> items);

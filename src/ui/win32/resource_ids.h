@@ -26,21 +26,21 @@ namespace ui::win32 {
 
 // The pictures of the tool strip, by their place in it (art/toolbar, NN_name.txt).
 enum ToolStripPicture : int {
-  kPictureOpen = 2,
-  kPictureSave = 3,
-  kPictureFormProperties = 4,
-  kPictureSaveAndTest = 5,
-  kPictureObjectProperties = 6,
-  kPictureObjectLink = 7,
-  kPictureSelect = 8,
-  kPictureAddLabel = 9,
-  kPictureAddButton = 10,
-  kPictureAddImage = 11,
-  kPictureAlignLefts = 12,
-  kPictureAlignTops = 13,
-  kPictureMakeSameSize = 14,
-  kPictureDistributeHorizontally = 15,
-  kPictureDistributeVertically = 16,
+  kPictureOpen = 0,
+  kPictureSave = 1,
+  kPictureFormProperties = 2,
+  kPictureSaveAndTest = 3,
+  kPictureObjectProperties = 4,
+  kPictureObjectLink = 5,
+  kPictureSelect = 6,
+  kPictureAddLabel = 7,
+  kPictureAddButton = 8,
+  kPictureAddImage = 9,
+  kPictureAlignLefts = 10,
+  kPictureAlignTops = 11,
+  kPictureMakeSameSize = 12,
+  kPictureDistributeHorizontally = 13,
+  kPictureDistributeVertically = 14,
 };
 
 // Artwork bitmaps are opaque; this colour in them is drawn as see-through.

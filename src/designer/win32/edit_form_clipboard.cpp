@@ -1,0 +1,62 @@
+// The canvas's clipboard commands: the selection goes to the system clipboard in the registered
+// format (and its captions as text), and comes back from it through the portable paste rule.
+#include "core/clipboard_objects.h"
+#include "core/messages.h"
+#include "designer/clipboard_commands.h"
+#include "designer/win32/designer_commands.h"
+#include "designer/win32/edit_form.h"
+#include "ui/win32/clipboard.h"
+
+namespace {
+
+constexpr char kClipboardBusy[] = "The clipboard is in use by another program.";
+
+// Every designer that runs registers the same name and so gets the same format; registering
+// it again only hands back its number.
+UINT ObjectsFormat() {
+  return ::RegisterClipboardFormatA(core::kObjectsClipboardFormat);
+}
+
+}  // namespace
+
+void TEditForm::ShowPasteState(HMENU menu) {
+  const bool can_paste = ::IsClipboardFormatAvailable(ObjectsFormat()) != FALSE;
+  ::EnableMenuItem(menu, kCmdPaste, MF_BYCOMMAND | (can_paste ? MF_ENABLED : MF_GRAYED));
+}
+
+void TEditForm::ClipboardCommand(int id, std::optional<ui::Point> at) {
+  if (id == kCmdCopy) {
+    CopySelection();
+    return;
+  }
+  std::vector<uint8_t> pasted;
+  if (id == kCmdPaste) {
+    const ui::win32::Clipboard clipboard(Handle());
+    if (!clipboard.IsOpen()) return core::ShowError(app_.platform, kClipboardBusy);
+    pasted = clipboard.Get(ObjectsFormat());
+  }  // closed before any message of the paste
+  const char* name = id == kCmdCut ? "Cut" : id == kCmdPaste ? "Paste" : "Duplicate";
+  AsStep(name, [&] {
+    if (id == kCmdCut) {
+      if (CopySelection()) editor_.DeleteSelected();  // never cut what the clipboard lacks
+    } else if (id == kCmdPaste) {
+      designer::PasteObjects(app_, *this, pasted, at);
+    } else {
+      designer::DuplicateSelection(app_, *this);
+    }
+  });
+}
+
+bool TEditForm::CopySelection() {
+  const std::vector<uint8_t> objects = core::EncodeSelectedObjects(app_.Project);
+  if (objects.empty()) return false;  // nothing selected
+  const std::string text = core::SelectedCaptions(app_.Project);
+  bool copied = false;
+  {
+    ui::win32::Clipboard clipboard(Handle());
+    copied = clipboard.Empty() && clipboard.Put(ObjectsFormat(), objects.data(), objects.size()) &&
+             clipboard.Put(CF_TEXT, text.c_str(), text.size() + 1);
+  }  // closed before the message, which would keep other programs waiting
+  if (!copied) core::ShowError(app_.platform, kClipboardBusy);
+  return copied;
+}
