@@ -11,6 +11,7 @@
 #include "designer/win32/edit_form.h"
 #include "designer/win32/main_form.h"
 #include "dialogs/win32/form_property_form.h"
+#include "dialogs/win32/grid_size_form.h"
 #include "dialogs/win32/link_form.h"
 #include "dialogs/win32/object_property_forms.h"
 #include "dialogs/win32/position_size_form.h"
@@ -24,6 +25,7 @@ struct DesignerDialogs : designer::PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return ButtonPropertyForm.Execute(&o); }
   bool EditImage(core::AutoObjectType& o) override { return ImagePropertyForm.Execute(&o); }
   bool EditForm(core::AutoFormType& project) override { return FormPropertyForm.Execute(&project); }
+  bool EditGridSize(int32_t& size) override { return GridSizeForm.Execute(size); }
   bool EditPositionAndSize(core::AutoFormType& project, ui::Point last, ui::Size& client) override {
     return PositionSizeForm.Execute(project, last, client);
   }
@@ -33,6 +35,7 @@ struct DesignerDialogs : designer::PropertyDialogs {
   TButtonPropertyForm ButtonPropertyForm;
   TImagePropertyForm ImagePropertyForm;
   TFormPropertyForm FormPropertyForm;
+  TGridSizeForm GridSizeForm;
   TPositionSizeForm PositionSizeForm;
 };
 

@@ -1,6 +1,9 @@
 // The property and link dialogs as the designer's commands use them: each edits one record in
-// place and returns true only when the author confirmed a change.
+// place and returns true only when the author confirmed a change. The grid size dialog edits a
+// setting of the designer the same way.
 #pragma once
+
+#include <cstdint>
 
 #include "core/project_model.h"
 #include "ui/geometry.h"
@@ -15,6 +18,7 @@ class PropertyDialogs {
   virtual bool EditButton(core::AutoObjectType& object) = 0;
   virtual bool EditImage(core::AutoObjectType& object) = 0;
   virtual bool EditForm(core::AutoFormType& project) = 0;
+  virtual bool EditGridSize(int32_t& size) = 0;
   // The selected objects' place (up to `last_place`) and size, or with none selected `client`,
   // the design window's client size.
   virtual bool EditPositionAndSize(core::AutoFormType& project, ui::Point last_place,

@@ -328,6 +328,7 @@ struct FakeDialogs : PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return Open("button", &o); }
   bool EditImage(core::AutoObjectType& o) override { return Open("image", &o); }
   bool EditForm(core::AutoFormType& p) override { return Open("form", &p); }
+  bool EditGridSize(int32_t& size) override { return Open("grid", &size); }
   bool EditPositionAndSize(core::AutoFormType& p, ui::Point, ui::Size&) override {
     return Open("position", &p);
   }

@@ -78,6 +78,11 @@ constexpr MenuItemSpec kArrangeMenu[] = {
     {kCmdCenterVertically, "Center Vertically in Window", {}},
     kSeparator,
     {kCmdPositionAndSize, "Position and Size...", {VK_F4, false, false}},
+    kSeparator,
+    {kCmdSnapToObjects, "Snap to Objects", {}},
+    {kCmdShowGrid, "Show Grid", {}},
+    {kCmdSnapToGrid, "Snap to Grid", {}},
+    {kCmdGridSize, "Grid Size...", {}},
 };
 
 constexpr MenuItemSpec kHelpMenu[] = {
@@ -201,7 +206,8 @@ const char* ArrangeCaption(int id) {
 
 void ShowArrangeState(HMENU arrange_menu, size_t selected) {
   for (const MenuItemSpec& item : kArrangeMenu) {
-    if (item.id == 0 || item.id == kCmdPositionAndSize) continue;
+    // Only align, size, distribute and centre: Position and Size and the snapping never grey.
+    if (item.id < kCmdAlignLefts || item.id > kCmdCenterVertically) continue;
     const size_t needed = item.id >= kCmdCenterHorizontally ? 1 : 2;
     ::EnableMenuItem(arrange_menu, static_cast<UINT>(item.id),
                      MF_BYCOMMAND | (selected >= needed ? MF_ENABLED : MF_GRAYED));
@@ -221,6 +227,13 @@ void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {
        kEditMenu[0].shortcut);
   show(kCmdRedo, "Redo", history.CanRedo(), history.CanRedo() ? history.RedoName() : "",
        kEditMenu[1].shortcut);
+}
+
+void ShowSnapState(HMENU menu, const core::SnapSettings& settings) {
+  UINT id = kCmdSnapToObjects;
+  for (const core::SnapFlag& flag : core::kSnapFlags) {
+    ::CheckMenuItem(menu, id++, MF_BYCOMMAND | (settings.*flag.setting ? MF_CHECKED : 0));
+  }
 }
 
 void ShowRecentFolders(HMENU file_menu, const std::vector<std::string>& folders) {

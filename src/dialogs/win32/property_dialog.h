@@ -137,9 +137,9 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
 
   void Bind(core::AppState& app) { app_ = &app; }
 
- protected:
   // Fills every control from the member of `fields` its row names, runs the dialog modally and
-  // reads every control back into its member: a field of a dialog is one row of its table.
+  // reads every control back into its member: a field of a dialog is one row of its table. A
+  // dialog that is nothing but its table needs no class of its own.
   template <typename Fields>
   dialogs::DialogFlags RunBound(std::type_identity_t<std::span<const FieldRow<Fields>>> rows,
                                 Fields& fields) {
@@ -149,6 +149,8 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
     for (const FieldRow<Fields>& row : rows) ReadBack(row, row.field.In(fields));
     return flags;
   }
+
+ protected:
   // After every control was filled, before the run.
   virtual void OnFilled() {}
   // A click on a button, swatch, font sample or the browse button (not OK or Cancel): a swatch,
