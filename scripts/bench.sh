@@ -41,6 +41,7 @@ scripts/wine-run build/win32/bin/startup_bench.exe "$(winpath "$work/AutoRun.exe
 
 echo "== design canvas drag step under Wine"
 scripts/wine-run build/win32/bin/canvas_bench.exe 60
+scripts/wine-run build/win32/bin/canvas_bench.exe 60 snap
 
 echo "== executable size"
 size="$(stat -c %s build/win32/bin/Quorvane.exe)"

@@ -40,8 +40,8 @@ bool QuorvaneProgram::CreateDesignerWindows() {
   dialogs_ = std::make_unique<DesignerDialogs>();
   for (PropertyDialog* dialog : std::initializer_list<PropertyDialog*>{
            &dialogs_->LinkForm, &dialogs_->LabelPropertyForm, &dialogs_->ButtonPropertyForm,
-           &dialogs_->ImagePropertyForm, &dialogs_->FormPropertyForm,
-           &dialogs_->PositionSizeForm}) {
+           &dialogs_->ImagePropertyForm, &dialogs_->FormPropertyForm, &dialogs_->PositionSizeForm,
+           &dialogs_->GridSizeForm.Dialog()}) {
     dialog->Bind(state_);
     if (!dialog->Create(platform_.ScreenSize())) return false;
   }

@@ -11,6 +11,7 @@
 #include "designer/win32/edit_form.h"
 #include "designer/win32/main_form.h"
 #include "dialogs/win32/form_property_form.h"
+#include "dialogs/win32/grid_size_form.h"
 #include "dialogs/win32/link_form.h"
 #include "dialogs/win32/object_property_forms.h"
 #include "dialogs/win32/position_size_form.h"
@@ -36,6 +37,7 @@ struct DesignerDialogs : designer::PropertyDialogs {
     }
   }
   bool ChooseFont(ui::Font& font) override;
+  bool EditGridSize(int32_t& size) override { return GridSizeForm.Execute(size); }
   bool EditPositionAndSize(core::AutoFormType& project, ui::Point last, ui::Size& client) override {
     return PositionSizeForm.Execute(project, last, client);
   }
@@ -46,6 +48,7 @@ struct DesignerDialogs : designer::PropertyDialogs {
   TImagePropertyForm ImagePropertyForm;
   TFormPropertyForm FormPropertyForm;
   ui::win32::FontDialog FontDialog;  // of "Font..." and "Hot Track Font..."
+  TGridSizeForm GridSizeForm;
   TPositionSizeForm PositionSizeForm;
 };
 

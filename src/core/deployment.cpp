@@ -15,7 +15,7 @@ namespace {
 // whole save, reported by the general error handler with the file and the system's reason.
 void WriteOrThrow(const std::string& path, const std::vector<uint8_t>& bytes) {
   if (fs::ReplaceFileContents(path, bytes) != fs::WriteOutcome::Written) {
-    throw AppError("Cannot write file \"" + path + "\". " + fs::LastErrorText());
+    throw AppError(CannotWriteText(path));
   }
 }
 

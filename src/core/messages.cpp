@@ -1,6 +1,8 @@
 // Message texts and boxes.
 #include "core/messages.h"
 
+#include "core/file_system.h"
+
 namespace core {
 
 void ShowError(ui::Platform& platform, const std::string& text) {
@@ -21,6 +23,10 @@ std::string FileNotFoundText(const std::string& full_path) {
 
 std::string DirectoryNotFoundText(const std::string& full_path) {
   return "Directory \"" + full_path + "\" not found";
+}
+
+std::string CannotWriteText(const std::string& path) {
+  return "Cannot write file \"" + path + "\". " + fs::LastErrorText();
 }
 
 void ShowFileNotFound(ui::Platform& platform, const std::string& full_path) {

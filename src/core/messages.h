@@ -18,5 +18,7 @@ void ShowDirectoryNotFound(ui::Platform& platform, const std::string& full_path)
 
 std::string FileNotFoundText(const std::string& full_path);
 std::string DirectoryNotFoundText(const std::string& full_path);
+// Names the file and the system's reason for the write that just failed.
+std::string CannotWriteText(const std::string& path);
 
 }  // namespace core

@@ -77,14 +77,15 @@ std::string WithRecentFolder(const std::string& contents, const std::string& fol
   return text;
 }
 
-std::string SettingsFileContents(const std::string& existing, const std::string& cd_folder) {
-  const std::string line = std::string(kDefaultPathKey) + "=" + cd_folder + "\r\n";
-  const std::string key = UpperAscii(kDefaultPathKey);
+std::string WithSetting(const std::string& contents, const std::string& name,
+                        const std::string& value, bool first) {
+  const std::string line = name + "=" + value + "\r\n";
+  const std::string key = UpperAscii(name);
   std::string text;
   bool replaced = false;
-  for (std::string_view rest = existing; !rest.empty();) {
+  for (std::string_view rest = contents; !rest.empty();) {
     const std::string_view old = NextLine(rest);
-    // Only the first DefaultPath line is ever read: that one takes the new folder.
+    // Only the first line of a name is ever read: that one takes the new value.
     if (!replaced && UpperName(old) == key) {
       text += line;
       replaced = true;
@@ -92,7 +93,27 @@ std::string SettingsFileContents(const std::string& existing, const std::string&
       text.append(old).append("\r\n");
     }
   }
-  return WithRecentFolder(replaced ? text : line + text, cd_folder);
+  if (replaced) return text;
+  return first ? line + text : text + line;
+}
+
+SnapSettings ReadSnapSettings(const std::string& contents) {
+  SnapSettings settings;
+  for (const SnapFlag& flag : kSnapFlags) {
+    settings.*flag.setting = SettingValue(contents, flag.key) == "1";
+  }
+  const std::string size = SettingValue(contents, kGridSizeKey);
+  int32_t value = 0;
+  for (const char c : size) {
+    value = c >= '0' && c <= '9' && value <= kMaxGridSize ? value * 10 + (c - '0') : -1;
+    if (value < 0) break;
+  }
+  if (value >= kMinGridSize && value <= kMaxGridSize) settings.GridSize = value;
+  return settings;
+}
+
+std::string SettingsFileContents(const std::string& existing, const std::string& cd_folder) {
+  return WithRecentFolder(WithSetting(existing, kDefaultPathKey, cd_folder, true), cd_folder);
 }
 
 std::string SettingsFilePath(const std::string& exe_path) {
@@ -106,10 +127,21 @@ std::string ReadSettingsFile(const std::string& path) {
   return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
 
-bool RememberRecentFolder(const std::string& path, const std::string& folder) {
-  const std::string text = WithRecentFolder(ReadSettingsFile(path), folder);
+namespace {
+
+bool WriteSettings(const std::string& path, const std::string& text) {
   return fs::ReplaceFileContents(path, std::vector<uint8_t>(text.begin(), text.end())) ==
          fs::WriteOutcome::Written;
+}
+
+}  // namespace
+
+bool RememberRecentFolder(const std::string& path, const std::string& folder) {
+  return WriteSettings(path, WithRecentFolder(ReadSettingsFile(path), folder));
+}
+
+bool RememberSetting(const std::string& path, const std::string& name, const std::string& value) {
+  return WriteSettings(path, WithSetting(ReadSettingsFile(path), name, value));
 }
 
 }  // namespace core

@@ -36,6 +36,7 @@ void CanvasEditor::Image1MouseDown(MouseButton button, bool ctrl, ui::Point p) {
   }
   Dragged = false;
   DragState = DragStateType::BandOrClick;
+  EndSnapping();
   if (!ctrl) SelectOnPress(p);
   AnchorX = p.x;
   AnchorY = p.y;
@@ -81,23 +82,20 @@ void CanvasEditor::SelectOnPress(ui::Point p) {
   }
 }
 
-void CanvasEditor::Image1MouseMove(ui::Point p) {
+void CanvasEditor::Image1MouseMove(ui::Point p, bool no_snap) {
   if (DragState == DragStateType::MoveOrResize) {
     Dragged = true;
     const ui::Point step{ui::Rect::Saturate(int64_t{p.x} - LastX),
                          ui::Rect::Saturate(int64_t{p.y} - LastY)};
     const ui::Size area = view_.DesignArea();
-    const ui::Point move = LimitMoveStep(app_.Project, area, step);
+    const ui::Point move = SnapStep(
+        GrabCode == kGrabBody ? LimitMoveStep(app_.Project, area, step) : step, area, no_snap);
     for (auto& object : app_.Project.Objects) {
       if (!object->Selected) continue;
       ui::Control& c = *object->Control;
-      if (GrabCode == kGrabBody) {
-        ApplyDragStep(c, GrabCode, move.x, move.y);
-      } else {
-        const ui::Point before{c.Left, c.Top};
-        ApplyDragStep(c, GrabCode, step.x, step.y);
-        ClampResizedPosition(c, before, area);
-      }
+      const ui::Point before{c.Left, c.Top};
+      ApplyDragStep(c, GrabCode, move.x, move.y);
+      if (GrabCode != kGrabBody) ClampResizedPosition(c, before, area);
     }
     LastX = p.x;
     LastY = p.y;
@@ -124,6 +122,33 @@ void CanvasEditor::Image1MouseMove(ui::Point p) {
   view_.SetPointer(CursorForGrab(result));
 }
 
+ui::Point CanvasEditor::SnapStep(ui::Point step, ui::Size area, bool no_snap) {
+  const bool snapping = (Snap.ToObjects || Snap.ToGrid) && !no_snap;
+  Guides = {};
+  if (!snapping && snap_offset_ == ui::Point{}) return step;
+  // Where the pointer alone would put the selection: the pulls so far taken back. A step comes
+  // from 16-bit mouse coordinates and a pull is a grid step at most: no overflow.
+  const ui::Point free{step.x - snap_offset_.x, step.y - snap_offset_.y};
+  Snapped pull;
+  if (snapping) {
+    const ui::Rect bounds = SelectionBounds(app_.Project).value_or(ui::Rect{});
+    pull = SnapLines(app_.Project, area, Snap, GrabCode, bounds, free);
+  }
+  const ui::Point landed{free.x + pull.shift.x, free.y + pull.shift.y};
+  // The position clamp still has the last word; a guide shows only where the selection landed.
+  const ui::Point snapped =
+      GrabCode == kGrabBody ? LimitMoveStep(app_.Project, area, landed) : landed;
+  Guides = {snapped.x == landed.x ? pull.guides.x : kNoGuide,
+            snapped.y == landed.y ? pull.guides.y : kNoGuide};
+  snap_offset_ = {snap_offset_.x + snapped.x - step.x, snap_offset_.y + snapped.y - step.y};
+  return snapped;
+}
+
+void CanvasEditor::EndSnapping() {
+  Guides = {};
+  snap_offset_ = {};
+}
+
 void CanvasEditor::Image1MouseUp(bool ctrl, ui::Point p) {
   if (DragState != DragStateType::MoveOrResize) {
     if (Dragged) {
@@ -134,6 +159,7 @@ void CanvasEditor::Image1MouseUp(bool ctrl, ui::Point p) {
   }
   DragState = DragStateType::Idle;
   Dragged = false;
+  EndSnapping();  // the guides go with the drag
   DrawRubberBand(-1, -1, -1, -1);
   view_.RefreshCanvas();
 }
@@ -142,6 +168,7 @@ void CanvasEditor::CaptureLost() {
   if (DragState == DragStateType::Idle) return;
   DragState = DragStateType::Idle;
   Dragged = false;
+  EndSnapping();
   DrawRubberBand(-1, -1, -1, -1);
   view_.RefreshCanvas();
 }

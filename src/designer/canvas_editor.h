@@ -11,6 +11,7 @@
 #include "core/project_model.h"
 #include "designer/arrange.h"
 #include "designer/property_dialogs.h"
+#include "designer/snapping.h"
 #include "ui/control.h"
 #include "ui/geometry.h"
 
@@ -62,7 +63,8 @@ class CanvasEditor {
   void FormCreate();
 
   void Image1MouseDown(MouseButton button, bool ctrl, ui::Point p);
-  void Image1MouseMove(ui::Point p);
+  // `no_snap`: the author holds the key that turns snapping off for this step.
+  void Image1MouseMove(ui::Point p, bool no_snap = false);
   void Image1MouseUp(bool ctrl, ui::Point p);
   // The canvas lost the mouse while a button was held: the drag ends where it is, the band goes.
   void CaptureLost();
@@ -105,10 +107,18 @@ class CanvasEditor {
   int32_t LastX = -1, LastY = -1;
   int32_t AnchorX = -1, AnchorY = -1;
 
+  // The author's snapping and grid, and the guides of the drag step last taken.
+  core::SnapSettings Snap;
+  SnapGuides Guides;
+
  private:
   void SelectOnPress(ui::Point p);
   void SelectByBand(bool ctrl);
   void SelectByClick(bool ctrl, ui::Point p);
+  // The drag step with the selection's lines pulled onto the nearest lines in reach; with
+  // snapping off, the step as it is.
+  ui::Point SnapStep(ui::Point step, ui::Size area, bool no_snap);
+  void EndSnapping();
   // The single selection rule: the index of the one selected object, or -1.
   int32_t SingleSelectedIndex() const;
   // Object Properties on several objects: only when they are all of one kind.
@@ -121,6 +131,9 @@ class CanvasEditor {
   core::AppState& app_;
   ui::Control& background_;  // not owned
   CanvasView& view_;         // not owned
+  // How far the pulls of this drag have put the selection from where the pointer alone would
+  // have it: the next step starts from there, so that the pointer can leave a line again.
+  ui::Point snap_offset_;
   // Compared with the project's objects only, never followed: it may be gone.
   const core::AutoObjectType* clicked_ = nullptr;
 };

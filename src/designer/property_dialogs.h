@@ -1,7 +1,9 @@
 // The property and link dialogs as the designer's commands use them: each edits one record in
-// place and returns true only when the author confirmed a change.
+// place and returns true only when the author confirmed a change. The grid size dialog edits a
+// setting of the designer the same way.
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "core/project_model.h"
@@ -24,6 +26,7 @@ class PropertyDialogs {
   // The platform's font dialog, preset to `font`; true with the chosen font in `font` when the
   // author confirmed one.
   virtual bool ChooseFont(ui::Font& font) = 0;
+  virtual bool EditGridSize(int32_t& size) = 0;
   // The selected objects' place (up to `last_place`) and size, or with none selected `client`,
   // the design window's client size.
   virtual bool EditPositionAndSize(core::AutoFormType& project, ui::Point last_place,

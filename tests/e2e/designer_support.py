@@ -102,24 +102,30 @@ class Designer:
     def canvas_window(self) -> Window:
         return self.app.wait_window(cls="TEditForm")
 
-    def drag(self, start: tuple[int, int], end: tuple[int, int], steps: int = 5, ctrl: bool = False) -> None:
-        """A real left-button drag between two design-area points, in a few moves."""
+    def drag(self, start: tuple[int, int], end: tuple[int, int], steps: int = 5, ctrl: bool = False,
+             alt: bool = False, before_release=None) -> None:
+        """A real left-button drag between two design-area points, in a few moves, with Ctrl or Alt
+        held throughout; `before_release` runs with the button still down at the end."""
         rig = self.rig
+        held = [key for key, down in (("ctrl", ctrl), ("alt", alt)) if down]
         rig.move(*self.at(*start))
-        if ctrl:
-            rig.xdotool("keydown", "ctrl")
+        for key in held:
+            rig.xdotool("keydown", key)
         rig.mouse_down()
         for i in range(1, steps + 1):
             rig.move(*self.at(start[0] + (end[0] - start[0]) * i // steps, start[1] + (end[1] - start[1]) * i // steps))
+        if before_release:
+            before_release()
         rig.mouse_up()
-        if ctrl:
-            rig.xdotool("keyup", "ctrl")
+        for key in held:
+            rig.xdotool("keyup", key)
 
     def wait_saved(self) -> None:
         """The folder is remembered last: once Quorvane.ini is rewritten, the save is over."""
         __tracebackhide__ = True
-        want = f"DefaultPath={self.cd_winpath}\r\nRecentFolder1={self.cd_winpath}\r\n".encode("cp1252")
-        self.rig.wait_until(lambda: self.ini.stat().st_mtime_ns != OLD_TIME_NS and self.ini.read_bytes().startswith(want),
+        want = [f"{key}={self.cd_winpath}\r\n".encode("cp1252") for key in ("DefaultPath", "RecentFolder1")]
+        self.rig.wait_until(lambda: self.ini.stat().st_mtime_ns != OLD_TIME_NS
+                            and all(w in self.ini.read_bytes() for w in want),
                             20, "Quorvane.ini to be rewritten by the save", app=self.app)
 
     def saved_project(self) -> ardfile.Project:

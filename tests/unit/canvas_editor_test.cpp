@@ -338,6 +338,7 @@ struct FakeDialogs : PropertyDialogs {
     font = chosen;
     return Open("font", nullptr);
   }
+  bool EditGridSize(int32_t& size) override { return Open("grid", &size); }
   bool EditPositionAndSize(core::AutoFormType& p, ui::Point, ui::Size&) override {
     return Open("position", &p);
   }

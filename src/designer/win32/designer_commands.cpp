@@ -80,6 +80,11 @@ constexpr MenuItemSpec kArrangeMenu[] = {
     {kCmdCenterVertically, "Center Vertically in Window", {}},
     kSeparator,
     {kCmdPositionAndSize, "Position and Size...", {VK_F4, false, false}},
+    kSeparator,
+    {kCmdSnapToObjects, "Snap to Objects", {}},
+    {kCmdShowGrid, "Show Grid", {}},
+    {kCmdSnapToGrid, "Snap to Grid", {}},
+    {kCmdGridSize, "Grid Size...", {}},
 };
 
 constexpr MenuItemSpec kHelpMenu[] = {
@@ -205,7 +210,8 @@ const char* ArrangeCaption(int id) {
 
 void ShowArrangeState(HMENU arrange_menu, size_t selected) {
   for (const MenuItemSpec& item : kArrangeMenu) {
-    if (item.id == 0 || item.id == kCmdPositionAndSize) continue;
+    // Only align, size, distribute and centre: Position and Size and the snapping never grey.
+    if (item.id < kCmdAlignLefts || item.id > kCmdCenterVertically) continue;
     const size_t needed = item.id >= kCmdCenterHorizontally ? 1 : 2;
     ::EnableMenuItem(arrange_menu, static_cast<UINT>(item.id),
                      MF_BYCOMMAND | (selected >= needed ? MF_ENABLED : MF_GRAYED));
@@ -230,6 +236,13 @@ void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {
 void ShowFontsState(HMENU menu, bool any_label_or_button) {
   for (const UINT id : {kCmdSelectionFont, kCmdSelectionHotFont}) {
     ::EnableMenuItem(menu, id, MF_BYCOMMAND | (any_label_or_button ? MF_ENABLED : MF_GRAYED));
+  }
+}
+
+void ShowSnapState(HMENU menu, const core::SnapSettings& settings) {
+  UINT id = kCmdSnapToObjects;
+  for (const core::SnapFlag& flag : core::kSnapFlags) {
+    ::CheckMenuItem(menu, id++, MF_BYCOMMAND | (settings.*flag.setting ? MF_CHECKED : 0));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/settings_file.h"
 #include "designer/undo_history.h"
 #include "ui/win32/menu_table.h"
 #include "ui/win32/tool_bar.h"
@@ -44,6 +45,11 @@ enum DesignerCommand : int {
   kCmdCopy,
   kCmdPaste,
   kCmdDuplicate,
+  // The Arrange menu's snapping and grid, the switches in the order of core::kSnapFlags.
+  kCmdSnapToObjects = 200,
+  kCmdShowGrid,
+  kCmdSnapToGrid,
+  kCmdGridSize,
 };
 
 // The Arrange menu's commands, in the order of designer::ArrangeCommand, then Position and Size.
@@ -88,5 +94,7 @@ void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history);
 // "Font..." and "Hot Track Font..." are greyed in the Edit menu and the canvas's context menu
 // while no label or button is selected.
 void ShowFontsState(HMENU menu, bool any_label_or_button);
+// The Arrange menu's switches of the snapping and the grid show a check mark while they are on.
+void ShowSnapState(HMENU menu, const core::SnapSettings& settings);
 // The File menu lists the recent CD folders, numbered, above Exit.
 void ShowRecentFolders(HMENU file_menu, const std::vector<std::string>& folders);

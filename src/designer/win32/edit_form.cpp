@@ -16,6 +16,7 @@ namespace {
 
 constexpr char kDesignSuffix[] = " [Design]";
 constexpr COLORREF kMarkColor = RGB(0x80, 0x80, 0x80);
+constexpr uint32_t kMarkPixel = 0x808080;  // the same gray as a picture's pixel
 // An arrow key moves or sizes the selection by one pixel, with Ctrl by this many.
 constexpr int32_t kCoarseNudge = 10;
 
@@ -158,6 +159,7 @@ void TEditForm::RefreshCanvas() {
     }
     autorun_form_.PaintInnerPanel(dc);
     DrawSelectionMarks();
+    DrawGridAndGuides();
   }
   // The whole client: a new size or new bevels move Image1 inside it.
   if (Handle() != nullptr)
@@ -199,6 +201,25 @@ void TEditForm::DrawSelectionMarks() {
   ::SetBkMode(dc, old_mode);
   ::SetROP2(dc, old_rop);
   ::GdiFlush();
+}
+
+void TEditForm::DrawGridAndGuides() {
+  const ui::Size size = image1_picture_.GetSize();
+  const core::SnapSettings& snap = editor_.Snap;
+  if (snap.ShowGrid) {
+    image1_picture_.XorPoints({0, 0, size.width, size.height}, {snap.GridSize, snap.GridSize},
+                              kMarkPixel);
+  }
+  // Guides run across the design area; one on its far edge shows on its last pixels.
+  const designer::SnapGuides& guides = editor_.Guides;
+  if (guides.x != designer::kNoGuide) {
+    const int x = guides.x == size.width ? guides.x - 1 : guides.x;
+    image1_picture_.XorPoints({x, 0, x + 1, size.height}, {1, 1}, kMarkPixel);
+  }
+  if (guides.y != designer::kNoGuide) {
+    const int y = guides.y == size.height ? guides.y - 1 : guides.y;
+    image1_picture_.XorPoints({0, y, size.width, y + 1}, {1, 1}, kMarkPixel);
+  }
 }
 
 void TEditForm::XorFocusRect(const ui::Rect& r) {
@@ -255,7 +276,12 @@ void TEditForm::OnMouse(const ui::win32::MouseEvent& event) {
       return;
     }
     case MouseEvent::Move:
-      if (pressed_on_image1_ || image1_rect_.Contains(event.point)) editor_.Image1MouseMove(p);
+      if (pressed_on_image1_ || image1_rect_.Contains(event.point)) {
+        // Alt held turns snapping off for as long as it is held, read afresh at every step.
+        const bool alt = ::GetKeyState(VK_MENU) < 0;
+        alt_in_drag_ = alt_in_drag_ || (alt && pressed_on_image1_);
+        editor_.Image1MouseMove(p, alt);
+      }
       if (image1_rect_.Contains(event.point)) {
         // The read-out follows the pointer until it leaves the canvas.
         TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, Handle(), 0};
@@ -290,7 +316,9 @@ bool TEditForm::OnNudgeKey(WPARAM key) {
   if (direction == ui::Point{}) return false;
   if (editor_.DragState != designer::DragStateType::Idle) return true;  // the mouse has it
   const bool resize = ::GetKeyState(VK_SHIFT) < 0;
-  const int32_t step = ::GetKeyState(VK_CONTROL) < 0 ? kCoarseNudge : 1;
+  // With Snap to Grid on, Ctrl steps by one grid step.
+  const int32_t coarse = editor_.Snap.ToGrid ? editor_.Snap.GridSize : kCoarseNudge;
+  const int32_t step = ::GetKeyState(VK_CONTROL) < 0 ? coarse : 1;
   const designer::DesignSnapshot before = undo_.Snapshot();
   editor_.Nudge(direction, step, resize);
   undo_.RecordRunStep(resize ? "Nudge Size" : "Nudge", before);
@@ -368,6 +396,13 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       if (command_target_ != nullptr) ::SendMessageA(command_target_, WM_COMMAND, wparam, lparam);
       return 0;
+    case WM_SYSKEYUP:
+      // Alt released during or after a drag it took part in opens no menu.
+      if (wparam == VK_MENU && (alt_in_drag_ || pressed_on_image1_)) {
+        alt_in_drag_ = false;
+        return 0;
+      }
+      break;
     case WM_KEYDOWN:
       if (OnNudgeKey(wparam)) return 0;
       break;

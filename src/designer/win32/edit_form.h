@@ -88,6 +88,10 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void SetSelectionFont(bool hot) {
     if (dialogs_ != nullptr) editor_.SetSelectionFont(*dialogs_, hot);
   }
+  // The grid size dialog on the canvas's grid; true when the author chose another size.
+  bool EditGridSize() {
+    return dialogs_ != nullptr && dialogs_->EditGridSize(editor_.Snap.GridSize);
+  }
   // The exact place and size of the selection, or the design window's client size.
   void EditPositionAndSize();
 
@@ -115,6 +119,9 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void CopyBorderAndTransparency();
   void CopyPanelBevels();
   void DrawSelectionMarks();
+  // The grid's dots and the drag's guides, XOR-drawn over the snapshot: the author's aids, never
+  // part of the design.
+  void DrawGridAndGuides();
   // Places Panel1 over the client area; Image1 is the rectangle inside its bevels.
   ui::Rect LayoutImage1();
   // The picture of Image1, created at Image1's size by the first drawing after it was dropped.
@@ -149,6 +156,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   bool image1_has_picture_ = false;
   ui::Cursor pointer_ = ui::Cursor::Default;
   bool pressed_on_image1_ = false;
+  bool alt_in_drag_ = false;  // Alt was held during a drag: its release is no menu request
   ui::win32::OwnedMenu PopupMenu1;
   ui::win32::OwnedAccelerators shortcuts_;
   ReadOut* read_out_ = nullptr;  // not owned

@@ -97,6 +97,7 @@ void TMainForm::SetCanvas(TEditForm& canvas) {
   canvas.Connect(*this, Handle());
   canvas.SetReadOut(*this);
   canvas.Undo().OnModifiedChange([this] { UpdateCaption(); });
+  canvas.Editor().Snap = core::ReadSnapSettings(core::ReadSettingsFile(SettingsFile()));
   autorun_form_.DesignStartTick = [this] { EditForm->Undo().StartTick(); };
 }
 
@@ -349,6 +350,27 @@ void TMainForm::About1Click() {
   ShowAboutBox(Handle());
 }
 
+void TMainForm::ChangeSnapSetting(int id) {
+  core::SnapSettings& snap = EditForm->Editor().Snap;
+  const char* name = core::kGridSizeKey;
+  std::string value;
+  if (id == kCmdGridSize) {
+    if (!EditForm->EditGridSize()) return;
+    value = std::to_string(snap.GridSize);
+  } else {
+    const core::SnapFlag& flag = core::kSnapFlags[id - kCmdSnapToObjects];
+    bool& on = snap.*flag.setting;
+    on = !on;
+    name = flag.key;
+    value = on ? "1" : "0";
+  }
+  const std::string path = SettingsFile();
+  if (!core::RememberSetting(path, name, value)) {
+    core::ShowError(app_.platform, core::CannotWriteText(path));
+  }
+  EditForm->RefreshCanvas();  // the grid shows or goes
+}
+
 designer::Tool TMainForm::CurrentTool() const {
   if (ToolBar1.IsDown(kCmdToolAddLabel)) return designer::Tool::AddLabel;
   if (ToolBar1.IsDown(kCmdToolAddButton)) return designer::Tool::AddButton;
@@ -440,6 +462,12 @@ void TMainForm::OnCommand(int id) {
     case kCmdAbout:
       About1Click();
       break;
+    case kCmdSnapToObjects:
+    case kCmdShowGrid:
+    case kCmdSnapToGrid:
+    case kCmdGridSize:
+      ChangeSnapSetting(id);
+      break;
     default:
       if (id >= kCmdRecentFolder && id < kCmdRecentFolder + int{core::kMaxRecentFolders}) {
         OpenRecentFolder(static_cast<size_t>(id - kCmdRecentFolder));
@@ -485,6 +513,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         TEditForm::ShowPasteState(popup);
         ShowFontsState(popup, EditForm->Editor().SelectionHasFonts());
       }
+      ShowSnapState(popup, EditForm->Editor().Snap);
       if (first == kCmdAlignLefts) {
         const auto& objects = app_.Project.Objects;
         ShowArrangeState(popup, static_cast<size_t>(std::count_if(

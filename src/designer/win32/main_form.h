@@ -70,6 +70,8 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   void echnialSupport1Click();
   void HomePage1Click();
   void About1Click();
+  // Switches a snapping setting, or asks for the grid size, and keeps it in the settings file.
+  void ChangeSnapSetting(int id);
   // Asks "Save Changes to file?" when there are unsaved changes; false when the author cancels
   // or the save fails, so the command that asked must not go on.
   bool AskToSaveChanges();

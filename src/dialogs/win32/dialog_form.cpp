@@ -8,6 +8,7 @@ const DialogLayout kButtonPropertyFormLayout{
     "TButtonPropertyForm", "Button Properties", {448, 282}};
 const DialogLayout kImagePropertyFormLayout{"TImagePropertyForm", "Image Properties", {488, 162}};
 const DialogLayout kFormPropertyFormLayout{"TFormPropertyForm", "Form Properties", {618, 346}};
+const DialogLayout kGridSizeFormLayout{"TGridSizeForm", "Grid Size", {188, 86}};
 
 DialogForm::DialogForm(const DialogLayout& layout) : FormWindow(form_), layout_(layout) {
   form_.SetCaption(layout.caption);

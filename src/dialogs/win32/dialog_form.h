@@ -37,3 +37,4 @@ extern const DialogLayout kLabelPropertyFormLayout;
 extern const DialogLayout kButtonPropertyFormLayout;
 extern const DialogLayout kImagePropertyFormLayout;
 extern const DialogLayout kFormPropertyFormLayout;
+extern const DialogLayout kGridSizeFormLayout;

@@ -126,17 +126,18 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
 
   void Bind(core::AppState& app) { app_ = &app; }
 
- protected:
   // Fills every control from the member of `fields` its row names, runs the dialog modally and
-  // reads every control back into its member: a field of a dialog is one row of its table. Given
-  // `shared`, the dialog shows several objects: the members in `shared->unknown` show no value,
-  // and only the controls the author gave a value are read back, their members left in
-  // `shared->changed`.
+  // reads every control back into its member: a field of a dialog is one row of its table. A
+  // dialog that is nothing but its table needs no class of its own. Given `shared`, the dialog
+  // shows several objects: the members in `shared->unknown` show no value, and only the controls
+  // the author gave a value are read back, their members left in `shared->changed`.
   template <typename Fields>
   dialogs::DialogFlags RunBound(std::type_identity_t<std::span<const FieldRow<Fields>>> rows,
                                 Fields& fields, dialogs::SharedFields* shared = nullptr) {
     return RunFields(rows.data(), rows.size(), &RowAt<Fields>, &FieldAt<Fields>, &fields, shared);
   }
+
+ protected:
   // After every control was filled, before the run.
   virtual void OnFilled() {}
   // A click on a button, swatch, font sample or the browse button (not OK or Cancel): a swatch,

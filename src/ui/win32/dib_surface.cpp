@@ -19,6 +19,19 @@ void DibSurface::Fill(uint32_t pixel) {
   std::fill(bits_, bits_ + static_cast<size_t>(size_.width) * size_.height, pixel);
 }
 
+void DibSurface::XorPoints(Rect area, Size step, uint32_t pixel) {
+  if (bits_ == nullptr || step.width <= 0 || step.height <= 0 || area.left < 0 || area.top < 0) {
+    return;
+  }
+  ::GdiFlush();
+  const int right = std::min(area.right, size_.width);
+  const int bottom = std::min(area.bottom, size_.height);
+  for (int y = area.top; y < bottom; y += step.height) {
+    uint32_t* row = bits_ + static_cast<size_t>(y) * size_.width;
+    for (int x = area.left; x < right; x += step.width) row[x] ^= pixel;
+  }
+}
+
 bool DibSurface::Resize(Size size) {
   if (dc_ && size == size_) return true;
   if (dc_ && previous_ != nullptr) ::SelectObject(dc_.Get(), previous_);

@@ -24,6 +24,10 @@ class DibSurface {
   uint32_t PixelAt(int x, int y) const;
   // Sets every pixel to `pixel` (0x00RRGGBB).
   void Fill(uint32_t pixel);
+  // XORs `pixel` into the pixels of `area` (within the surface) on every `step.width`th column of
+  // every `step.height`th row, counted from the area's top-left corner: a lattice of dots, or
+  // with steps of 1 a filled line, that a second call takes away again.
+  void XorPoints(Rect area, Size step, uint32_t pixel);
 
  private:
   MemoryDc dc_;

@@ -1,14 +1,16 @@
 // Times one drag step of the design canvas: a move of the selection by one pixel, which clamps,
 // paints the whole design area's snapshot, draws every mark and copies the picture to the
 // screen, on a 1024 x 768 design with 200 objects. Prints the step against a plain BitBlt of
-// the same area, and how much of a 60 Hz frame it takes. Run under Wine on a display.
+// the same area, and how much of a 60 Hz frame it takes. Run under Wine on a display. With
+// "snap", the drag snaps to the other objects and to the grid, as the author may switch on.
 //
-//   canvas_bench.exe [STEPS]
+//   canvas_bench.exe [STEPS] [snap]
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "core/project_ops.h"
@@ -49,6 +51,7 @@ double PlainBlit() {
 
 int main(int argc, char** argv) {
   const int steps = argc > 1 ? std::max(5, std::atoi(argv[1])) : 60;
+  const bool snap = argc > 2 && std::strcmp(argv[2], "snap") == 0;
   ui::win32::Win32Platform platform;
   TAutoRunForm autorun;
   core::AppState app(platform, autorun);
@@ -77,6 +80,7 @@ int main(int argc, char** argv) {
   }
   core::BindAllObjects(app);
   designer::CanvasEditor& editor = canvas.Editor();
+  editor.Snap = {snap, false, snap, 8};
   const core::AutoObjectType& grabbed = *app.Project.Objects.front();  // selected
   ui::Point p{grabbed.Control->Left + 2, grabbed.Control->Top + 2};
   editor.Image1MouseDown(designer::MouseButton::Left, false, p);
@@ -92,8 +96,8 @@ int main(int argc, char** argv) {
   editor.Image1MouseUp(false, p);
   const double step = Median(step_ms);
   const double blit = Median(blit_ms);
-  std::printf("drag step, %d x %d design, %d objects: %.2f ms (median of %d)\n", kWidth, kHeight,
-              kObjects, step, steps);
+  std::printf("drag step, %d x %d design, %d objects, snapping %s: %.2f ms (median of %d)\n",
+              kWidth, kHeight, kObjects, snap ? "on" : "off", step, steps);
   std::printf("plain BitBlt of the same area: %.3f ms\n", blit);
   std::printf("ratio step / BitBlt: %.1f; share of a 60 Hz frame: %.0f%%\n", step / blit,
               100.0 * step / (1000.0 / 60.0));
