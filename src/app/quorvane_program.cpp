@@ -8,7 +8,14 @@
 #include "core/startup.h"
 #include "ui/color.h"
 #include "ui/win32/application.h"
+#include "ui/win32/modal_loop.h"
 #include "ui/win32/shell.h"
+
+bool DesignerDialogs::ChooseFont(ui::Font& font) {
+  HWND owner = ui::win32::Application::MainWindow();
+  const ui::win32::ModalScope modal(owner);
+  return FontDialog.Choose(owner, font);
+}
 
 QuorvaneProgram::QuorvaneProgram(const std::string& exe_path) : state_(platform_, AutoRunForm) {
   core::ResolveStartup(state_, exe_path);

@@ -16,6 +16,7 @@
 #include "dialogs/win32/object_property_forms.h"
 #include "dialogs/win32/position_size_form.h"
 #include "player/win32/autorun_form.h"
+#include "ui/win32/common_dialogs.h"
 #include "ui/win32/win32_platform.h"
 
 // The designer's dialogs, created once at start-up, as the canvas's commands open them.
@@ -25,6 +26,17 @@ struct DesignerDialogs : designer::PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return ButtonPropertyForm.Execute(&o); }
   bool EditImage(core::AutoObjectType& o) override { return ImagePropertyForm.Execute(&o); }
   bool EditForm(core::AutoFormType& project) override { return FormPropertyForm.Execute(&project); }
+  bool EditSeveral(SelectedObjects objects) override {
+    switch (objects.front()->Kind) {
+      case core::kKindLabel:
+        return LabelPropertyForm.Execute(objects);
+      case core::kKindButton:
+        return ButtonPropertyForm.Execute(objects);
+      default:
+        return ImagePropertyForm.Execute(objects);
+    }
+  }
+  bool ChooseFont(ui::Font& font) override;
   bool EditGridSize(int32_t& size) override { return GridSizeForm.Execute(size); }
   bool EditPositionAndSize(core::AutoFormType& project, ui::Point last, ui::Size& client) override {
     return PositionSizeForm.Execute(project, last, client);
@@ -35,6 +47,7 @@ struct DesignerDialogs : designer::PropertyDialogs {
   TButtonPropertyForm ButtonPropertyForm;
   TImagePropertyForm ImagePropertyForm;
   TFormPropertyForm FormPropertyForm;
+  ui::win32::FontDialog FontDialog;  // of "Font..." and "Hot Track Font..."
   TGridSizeForm GridSizeForm;
   TPositionSizeForm PositionSizeForm;
 };

@@ -297,7 +297,10 @@ void CanvasEditor::SendSelectedToBack() {
 
 void CanvasEditor::EditObjectProperties(PropertyDialogs& dialogs) {
   core::AutoObjectType* object = SingleSelected();
-  if (object == nullptr) return;
+  if (object == nullptr) {
+    EditSeveralProperties(dialogs);
+    return;
+  }
   bool applied = false;
   switch (object->Kind) {
     case core::kKindLabel:
@@ -314,6 +317,51 @@ void CanvasEditor::EditObjectProperties(PropertyDialogs& dialogs) {
   }
   if (!applied) return;
   core::BindObjectMedia(app_, *object);  // fonts, glyphs and pictures from the edited names
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::EditSeveralProperties(PropertyDialogs& dialogs) {
+  const std::vector<core::AutoObjectType*> objects = SelectedObjects(false);
+  for (const core::AutoObjectType* object : objects) {
+    if (object->Kind != objects.front()->Kind) return;  // kinds mixed
+  }
+  if (objects.size() >= 2 && dialogs.EditSeveral(objects)) Rebind(objects);
+}
+
+std::vector<core::AutoObjectType*> CanvasEditor::SelectedObjects(bool with_fonts) const {
+  const auto& all = app_.Project.Objects;
+  std::vector<core::AutoObjectType*> objects(all.size());
+  size_t count = 0;
+  for (const auto& object : all) {
+    const bool fonts = object->Kind == core::kKindLabel || object->Kind == core::kKindButton;
+    if (object->Selected && (fonts || !with_fonts)) objects[count++] = object.get();
+  }
+  objects.erase(objects.begin() + static_cast<ptrdiff_t>(count), objects.end());
+  return objects;
+}
+
+namespace {
+
+// A label's or button's font, or its hot-track font.
+ui::Font& FontOf(core::AutoObjectType& object, bool hot) {
+  if (hot) return object.HotFont;
+  if (ui::Label* label = core::LabelOf(object)) return label->Font;
+  return core::ButtonOf(object)->Font;
+}
+
+}  // namespace
+
+void CanvasEditor::SetSelectionFont(PropertyDialogs& dialogs, bool hot) {
+  const std::vector<core::AutoObjectType*> objects = SelectedObjects(true);
+  if (objects.empty()) return;
+  ui::Font font = FontOf(*objects.front(), hot);
+  if (!dialogs.ChooseFont(font)) return;
+  for (core::AutoObjectType* object : objects) FontOf(*object, hot) = font;
+  Rebind(objects);
+}
+
+void CanvasEditor::Rebind(const std::vector<core::AutoObjectType*>& objects) {
+  for (core::AutoObjectType* object : objects) core::BindObjectMedia(app_, *object);
   view_.RefreshCanvas();
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "core/app_state.h"
 #include "core/project_model.h"
@@ -86,6 +87,11 @@ class CanvasEditor {
   void EditStartLink(PropertyDialogs& dialogs);
   // The one selected object, or null when none or more than one is selected.
   core::AutoObjectType* SingleSelected() const;
+  // "Font..." (`hot` false) and "Hot Track Font..." (`hot` true): one font, chosen in the font
+  // dialog preset to the first one's, for every selected label and button, whatever else is
+  // selected; nothing when none is (the commands are greyed then).
+  void SetSelectionFont(PropertyDialogs& dialogs, bool hot);
+  bool SelectionHasFonts() const { return !SelectedObjects(true).empty(); }
 
   // The Arrange menu's commands and the arrow keys, on the selection.
   void Arrange(ArrangeCommand command);
@@ -115,6 +121,12 @@ class CanvasEditor {
   void EndSnapping();
   // The single selection rule: the index of the one selected object, or -1.
   int32_t SingleSelectedIndex() const;
+  // Object Properties on several objects: only when they are all of one kind.
+  void EditSeveralProperties(PropertyDialogs& dialogs);
+  // The selected objects in stacking order; with fonts, only its labels and buttons.
+  std::vector<core::AutoObjectType*> SelectedObjects(bool with_fonts) const;
+  // After a dialog changed `objects`: fonts, glyphs and pictures from the edited names.
+  void Rebind(const std::vector<core::AutoObjectType*>& objects);
 
   core::AppState& app_;
   ui::Control& background_;  // not owned

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "core/project_model.h"
+#include "ui/font.h"
 #include "ui/geometry.h"
 
 namespace designer {
@@ -18,6 +20,12 @@ class PropertyDialogs {
   virtual bool EditButton(core::AutoObjectType& object) = 0;
   virtual bool EditImage(core::AutoObjectType& object) = 0;
   virtual bool EditForm(core::AutoFormType& project) = 0;
+  // Several objects of one kind at once: the dialog shows what they share and writes only what
+  // the author changed, to all of them.
+  virtual bool EditSeveral(std::span<core::AutoObjectType* const> objects) = 0;
+  // The platform's font dialog, preset to `font`; true with the chosen font in `font` when the
+  // author confirmed one.
+  virtual bool ChooseFont(ui::Font& font) = 0;
   virtual bool EditGridSize(int32_t& size) = 0;
   // The selected objects' place (up to `last_place`) and size, or with none selected `client`,
   // the design window's client size.

@@ -2,40 +2,50 @@
 #include "dialogs/object_properties_models.h"
 
 #include "core/project_ops.h"
+#include "dialogs/object_dialog_rules.h"
 
 namespace dialogs {
 
 const std::array<const char*, 3> kAlignmentItems = {"Left", "Right", "Center"};
 const std::array<const char*, 3> kLabelLayoutItems = {"Top", "Center", "Bottom"};
 
-bool ExecuteLabelProperties(ModalView<LabelFields>& view, core::AutoObjectType* object) {
-  ui::Label* label = object == nullptr ? nullptr : core::LabelOf(*object);
-  if (label == nullptr) return false;
+namespace {
 
-  LabelFields fields;
+using F = LabelFields;
+
+bool Read(const core::AutoObjectType& object, F& fields) {
+  const ui::Label* label = core::LabelOf(object);
+  if (label == nullptr) return false;
   fields.Caption = label->Caption;
   fields.Alignment = label->Alignment;
   fields.Layout = label->Layout;
   fields.Color = label->Color;
   fields.Font = label->Font;
-  fields.HotFont = object->HotFont;
+  fields.HotFont = object.HotFont;
   fields.Transparent = label->Transparent;
+  return true;
+}
 
-  if (!view.Run(fields).Applies()) return false;
-
-  label->Caption = fields.Caption;
-  label->Alignment = static_cast<uint8_t>(fields.Alignment);
-  label->Layout = static_cast<uint8_t>(fields.Layout);
+void Write(core::AutoObjectType& object, const F& fields, FieldMask write) {
+  ui::Label& label = *core::LabelOf(object);
+  if (write & Bit(&F::Caption)) label.Caption = fields.Caption;
+  if (write & Bit(&F::Alignment)) label.Alignment = static_cast<uint8_t>(fields.Alignment);
+  if (write & Bit(&F::Layout)) label.Layout = static_cast<uint8_t>(fields.Layout);
   // Giving a label a colour of its own ends its taking the parent's; writing back the colour it
   // already had leaves that as it is.
-  if (fields.Color != label->Color) {
-    label->Color = fields.Color;
-    label->ParentColor = false;
+  if ((write & Bit(&F::Color)) && fields.Color != label.Color) {
+    label.Color = fields.Color;
+    label.ParentColor = false;
   }
-  label->Font = fields.Font;
-  object->HotFont = fields.HotFont;
-  label->Transparent = fields.Transparent;
-  return true;
+  if (write & Bit(&F::Font)) label.Font = fields.Font;
+  if (write & Bit(&F::HotFont)) object.HotFont = fields.HotFont;
+  if (write & Bit(&F::Transparent)) label.Transparent = fields.Transparent;
+}
+
+}  // namespace
+
+bool ExecuteLabelProperties(ModalView<F>& view, std::span<core::AutoObjectType* const> objects) {
+  return EditObjects(ObjectRules<F>{Read, Write}, view, objects);
 }
 
 }  // namespace dialogs

@@ -4,12 +4,27 @@
 // confirmed a change.
 #pragma once
 
+#include <cstdint>
+
 namespace dialogs {
 
 struct DialogFlags {
   bool Changed = false;   // set by every change handler while the dialog is shown
   bool Accepted = false;  // set by OK
   bool Applies() const { return Changed && Accepted; }
+};
+
+// A set of members of a dialog's Fields, one bit each (see field_of.h).
+using FieldMask = uint32_t;
+inline constexpr FieldMask kEveryField = ~FieldMask{0};
+
+// A dialog shown for several objects at once: the members they do not share show no value (an
+// empty edit, a list without selection, a check box in its third state, a blank swatch or font
+// sample), and the view leaves the members the author gave a value in `changed`, their values in
+// the fields. A number field left blank or a check box back in its third state gives none.
+struct SharedFields {
+  FieldMask unknown = 0;
+  FieldMask changed = 0;
 };
 
 template <typename Fields>
@@ -19,6 +34,20 @@ class ModalView {
   // Shows `fields`, runs the dialog modally and leaves the edited values in `fields`. The flags
   // start cleared after the fill.
   virtual DialogFlags Run(Fields& fields) = 0;
+  // Run for several objects: Run reads `shared` through Shared() meanwhile.
+  DialogFlags RunShared(Fields& fields, SharedFields& shared) {
+    shared_ = &shared;
+    const DialogFlags flags = Run(fields);
+    shared_ = nullptr;
+    return flags;
+  }
+
+ protected:
+  // Null while the dialog shows one record.
+  SharedFields* Shared() const { return shared_; }
+
+ private:
+  SharedFields* shared_ = nullptr;
 };
 
 }  // namespace dialogs

@@ -45,6 +45,10 @@ std::optional<int32_t> ReadNumber(const NumberField& field, const std::string& t
   return static_cast<int32_t>(value);
 }
 
+bool LeftBlank(const std::string& text) {
+  return text.find_first_not_of(' ') == std::string::npos;
+}
+
 std::string NumberMessage(const NumberField& field) {
   std::string text = field.name;
   text += " must be a whole number from ";

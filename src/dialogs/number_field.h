@@ -19,6 +19,10 @@ struct NumberField {
 std::optional<int32_t> ReadNumber(const NumberField& field, const std::string& text,
                                   int32_t filled);
 
+// In a dialog of several objects, a number field left empty or blank keeps each object's own
+// value: it is neither read nor refused.
+bool LeftBlank(const std::string& text);
+
 // "Border Width must be a whole number from 0 to 1,000."
 std::string NumberMessage(const NumberField& field);
 

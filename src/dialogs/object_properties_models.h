@@ -1,12 +1,14 @@
 // The three object dialogs: "Label Properties", "Button Properties" and "Image Properties". Each
-// edits one object and its control in place and returns true when it wrote values back.
+// edits one object, or several of its kind at once, and its control in place, and returns true
+// when it wrote values back.
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 
 #include "core/project_model.h"
-#include "dialogs/modal_view.h"
+#include "dialogs/field_of.h"
 #include "dialogs/number_field.h"
 #include "ui/color.h"
 #include "ui/font.h"
@@ -52,9 +54,42 @@ struct ImageFields {
   bool Transparent = false;
 };
 
-// Each refuses (returns false) an object of another kind or no object.
-bool ExecuteLabelProperties(ModalView<LabelFields>& view, core::AutoObjectType* object);
-bool ExecuteButtonProperties(ModalView<ButtonFields>& view, core::AutoObjectType* object);
-bool ExecuteImageProperties(ModalView<ImageFields>& view, core::AutoObjectType* object);
+// The members that several objects may share, in the order of their bits.
+inline constexpr FieldOf<LabelFields> kLabelFieldList[] = {
+    &LabelFields::Caption, &LabelFields::Alignment, &LabelFields::Layout,     &LabelFields::Color,
+    &LabelFields::Font,    &LabelFields::HotFont,   &LabelFields::Transparent};
+inline constexpr FieldOf<ButtonFields> kButtonFieldList[] = {
+    &ButtonFields::Caption,    &ButtonFields::Layout,    &ButtonFields::Font,
+    &ButtonFields::HotFont,    &ButtonFields::GlyphFile, &ButtonFields::HotGlyphFile,
+    &ButtonFields::Margin,     &ButtonFields::Spacing,   &ButtonFields::Flat,
+    &ButtonFields::Transparent};
+inline constexpr FieldOf<ImageFields> kImageFieldList[] = {
+    &ImageFields::DisplayStyle, &ImageFields::ImageFile, &ImageFields::HotImageFile,
+    &ImageFields::Transparent};
+template <>
+inline constexpr std::span<const FieldOf<LabelFields>> kFieldList<LabelFields> = kLabelFieldList;
+template <>
+inline constexpr std::span<const FieldOf<ButtonFields>> kFieldList<ButtonFields> = kButtonFieldList;
+template <>
+inline constexpr std::span<const FieldOf<ImageFields>> kFieldList<ImageFields> = kImageFieldList;
+
+// One object, every field written back; or several of the dialog's kind at once: the dialog
+// shows the values they share, and writes only the members the author changed, to every one of
+// them. Each refuses (returns false, shows nothing) no object or one of another kind.
+bool ExecuteLabelProperties(ModalView<LabelFields>& view,
+                            std::span<core::AutoObjectType* const> objects);
+bool ExecuteButtonProperties(ModalView<ButtonFields>& view,
+                             std::span<core::AutoObjectType* const> objects);
+bool ExecuteImageProperties(ModalView<ImageFields>& view,
+                            std::span<core::AutoObjectType* const> objects);
+inline bool ExecuteLabelProperties(ModalView<LabelFields>& view, core::AutoObjectType* object) {
+  return ExecuteLabelProperties(view, {&object, 1});
+}
+inline bool ExecuteButtonProperties(ModalView<ButtonFields>& view, core::AutoObjectType* object) {
+  return ExecuteButtonProperties(view, {&object, 1});
+}
+inline bool ExecuteImageProperties(ModalView<ImageFields>& view, core::AutoObjectType* object) {
+  return ExecuteImageProperties(view, {&object, 1});
+}
 
 }  // namespace dialogs

@@ -146,9 +146,9 @@ def test_stacking_deleting_and_clearing(rig, tmp_path):
     # A right click selects the object under the pointer alone and opens the canvas's menu.
     rig.click(*designer.at(70, 70))  # One
     rig.click(*designer.at(430, 70), button=3)  # Four
-    pick_from_menu(designer, 9)  # Form Properties, ..., Object Link, Cut, Copy, Paste, Duplicate, Delete
-    assert names(designer) == ["One", "Three"]
+    pick_from_menu(designer, 11)  # Form Properties, ..., Object Link, Font, Hot Track Font, Cut, Copy,
+    assert names(designer) == ["One", "Three"]  # Paste, Duplicate, Delete
 
-    designer.press("alt+e")  # opens Edit on Undo; then Redo, Cut, Copy, Paste, Duplicate, Form
-    pick_from_menu(designer, 11)  # Properties, Start Link, Object Properties, Object Link, Delete, Clear
+    designer.press("alt+e")  # opens Edit on Undo; then Redo, Cut, Copy, Paste, Duplicate, Form Properties,
+    pick_from_menu(designer, 13)  # Start Link, Object Properties, Object Link, Font, Hot Track Font, Delete, Clear
     assert names(designer) == []

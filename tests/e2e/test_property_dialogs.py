@@ -60,8 +60,8 @@ def close_with(designer: Designer, window, button: str = "OK") -> None:
 
 # (entry, objects selected before, its keys / tool / menu item, the dialog; None: none opens). Edit menu
 # items are counted up from its last one (Select CD Icon), context menu items down from the top.
-ENTRIES = [("edit menu", "", 9, "Form Properties"), ("tool", "", "Form Properties", "Form Properties"),
-           ("canvas keys", "", "ctrl+alt+p", "Form Properties"), ("edit menu", "", 8, "Edit Link"),
+ENTRIES = [("edit menu", "", 11, "Form Properties"), ("tool", "", "Form Properties", "Form Properties"),
+           ("canvas keys", "", "ctrl+alt+p", "Form Properties"), ("edit menu", "", 10, "Edit Link"),
            ("canvas keys", "", "ctrl+alt+l", "Edit Link"), ("keys", "L", "ctrl+p", "Label Properties"),
            ("tool", "B", "Object Properties", "Button Properties"), ("context menu", "", 3, "Image Properties"),
            ("keys", "B", "ctrl+l", "Edit Link"), ("tool", "I", "Object Link", "Edit Link"),
@@ -244,3 +244,26 @@ def test_a_button_linked_to_a_sound_plays_it_in_the_tested_menu(rig, tmp_path):
     rig.click(player.client.left + 100, player.client.top + 60)
     rig.wait_until(lambda: sink.bytes_since(before) >= len(samples), 20, "the chime's bytes in the sound sink")
     assert sink.since(before)[0].read_bytes()[:len(samples)] == samples, "the sink does not hold the chime"
+
+
+def test_one_font_for_three_buttons_keeps_their_captions_and_undoes_in_one_step(rig, tmp_path):
+    fonts = [Font(name="DejaVu Sans", color=c, size=10 + 2 * i) for i, c in enumerate((0, 0xFF0000, 0x8000))]
+    buttons = [replace(BUTTON, name=f"B{i}", caption=c, left=20 + 140 * i, top=100, font=f)
+               for i, (c, f) in enumerate(zip(("One", "Two", "Three"), fonts))]
+    designer = open_designer(rig, tmp_path, *buttons)
+    designer.drag((10, 90), (440, 150))  # the rubber band touches all three
+    window = dialog(designer, "Button Properties", keys="ctrl+p")
+    # The captions differ: the caption edit shows no text (its caret aside), the font sample none.
+    for x, y, w, h in ((186, 10, 60, 19), (178, 74, 56, 19)):
+        box = Rect(*at(window, x, y), *at(window, x + w, y + h))
+        assert count_color(rig.screen(), box, (0, 0, 0), 100) == 0, f"text shown at {x}, {y}"
+    rig.click(*at(window, 242, 71, 82, 25))  # Font: Select...
+    picker = designer.app.wait_window(title="Font")
+    rig.click(*at(picker, 173, 78))  # Bold
+    rig.click_button(picker, "OK")
+    designer.wait_closed(picker)
+    close_with(designer, window)
+    saved = designer.saved_project().objects
+    assert [(o.caption, o.font) for o in saved] == [(b.caption, replace(fonts[0], style=1)) for b in buttons]
+    designer.press("ctrl+z")
+    assert [(o.caption, o.font) for o in designer.saved_project().objects] == [(b.caption, b.font) for b in buttons]

@@ -2,6 +2,7 @@
 // rubber band, adding, deleting and the stacking order.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -328,6 +329,15 @@ struct FakeDialogs : PropertyDialogs {
   bool EditButton(core::AutoObjectType& o) override { return Open("button", &o); }
   bool EditImage(core::AutoObjectType& o) override { return Open("image", &o); }
   bool EditForm(core::AutoFormType& p) override { return Open("form", &p); }
+  bool EditSeveral(std::span<core::AutoObjectType* const> objects) override {
+    several.assign(objects.begin(), objects.end());
+    return Open("several", nullptr);
+  }
+  bool ChooseFont(ui::Font& font) override {
+    preset = font;
+    font = chosen;
+    return Open("font", nullptr);
+  }
   bool EditGridSize(int32_t& size) override { return Open("grid", &size); }
   bool EditPositionAndSize(core::AutoFormType& p, ui::Point, ui::Size&) override {
     return Open("position", &p);
@@ -340,6 +350,8 @@ struct FakeDialogs : PropertyDialogs {
   bool applies = true;
   std::vector<std::string> opened;
   std::vector<const void*> records;
+  std::vector<core::AutoObjectType*> several;
+  ui::Font preset, chosen{"Chosen", 0x123, 21, ui::kFontBold};
 };
 
 TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndRefreshOnlyAfterAppliedEdits) {
@@ -365,6 +377,58 @@ TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndRefreshOnlyAfterAppliedEdi
   k.editor.EditStartLink(dialogs);
   EXPECT_EQ(dialogs.records.back(), &k.t.app.Project.StartLink);
   EXPECT_EQ(k.view.refreshes, refreshes);
+}
+
+TEST(CanvasEditor, ObjectPropertiesOnSeveralObjectsNeedsOneKind) {
+  Canvas k;  // images 0 to 2, then a label
+  core::AddNewObject(k.t.app, core::kKindLabel, {0, 0});
+  const auto& o = k.t.app.Project.Objects;
+  using Shown = std::vector<core::AutoObjectType*>;
+  for (const auto& [selection, shown] :
+       {std::pair{std::vector{0, 2}, Shown{o[0].get(), o[2].get()}}, {{0, 3}, {}}, {{}, {}}}) {
+    FakeDialogs dialogs;
+    k.Select(selection);
+    const int refreshes = k.view.refreshes;
+    k.editor.EditObjectProperties(dialogs);
+    EXPECT_EQ(dialogs.several, shown);
+    EXPECT_EQ(k.view.refreshes, refreshes + (shown.empty() ? 0 : 1));
+  }
+}
+
+TEST(CanvasEditor, FontCommandsSetEveryLabelAndButtonOfTheSelection) {
+  for (const bool hot : {false, true}) {
+    Canvas k;  // images 0 to 2; then a label, a button and a label, selected with an image
+    for (const uint8_t kind : {core::kKindLabel, core::kKindButton, core::kKindLabel}) {
+      core::AddNewObject(k.t.app, kind, {0, 0});
+    }
+    const auto& objects = k.t.app.Project.Objects;
+    core::LabelOf(*objects[3])->Font.size = 30;
+    objects[3]->HotFont.size = 31;
+    FakeDialogs dialogs;
+    k.Select({2});
+    EXPECT_FALSE(k.editor.SelectionHasFonts());
+    k.editor.SetSelectionFont(dialogs, hot);
+    EXPECT_TRUE(dialogs.opened.empty()) << "an image alone has no font";
+
+    k.Select({2, 3, 4});
+    dialogs.applies = false;  // the author cancels the font dialog
+    k.editor.SetSelectionFont(dialogs, hot);
+    EXPECT_EQ(dialogs.preset.size, hot ? 31 : 30) << "preset to the first label's";
+    EXPECT_EQ(core::LabelOf(*objects[3])->Font.size, 30);
+    dialogs.applies = true;
+    k.editor.SetSelectionFont(dialogs, hot);
+    const auto fonts = [&](size_t i) {
+      const ui::Label* label = core::LabelOf(*objects[i]);
+      return std::pair(label ? label->Font : core::ButtonOf(*objects[i])->Font,
+                       objects[i]->HotFont);
+    };
+    const ui::Font none = ui::DefaultFont(), chosen = dialogs.chosen;
+    EXPECT_EQ(fonts(3), hot ? std::pair(ui::Font{none.name, none.color, 30}, chosen)
+                            : std::pair(chosen, ui::Font{none.name, none.color, 31}));
+    EXPECT_EQ(fonts(4), hot ? std::pair(none, chosen) : std::pair(chosen, none));
+    EXPECT_EQ(fonts(5), std::pair(none, none)) << "not selected";
+    EXPECT_EQ(objects[2]->HotFont, none) << "an image keeps its own";
+  }
 }
 
 }  // namespace

@@ -281,5 +281,138 @@ TEST(CdFilePicker, KeepsOnlyFilesInTheCdFolder) {
   }
 }
 
+// Shows several objects: remembers what it showed and which members it showed without a value,
+// then the author sets values with `edit` and the members in `changes` count as given one.
+template <typename Fields>
+struct SharedFake : ModalView<Fields> {
+  SharedFake(std::function<void(Fields&)> edit, FieldMask changes, DialogFlags flags = kApplied)
+      : edit(std::move(edit)), changes(changes), flags(flags) {}
+  DialogFlags Run(Fields& fields) override {
+    ++runs;
+    shown = fields;
+    unknown = this->Shared()->unknown;
+    edit(fields);
+    this->Shared()->changed = changes;
+    return flags;
+  }
+  std::function<void(Fields&)> edit;
+  FieldMask changes;
+  DialogFlags flags;
+  Fields shown;
+  FieldMask unknown = 0;
+  int runs = 0;
+};
+
+using Objects = std::vector<core::AutoObjectType*>;
+
+Objects NewObjects(TestApp& t, uint8_t kind, size_t count) {
+  Objects objects;
+  while (objects.size() < count) objects.push_back(&New(t, kind));
+  return objects;
+}
+
+TEST(SeveralObjects, EveryMemberTheyDoNotShareShowsNoValue) {
+  using L = LabelFields;
+  const std::pair<std::function<void(L&)>, FieldMask> cases[] = {
+      {[](L&) {}, 0},
+      {[](L& v) { v.Caption += ' '; }, Bit(&L::Caption)},
+      {[](L& v) { v.Layout = 2; }, Bit(&L::Layout)},
+      {[](L& v) { v.Color = 0xFF; }, Bit(&L::Color)},
+      {[](L& v) { v.HotFont.style = ui::kFontUnderline; }, Bit(&L::HotFont)},
+      {[](L& v) { v.Font.size = 9, v.Transparent = true; }, Bit(&L::Font) | Bit(&L::Transparent)},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    L first, second;
+    cases[i].first(second);
+    EXPECT_EQ(Differing(first, second), cases[i].second) << "case " << i;
+  }
+}
+
+TEST(SeveralObjects, OnlyWhatTheAuthorChangedIsWrittenToEach) {
+  using B = ButtonFields;
+  const ui::Font chosen{"Chosen", 0x40, 14, ui::kFontBold};
+  struct Case {
+    DialogFlags flags;
+    FieldMask changes;
+    bool applied;
+    const char* captions;  // one letter each
+    bool font_chosen;
+    std::string glyph;
+    bool flat_and_spacing;  // the chosen flat look and spacing
+  };
+  // Each button keeps its margin throughout: the button refuses one below -1.
+  for (const Case& c : std::vector<Case>{
+           {kApplied, Bit(&B::Font), true, "ABC", true, "g.bmp", false},
+           {kApplied, Bit(&B::Caption) | Bit(&B::GlyphFile), true, "XXX", false, "\\n.bmp", false},
+           {kApplied, Bit(&B::Margin) | Bit(&B::Spacing) | Bit(&B::Flat), true, "ABC", false,
+            "g.bmp", true},
+           {kApplied, 0, false, "ABC", false, "g.bmp", false},  // only a number field left blank
+           {kCancelled, Bit(&B::Font), false, "ABC", false, "g.bmp", false},
+       }) {
+    TestApp t;
+    const Objects buttons = NewObjects(t, core::kKindButton, 3);
+    for (size_t i = 0; i < 3; ++i) {
+      core::ButtonOf(*buttons[i])->Caption = std::string(1, "ABC"[i]);
+      core::ButtonOf(*buttons[i])->Font.size = static_cast<int>(i) + 9;
+      core::ButtonOf(*buttons[i])->SetMargin(static_cast<int>(i) + 1);
+      buttons[i]->GlyphFile = "g.bmp";  // a stored name without its backslash
+    }
+    SharedFake<ButtonFields> view(
+        [&](ButtonFields& v) {
+          v.Caption = "X", v.Font = chosen, v.GlyphFile = "n.bmp", v.Margin = -2, v.Spacing = 50,
+          v.Flat = true;
+        },
+        c.changes, c.flags);
+    EXPECT_EQ(ExecuteButtonProperties(view, buttons), c.applied) << c.changes;
+    EXPECT_EQ(view.unknown, Bit(&B::Caption) | Bit(&B::Font) | Bit(&B::Margin));
+    for (size_t i = 0; i < 3; ++i) {
+      const ui::SpeedButton& b = *core::ButtonOf(*buttons[i]);
+      const int own = static_cast<int>(i) + 1;
+      EXPECT_EQ(std::tuple(b.Caption, b.Font.size, buttons[i]->GlyphFile, b.Margin(), b.Flat,
+                           b.Spacing == 50),
+                std::tuple(std::string(1, c.captions[i]), c.font_chosen ? 14 : own + 8, c.glyph,
+                           own, c.flat_and_spacing, c.flat_and_spacing))
+          << c.changes << " button " << i;
+    }
+  }
+}
+
+TEST(SeveralObjects, AnUntouchedDisplayStyleKeepsEachImagesSwitches) {
+  // The display style chosen (-1: untouched), then each image's Center, Stretch, AutoSize bits.
+  for (const auto& [chosen, first, second] :
+       {std::tuple{-1, 0b110, 0b010}, {3, 0b001, 0b001}, {0, 0, 0}}) {
+    TestApp t;
+    const Objects images = NewObjects(t, core::kKindImage, 2);
+    ui::ImageControl &a = *core::ImageOf(*images[0]), &b = *core::ImageOf(*images[1]);
+    a.Center = a.Stretch = b.Stretch = true;
+    using I = ImageFields;
+    SharedFake<I> view([&](I& v) { v.DisplayStyle = chosen, v.Transparent = true; },
+                       Bit(&I::Transparent) | (chosen < 0 ? 0 : Bit(&I::DisplayStyle)));
+    ASSERT_TRUE(ExecuteImageProperties(view, images));
+    EXPECT_EQ(view.unknown, Bit(&I::DisplayStyle));
+    const auto bits = [](const ui::ImageControl& i) {
+      return i.Center * 4 + i.Stretch * 2 + i.AutoSize;
+    };
+    EXPECT_EQ(std::tuple(bits(a), bits(b), a.Transparent, b.Transparent),
+              std::tuple(first, second, true, true))
+        << chosen;
+  }
+}
+
+TEST(SeveralObjects, ObjectsOfAnotherKindAreRefusedUnshown) {
+  TestApp t;
+  const Objects mixed{&New(t, core::kKindLabel), &New(t, core::kKindButton)};
+  SharedFake<LabelFields> view([](LabelFields& v) { v.Caption = "x"; }, kEveryField);
+  EXPECT_FALSE(ExecuteLabelProperties(view, mixed));
+  EXPECT_FALSE(ExecuteLabelProperties(view, Objects{}));
+  EXPECT_EQ(view.runs, 0);
+  EXPECT_EQ(core::LabelOf(*mixed[0])->Caption, "New Label");
+}
+
+TEST(NumberField, ABlankFieldOfSeveralObjectsIsLeftAlone) {
+  EXPECT_EQ(std::tuple(LeftBlank(""), LeftBlank("  "), LeftBlank(" 0"), LeftBlank("-")),
+            std::tuple(true, true, false, false));
+}
+
 }  // namespace
 }  // namespace dialogs

@@ -46,6 +46,8 @@ constexpr MenuItemSpec kEditMenu[] = {
     {kCmdStartLink, "Start Link...", {}},
     {kCmdObjectProperties, "Object Properties...", Ctrl('P')},
     {kCmdObjectLink, "Object Link...", Ctrl('L')},
+    {kCmdSelectionFont, "Font...", {}},
+    {kCmdSelectionHotFont, "Hot Track Font...", {}},
     kSeparator,
     {kCmdDelete, "Delete", {VK_DELETE, false, false}},
     {kCmdClear, "Clear", {}},
@@ -98,6 +100,8 @@ constexpr MenuItemSpec kCanvasMenu[] = {
     {kCmdStartLink, "Start Link...", CtrlAlt('L')},
     {kCmdObjectProperties, "Object Properties...", Ctrl('P')},
     {kCmdObjectLink, "Object Link...", Ctrl('L')},
+    {kCmdSelectionFont, "Font...", {}},
+    {kCmdSelectionHotFont, "Hot Track Font...", {}},
     kSeparator,
     {kCmdCut, "Cut", Shift(VK_DELETE)},
     {kCmdCopy, "Copy", Ctrl('C')},
@@ -227,6 +231,12 @@ void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {
        kEditMenu[0].shortcut);
   show(kCmdRedo, "Redo", history.CanRedo(), history.CanRedo() ? history.RedoName() : "",
        kEditMenu[1].shortcut);
+}
+
+void ShowFontsState(HMENU menu, bool any_label_or_button) {
+  for (const UINT id : {kCmdSelectionFont, kCmdSelectionHotFont}) {
+    ::EnableMenuItem(menu, id, MF_BYCOMMAND | (any_label_or_button ? MF_ENABLED : MF_GRAYED));
+  }
 }
 
 void ShowSnapState(HMENU menu, const core::SnapSettings& settings) {

@@ -37,6 +37,8 @@ enum DesignerCommand : int {
   kCmdCDIcon,  // the CD icon button beside the tool bar
   kCmdUndo,
   kCmdRedo,
+  kCmdSelectionFont,  // "Font..." and "Hot Track Font...": the selection's labels and buttons
+  kCmdSelectionHotFont,
   kCmdRecentFolder,  // the first of the File menu's recent CD folders; the others follow it
   // The clipboard commands, numbered apart so that the recent folders keep the ids after theirs.
   kCmdCut = 180,
@@ -89,6 +91,9 @@ void ShowArrangeState(HMENU arrange_menu, size_t selected);
 // The Edit menu's first two items name the step they would take ("Undo Move") and are greyed
 // when there is none.
 void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history);
+// "Font..." and "Hot Track Font..." are greyed in the Edit menu and the canvas's context menu
+// while no label or button is selected.
+void ShowFontsState(HMENU menu, bool any_label_or_button);
 // The Arrange menu's switches of the snapping and the grid show a check mark while they are on.
 void ShowSnapState(HMENU menu, const core::SnapSettings& settings);
 // The File menu lists the recent CD folders, numbered, above Exit.

@@ -346,6 +346,7 @@ void TEditForm::AfterRestore(bool restored) {
 void TEditForm::ShowContextMenu(ui::Point at) {
   POINT screen{};
   ::GetCursorPos(&screen);
+  ShowFontsState(PopupMenu1.Get(), editor_.SelectionHasFonts());
   const int id = ::TrackPopupMenu(PopupMenu1.Get(),
                                   TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                   screen.x, screen.y, 0, Handle(), nullptr);

@@ -85,6 +85,9 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void EditObjectLink() {
     if (dialogs_ != nullptr) editor_.EditObjectLink(*dialogs_);
   }
+  void SetSelectionFont(bool hot) {
+    if (dialogs_ != nullptr) editor_.SetSelectionFont(*dialogs_, hot);
+  }
   // The grid size dialog on the canvas's grid; true when the author chose another size.
   bool EditGridSize() {
     return dialogs_ != nullptr && dialogs_->EditGridSize(editor_.Snap.GridSize);

@@ -416,6 +416,12 @@ void TMainForm::OnCommand(int id) {
     case kCmdObjectLink:
       edit.AsStep("Object Link", [&] { edit.EditObjectLink(); });
       break;
+    case kCmdSelectionFont:
+    case kCmdSelectionHotFont: {
+      const bool hot = id == kCmdSelectionHotFont;
+      edit.AsStep(hot ? "Hot Track Font" : "Font", [&] { edit.SetSelectionFont(hot); });
+      break;
+    }
     case kCmdDelete:
       edit.AsStep("Delete", [&] { canvas.DeleteSelected(); });
       break;
@@ -502,8 +508,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_INITMENUPOPUP: {
       HMENU popup = reinterpret_cast<HMENU>(wparam);
       const UINT first = ::GetMenuItemID(popup, 0);
-      if (first == kCmdUndo) ShowUndoState(popup, EditForm->Undo().History());
-      if (first == kCmdUndo) TEditForm::ShowPasteState(popup);
+      if (first == kCmdUndo) {
+        ShowUndoState(popup, EditForm->Undo().History());
+        TEditForm::ShowPasteState(popup);
+        ShowFontsState(popup, EditForm->Editor().SelectionHasFonts());
+      }
       ShowSnapState(popup, EditForm->Editor().Snap);
       if (first == kCmdAlignLefts) {
         const auto& objects = app_.Project.Objects;

@@ -124,19 +124,19 @@ TLabelPropertyForm::TLabelPropertyForm()
     : PropertyDialog(kLabelPropertyFormLayout, label::kControls, ui::win32::kPictureAddLabel) {}
 
 dialogs::DialogFlags TLabelPropertyForm::Run(dialogs::LabelFields& fields) {
-  return RunBound(label::kControls, fields);
+  return RunBound(label::kControls, fields, Shared());
 }
 
 TButtonPropertyForm::TButtonPropertyForm()
     : PropertyDialog(kButtonPropertyFormLayout, button::kControls, ui::win32::kPictureAddButton) {}
 
 dialogs::DialogFlags TButtonPropertyForm::Run(dialogs::ButtonFields& fields) {
-  return RunBound(button::kControls, fields);
+  return RunBound(button::kControls, fields, Shared());
 }
 
 TImagePropertyForm::TImagePropertyForm()
     : PropertyDialog(kImagePropertyFormLayout, image::kControls, ui::win32::kPictureAddImage) {}
 
 dialogs::DialogFlags TImagePropertyForm::Run(dialogs::ImageFields& fields) {
-  return RunBound(image::kControls, fields);
+  return RunBound(image::kControls, fields, Shared());
 }

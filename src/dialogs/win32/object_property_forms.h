@@ -1,9 +1,14 @@
 // The three object dialogs: TLabelPropertyForm ("Label Properties"), TButtonPropertyForm
-// ("Button Properties") and TImagePropertyForm ("Image Properties").
+// ("Button Properties") and TImagePropertyForm ("Image Properties"), each for one object or
+// several of its kind.
 #pragma once
+
+#include <span>
 
 #include "dialogs/object_properties_models.h"
 #include "dialogs/win32/property_dialog.h"
+
+using SelectedObjects = std::span<core::AutoObjectType* const>;
 
 class TLabelPropertyForm : public PropertyDialog, public dialogs::ModalView<dialogs::LabelFields> {
  public:
@@ -11,6 +16,7 @@ class TLabelPropertyForm : public PropertyDialog, public dialogs::ModalView<dial
   bool Execute(core::AutoObjectType* object) {
     return dialogs::ExecuteLabelProperties(*this, object);
   }
+  bool Execute(SelectedObjects objects) { return dialogs::ExecuteLabelProperties(*this, objects); }
   dialogs::DialogFlags Run(dialogs::LabelFields& fields) override;
 };
 
@@ -21,6 +27,7 @@ class TButtonPropertyForm : public PropertyDialog,
   bool Execute(core::AutoObjectType* object) {
     return dialogs::ExecuteButtonProperties(*this, object);
   }
+  bool Execute(SelectedObjects objects) { return dialogs::ExecuteButtonProperties(*this, objects); }
   dialogs::DialogFlags Run(dialogs::ButtonFields& fields) override;
 };
 
@@ -30,5 +37,6 @@ class TImagePropertyForm : public PropertyDialog, public dialogs::ModalView<dial
   bool Execute(core::AutoObjectType* object) {
     return dialogs::ExecuteImageProperties(*this, object);
   }
+  bool Execute(SelectedObjects objects) { return dialogs::ExecuteImageProperties(*this, objects); }
   dialogs::DialogFlags Run(dialogs::ImageFields& fields) override;
 };

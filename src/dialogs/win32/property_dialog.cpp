@@ -160,6 +160,7 @@ void PropertyDialog::PickColor(int swatch) {
   ui::Color color = SwatchColor(swatch);
   if (!color_dialog_.Choose(Handle(), color)) return;
   SetSwatchColor(swatch, color);
+  Touch(swatch);
   MarkChanged();  // the same colour again still counts
 }
 
@@ -167,6 +168,7 @@ void PropertyDialog::PickFont(int sample) {
   ui::Font font = SampleFont(sample);
   if (!font_dialog_.Choose(Handle(), font)) return;
   SetSampleFont(sample, font);
+  Touch(sample);
   MarkChanged();
 }
 
@@ -179,26 +181,34 @@ bool PropertyDialog::PickFile(int edit, const std::string& filter, dialogs::Refu
   return true;
 }
 
-void PropertyDialog::Fill(const ControlSpec& control, void* value) {
+void PropertyDialog::Fill(const ControlSpec& control, void* value, bool unknown) {
   HWND item = Item(control.id);
+  if (unknown) unknown_rows_ |= RowBit(control.id);
   switch (control.kind) {
     case ControlSpec::Edit:
-      SetText(control.id, *static_cast<const std::string*>(value));
+      SetText(control.id, unknown ? std::string() : *static_cast<const std::string*>(value));
       break;
     case ControlSpec::Spin: {
       // The edit keeps the value it was filled with, which OK takes as it is, in range or not.
-      const int number = *static_cast<const int*>(value);
+      const int number = unknown ? control.number->min : *static_cast<const int*>(value);
       ::SetWindowLongPtrA(item, GWLP_USERDATA, number);
-      SetText(control.id, std::to_string(number));
+      SetText(control.id, unknown ? std::string() : std::to_string(number));
       break;
     }
     case ControlSpec::List:
-    case ControlSpec::FixedList:
-      ::SendMessageA(item, CB_SETCURSEL, static_cast<WPARAM>(*static_cast<const int*>(value)), 0);
+    case ControlSpec::FixedList: {
+      const int index = unknown ? -1 : *static_cast<const int*>(value);  // -1: no item chosen
+      ::SendMessageA(item, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
       break;
+    }
     case ControlSpec::Check:
+      // Only a box without a common value has the third state, and clicks may bring it back.
+      ::SendMessageA(item, BM_SETSTYLE, unknown ? BS_AUTO3STATE : BS_AUTOCHECKBOX, TRUE);
       ::SendMessageA(item, BM_SETCHECK,
-                     *static_cast<const bool*>(value) ? BST_CHECKED : BST_UNCHECKED, 0);
+                     unknown                            ? BST_INDETERMINATE
+                     : *static_cast<const bool*>(value) ? BST_CHECKED
+                                                        : BST_UNCHECKED,
+                     0);
       break;
     case ControlSpec::Swatch:
       SetSwatchColor(control.id, *static_cast<const ui::Color*>(value));
@@ -211,32 +221,66 @@ void PropertyDialog::Fill(const ControlSpec& control, void* value) {
   }
 }
 
-void PropertyDialog::ReadBack(const ControlSpec& control, void* value) {
+bool PropertyDialog::ReadBack(const ControlSpec& control, void* value) {
   HWND item = Item(control.id);
+  if (several_ && (touched_rows_ & RowBit(control.id)) == 0) return false;
   switch (control.kind) {
     case ControlSpec::Edit:
       *static_cast<std::string*>(value) = Text(control.id);
-      break;
+      return true;
     case ControlSpec::Spin:
+      if (several_ && dialogs::LeftBlank(Text(control.id))) return false;
       // OK let only readable numbers through; after Cancel the value is not written anyway.
       if (const auto number = SpinNumber(control)) *static_cast<int*>(value) = *number;
-      break;
+      return true;
     case ControlSpec::List:
     case ControlSpec::FixedList:
       *static_cast<int*>(value) = ListIndex(control.id);
-      break;
-    case ControlSpec::Check:
-      *static_cast<bool*>(value) = ::SendMessageA(item, BM_GETCHECK, 0, 0) == BST_CHECKED;
-      break;
+      return true;
+    case ControlSpec::Check: {
+      const LRESULT state = ::SendMessageA(item, BM_GETCHECK, 0, 0);
+      *static_cast<bool*>(value) = state == BST_CHECKED;
+      return state != BST_INDETERMINATE;
+    }
     case ControlSpec::Swatch:
       *static_cast<ui::Color*>(value) = SwatchColor(control.id);
-      break;
+      return true;
     case ControlSpec::FontSample:
       *static_cast<ui::Font*>(value) = SampleFont(control.id);
-      break;
+      return true;
     default:
-      break;
+      return false;
   }
+}
+
+dialogs::DialogFlags PropertyDialog::RunFields(const void* rows, size_t row_count,
+                                               RowAtFunction row_at, FieldAtFunction field_at,
+                                               void* fields, dialogs::SharedFields* shared) {
+  several_ = shared != nullptr;
+  unknown_rows_ = 0;
+  for (size_t i = 0; i < row_count; ++i) {
+    const ControlSpec& row = *row_at(rows, i);
+    Fill(row, field_at(rows, i, fields), several_ && (shared->unknown & row.FieldBit()) != 0);
+  }
+  OnFilled();
+  const dialogs::DialogFlags flags = RunModal();
+  for (size_t i = 0; i < row_count; ++i) {
+    const ControlSpec& row = *row_at(rows, i);
+    if (ReadBack(row, field_at(rows, i, fields)) && several_) shared->changed |= row.FieldBit();
+  }
+  return flags;
+}
+
+uint64_t PropertyDialog::RowBit(int id) const {
+  for (size_t i = 0; const ControlSpec* c = Control(i); ++i) {
+    if (c->id == id) return uint64_t{1} << i;
+  }
+  return 0;
+}
+
+void PropertyDialog::Touch(int id) {
+  touched_rows_ |= RowBit(id);
+  unknown_rows_ &= ~RowBit(id);
 }
 
 std::optional<int32_t> PropertyDialog::SpinNumber(const ControlSpec& spin) const {
@@ -247,6 +291,7 @@ std::optional<int32_t> PropertyDialog::SpinNumber(const ControlSpec& spin) const
 bool PropertyDialog::NumbersReadable() {
   for (size_t i = 0; const ControlSpec* c = Control(i); ++i) {
     if (c->kind != ControlSpec::Spin || SpinNumber(*c)) continue;
+    if (several_ && dialogs::LeftBlank(Text(c->id))) continue;  // each object keeps its own
     ::MessageBoxA(Handle(), dialogs::NumberMessage(*c->number).c_str(), Layout().caption,
                   MB_OK | MB_ICONWARNING);
     ::SetFocus(Item(c->id));
@@ -280,6 +325,7 @@ const ControlSpec* PropertyDialog::SpecOf(int id) const {
 
 dialogs::DialogFlags PropertyDialog::RunModal() {
   flags_ = {};
+  touched_rows_ = 0;
   done_ = false;
   if (HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
   ui::win32::RunModal(Handle(), done_);
@@ -299,9 +345,11 @@ void PropertyDialog::DrawItem(const DRAWITEMSTRUCT& item) {
   };
   switch (spec->kind) {
     case ControlSpec::Swatch:
-      ui::win32::FillSolid(item.hDC, item.rcItem, SwatchColor(id));
+      // Objects of different colours: the swatch shows the dialog's face.
+      if (!Unknown(id)) ui::win32::FillSolid(item.hDC, item.rcItem, SwatchColor(id));
       break;
     case ControlSpec::FontSample: {
+      if (Unknown(id)) break;  // objects of different fonts: no sample
       ui::win32::GdiCanvas canvas(item.hDC);
       const RECT& r = item.rcItem;
       canvas.DrawText("Font", {r.left, r.top, r.right, r.bottom}, SampleFont(id),
@@ -344,6 +392,7 @@ void PropertyDialog::OnCommand(int id, int code) {
       (spec->kind == ControlSpec::List && code == CBN_SELCHANGE) ||
       (spec->kind == ControlSpec::Check && code == BN_CLICKED);
   if (changed) {
+    Touch(id);
     MarkChanged();
     OnFieldChanged(id);
     return;

@@ -12,6 +12,7 @@
 #include <type_traits>
 
 #include "dialogs/cd_file_picker.h"
+#include "dialogs/field_of.h"
 #include "dialogs/modal_view.h"
 #include "dialogs/number_field.h"
 #include "dialogs/win32/dialog_form.h"
@@ -43,46 +44,23 @@ struct ControlSpec {
   // A "Select..." button: the swatch, font sample or path edit it picks for, and for a path edit
   // the open-file dialog's filter (none: all files, no type list).
   int16_t target;
+  // The place of the field the row edits in its dialog's list of fields that several objects may
+  // share (dialogs::kFieldList); -1 for none.
+  int8_t field_index;
   const char* text;
   const char* filter;
   std::span<const char* const> items;  // a list's items; the index is the stored code
   const dialogs::NumberField* number;  // a spin edit's range and its name in messages
+
+  // The bit of the row's field in a set of fields; 0 for none.
+  dialogs::FieldMask FieldBit() const {
+    return field_index < 0 ? 0 : dialogs::FieldMask{1} << field_index;
+  }
 };
 
 // The member of a dialog's Fields that a control edits, named in its row by a member pointer.
 template <typename Fields>
-class FieldOf {
- public:
-  enum Type : uint8_t { None, Text, Number, Flag, Colour, Typeface };
-
-  constexpr FieldOf() : type(None), text(nullptr) {}
-  constexpr FieldOf(std::string Fields::*member) : type(Text), text(member) {}
-  constexpr FieldOf(int Fields::*member) : type(Number), number(member) {}
-  constexpr FieldOf(bool Fields::*member) : type(Flag), flag(member) {}
-  constexpr FieldOf(ui::Color Fields::*member) : type(Colour), colour(member) {}
-  constexpr FieldOf(ui::Font Fields::*member) : type(Typeface), typeface(member) {}
-
-  // The member in `f`; its type is the one the control's kind edits (see FieldRow).
-  void* In(Fields& f) const {
-    return type == Text       ? static_cast<void*>(&(f.*text))
-           : type == Number   ? static_cast<void*>(&(f.*number))
-           : type == Flag     ? static_cast<void*>(&(f.*flag))
-           : type == Colour   ? static_cast<void*>(&(f.*colour))
-           : type == Typeface ? static_cast<void*>(&(f.*typeface))
-                              : nullptr;
-  }
-
-  Type type;
-
- private:
-  union {
-    std::string Fields::*text;
-    int Fields::*number;
-    bool Fields::*flag;
-    ui::Color Fields::*colour;
-    ui::Font Fields::*typeface;
-  };
-};
+using FieldOf = dialogs::FieldOf<Fields>;
 
 // Never defined: a row that calls it does not compile, as the tables are constexpr.
 void RowDoesNotFitItsControl();
@@ -95,19 +73,24 @@ struct FieldRow : ControlSpec {
   constexpr FieldRow(Kind kind, int16_t id, const char* text, int16_t x, int16_t y, int16_t width,
                      int16_t height, FieldOf<Fields> edits = {},
                      std::span<const char* const> list = {})
-      : ControlSpec{kind, id, x, y, width, height, 0, text, nullptr, list, nullptr}, field(edits) {
+      : ControlSpec{kind, id, x, y, width, height, 0, Place(edits), text, nullptr, list, nullptr},
+        field(edits) {
     RequireFit();
   }
   constexpr FieldRow(Kind kind, int16_t id, const char* text, int16_t x, int16_t y, int16_t width,
                      int16_t height, FieldOf<Fields> edits, const dialogs::NumberField& range)
-      : ControlSpec{kind, id, x, y, width, height, 0, text, nullptr, {}, &range}, field(edits) {
+      : ControlSpec{kind, id, x, y, width, height, 0, Place(edits), text, nullptr, {}, &range},
+        field(edits) {
     RequireFit();
   }
   constexpr FieldRow(Kind kind, int16_t id, const char* text, int16_t x, int16_t y, int16_t width,
                      int16_t height, int16_t picks_for, const char* file_filter = nullptr)
-      : ControlSpec{kind, id, x, y, width, height, picks_for, text, file_filter, {}, nullptr} {}
+      : ControlSpec{kind, id, x, y, width, height, picks_for, -1, text, file_filter, {}, nullptr} {}
 
  private:
+  static constexpr int8_t Place(FieldOf<Fields> member) {
+    return static_cast<int8_t>(dialogs::FieldIndex(member));
+  }
   // Each kind of control edits one type of member (PropertyDialog::Fill relies on it); a list
   // has items, a spin edit a range.
   constexpr void RequireFit() const {
@@ -122,6 +105,10 @@ struct FieldRow : ControlSpec {
     if (field.type != edits || list == items.empty() || (kind == Spin) != (number != nullptr)) {
       RowDoesNotFitItsControl();
     }
+    // A dialog of several objects compares every field its table edits.
+    if (!dialogs::kFieldList<Fields>.empty() && field.type != F::None && field_index < 0) {
+      RowDoesNotFitItsControl();
+    }
   }
 };
 
@@ -129,7 +116,9 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
  public:
   template <typename Fields, size_t N>
   PropertyDialog(const DialogLayout& layout, const FieldRow<Fields> (&rows)[N], int picture_index)
-      : PropertyDialog(layout, rows, N, &RowAt<Fields>, picture_index) {}
+      : PropertyDialog(layout, rows, N, &RowAt<Fields>, picture_index) {
+    static_assert(N <= 64, "a control's marks are one bit of a 64-bit set");
+  }
   bool Create(ui::Size screen);
 
   // dialogs::OpenFileDialog: the dialog's own open-file dialog, shared by its file buttons.
@@ -139,15 +128,13 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
 
   // Fills every control from the member of `fields` its row names, runs the dialog modally and
   // reads every control back into its member: a field of a dialog is one row of its table. A
-  // dialog that is nothing but its table needs no class of its own.
+  // dialog that is nothing but its table needs no class of its own. Given `shared`, the dialog
+  // shows several objects: the members in `shared->unknown` show no value, and only the controls
+  // the author gave a value are read back, their members left in `shared->changed`.
   template <typename Fields>
   dialogs::DialogFlags RunBound(std::type_identity_t<std::span<const FieldRow<Fields>>> rows,
-                                Fields& fields) {
-    for (const FieldRow<Fields>& row : rows) Fill(row, row.field.In(fields));
-    OnFilled();
-    const dialogs::DialogFlags flags = RunModal();
-    for (const FieldRow<Fields>& row : rows) ReadBack(row, row.field.In(fields));
-    return flags;
+                                Fields& fields, dialogs::SharedFields* shared = nullptr) {
+    return RunFields(rows.data(), rows.size(), &RowAt<Fields>, &FieldAt<Fields>, &fields, shared);
   }
 
  protected:
@@ -171,20 +158,37 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
 
  private:
   using RowAtFunction = const ControlSpec* (*)(const void* rows, size_t index);
+  using FieldAtFunction = void* (*)(const void* rows, size_t index, void* fields);
   template <typename Fields>
   static const ControlSpec* RowAt(const void* rows, size_t index) {
     return static_cast<const FieldRow<Fields>*>(rows) + index;
   }
+  // The member of `fields` (a Fields) that the row at `index` edits; null for none.
+  template <typename Fields>
+  static void* FieldAt(const void* rows, size_t index, void* fields) {
+    return static_cast<const FieldRow<Fields>*>(rows)[index].field.In(
+        *static_cast<Fields*>(fields));
+  }
+  // RunBound on a table of FieldRow<Fields>, `fields` a Fields.
+  dialogs::DialogFlags RunFields(const void* rows, size_t row_count, RowAtFunction row_at,
+                                 FieldAtFunction field_at, void* fields,
+                                 dialogs::SharedFields* shared);
   PropertyDialog(const DialogLayout& layout, const void* rows, size_t row_count,
                  RowAtFunction row_at, int picture_index);
   // The row of the table at `index`; null past the last one.
   const ControlSpec* Control(size_t index) const {
     return index < row_count_ ? row_at_(rows_, index) : nullptr;
   }
-  // Shows a field's value in its control, and takes it back after the run; `value` points to a
-  // member of the type the control's kind edits.
-  void Fill(const ControlSpec& control, void* value);
-  void ReadBack(const ControlSpec& control, void* value);
+  // Shows a field's value in its control (or, when `unknown`, no value), and takes it back after
+  // the run; `value` points to a member of the type the control's kind edits. ReadBack tells
+  // whether it took a value: with several objects, only from a control the author gave one.
+  void Fill(const ControlSpec& control, void* value, bool unknown);
+  bool ReadBack(const ControlSpec& control, void* value);
+  // A control's bit in the sets of marks, by its row; 0 for a control not in the table.
+  uint64_t RowBit(int id) const;
+  bool Unknown(int id) const { return (unknown_rows_ & RowBit(id)) != 0; }
+  // The author gave the control a value: it is no longer unknown, and it is written back.
+  void Touch(int id);
   // Runs the dialog modally on the values just filled into its controls: the flags start
   // cleared, as the filling itself set Changed.
   dialogs::DialogFlags RunModal();
@@ -214,6 +218,9 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
   core::AppState* app_ = nullptr;  // not owned; bound by the program
   dialogs::DialogFlags flags_;
   bool done_ = true;
+  bool several_ = false;       // the dialog shows several objects
+  uint64_t unknown_rows_ = 0;  // the controls showing no value, one bit per row
+  uint64_t touched_rows_ = 0;  // the controls the author gave a value during the run
   std::map<int, ui::Color> swatches_;
   std::map<int, ui::Font> samples_;
   ui::win32::GdiObject<HFONT> font_;  // the dialog's text font
