@@ -245,14 +245,32 @@ void CanvasEditor::SelectAll() {
 void CanvasEditor::DeleteSelected() {
   auto& objects = app_.Project.Objects;
   for (size_t i = objects.size(); i-- > 0;) {
-    if (objects[i]->Selected) core::RemoveObject(app_, objects[i].get());
+    if (!objects[i]->Selected) continue;
+    if (objects[i].get() == clicked_) clicked_ = nullptr;  // never kept past its object
+    core::RemoveObject(app_, objects[i].get());
   }
   view_.RefreshCanvas();
 }
 
 void CanvasEditor::ClearDesign() {
   core::ClearObjects(app_);
+  clicked_ = nullptr;
   view_.RefreshCanvas();
+}
+
+int32_t CanvasEditor::ReferenceIndex() const {
+  const auto& objects = app_.Project.Objects;
+  for (size_t i = 0; i < objects.size(); ++i) {
+    if (objects[i].get() == clicked_) return static_cast<int32_t>(i);
+  }
+  return -1;
+}
+
+void CanvasEditor::KeepReferenceAt(int32_t index) {
+  const auto& objects = app_.Project.Objects;
+  clicked_ = index >= 0 && static_cast<size_t>(index) < objects.size()
+                 ? objects[static_cast<size_t>(index)].get()
+                 : nullptr;
 }
 
 int32_t CanvasEditor::SingleSelectedIndex() const {

@@ -98,6 +98,10 @@ class CanvasEditor {
   void Nudge(ui::Point direction, int32_t step, bool resize);
   // What align and size go by: the object a click selected last, while it stays selected.
   const core::AutoObjectType* Reference() const { return ReferenceObject(app_.Project, clicked_); }
+  // The clicked object's place in the list (-1: none), and the object at that place taking its
+  // role: undo, redo and another design replace every object, and a step keeps their order.
+  int32_t ReferenceIndex() const;
+  void KeepReferenceAt(int32_t index);
 
   // The canvas fields, in the window's order.
   BandRectType BandRect;

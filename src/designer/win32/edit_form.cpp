@@ -337,7 +337,10 @@ void TEditForm::EndDragStep(const std::function<void()>& release) {
   if (dragged) undo_.RecordIfChanged(name, press_snapshot_);
 }
 
-void TEditForm::AfterRestore(bool restored) {
+void TEditForm::Restore(bool back) {
+  const int32_t reference = editor_.ReferenceIndex();
+  const bool restored = back ? undo_.Undo() : undo_.Redo();
+  editor_.KeepReferenceAt(reference);  // a failed restore put the design back too
   if (!restored) return;
   CopyFrameFromPresentation();
   FormResize();

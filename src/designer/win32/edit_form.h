@@ -70,8 +70,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
     action();
     undo_.RecordIfChanged(name, before);
   }
-  void UndoStep() { AfterRestore(undo_.Undo()); }
-  void RedoStep() { AfterRestore(undo_.Redo()); }
+  void UndoStep() { Restore(true); }
+  void RedoStep() { Restore(false); }
   designer::DesignUndo& Undo() { return undo_; }
 
   // The property and link commands.
@@ -128,8 +128,9 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   HDC Image1Canvas();
   void ShowContextMenu(ui::Point at);
   bool CopySelection();
-  // After an undo or redo put another design in place: the canvas mirrors its frame again.
-  void AfterRestore(bool restored);
+  // Undo or redo: another design in place, the canvas mirrors its frame again, and the object at
+  // the clicked one's place stays the reference.
+  void Restore(bool back);
   // A drag that moved or resized something is one step, from its press to its release.
   void EndDragStep(const std::function<void()>& release);
   // The arrow keys: a run of them on the same selection is one step.

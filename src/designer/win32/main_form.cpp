@@ -219,10 +219,12 @@ bool TMainForm::OpenFolder(std::string folder) {
   const ui::Form& window = autorun_form_.WindowProperties();
   const ui::Point previous_place{window.Left(), window.Top()};
   app_.CDFolder = folder;
+  const int32_t previous_reference = EditForm->Editor().ReferenceIndex();
   if (!OpenProject(app_.CDFolder + "\\" + core::kProjectFileName)) {
     // A save must not write the old design over the file that could not be read.
     app_.CDFolder = previous_folder;
     EditForm->Undo().PutBack(previous_design, previous_place);
+    EditForm->Editor().KeepReferenceAt(previous_reference);
     EditForm->CopyFrameFromPresentation();
     EditForm->FormResize();
     return false;
@@ -260,6 +262,7 @@ void TMainForm::ShowOpenedDesign() {
   EditForm->FormResize();
   EditForm->RefreshCanvas();
   EditForm->Undo().Reset();  // another design: nothing to undo or redo, nothing changed
+  EditForm->Editor().KeepReferenceAt(-1);
   UpdateCaption();
 }
 
