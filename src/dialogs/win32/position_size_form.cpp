@@ -51,10 +51,7 @@ bool TPositionSizeForm::EntriesReadable() {
     const dialogs::NumberField& range = fields_->Ranges[i];
     const dialogs::FieldEntry entry = dialogs::ReadEntry(range, Text(id), fields_->Filled[i]);
     if (entry.blank || entry.number) continue;
-    ::MessageBoxA(Handle(), dialogs::NumberMessage(range).c_str(), Layout().caption,
-                  MB_OK | MB_ICONWARNING);
-    ::SetFocus(Item(id));
-    ::SendMessageA(Item(id), EM_SETSEL, 0, -1);
+    RefuseNumber(id, range);
     return false;
   }
   return true;

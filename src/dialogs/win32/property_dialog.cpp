@@ -292,13 +292,17 @@ bool PropertyDialog::NumbersReadable() {
   for (size_t i = 0; const ControlSpec* c = Control(i); ++i) {
     if (c->kind != ControlSpec::Spin || SpinNumber(*c)) continue;
     if (several_ && dialogs::LeftBlank(Text(c->id))) continue;  // each object keeps its own
-    ::MessageBoxA(Handle(), dialogs::NumberMessage(*c->number).c_str(), Layout().caption,
-                  MB_OK | MB_ICONWARNING);
-    ::SetFocus(Item(c->id));
-    ::SendMessageA(Item(c->id), EM_SETSEL, 0, -1);
+    RefuseNumber(c->id, *c->number);
     return false;
   }
   return true;
+}
+
+void PropertyDialog::RefuseNumber(int id, const dialogs::NumberField& field) {
+  ::MessageBoxA(Handle(), dialogs::NumberMessage(field).c_str(), Layout().caption,
+                MB_OK | MB_ICONWARNING);
+  ::SetFocus(Item(id));
+  ::SendMessageA(Item(id), EM_SETSEL, 0, -1);
 }
 
 void PropertyDialog::OnClick(const ControlSpec& clicked) {

@@ -151,6 +151,9 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
   void SetText(int id, const std::string& text);
   int ListIndex(int id) const;
   void Enable(int id, bool on) { ::EnableWindow(Item(id), on ? TRUE : FALSE); }
+  // Names the number field `id` that holds no number it takes, and selects its text for the
+  // author to mend.
+  void RefuseNumber(int id, const dialogs::NumberField& field);
   // The CD file picker on an edit; true when it put a new path into the edit.
   bool PickFile(int edit, const std::string& filter, dialogs::RefusalStyle style);
 
