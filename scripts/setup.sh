@@ -14,7 +14,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # The cross-built libraries live outside the work tree so that every clone (CI's included)
 # shares them; their stamp names the recipe version so a changed recipe rebuilds them.
 DEPS_PREFIX="${QUORVANE_DEPS:-/opt/quorvane-deps}"
-RECIPE_VERSION=4
+RECIPE_VERSION=5
 
 log() { printf '[setup] %s\n' "$*"; }
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -116,6 +116,29 @@ else
   # output) are never used, and leaving them out keeps some 40 KB off every disc.
   sed -i -E 's/^#define (UPSAMPLE_MERGING_SUPPORTED|QUANT_1PASS_SUPPORTED|QUANT_2PASS_SUPPORTED)( +)/#undef  \1\2/' \
     "$work/jpeg-src/jmorecfg.h"
+  # Every CPU that runs Windows 7 has SSE2, and its kernels are the fastest a 32-bit player can
+  # use: the dispatcher is limited to them (and SSE for the float transform), and its calls to the
+  # MMX, 3DNow! and AVX2 kernels name the SSE2 ones instead, so some 20 KB of kernels that would
+  # only repeat them stay off every disc. A CPU without SSE2 decodes in plain C.
+  jsimd_c="$work/jpeg-src/simd/i386/jsimd.c"
+  {
+    for name in $(grep -oE '\bj[a-z0-9_]*_(mmx|avx2|3dnow)\b' "$jsimd_c" | sort -u); do
+      base="$(sed -E 's/_(mmx|avx2|3dnow)$//' <<<"$name")"
+      if grep -qw "${base}_sse2" "$jsimd_c"; then
+        echo "#define $name ${base}_sse2"
+      elif grep -qw "${base}_sse" "$jsimd_c"; then
+        echo "#define $name ${base}_sse"
+      fi
+    done
+    cat "$jsimd_c"
+  } >"$jsimd_c.new"
+  mv "$jsimd_c.new" "$jsimd_c"
+  sed -i -E 's/^( *)simd_support = jpeg_simd_cpu_support\(\);/&\n\1simd_support \&= JSIMD_SSE2 | JSIMD_SSE;/' \
+    "$jsimd_c"
+  grep -q 'simd_support &= JSIMD_SSE2 | JSIMD_SSE;' "$jsimd_c" || {
+    log "ERROR: the SIMD dispatcher of libjpeg-turbo has changed; its patch no longer applies" >&2
+    exit 1
+  }
   # Only decoding reaches the player. Without unwind tables (errors leave by longjmp, never by
   # an exception) and with a section per function, the linker drops the encoder's SIMD kernels
   # that the dispatcher names; Windows' own printf and sscanf serve its messages instead of
