@@ -31,7 +31,7 @@ struct Rect {
   static Rect FromBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
     return {left, top, Saturate(int64_t{left} + width), Saturate(int64_t{top} + height)};
   }
-  static int32_t Saturate(int64_t value) {
+  static constexpr int32_t Saturate(int64_t value) {
     return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
   }

@@ -10,6 +10,7 @@
 #include "designer/win32/designer_commands.h"
 #include "ui/win32/application.h"
 #include "ui/win32/cursors.h"
+#include "ui/scaled_canvas.h"
 #include "ui/win32/gdi_canvas.h"
 
 namespace {
@@ -89,14 +90,13 @@ void TEditForm::CopyFrameFromPresentation() {
 
 void TEditForm::EditFormProperties() {
   if (dialogs_ == nullptr) return;
-  RECT design{};
-  ::GetClientRect(autorun_form_.Handle(), &design);
+  const ui::Size design = autorun_form_.DesignClientSize();
   if (!dialogs_->EditForm(app_.Project)) return;
   core::ApplyWindowLook(app_);
   CopyIcon();
   CopyBorderAndTransparency();
   // The design area keeps its size when the border changes; the windows' outer sizes adapt.
-  SetClientSize(design.right, design.bottom);
+  SetClientSize(design.width, design.height);
   CopyPanelBevels();
   autorun_form_.RenderBackground();
   FormResize();
@@ -104,15 +104,14 @@ void TEditForm::EditFormProperties() {
 
 void TEditForm::EditPositionAndSize() {
   if (dialogs_ == nullptr) return;
-  RECT design{};
-  ::GetClientRect(autorun_form_.Handle(), &design);
-  ui::Size client{design.right, design.bottom};
+  const ui::Size design = autorun_form_.DesignClientSize();
+  ui::Size client = design;
   const ui::Size area = DesignArea();
   const ui::Point last_place{area.width - designer::kClampMargin,
                              area.height - designer::kClampMargin};
   if (!dialogs_->EditPositionAndSize(app_.Project, last_place, client)) return;
   // A borderless design has no frame to size it by: the client size is set here.
-  if (client != ui::Size{design.right, design.bottom}) SetClientSize(client.width, client.height);
+  if (client != design) SetClientSize(client.width, client.height);
   FormResize();
 }
 
@@ -125,15 +124,25 @@ void TEditForm::FormResize() {
 }
 
 ui::Rect TEditForm::LayoutImage1() {
-  RECT client{};
-  if (Handle() != nullptr) ::GetClientRect(Handle(), &client);
-  Panel1.SetBounds(0, 0, client.right, client.bottom);
+  const ui::Size client = DesignClientSize();
+  Panel1.SetBounds(0, 0, client.width, client.height);
   image1_rect_ = Panel1.ContentRect();
   return image1_rect_;
 }
 
+ui::Rect TEditForm::OnPicture(const ui::Rect& r) const {
+  const ui::Scale& scale = DeviceScale();
+  const ui::Point origin = scale.ToDevice(ui::Point{image1_rect_.left, image1_rect_.top});
+  const ui::Rect shown = scale.ToDevice(ui::Rect{
+      r.left + image1_rect_.left, r.top + image1_rect_.top, r.right + image1_rect_.left,
+      r.bottom + image1_rect_.top});
+  return {shown.left - origin.x, shown.top - origin.y, shown.right - origin.x,
+          shown.bottom - origin.y};
+}
+
 HDC TEditForm::Image1Canvas() {
-  const ui::Rect image1 = LayoutImage1();
+  LayoutImage1();
+  const ui::Rect image1 = OnPicture({0, 0, image1_rect_.Width(), image1_rect_.Height()});
   if (!image1_has_picture_ ||
       image1_picture_.GetSize() != ui::Size{image1.Width(), image1.Height()}) {
     if (!image1_picture_.Resize({std::max(image1.Width(), 1), std::max(image1.Height(), 1)})) {
@@ -154,10 +163,11 @@ void TEditForm::RefreshCanvas() {
     // The snapshot replaces the whole picture: what the player shows in its inner panel.
     // The inner panel paints its colour over the whole picture, unless the two differ in size.
     const ui::Size size = image1_picture_.GetSize();
-    if (size != ui::Size{autorun_form_.Panel1.Width, autorun_form_.Panel1.Height}) {
+    if (ui::Size{image1_rect_.Width(), image1_rect_.Height()} !=
+        ui::Size{autorun_form_.Panel1.Width, autorun_form_.Panel1.Height}) {
       ui::win32::GdiCanvas(dc).FillRect({0, 0, size.width, size.height}, ui::kColorButtonFace);
     }
-    autorun_form_.PaintInnerPanel(dc);
+    autorun_form_.PaintInnerPanel(dc, DeviceScale());
     DrawSelectionMarks();
     DrawGridAndGuides();
   }
@@ -184,7 +194,7 @@ void TEditForm::DrawSelectionMarks() {
   const int old_mode = ::GetBkMode(dc);
   const COLORREF old_back = ::GetBkColor(dc);
   for (const designer::Mark& mark : designer::SelectionMarks(app_.Project)) {
-    const ui::Rect& r = mark.rect;
+    const ui::Rect r = OnPicture(mark.rect);
     if (mark.kind == designer::Mark::Outline) {
       // The dotted outline's gaps leave the picture as it is.
       ::SetBkMode(dc, TRANSPARENT);
@@ -206,23 +216,34 @@ void TEditForm::DrawSelectionMarks() {
 void TEditForm::DrawGridAndGuides() {
   const ui::Size size = image1_picture_.GetSize();
   const core::SnapSettings& snap = editor_.Snap;
-  if (snap.ShowGrid) {
+  if (snap.ShowGrid && DeviceScale().IsIdentity()) {
     image1_picture_.XorPoints({0, 0, size.width, size.height}, {snap.GridSize, snap.GridSize},
                               kMarkPixel);
+  } else if (snap.ShowGrid && snap.GridSize > 0) {
+    // Scaled, the grid's points lie where its design units do, a step apart or not.
+    for (int32_t y = 0; y < image1_rect_.Height(); y += snap.GridSize) {
+      for (int32_t x = 0; x < image1_rect_.Width(); x += snap.GridSize) {
+        const ui::Rect at = OnPicture({x, y, x, y});
+        image1_picture_.XorPoints({at.left, at.top, at.left + 1, at.top + 1}, {1, 1}, kMarkPixel);
+      }
+    }
   }
   // Guides run across the design area; one on its far edge shows on its last pixels.
   const designer::SnapGuides& guides = editor_.Guides;
   if (guides.x != designer::kNoGuide) {
-    const int x = guides.x == size.width ? guides.x - 1 : guides.x;
+    const int at = OnPicture({guides.x, 0, guides.x, 0}).left;
+    const int x = at >= size.width ? size.width - 1 : at;
     image1_picture_.XorPoints({x, 0, x + 1, size.height}, {1, 1}, kMarkPixel);
   }
   if (guides.y != designer::kNoGuide) {
-    const int y = guides.y == size.height ? guides.y - 1 : guides.y;
+    const int at = OnPicture({0, guides.y, 0, guides.y}).top;
+    const int y = at >= size.height ? size.height - 1 : at;
     image1_picture_.XorPoints({0, y, size.width, y + 1}, {1, 1}, kMarkPixel);
   }
 }
 
-void TEditForm::XorFocusRect(const ui::Rect& r) {
+void TEditForm::XorFocusRect(const ui::Rect& design) {
+  const ui::Rect r = OnPicture(design);
   const RECT rect{r.left, r.top, r.right, r.bottom};
   if (HDC dc = Image1Canvas()) {
     ::DrawFocusRect(dc, &rect);
@@ -232,9 +253,9 @@ void TEditForm::XorFocusRect(const ui::Rect& r) {
   // The same XOR on the screen keeps it equal to the picture without a repaint.
   const ui::win32::ScreenDc screen(Handle());
   if (screen.Get() == nullptr) return;
-  ::IntersectClipRect(screen.Get(), image1_rect_.left, image1_rect_.top, image1_rect_.right,
-                      image1_rect_.bottom);
-  ::SetViewportOrgEx(screen.Get(), image1_rect_.left, image1_rect_.top, nullptr);
+  const ui::Rect image1 = DeviceScale().ToDevice(image1_rect_);
+  ::IntersectClipRect(screen.Get(), image1.left, image1.top, image1.right, image1.bottom);
+  ::SetViewportOrgEx(screen.Get(), image1.left, image1.top, nullptr);
   ::DrawFocusRect(screen.Get(), &rect);
 }
 
@@ -325,6 +346,10 @@ bool TEditForm::OnNudgeKey(WPARAM key) {
   return true;
 }
 
+void TEditForm::OnScaleChanged() {
+  FormResize();
+}
+
 void TEditForm::OnCaptureLost() {
   EndDragStep([this] { editor_.CaptureLost(); });
 }
@@ -362,7 +387,8 @@ void TEditForm::ShowContextMenu(ui::Point at) {
 }
 
 void TEditForm::OnPaint(HDC dc, const RECT&) {
-  const ui::Rect image1 = LayoutImage1();
+  LayoutImage1();
+  const ui::Rect image1 = DeviceScale().ToDevice(image1_rect_);
   if (image1_has_picture_) {
     ::BitBlt(dc, image1.left, image1.top, image1.Width(), image1.Height(), image1_picture_.Dc(), 0,
              0, SRCCOPY);
@@ -373,8 +399,13 @@ void TEditForm::OnPaint(HDC dc, const RECT&) {
   if (image1_has_picture_) {
     ::ExcludeClipRect(dc, image1.left, image1.top, image1.right, image1.bottom);
   }
-  {
+  if (DeviceScale().IsIdentity()) {
     ui::win32::GdiCanvas canvas(dc);
+    Panel1.Paint(canvas);
+  } else {
+    ui::win32::GdiCanvas device(dc, DeviceScale().Dpi(), ui::kDesignDpi);
+    ui::ScaledBitmaps no_glyphs;  // bevels only
+    ui::ScaledCanvas canvas(device, DeviceScale(), no_glyphs);
     Panel1.Paint(canvas);
   }
   ::RestoreDC(dc, saved);
@@ -422,7 +453,7 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         POINT p{};
         ::GetCursorPos(&p);
         ::ScreenToClient(Handle(), &p);
-        const bool on_image1 = image1_rect_.Contains({p.x, p.y});
+        const bool on_image1 = image1_rect_.Contains(DeviceScale().ToDesign(ui::Point{p.x, p.y}));
         ::SetCursor(ui::win32::CursorFor(on_image1 ? pointer_ : ui::Cursor::Default));
         return TRUE;
       }

@@ -112,6 +112,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void OnPaint(HDC dc, const RECT& client) override;
   void OnMouse(const ui::win32::MouseEvent& event) override;
   void OnCaptureLost() override;
+  void OnScaleChanged() override;
 
  private:
   void FormCreate();
@@ -126,6 +127,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   ui::Rect LayoutImage1();
   // The picture of Image1, created at Image1's size by the first drawing after it was dropped.
   HDC Image1Canvas();
+  // A rectangle of the design area (design units) on Image1's picture (device pixels).
+  ui::Rect OnPicture(const ui::Rect& r) const;
   void ShowContextMenu(ui::Point at);
   bool CopySelection();
   // Undo or redo: another design in place, the canvas mirrors its frame again, and the object at
@@ -152,7 +155,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   ToolGroup* tools_ = nullptr;                    // not owned
   designer::PropertyDialogs* dialogs_ = nullptr;  // not owned
   HWND command_target_ = nullptr;                 // not owned
-  ui::Rect image1_rect_;                          // client coordinates
+  ui::Rect image1_rect_;                          // client coordinates, design units
   ui::win32::DibSurface image1_picture_;
   bool image1_has_picture_ = false;
   ui::Cursor pointer_ = ui::Cursor::Default;

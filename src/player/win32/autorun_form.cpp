@@ -77,10 +77,9 @@ void TAutoRunForm::FormResize() {
 }
 
 void TAutoRunForm::LayoutPanels() {
-  RECT client{};
-  if (Handle() != nullptr) ::GetClientRect(Handle(), &client);
+  const ui::Size client = DesignClientSize();
   const int32_t band = form_.BorderWidth();
-  Panel.SetBounds(band, band, client.right - 2 * band, client.bottom - 2 * band);
+  Panel.SetBounds(band, band, client.width - 2 * band, client.height - 2 * band);
   const ui::Rect inner = Panel.ContentRect();
   Panel1.SetBounds(inner.left, inner.top, inner.Width(), inner.Height());
   Image1.SetBounds(0, 0, inner.Width(), inner.Height());
@@ -91,7 +90,10 @@ void TAutoRunForm::RenderBackground() {
   Image1.Picture.reset();
   if (app_ != nullptr) {
     const core::AutoFormType& project = app_->Project;
-    auto picture = player::RenderBackgroundPicture(Panel1.Width, Panel1.Height, project.BackColor,
+    // Made at the size the screen shows, so that a scaled gradient is as exact as at 96 DPI.
+    const ui::Rect shown = DeviceScale().ToDevice(ui::Rect::FromBounds(
+        Panel.Left + Panel1.Left, Panel.Top + Panel1.Top, Panel1.Width, Panel1.Height));
+    auto picture = player::RenderBackgroundPicture(shown.Width(), shown.Height(), project.BackColor,
                                                    project.GradientColor, project.GradientStyle,
                                                    &SystemColorNow);
     if (picture) {
@@ -198,23 +200,34 @@ void TAutoRunForm::Timer1Timer() {
   }
 }
 
-void TAutoRunForm::PaintInnerPanel(HDC dc) {
-  ui::win32::GdiCanvas canvas(dc);
-  Panel1.AdjustSize(canvas);
-  ui::CanvasScope origin(canvas, {0, 0}, ui::Rect{0, 0, Panel1.Width, Panel1.Height});
-  Panel1.Paint(canvas);
+void TAutoRunForm::PaintPanel(HDC dc, ui::Panel& panel, ui::Point at, ui::Point base,
+                              ui::Scale scale) {
+  const ui::Point offset{at.x - base.x, at.y - base.y};
+  const ui::Rect bounds{0, 0, panel.Width, panel.Height};
+  if (scale.IsIdentity()) {
+    ui::win32::GdiCanvas canvas(dc);
+    panel.AdjustSize(canvas);
+    ui::CanvasScope origin(canvas, offset, bounds);
+    panel.Paint(canvas);
+    return;
+  }
+  ui::win32::GdiCanvas device(dc, scale.Dpi(), ui::kDesignDpi);
+  device.SmoothScaledPictures(scale.WholeFactor() == 0);
+  ui::ScaledCanvas canvas(device, scale, scaled_glyphs_, base);
+  panel.AdjustSize(canvas);
+  ui::CanvasScope origin(canvas, offset, bounds);
+  panel.Paint(canvas);
+}
+
+void TAutoRunForm::PaintInnerPanel(HDC dc, ui::Scale scale) {
+  const ui::Point at{Panel.Left + Panel1.Left, Panel.Top + Panel1.Top};
+  PaintPanel(dc, Panel1, at, at, scale);
 }
 
 void TAutoRunForm::OnPaint(HDC dc, const RECT& client) {
   if (!back_buffer_.Resize({client.right, client.bottom})) return;
-  {
-    ui::win32::GdiCanvas canvas(back_buffer_.Dc());
-    Panel.AdjustSize(canvas);
-    canvas.FillRect(ui::Rect{0, 0, client.right, client.bottom}, ui::kColorButtonFace);
-    ui::CanvasScope origin(canvas, {Panel.Left, Panel.Top},
-                           ui::Rect{0, 0, Panel.Width, Panel.Height});
-    Panel.Paint(canvas);
-  }
+  ui::win32::FillSolid(back_buffer_.Dc(), client, ui::kColorButtonFace);
+  PaintPanel(back_buffer_.Dc(), Panel, {Panel.Left, Panel.Top}, {0, 0}, DeviceScale());
   ::BitBlt(dc, 0, 0, client.right, client.bottom, back_buffer_.Dc(), 0, 0, SRCCOPY);
 }
 
@@ -222,7 +235,7 @@ bool TAutoRunForm::SetCursorForPointer() {
   POINT p{};
   ::GetCursorPos(&p);
   ::ScreenToClient(Handle(), &p);
-  const ui::Control* control = router_.ControlAt({p.x, p.y});
+  const ui::Control* control = router_.ControlAt(DeviceScale().ToDesign(ui::Point{p.x, p.y}));
   ::SetCursor(ui::win32::CursorFor(control != nullptr ? control->Cursor : ui::Cursor::Default));
   return true;
 }
@@ -250,6 +263,11 @@ void TAutoRunForm::OnMouse(const ui::win32::MouseEvent& event) {
       return;
   }
   if (changed && Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TAutoRunForm::OnScaleChanged() {
+  scaled_glyphs_.Clear();
+  RenderBackground();
 }
 
 void TAutoRunForm::OnCaptureLost() {

@@ -16,6 +16,7 @@
 #include "ui/image_control.h"
 #include "ui/mouse_router.h"
 #include "ui/panel.h"
+#include "ui/scaled_canvas.h"
 #include "ui/win32/dib_surface.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/gdi.h"
@@ -33,8 +34,8 @@ class TAutoRunForm : public ui::win32::FormWindow,
 
   ui::Form& WindowProperties() { return form_; }
   HICON WindowIcon() const { return icon_; }
-  // Paints the inner panel, as the player shows it, into `dc` at (0, 0).
-  void PaintInnerPanel(HDC dc);
+  // Paints the inner panel, as the player shows it at `scale`, into `dc` at (0, 0).
+  void PaintInnerPanel(HDC dc, ui::Scale scale);
 
   ui::Panel Panel;          // outer panel: bevels and border band, never recoloured
   ui::Panel Panel1;         // inner panel: background picture and every object control
@@ -60,6 +61,7 @@ class TAutoRunForm : public ui::win32::FormWindow,
   void OnPaint(HDC dc, const RECT& client) override;
   void OnMouse(const ui::win32::MouseEvent& event) override;
   void OnCaptureLost() override;
+  void OnScaleChanged() override;
 
  private:
   void FormCreate();
@@ -75,6 +77,9 @@ class TAutoRunForm : public ui::win32::FormWindow,
   // before is freed once the window no longer uses it.
   void SetIcon(HICON icon, ui::win32::OwnedIcon owned);
   bool SetCursorForPointer();
+  // Paints `panel`, whose top-left corner lies at design point `at` of the client area, onto
+  // `dc`, where design point `base` of the client area lies at (0, 0), at `scale`.
+  void PaintPanel(HDC dc, ui::Panel& panel, ui::Point at, ui::Point base, ui::Scale scale);
 
   ui::Form form_;
   core::AppState* app_ = nullptr;  // not owned
@@ -85,5 +90,6 @@ class TAutoRunForm : public ui::win32::FormWindow,
   ui::MouseRouter router_{Panel};
   bool tracking_leave_ = false;
   ui::win32::DibSurface back_buffer_;
+  ui::ScaledBitmaps scaled_glyphs_;
   ui::win32::MciPlayer MediaPlayer1;
 };

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "ui/win32/application.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/gdi.h"
 
 namespace ui::win32 {
@@ -60,29 +61,76 @@ DWORD ExStyleForForm(const Form& form) {
 }
 
 bool FormWindow::CreateForm(const char* class_name) {
-  const RECT bounds{form_.Left(), form_.Top(), form_.Left() + form_.Width(),
-                    form_.Top() + form_.Height()};
+  scale_ = SystemScale();
+  const RECT bounds = DeviceBounds();
   if (!CreateWindowOfClass(class_name, ExStyleForForm(form_), StyleForForm(form_), form_.Caption(),
                            bounds, nullptr, nullptr)) {
     return false;
   }
-  window_size_ = {form_.Width(), form_.Height()};
+  window_size_ = {bounds.right - bounds.left, bounds.bottom - bounds.top};
   form_.SetObserver(this);
+  // A monitor of its own DPI under the window's place (Windows 10 knows them apart).
+  if (const Scale shown = WindowScale(Handle()); shown != scale_) {
+    scale_ = shown;
+    FormBoundsChanged();
+  }
   FormTransparencyChanged();
   return true;
 }
 
+Size FormWindow::FrameSize(int32_t dpi) const {
+  const RECT frame = FrameAt(StyleForForm(form_), Handle() != nullptr && ::GetMenu(Handle()),
+                             ExStyleForForm(form_), dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+RECT FormWindow::DeviceBounds() const {
+  if (scale_.IsIdentity()) {
+    return {form_.Left(), form_.Top(), form_.Left() + form_.Width(), form_.Top() + form_.Height()};
+  }
+  const Size design_frame = FrameSize(kDesignDpi);
+  const Size frame = FrameSize(scale_.Dpi());
+  const Point place = scale_.ToDevice(Point{form_.Left(), form_.Top()});
+  const Size client = scale_.ToDevice(
+      Size{form_.Width() - design_frame.width, form_.Height() - design_frame.height});
+  return {place.x, place.y, place.x + client.width + frame.width,
+          place.y + client.height + frame.height};
+}
+
+Rect FormWindow::DesignBounds(const RECT& device) const {
+  if (scale_.IsIdentity()) return Rect{device.left, device.top, device.right, device.bottom};
+  const Size design_frame = FrameSize(kDesignDpi);
+  const Size frame = FrameSize(scale_.Dpi());
+  const Point place = scale_.ToDesign(Point{device.left, device.top});
+  const Size client = scale_.ToDesign(Size{device.right - device.left - frame.width,
+                                           device.bottom - device.top - frame.height});
+  return Rect::FromBounds(place.x, place.y, client.width + design_frame.width,
+                          client.height + design_frame.height);
+}
+
+Size FormWindow::DesignClientSize() const {
+  RECT client{};
+  if (Handle() != nullptr) ::GetClientRect(Handle(), &client);
+  return scale_.ToDesign(Size{client.right, client.bottom});
+}
+
 void FormWindow::SetClientSize(int width, int height) {
-  RECT rect{0, 0, width, height};
-  ::AdjustWindowRectEx(&rect, StyleForForm(form_), ::GetMenu(Handle()) != nullptr,
-                       ExStyleForForm(form_));
-  form_.SetBounds(form_.Left(), form_.Top(), rect.right - rect.left, rect.bottom - rect.top);
+  const Size frame = FrameSize(kDesignDpi);
+  form_.SetBounds(form_.Left(), form_.Top(), width + frame.width, height + frame.height);
 }
 
 void FormWindow::FormBoundsChanged() {
   if (Handle() == nullptr) return;
-  ::SetWindowPos(Handle(), nullptr, form_.Left(), form_.Top(), form_.Width(), form_.Height(),
+  const RECT r = DeviceBounds();
+  ::SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::ScaleChanged(int32_t dpi, const RECT& suggested) {
+  scale_ = Scale(dpi);
+  ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  OnScaleChanged();
 }
 
 void FormWindow::FormFrameChanged() {
@@ -90,7 +138,8 @@ void FormWindow::FormFrameChanged() {
   const DWORD visible = ::GetWindowLongA(Handle(), GWL_STYLE) & WS_VISIBLE;
   ::SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(StyleForForm(form_) | visible));
   ::SetWindowLongA(Handle(), GWL_EXSTYLE, static_cast<LONG>(ExStyleForForm(form_)));
-  ::SetWindowPos(Handle(), nullptr, form_.Left(), form_.Top(), form_.Width(), form_.Height(),
+  const RECT r = DeviceBounds();
+  ::SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   if (visible) {
     const int show = form_.WindowState() == kStateMinimized   ? SW_SHOWMINNOACTIVE
@@ -120,7 +169,7 @@ void FormWindow::OnPaint(HDC dc, const RECT& client) {
 
 LRESULT FormWindow::MouseMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   MouseEvent event{MouseEvent::Move, MouseEvent::None, (wparam & MK_CONTROL) != 0,
-                   Point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}};
+                   scale_.ToDesign(Point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)})};
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -187,7 +236,7 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       ::GetWindowRect(Handle(), &r);
       // A minimised or maximised window keeps the bounds it had as a normal window.
       if (!::IsIconic(Handle()) && !::IsZoomed(Handle())) {
-        form_.NoteBoundsFromWindow(Rect{r.left, r.top, r.right, r.bottom});
+        form_.NoteBoundsFromWindow(DesignBounds(r));
       }
       const Size now{r.right - r.left, r.bottom - r.top};
       if (now != window_size_) {
@@ -198,6 +247,9 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_ERASEBKGND:
       return 1;
+    case WM_DPICHANGED:
+      ScaleChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
     case WM_PRINTCLIENT: {
       // Themed controls (group boxes, flat tool bars) ask their parent for what lies beneath.
       RECT client{};

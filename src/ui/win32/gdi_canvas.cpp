@@ -27,9 +27,12 @@ UINT TextFlags(TextFormat format) {
 
 }  // namespace
 
-GdiObject<HFONT> CreateDesignFont(const Font& font) {
-  ScreenDc screen;
-  const int height = -::MulDiv(font.size, ::GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+GdiObject<HFONT> CreateDesignFont(const Font& font, int32_t dpi) {
+  if (dpi <= 0) {
+    ScreenDc screen;
+    dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
+  }
+  const int height = -::MulDiv(font.size, dpi, 72);
   return GdiObject<HFONT>(::CreateFontA(
       height, 0, 0, 0, (font.style & kFontBold) ? FW_BOLD : FW_NORMAL,
       (font.style & kFontItalic) ? TRUE : FALSE, (font.style & kFontUnderline) ? TRUE : FALSE,
@@ -37,7 +40,8 @@ GdiObject<HFONT> CreateDesignFont(const Font& font) {
       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
 }
 
-GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), saved_state_(::SaveDC(dc)) {
+GdiCanvas::GdiCanvas(HDC dc, int32_t draw_dpi, int32_t measure_dpi)
+    : dc_(dc), saved_state_(::SaveDC(dc)), draw_dpi_(draw_dpi), measure_dpi_(measure_dpi) {
   ::SetBkMode(dc_, TRANSPARENT);
 }
 
@@ -56,30 +60,31 @@ void GdiCanvas::DrawBitmap(const PixelBitmap& bitmap, Point at, bool transparent
 }
 
 void GdiCanvas::DrawPicture(const Picture& picture, const Rect& dest, bool transparent) {
-  if (picture.IsPlatformPicture()) {
-    static_cast<const GdiPicture&>(picture).Draw(
-        dc_, RECT{dest.left, dest.top, dest.right, dest.bottom}, transparent);
-  }
+  if (!picture.IsPlatformPicture()) return;
+  const Size size = picture.GetSize();
+  const bool smooth = smooth_pictures_ && !transparent && size != Size{dest.Width(), dest.Height()};
+  static_cast<const GdiPicture&>(picture).Draw(
+      dc_, RECT{dest.left, dest.top, dest.right, dest.bottom}, transparent, smooth);
 }
 
-HFONT GdiCanvas::FontFor(const Font& font) {
-  auto key = std::make_tuple(font.name, font.size, font.style);
+HFONT GdiCanvas::FontFor(const Font& font, int32_t dpi) {
+  auto key = std::make_tuple(font.name, font.size, font.style, dpi);
   auto found = fonts_.find(key);
-  if (found == fonts_.end()) found = fonts_.emplace(key, CreateDesignFont(font)).first;
+  if (found == fonts_.end()) found = fonts_.emplace(key, CreateDesignFont(font, dpi)).first;
   return found->second.Get();
 }
 
 void GdiCanvas::DrawText(const std::string& text, const Rect& box, const Font& font,
                          TextFormat format) {
   if (text.empty()) return;
-  SelectGuard select(dc_, FontFor(font));
+  SelectGuard select(dc_, FontFor(font, draw_dpi_));
   ::SetTextColor(dc_, ToColorRef(font.color));
   RECT r{box.left, box.top, box.right, box.bottom};
   ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &r, TextFlags(format));
 }
 
 Size GdiCanvas::MeasureText(const std::string& text, const Font& font, int32_t wrap_width) {
-  SelectGuard select(dc_, FontFor(font));
+  SelectGuard select(dc_, FontFor(font, measure_dpi_));
   RECT r{0, 0, wrap_width > 0 ? wrap_width : 0, 0};
   const UINT flags = DT_CALCRECT | TextFlags(TextFormat{TextAlign::Left, wrap_width > 0});
   // An empty caption still takes one line, as a label shows it.

@@ -15,7 +15,9 @@ namespace ui::win32 {
 
 class GdiCanvas : public Canvas {
  public:
-  explicit GdiCanvas(HDC dc);
+  // Text is drawn in fonts made for `draw_dpi` and measured in fonts made for `measure_dpi`; 0
+  // is the screen's DPI. A design painted scaled is drawn at its screen's DPI but measured at 96.
+  explicit GdiCanvas(HDC dc, int32_t draw_dpi = 0, int32_t measure_dpi = 0);
   ~GdiCanvas() override;
 
   void FillRect(const Rect& rect, Color color) override;
@@ -30,15 +32,22 @@ class GdiCanvas : public Canvas {
   void IntersectClip(const Rect& rect) override;
 
  private:
-  HFONT FontFor(const Font& font);
+  HFONT FontFor(const Font& font, int32_t dpi);
 
   HDC dc_;  // not owned
   int saved_state_;
+  int32_t draw_dpi_;
+  int32_t measure_dpi_;
   // Fonts live as long as the canvas: one paint creates each font once.
-  std::map<std::tuple<std::string, int32_t, uint8_t>, GdiObject<HFONT>> fonts_;
+  std::map<std::tuple<std::string, int32_t, uint8_t, int32_t>, GdiObject<HFONT>> fonts_;
+  // Pictures that a scaled paint shows at another size are smoothed, unless keyed.
+  bool smooth_pictures_ = false;
+
+ public:
+  void SmoothScaledPictures(bool on) { smooth_pictures_ = on; }
 };
 
-// A GDI font for a design font at the screen's resolution.
-GdiObject<HFONT> CreateDesignFont(const Font& font);
+// A GDI font for a design font at `dpi` (0: the screen's resolution).
+GdiObject<HFONT> CreateDesignFont(const Font& font, int32_t dpi = 0);
 
 }  // namespace ui::win32

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/scale.h"
+
 namespace ui::win32 {
 namespace {
 
@@ -68,12 +70,13 @@ std::unique_ptr<Picture> BitmapPicture::Clone() const {
   return std::make_unique<BitmapPicture>(*this);
 }
 
-void BitmapPicture::Draw(HDC dc, const RECT& dest, bool transparent) const {
+void BitmapPicture::Draw(HDC dc, const RECT& dest, bool transparent, bool smooth) const {
   if (IsEmpty(dest) || pixels_->Empty()) return;
   const int width = dest.right - dest.left;
   const int height = dest.bottom - dest.top;
   const BITMAPINFO info = TopDownInfo(*pixels_);
-  const StretchModeGuard mode(dc, COLORONCOLOR);
+  const StretchModeGuard mode(dc, smooth ? HALFTONE : COLORONCOLOR);
+  if (smooth) ::SetBrushOrgEx(dc, 0, 0, nullptr);  // as HALFTONE asks
   if (!transparent) {
     ::StretchDIBits(dc, dest.left, dest.top, width, height, 0, 0, pixels_->Width(),
                     pixels_->Height(), pixels_->Row(0), &info, DIB_RGB_COLORS, SRCCOPY);
@@ -105,7 +108,7 @@ std::unique_ptr<Picture> IconPicture::Clone() const {
   return std::make_unique<IconPicture>(*this);
 }
 
-void IconPicture::Draw(HDC dc, const RECT& dest, bool /*transparent*/) const {
+void IconPicture::Draw(HDC dc, const RECT& dest, bool /*transparent*/, bool /*smooth*/) const {
   if (IsEmpty(dest) || !*icon_) return;
   ::DrawIconEx(dc, dest.left, dest.top, icon_->Get(), dest.right - dest.left,
                dest.bottom - dest.top, 0, nullptr, DI_NORMAL);
@@ -122,7 +125,7 @@ std::unique_ptr<Picture> MetafilePicture::Clone() const {
   return std::make_unique<MetafilePicture>(*this);
 }
 
-void MetafilePicture::Draw(HDC dc, const RECT& dest, bool /*transparent*/) const {
+void MetafilePicture::Draw(HDC dc, const RECT& dest, bool /*transparent*/, bool /*smooth*/) const {
   if (IsEmpty(dest) || !*metafile_) return;
   ::PlayEnhMetaFile(dc, metafile_->Get(), &dest);
 }
@@ -132,12 +135,13 @@ Size MetafilePicture::FrameInPixels(HENHMETAFILE metafile) {
   if (metafile == nullptr || ::GetEnhMetaFileHeader(metafile, sizeof header, &header) == 0) {
     return {};
   }
-  const ScreenDc screen;
+  // In design units (pixels at 96 DPI), as every size of the design; a screen of another DPI
+  // scales it like the rest.
   constexpr int kHundredthsOfMillimetrePerInch = 2540;
-  return {::MulDiv(header.rclFrame.right - header.rclFrame.left,
-                   ::GetDeviceCaps(screen.Get(), LOGPIXELSX), kHundredthsOfMillimetrePerInch),
-          ::MulDiv(header.rclFrame.bottom - header.rclFrame.top,
-                   ::GetDeviceCaps(screen.Get(), LOGPIXELSY), kHundredthsOfMillimetrePerInch)};
+  return {::MulDiv(header.rclFrame.right - header.rclFrame.left, kDesignDpi,
+                   kHundredthsOfMillimetrePerInch),
+          ::MulDiv(header.rclFrame.bottom - header.rclFrame.top, kDesignDpi,
+                   kHundredthsOfMillimetrePerInch)};
 }
 
 }  // namespace ui::win32

@@ -18,7 +18,8 @@ class GdiPicture : public Picture {
   // Paints the picture scaled into dest. For bitmaps, transparent leaves the pixels of the
   // bottom-left pixel's colour unpainted; icons always use their own mask and metafiles only
   // paint what they draw, so they ignore it.
-  virtual void Draw(HDC dc, const RECT& dest, bool transparent) const = 0;
+  // With `smooth`, a bitmap shown at another size is filtered (halftone) rather than sampled.
+  virtual void Draw(HDC dc, const RECT& dest, bool transparent, bool smooth = false) const = 0;
   bool IsPlatformPicture() const override { return true; }
 };
 
@@ -28,7 +29,7 @@ class BitmapPicture final : public GdiPicture {
 
   Size GetSize() const override;
   std::unique_ptr<Picture> Clone() const override;
-  void Draw(HDC dc, const RECT& dest, bool transparent) const override;
+  void Draw(HDC dc, const RECT& dest, bool transparent, bool smooth = false) const override;
   const PixelBitmap& Pixels() const { return *pixels_; }
 
  private:
@@ -42,7 +43,7 @@ class IconPicture final : public GdiPicture {
 
   Size GetSize() const override { return size_; }
   std::unique_ptr<Picture> Clone() const override;
-  void Draw(HDC dc, const RECT& dest, bool transparent) const override;
+  void Draw(HDC dc, const RECT& dest, bool transparent, bool smooth = false) const override;
   HICON Handle() const { return icon_->Get(); }
 
  private:
@@ -59,7 +60,7 @@ class MetafilePicture final : public GdiPicture {
 
   Size GetSize() const override { return size_; }
   std::unique_ptr<Picture> Clone() const override;
-  void Draw(HDC dc, const RECT& dest, bool transparent) const override;
+  void Draw(HDC dc, const RECT& dest, bool transparent, bool smooth = false) const override;
   HENHMETAFILE Handle() const { return metafile_->Get(); }
 
   // The frame of the metafile's header (0.01 mm units) in screen pixels; zero when unreadable.

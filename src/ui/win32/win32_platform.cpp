@@ -1,6 +1,8 @@
 // Windows desktop services.
 #include "ui/win32/win32_platform.h"
 
+#include "ui/win32/dpi.h"
+
 #include <windows.h>
 
 #include "ui/win32/bitmap_file.h"
@@ -46,7 +48,8 @@ MessageResult Win32Platform::ShowMessageBox(const std::string& text, const std::
 }
 
 Size Win32Platform::ScreenSize() const {
-  return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+  // In design units, as windows are placed.
+  return SystemScale().ToDesign(Size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
 }
 
 uint32_t Win32Platform::TickCount() const {
