@@ -242,6 +242,30 @@ void CanvasEditor::SelectAll() {
   view_.RefreshCanvas();
 }
 
+void CanvasEditor::SelectStep(bool forward) {
+  auto& objects = app_.Project.Objects;
+  if (objects.empty()) return;
+  const auto count = static_cast<int32_t>(objects.size());
+  // From the selected object (the first of several), or from before the first or after the last.
+  int32_t at = forward ? -1 : count;
+  for (int32_t i = 0; i < count; ++i) {
+    if (objects[static_cast<size_t>(i)]->Selected) {
+      at = i;
+      break;
+    }
+  }
+  at = ((forward ? at + 1 : at - 1) % count + count) % count;
+  for (auto& object : objects) object->Selected = false;
+  objects[static_cast<size_t>(at)]->Selected = true;
+  clicked_ = objects[static_cast<size_t>(at)].get();
+  view_.RefreshCanvas();
+}
+
+void CanvasEditor::ClearSelection() {
+  for (auto& object : app_.Project.Objects) object->Selected = false;
+  view_.RefreshCanvas();
+}
+
 void CanvasEditor::DeleteSelected() {
   auto& objects = app_.Project.Objects;
   for (size_t i = objects.size(); i-- > 0;) {

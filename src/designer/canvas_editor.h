@@ -76,6 +76,10 @@ class CanvasEditor {
 
   void AddObject(uint8_t kind, ui::Point p);
   void SelectAll();
+  // Tab and Shift+Tab: the next or previous object in stacking order alone selected (and the
+  // reference), wrapping at either end; Esc: nothing selected.
+  void SelectStep(bool forward);
+  void ClearSelection();
   void DeleteSelected();
   void ClearDesign();
   void BringSelectedToFront();

@@ -2,6 +2,7 @@
 #include "player/keyboard_focus.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace player {
 
@@ -15,12 +16,12 @@ std::vector<int32_t> ReadingOrder(const core::AutoFormType& project, bool linked
     if (linked_only && object.Link.Action == core::kActionNone) continue;
     order.push_back(static_cast<int32_t>(i));
   }
+  // The index breaks ties, so that equal places keep their stacking order.
   const auto place = [&](int32_t i) {
     const ui::Control& c = *project.Objects[static_cast<size_t>(i)]->Control;
-    return std::make_pair(c.Top, c.Left);
+    return std::make_tuple(c.Top, c.Left, i);
   };
-  std::stable_sort(order.begin(), order.end(),
-                   [&](int32_t a, int32_t b) { return place(a) < place(b); });
+  std::sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return place(a) < place(b); });
   return order;
 }
 

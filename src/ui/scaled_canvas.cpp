@@ -1,7 +1,6 @@
 // Scaled painting.
 #include "ui/scaled_canvas.h"
 
-
 namespace ui {
 namespace {
 
@@ -32,13 +31,15 @@ PixelBitmap ScaleNearest(const PixelBitmap& bitmap, Size size) {
 
 const PixelBitmap& ScaledBitmaps::Get(const PixelBitmap& bitmap, Scale scale) {
   // A design with many distinct glyphs must not hold them all forever.
-  constexpr size_t kMostKept = 256;
-  const Key key{ContentHash(bitmap), bitmap.Width(), bitmap.Height(), scale.Dpi()};
-  auto found = scaled_.find(key);
-  if (found != scaled_.end()) return found->second;
+  constexpr size_t kMostKept = 64;
+  const uint64_t hash = ContentHash(bitmap);
+  const Size size{bitmap.Width(), bitmap.Height()};
+  for (const Scaled& kept : scaled_) {
+    if (kept.hash == hash && kept.size == size && kept.dpi == scale.Dpi()) return kept.pixels;
+  }
   if (scaled_.size() >= kMostKept) scaled_.clear();
-  const Size size = scale.ToDevice(Size{bitmap.Width(), bitmap.Height()});
-  return scaled_.emplace(key, ScaleNearest(bitmap, size)).first->second;
+  scaled_.push_back({hash, size, scale.Dpi(), ScaleNearest(bitmap, scale.ToDevice(size))});
+  return scaled_.back().pixels;
 }
 
 ScaledCanvas::ScaledCanvas(Canvas& device, Scale scale, ScaledBitmaps& bitmaps, Point origin)

@@ -6,8 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
-#include <tuple>
 #include <vector>
 
 #include "ui/canvas.h"
@@ -25,8 +23,13 @@ class ScaledBitmaps {
   void Clear() { scaled_.clear(); }
 
  private:
-  using Key = std::tuple<uint64_t, int32_t, int32_t, int32_t>;  // content hash, size, DPI
-  std::map<Key, PixelBitmap> scaled_;
+  struct Scaled {
+    uint64_t hash;  // of the source's pixels
+    Size size;      // the source's
+    int32_t dpi;
+    PixelBitmap pixels;
+  };
+  std::vector<Scaled> scaled_;
 };
 
 PixelBitmap ScaleNearest(const PixelBitmap& bitmap, Size size);

@@ -350,6 +350,20 @@ void TEditForm::OnScaleChanged() {
   FormResize();
 }
 
+bool TEditForm::OnSelectionKey(WPARAM key) {
+  if (key != VK_TAB && key != VK_ESCAPE && key != VK_RETURN) return false;
+  if (editor_.DragState != designer::DragStateType::Idle) return true;  // the mouse has it
+  if (key == VK_TAB) {
+    editor_.SelectStep(::GetKeyState(VK_SHIFT) >= 0);
+  } else if (key == VK_ESCAPE) {
+    editor_.ClearSelection();
+  } else if (editor_.SingleSelected() != nullptr && command_target_ != nullptr) {
+    ::PostMessageA(command_target_, WM_COMMAND, kCmdObjectProperties, 0);
+  }
+  UpdateReadOut(nullptr);
+  return true;
+}
+
 void TEditForm::OnCaptureLost() {
   EndDragStep([this] { editor_.CaptureLost(); });
 }
@@ -438,7 +452,7 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_KEYDOWN:
-      if (OnNudgeKey(wparam)) return 0;
+      if (OnNudgeKey(wparam) || OnSelectionKey(wparam)) return 0;
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -138,6 +138,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void EndDragStep(const std::function<void()>& release);
   // The arrow keys: a run of them on the same selection is one step.
   bool OnNudgeKey(WPARAM key);
+  // Tab, Shift+Tab, Esc and Enter: the keyboard's way to choose an object and open it.
+  bool OnSelectionKey(WPARAM key);
   // The selection's place and size, or without a selection the pointer's place when given.
   void UpdateReadOut(const ui::Point* pointer);
 

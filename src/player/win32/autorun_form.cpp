@@ -2,6 +2,7 @@
 // routing, the background picture, links, and the start-up tick.
 #include "player/win32/autorun_form.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "core/product_names.h"
@@ -9,6 +10,7 @@
 #include "core/project_ops.h"
 #include "player/background_render.h"
 #include "player/hot_tracking.h"
+#include "player/keyboard_focus.h"
 #include "ui/win32/application.h"
 #include "ui/win32/bitmap_file.h"
 #include "ui/win32/cursors.h"
@@ -132,7 +134,49 @@ void TAutoRunForm::HotChanged(bool changed) {
 }
 
 void TAutoRunForm::ObjectMouseMove(ui::Control& control) {
+  const auto& objects = app_->Project.Objects;
+  if (control.Tag >= 0 && static_cast<size_t>(control.Tag) < objects.size() &&
+      objects[control.Tag]->Link.Action != core::kActionNone && focus_ != control.Tag) {
+    focus_ = control.Tag;
+    HotChanged(true);
+  }
   HotChanged(player::UpdateHot(app_->Project, control.Tag, default_glyph_));
+}
+
+core::AutoObjectType* TAutoRunForm::FocusedObject() {
+  if (app_ == nullptr || focus_ < 0) return nullptr;
+  const std::vector<int32_t> order = player::ReadingOrder(app_->Project, true);
+  if (std::find(order.begin(), order.end(), focus_) == order.end()) return nullptr;
+  return app_->Project.Objects[static_cast<size_t>(focus_)].get();
+}
+
+bool TAutoRunForm::OnKey(WPARAM key) {
+  if (app_ == nullptr || app_->DesignMode) return false;
+  if (key == VK_RETURN || key == VK_SPACE) {
+    if (core::AutoObjectType* object = FocusedObject()) ObjectClick(*object->Control);
+    return true;
+  }
+  const bool back = key == VK_LEFT || key == VK_UP || (key == VK_TAB && ::GetKeyState(VK_SHIFT) < 0);
+  if (key != VK_TAB && key != VK_RIGHT && key != VK_DOWN && !back) return false;
+  focus_ = player::NextFocus(player::ReadingOrder(app_->Project, true),
+                            FocusedObject() != nullptr ? focus_ : -1, !back);
+  keyboard_cues_ = true;
+  player::UpdateHot(app_->Project, focus_, default_glyph_);
+  HotChanged(true);
+  return true;
+}
+
+void TAutoRunForm::DrawFocusRect(HDC dc) {
+  const core::AutoObjectType* object = keyboard_cues_ ? FocusedObject() : nullptr;
+  if (object == nullptr) return;
+  const ui::Control& c = *object->Control;
+  ui::Rect r = DeviceScale().ToDevice(ui::Rect::FromBounds(
+      Panel.Left + Panel1.Left + c.Left, Panel.Top + Panel1.Top + c.Top, c.Width, c.Height));
+  r = r.Inflated(-2);
+  const RECT rect{r.left, r.top, r.right, r.bottom};
+  ::SetTextColor(dc, RGB(0, 0, 0));
+  ::SetBkColor(dc, RGB(255, 255, 255));
+  ::DrawFocusRect(dc, &rect);
 }
 
 void TAutoRunForm::Image1MouseMove() {
@@ -228,6 +272,7 @@ void TAutoRunForm::OnPaint(HDC dc, const RECT& client) {
   if (!back_buffer_.Resize({client.right, client.bottom})) return;
   ui::win32::FillSolid(back_buffer_.Dc(), client, ui::kColorButtonFace);
   PaintPanel(back_buffer_.Dc(), Panel, {Panel.Left, Panel.Top}, {0, 0}, DeviceScale());
+  DrawFocusRect(back_buffer_.Dc());
   ::BitBlt(dc, 0, 0, client.right, client.bottom, back_buffer_.Dc(), 0, 0, SRCCOPY);
 }
 
@@ -280,6 +325,19 @@ LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       if (wparam == kTimer1) {
         Timer1Timer();
         return 0;
+      }
+      break;
+    case WM_KEYDOWN:
+      if (OnKey(wparam)) return 0;
+      break;
+    case WM_UPDATEUISTATE:
+      // The system's keyboard cues: Alt and the like show the focus, a mouse-only start hides it.
+      if (HIWORD(wparam) & UISF_HIDEFOCUS) {
+        const bool shown = LOWORD(wparam) == UIS_CLEAR;
+        if (shown != keyboard_cues_) {
+          keyboard_cues_ = shown;
+          ::InvalidateRect(Handle(), nullptr, FALSE);
+        }
       }
       break;
     case WM_MOUSELEAVE:

@@ -71,6 +71,11 @@ class TAutoRunForm : public ui::win32::FormWindow,
   void ObjectMouseMove(ui::Control& control);
   void Image1MouseMove();
   void HotChanged(bool changed);
+  // Tab, Shift+Tab, the arrows, Enter and Space; false for other keys.
+  bool OnKey(WPARAM key);
+  // The object with the keyboard focus, if it still is one that takes it.
+  core::AutoObjectType* FocusedObject();
+  void DrawFocusRect(HDC dc);
   // Places Panel, Panel1 and Image1 inside the current client area.
   void LayoutPanels();
   // Shows `icon`; `owned` (null for the program's own icon) then holds it, and the icon shown
@@ -89,6 +94,10 @@ class TAutoRunForm : public ui::win32::FormWindow,
   ui::win32::OwnedIcon icon_file_;  // an icon loaded from the CD folder
   ui::MouseRouter router_{Panel};
   bool tracking_leave_ = false;
+  // The keyboard's object (an index into the objects; -1 none): it follows the mouse onto linked
+  // objects, so that both share one hot object. Its rectangle shows once the keyboard is used.
+  int32_t focus_ = -1;
+  bool keyboard_cues_ = false;
   ui::win32::DibSurface back_buffer_;
   ui::ScaledBitmaps scaled_glyphs_;
   ui::win32::MciPlayer MediaPlayer1;
