@@ -39,6 +39,40 @@ unset DISPLAY  # a private Xvfb of the known size, with nothing else on it
 scripts/wine-run build/win32/bin/startup_bench.exe "$(winpath "$work/AutoRun.exe")" \
   "$(winpath "$repo/build/win32/bin/bare_window.exe")" 21
 
+echo "== the player's first frame on a screen at 192 DPI against 96 DPI, under Wine"
+# A menu with everything a scale touches: the gradient, glyphs, captions in several fonts, and an
+# opaque green label over the window's centre, where the probe looks.
+/usr/bin/python3 - "$work/scaled" <<'PY'
+import os, sys
+sys.path.insert(0, "tools")
+from ardfile import Button, Font, Label, Project
+os.makedirs(sys.argv[1], exist_ok=True)
+objects = [Button(caption=f"Choice {i}", left=20, top=20 + 60 * i, width=150, height=48,
+                  font=Font(name="Arial", size=12 + i)) for i in range(6)]
+objects.append(Label(caption="", left=196, top=145, width=200, height=100, color=0x008000, transparent=False))
+open(os.path.join(sys.argv[1], "AutoRun.ard"), "wb").write(
+    Project(caption="Bench", back_color=0x800000, gradient_color=0xFFC080, gradient_style=4,
+            objects=objects).to_bytes())
+PY
+cp build/win32/bin/Quorvane.exe "$work/scaled/AutoRun.exe"
+screen_dpi() {
+  local key
+  for key in 'HKCU\Control Panel\Desktop' \
+    'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    scripts/wine-run reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null
+  done
+}
+first_frame() {
+  scripts/wine-run build/win32/bin/startup_bench.exe "$(winpath "$work/scaled/AutoRun.exe")" \
+    "$(winpath "$repo/build/win32/bin/bare_window.exe")" 11 | sed -n 's/^player start to first frame: \([0-9.]*\).*/\1/p'
+}
+at96="$(first_frame)"
+screen_dpi 192
+trap 'screen_dpi 96; rm -rf "$work"' EXIT
+at192="$(first_frame)"
+screen_dpi 96
+awk -v a="$at96" -v b="$at192" 'BEGIN { printf "first frame: %.1f ms at 96 DPI, %.1f ms at 192 DPI (ratio %.2f)\n", a, b, b / a }'
+
 echo "== design canvas drag step under Wine"
 scripts/wine-run build/win32/bin/canvas_bench.exe 60
 scripts/wine-run build/win32/bin/canvas_bench.exe 60 snap

@@ -15,8 +15,8 @@
 namespace {
 
 constexpr COLORREF kExpected = RGB(0, 128, 0);
-constexpr POINT kProbe{212 + 300,
-                       174 + 210};  // the centre of a 600 x 420 window centred on 1024 x 768
+// The screen's centre: the centre of a 600 x 420 window centred on it (set in main).
+POINT probe_point{512, 384};
 constexpr DWORD kTimeoutMs = 20000;
 
 // Milliseconds from process creation to the expected pixel on screen; negative on time-out.
@@ -25,7 +25,7 @@ double TimeToFirstFrame(const std::string& exe) {
   ::QueryPerformanceFrequency(&frequency);
   HDC screen = ::GetDC(nullptr);
   // The probe point must not show the colour before the program does.
-  if (::GetPixel(screen, kProbe.x, kProbe.y) == kExpected) {
+  if (::GetPixel(screen, probe_point.x, probe_point.y) == kExpected) {
     ::ReleaseDC(nullptr, screen);
     return -2;
   }
@@ -44,7 +44,7 @@ double TimeToFirstFrame(const std::string& exe) {
     ::QueryPerformanceCounter(&now);
     const double ms = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
                       static_cast<double>(frequency.QuadPart);
-    if (::GetPixel(screen, kProbe.x, kProbe.y) == kExpected) {
+    if (::GetPixel(screen, probe_point.x, probe_point.y) == kExpected) {
       elapsed = ms;
       break;
     }
@@ -72,6 +72,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: startup_bench PLAYER_EXE BARE_EXE [RUNS]\n");
     return 2;
   }
+  // Screen pixels as they are, also on a screen above 96 DPI.
+  ::SetProcessDPIAware();
+  probe_point = {::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2};
   const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
   std::vector<double> player, bare;
   for (int i = 0; i < runs; ++i) {
