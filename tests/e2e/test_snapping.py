@@ -34,7 +34,7 @@ def test_a_drag_snaps_to_another_object_with_a_guide_and_not_with_alt(rig, tmp_p
     assert left_of_m() == 100
 
     designer.drag((130, 260), (133, 260), alt=True)  # 3 pixels off again, with Alt: no snap
-    rig.key("Return")  # had Alt's release opened the menu, this would open the window menu
+    rig.key("Down")  # had Alt's release opened the menu, this would open the window menu
     designer.app.assert_no_window(cls="#32768", during=1.5)
     assert left_of_m() == 103
 
