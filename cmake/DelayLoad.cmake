@@ -1,12 +1,14 @@
 # Windows' own DLLs that the player needs only after its first frame, if at all: the common
-# controls and dialogs, the shell, COM, sound, version information and transparent blits. In
-# Quorvane.exe each comes through a delay-load import library (made from the DLL's ordinary one by
-# make_delay_import_lib.sh), so that starting the player maps only kernel32, user32, gdi32 and
-# msvcrt; the DLL is loaded on its first call. Test programs import them the ordinary way.
+# controls and dialogs, the shell, COM, accessibility (oleacc, and oleaut32 for its texts), sound,
+# version information and transparent blits. In Quorvane.exe each comes through a delay-load
+# import library (made from the DLL's ordinary one by make_delay_import_lib.sh), so that starting
+# the player maps only kernel32, user32, gdi32 and msvcrt; the DLL is loaded on its first call.
+# Test programs import them the ordinary way.
 #
 # quorvane_system_libs: link it instead of naming these DLLs; a target whose QUORVANE_DELAY_LOAD
 # property is ON gets the delay-load libraries.
-set(QUORVANE_DELAY_LOADED_DLLS comctl32 comdlg32 shell32 ole32 winmm version msimg32)
+set(QUORVANE_DELAY_LOADED_DLLS comctl32 comdlg32 shell32 ole32 oleacc oleaut32 winmm version
+                               msimg32)
 
 find_program(QUORVANE_MINGW_NM NAMES i686-w64-mingw32-nm REQUIRED)
 find_program(QUORVANE_MINGW_DLLTOOL NAMES i686-w64-mingw32-dlltool REQUIRED)

@@ -2,7 +2,6 @@
 #include "player/keyboard_focus.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace player {
 
@@ -16,12 +15,18 @@ std::vector<int32_t> ReadingOrder(const core::AutoFormType& project, bool linked
     if (linked_only && object.Link.Action == core::kActionNone) continue;
     order.push_back(static_cast<int32_t>(i));
   }
-  // The index breaks ties, so that equal places keep their stacking order.
   const auto place = [&](int32_t i) {
     const ui::Control& c = *project.Objects[static_cast<size_t>(i)]->Control;
-    return std::make_tuple(c.Top, c.Left, i);
+    return std::make_pair(c.Top, c.Left);
   };
-  std::sort(order.begin(), order.end(), [&](int32_t a, int32_t b) { return place(a) < place(b); });
+  // A stable insertion sort: a menu holds tens of objects, and std::stable_sort's merging would
+  // add some four kilobytes to every disc.
+  for (size_t i = 1; i < order.size(); ++i) {
+    const int32_t moving = order[i];
+    size_t j = i;
+    for (; j > 0 && place(moving) < place(order[j - 1]); --j) order[j] = order[j - 1];
+    order[j] = moving;
+  }
   return order;
 }
 

@@ -6,14 +6,20 @@
 //   winprobe close <hwnd>           posts WM_CLOSE to a window
 //   winprobe msgbox <title> <text>  shows a message box; prints and returns the button pressed
 //   winprobe play <file.wav>        plays a sound file synchronously (PlaySound)
+//   winprobe acc <hwnd>             JSON: the window's client area as a screen reader reads it
+//                                   (MSAA, OBJID_CLIENT), with each child: id, role, name,
+//                                   state, location, default action
+//   winprobe accdo <hwnd> <child>   carries out a child's default action (accDoDefaultAction)
 //   winprobe serve                  reads commands from stdin, one a line, fields separated by
 //                                   tabs ("list", "press\t<hwnd>\t<text>", "close\t<hwnd>",
-//                                   "quit"), and answers each with one line of JSON
+//                                   "acc\t<hwnd>", "accdo\t<hwnd>\t<child>", "quit"), and
+//                                   answers each with one line of JSON
 //
 // <hwnd> is decimal or 0x-hex. Window texts are converted from the ANSI code page to UTF-8.
 // Exit codes: 0 done, 1 window or button not found / action failed, 2 bad usage.
 #include <windows.h>
 #include <mmsystem.h>
+#include <oleacc.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -242,6 +248,102 @@ std::string Close(const std::string& hwnd_text, int* rc) {
   return "{\"ok\":true}";
 }
 
+// --- MSAA, read from this process as a screen reader would --------------------------------------
+
+std::string Utf8(const BSTR text) {
+  if (text == nullptr) return {};
+  const int len = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(len > 0 ? len : 1), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), len, nullptr, nullptr);
+  out.resize(out.size() - 1);
+  return out;
+}
+
+// The client-area object of a window, or null with `error` set.
+IAccessible* ClientObjectOf(const std::string& hwnd_text, std::string* error) {
+  HWND window = nullptr;
+  if (!ParseHwnd(hwnd_text, &window) || !IsWindow(window)) {
+    *error = "no window " + hwnd_text;
+    return nullptr;
+  }
+  IAccessible* acc = nullptr;
+  const HRESULT hr = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                                IID_IAccessible, reinterpret_cast<void**>(&acc));
+  if (FAILED(hr) || acc == nullptr) {
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08lx", static_cast<unsigned long>(hr));
+    *error = std::string("AccessibleObjectFromWindow failed: ") + code;
+    return nullptr;
+  }
+  return acc;
+}
+
+// One element of the object (child id 0: the object itself) as JSON; null members for what it
+// does not answer.
+std::string ElementJson(IAccessible* acc, LONG id) {
+  VARIANT child;
+  VariantInit(&child);
+  child.vt = VT_I4;
+  child.lVal = id;
+  auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+    BSTR b = nullptr;
+    const HRESULT hr = (acc->*get)(child, &b);
+    std::string j = hr == S_OK && b != nullptr ? Quote(Utf8(b)) : "null";
+    SysFreeString(b);
+    return j;
+  };
+  auto number = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
+    VARIANT v;
+    VariantInit(&v);
+    const HRESULT hr = (acc->*get)(child, &v);
+    std::string j = hr == S_OK && v.vt == VT_I4 ? Num(static_cast<long>(v.lVal)) : "null";
+    VariantClear(&v);
+    return j;
+  };
+  LONG x = 0, y = 0, w = 0, h = 0;
+  const bool placed = acc->accLocation(&x, &y, &w, &h, child) == S_OK;
+  return "{\"id\":" + Num(static_cast<long>(id)) +
+         ",\"role\":" + number(&IAccessible::get_accRole) +
+         ",\"name\":" + text(&IAccessible::get_accName) +
+         ",\"state\":" + number(&IAccessible::get_accState) + ",\"location\":" +
+         (placed ? "{\"x\":" + Num(x) + ",\"y\":" + Num(y) + ",\"width\":" + Num(w) +
+                       ",\"height\":" + Num(h) + "}"
+                 : std::string("null")) +
+         ",\"default_action\":" + text(&IAccessible::get_accDefaultAction) + "}";
+}
+
+std::string AccJson(const std::string& hwnd_text, int* rc) {
+  std::string error;
+  *rc = 1;
+  IAccessible* acc = ClientObjectOf(hwnd_text, &error);
+  if (acc == nullptr) return Error(error);
+  LONG count = 0;
+  if (FAILED(acc->get_accChildCount(&count))) count = 0;
+  std::string j = "{\"ok\":true,\"client\":" + ElementJson(acc, CHILDID_SELF) + ",\"children\":[";
+  for (LONG id = 1; id <= count; ++id) j += (id > 1 ? "," : "") + ElementJson(acc, id);
+  acc->Release();
+  *rc = 0;
+  return j + "]}";
+}
+
+std::string AccDo(const std::string& hwnd_text, const std::string& child_text, int* rc) {
+  std::string error;
+  *rc = 1;
+  IAccessible* acc = ClientObjectOf(hwnd_text, &error);
+  if (acc == nullptr) return Error(error);
+  VARIANT child;
+  VariantInit(&child);
+  child.vt = VT_I4;
+  child.lVal = std::strtol(child_text.c_str(), nullptr, 0);
+  const HRESULT hr = acc->accDoDefaultAction(child);
+  acc->Release();
+  char code[16];
+  std::snprintf(code, sizeof code, "0x%08lx", static_cast<unsigned long>(hr));
+  if (hr != S_OK) return Error(std::string("accDoDefaultAction returned ") + code);
+  *rc = 0;
+  return "{\"ok\":true}";
+}
+
 std::vector<std::string> SplitTabs(const std::string& line) {
   std::vector<std::string> fields;
   size_t start = 0;
@@ -276,6 +378,10 @@ int Serve() {
       Emit(Press(f[1], f[2], &rc));
     else if (f[0] == "close" && f.size() == 2)
       Emit(Close(f[1], &rc));
+    else if (f[0] == "acc" && f.size() == 2)
+      Emit(AccJson(f[1], &rc));
+    else if (f[0] == "accdo" && f.size() == 3)
+      Emit(AccDo(f[1], f[2], &rc));
     else if (f[0] == "quit")
       return 0;
     else
@@ -286,8 +392,8 @@ int Serve() {
 
 int Usage() {
   std::fputs(
-      "usage: winprobe [list] | press <hwnd> <text> | close <hwnd> | msgbox <title> <text> | "
-      "play <file.wav> | serve\n",
+      "usage: winprobe [list] | press <hwnd> <text> | close <hwnd> | acc <hwnd> | "
+      "accdo <hwnd> <child> | msgbox <title> <text> | play <file.wav> | serve\n",
       stderr);
   return 2;
 }
@@ -297,6 +403,8 @@ int Usage() {
 int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);  // "\n" stays "\n" for the JSON readers
   _setmode(_fileno(stdin), _O_BINARY);
+  // The accessibility objects of other processes are COM proxies; their calls need an apartment.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   std::string cmd = argc > 1 ? argv[1] : "list";
   int rc = 0;
   if (cmd == "list" && argc <= 2) {
@@ -305,6 +413,10 @@ int main(int argc, char** argv) {
     Emit(Press(argv[2], argv[3], &rc));
   } else if (cmd == "close" && argc == 3) {
     Emit(Close(argv[2], &rc));
+  } else if (cmd == "acc" && argc == 3) {
+    Emit(AccJson(argv[2], &rc));
+  } else if (cmd == "accdo" && argc == 4) {
+    Emit(AccDo(argv[2], argv[3], &rc));
   } else if (cmd == "msgbox" && argc == 4) {
     rc = MessageBoxA(nullptr, argv[3], argv[2], MB_OK);
     Emit("{\"result\":" + Num(rc) + "}");
