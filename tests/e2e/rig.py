@@ -646,6 +646,22 @@ class Rig:
         if not r.get("ok"):
             raise AssertionError(f"closing {window} failed: {r.get('error')}")
 
+    def accessible(self, window: Window) -> dict:
+        """What a screen reader reads of the window's client area, through MSAA from another process:
+        {"client": element, "children": [element, ...]} (see programs/winprobe.cpp)."""
+        __tracebackhide__ = True
+        r = self._probe.request("acc", str(window.hwnd))
+        if not r.get("ok"):
+            raise AssertionError(f"reading {window} through MSAA failed: {r.get('error')}")
+        return r
+
+    def accessible_press(self, window: Window, child_id: int) -> None:
+        """A screen reader's "Press" on a child of the window's client area."""
+        __tracebackhide__ = True
+        r = self._probe.request("accdo", str(window.hwnd), str(child_id))
+        if not r.get("ok"):
+            raise AssertionError(f"the default action of child {child_id} of {window} failed: {r.get('error')}")
+
     # --- real input ---------------------------------------------------------------------------
 
     def xdotool(self, *args: str) -> None:

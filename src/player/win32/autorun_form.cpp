@@ -8,6 +8,7 @@
 #include "core/product_names.h"
 #include "core/project_file.h"
 #include "core/project_ops.h"
+#include "player/accessible_objects.h"
 #include "player/background_render.h"
 #include "player/hot_tracking.h"
 #include "player/keyboard_focus.h"
@@ -143,7 +144,7 @@ void TAutoRunForm::ObjectMouseMove(ui::Control& control) {
   HotChanged(player::UpdateHot(app_->Project, control.Tag, default_glyph_));
 }
 
-core::AutoObjectType* TAutoRunForm::FocusedObject() {
+core::AutoObjectType* TAutoRunForm::FocusTarget() const {
   if (app_ == nullptr || focus_ < 0) return nullptr;
   const std::vector<int32_t> order = player::ReadingOrder(app_->Project, true);
   if (std::find(order.begin(), order.end(), focus_) == order.end()) return nullptr;
@@ -153,21 +154,70 @@ core::AutoObjectType* TAutoRunForm::FocusedObject() {
 bool TAutoRunForm::OnKey(WPARAM key) {
   if (app_ == nullptr || app_->DesignMode) return false;
   if (key == VK_RETURN || key == VK_SPACE) {
-    if (core::AutoObjectType* object = FocusedObject()) ObjectClick(*object->Control);
+    if (core::AutoObjectType* object = FocusTarget()) ObjectClick(*object->Control);
     return true;
   }
-  const bool back = key == VK_LEFT || key == VK_UP || (key == VK_TAB && ::GetKeyState(VK_SHIFT) < 0);
+  const bool back =
+      key == VK_LEFT || key == VK_UP || (key == VK_TAB && ::GetKeyState(VK_SHIFT) < 0);
   if (key != VK_TAB && key != VK_RIGHT && key != VK_DOWN && !back) return false;
-  focus_ = player::NextFocus(player::ReadingOrder(app_->Project, true),
-                            FocusedObject() != nullptr ? focus_ : -1, !back);
   keyboard_cues_ = true;
-  player::UpdateHot(app_->Project, focus_, default_glyph_);
-  HotChanged(true);
+  MoveFocus(player::NextFocus(player::ReadingOrder(app_->Project, true),
+                              FocusTarget() != nullptr ? focus_ : -1, !back));
   return true;
 }
 
+void TAutoRunForm::MoveFocus(int32_t index) {
+  focus_ = index;
+  player::UpdateHot(app_->Project, focus_, default_glyph_);
+  HotChanged(true);
+  player::win32::NotifyFocus(
+      Handle(), player::AccessibleChildId(player::AccessibleObjects(app_->Project), focus_));
+}
+
+std::vector<player::AccessibleObject> TAutoRunForm::AccessibleItems() const {
+  if (app_ == nullptr) return {};
+  return player::AccessibleObjects(app_->Project);
+}
+
+RECT TAutoRunForm::ScreenRectOf(const ui::Rect& bounds) const {
+  const ui::Point inner{Panel.Left + Panel1.Left, Panel.Top + Panel1.Top};
+  const ui::Rect shown =
+      DeviceScale().ToDevice(ui::Rect{bounds.left + inner.x, bounds.top + inner.y,
+                                      bounds.right + inner.x, bounds.bottom + inner.y});
+  POINT origin{0, 0};
+  ::ClientToScreen(Handle(), &origin);
+  return RECT{shown.left + origin.x, shown.top + origin.y, shown.right + origin.x,
+              shown.bottom + origin.y};
+}
+
+int32_t TAutoRunForm::FocusedObject() const {
+  return FocusTarget() != nullptr ? focus_ : -1;
+}
+
+int32_t TAutoRunForm::HotObject() const {
+  if (app_ == nullptr) return -1;
+  const auto& objects = app_->Project.Objects;
+  for (size_t i = 0; i < objects.size(); ++i) {
+    if (objects[i]->Hot) return static_cast<int32_t>(i);
+  }
+  return -1;
+}
+
+void TAutoRunForm::FocusObject(int32_t index) {
+  if (app_ == nullptr) return;
+  const std::vector<int32_t> order = player::ReadingOrder(app_->Project, true);
+  if (std::find(order.begin(), order.end(), index) != order.end()) MoveFocus(index);
+}
+
+void TAutoRunForm::RunObjectLink(int32_t index) {
+  if (app_ == nullptr || index < 0 || static_cast<size_t>(index) >= app_->Project.Objects.size()) {
+    return;
+  }
+  ObjectClick(*app_->Project.Objects[static_cast<size_t>(index)]->Control);
+}
+
 void TAutoRunForm::DrawFocusRect(HDC dc) {
-  const core::AutoObjectType* object = keyboard_cues_ ? FocusedObject() : nullptr;
+  const core::AutoObjectType* object = keyboard_cues_ ? FocusTarget() : nullptr;
   if (object == nullptr) return;
   const ui::Control& c = *object->Control;
   ui::Rect r = DeviceScale().ToDevice(ui::Rect::FromBounds(
@@ -320,6 +370,10 @@ void TAutoRunForm::OnCaptureLost() {
 }
 
 LRESULT TAutoRunForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  if (LRESULT answer = 0;
+      player::win32::AnswerAccessibleMessage(*this, message, wparam, lparam, answer)) {
+    return answer;
+  }
   switch (message) {
     case WM_TIMER:
       if (wparam == kTimer1) {

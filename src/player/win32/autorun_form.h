@@ -12,6 +12,7 @@
 #include "core/app_state.h"
 #include "core/presentation.h"
 #include "player/link_runner.h"
+#include "player/win32/accessible_client.h"
 #include "ui/form.h"
 #include "ui/image_control.h"
 #include "ui/mouse_router.h"
@@ -24,7 +25,8 @@
 
 class TAutoRunForm : public ui::win32::FormWindow,
                      public core::Presentation,
-                     public player::LinkServices {
+                     public player::LinkServices,
+                     public player::win32::AccessibleHost {
  public:
   TAutoRunForm();
 
@@ -55,6 +57,15 @@ class TAutoRunForm : public ui::win32::FormWindow,
   bool PlayMedia(const std::string& path) override;
   void ClosePresentation() override;
 
+  // player::win32::AccessibleHost
+  HWND AccessibleWindow() const override { return Handle(); }
+  std::vector<player::AccessibleObject> AccessibleItems() const override;
+  RECT ScreenRectOf(const ui::Rect& design_bounds) const override;
+  int32_t FocusedObject() const override;
+  int32_t HotObject() const override;
+  void FocusObject(int32_t index) override;
+  void RunObjectLink(int32_t index) override;
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnResized() override { FormResize(); }
@@ -74,7 +85,9 @@ class TAutoRunForm : public ui::win32::FormWindow,
   // Tab, Shift+Tab, the arrows, Enter and Space; false for other keys.
   bool OnKey(WPARAM key);
   // The object with the keyboard focus, if it still is one that takes it.
-  core::AutoObjectType* FocusedObject();
+  core::AutoObjectType* FocusTarget() const;
+  // Moves the keyboard focus (and the hot look) to object `index`, and tells screen readers.
+  void MoveFocus(int32_t index);
   void DrawFocusRect(HDC dc);
   // Places Panel, Panel1 and Image1 inside the current client area.
   void LayoutPanels();
