@@ -8,9 +8,9 @@
 #include "core/project_ops.h"
 #include "designer/canvas_geometry.h"
 #include "designer/win32/designer_commands.h"
+#include "ui/scaled_canvas.h"
 #include "ui/win32/application.h"
 #include "ui/win32/cursors.h"
-#include "ui/scaled_canvas.h"
 #include "ui/win32/gdi_canvas.h"
 
 namespace {
@@ -133,9 +133,9 @@ ui::Rect TEditForm::LayoutImage1() {
 ui::Rect TEditForm::OnPicture(const ui::Rect& r) const {
   const ui::Scale& scale = DeviceScale();
   const ui::Point origin = scale.ToDevice(ui::Point{image1_rect_.left, image1_rect_.top});
-  const ui::Rect shown = scale.ToDevice(ui::Rect{
-      r.left + image1_rect_.left, r.top + image1_rect_.top, r.right + image1_rect_.left,
-      r.bottom + image1_rect_.top});
+  const ui::Rect shown =
+      scale.ToDevice(ui::Rect{r.left + image1_rect_.left, r.top + image1_rect_.top,
+                              r.right + image1_rect_.left, r.bottom + image1_rect_.top});
   return {shown.left - origin.x, shown.top - origin.y, shown.right - origin.x,
           shown.bottom - origin.y};
 }

@@ -102,8 +102,8 @@ Rect FormWindow::DesignBounds(const RECT& device) const {
   const Size design_frame = FrameSize(kDesignDpi);
   const Size frame = FrameSize(scale_.Dpi());
   const Point place = scale_.ToDesign(Point{device.left, device.top});
-  const Size client = scale_.ToDesign(Size{device.right - device.left - frame.width,
-                                           device.bottom - device.top - frame.height});
+  const Size client = scale_.ToDesign(
+      Size{device.right - device.left - frame.width, device.bottom - device.top - frame.height});
   return Rect::FromBounds(place.x, place.y, client.width + design_frame.width,
                           client.height + design_frame.height);
 }

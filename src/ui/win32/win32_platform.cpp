@@ -49,7 +49,8 @@ MessageResult Win32Platform::ShowMessageBox(const std::string& text, const std::
 
 Size Win32Platform::ScreenSize() const {
   // In design units, as windows are placed.
-  return SystemScale().ToDesign(Size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+  return SystemScale().ToDesign(
+      Size{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
 }
 
 uint32_t Win32Platform::TickCount() const {
