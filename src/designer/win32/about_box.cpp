@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "designer/maker_contact.h"
+#include "ui/win32/bitmap_file.h"
+#include "ui/win32/dpi.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/resource_ids.h"
@@ -48,11 +50,12 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
     case WM_INITDIALOG: {
       ::SetWindowLongPtrA(dialog, DWLP_USER, lparam);
       state = reinterpret_cast<AboutState*>(lparam);
-      state->picture.Reset(static_cast<HBITMAP>(
-          ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(QUORVANE_BITMAP_ABOUT),
-                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-      state->title_font.Reset(::CreateFontA(-19, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
-                                            DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+      // The dialog manager scales the template with its font; the picture and the title's own
+      // font follow the screen's scale.
+      const ui::Scale scale = ui::win32::WindowScale(dialog);
+      state->picture = ui::win32::LoadArtwork(QUORVANE_BITMAP_ABOUT, scale);
+      state->title_font.Reset(::CreateFontA(-scale.ToDevice(19), 0, 0, 0, FW_BOLD, FALSE, FALSE,
+                                            FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
       ::SendDlgItemMessageA(dialog, QUORVANE_ABOUT_PRODUCT, WM_SETFONT,
                             reinterpret_cast<WPARAM>(state->title_font.Get()), FALSE);
       ::SetDlgItemTextA(dialog, QUORVANE_ABOUT_VERSION, ("Version " + ProductVersion()).c_str());

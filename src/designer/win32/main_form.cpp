@@ -19,7 +19,9 @@
 #include "designer/win32/folder_browser.h"
 #include "designer/win32/help_contents.h"
 #include "ui/win32/application.h"
+#include "ui/win32/bitmap_file.h"
 #include "ui/win32/common_dialogs.h"
+#include "ui/win32/dialog_font.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/shell.h"
@@ -28,14 +30,15 @@ namespace {
 
 constexpr char kFolderPrompt[] = "Select the folder for CD files";
 constexpr char kUnsavedChangesReason[] = "Unsaved changes to the menu design";
+// Design units: on a screen above 96 DPI the strip is scaled as a whole.
 constexpr SIZE kButtonSize{39, 38};
-constexpr int kCDIconButtonLeft = 414;
-constexpr int kLogoPanelLeft = 453;
+constexpr int kGlyphSize = 32;
 constexpr int kLogoWidth = 173;
-// The align and size buttons and the read-out lie in the free strip between the CD icon button
-// and the logo.
-constexpr int kArrangeBarLeft = 461;
+// Right of the tool bar's buttons (at 96 DPI from 414) lie the CD icon button and the logo panel.
+// The align and size buttons and the read-out lie in the panel's free part left of the logo.
+constexpr int kArrangeBarGap = 8;
 constexpr int kReadOutMargin = 8;
+constexpr int kReadOutTop = 4;
 
 }  // namespace
 
@@ -63,33 +66,59 @@ bool TMainForm::Create() {
 }
 
 bool TMainForm::CreateStripControls() {
-  if (!ToolBar1.Create(Handle(), kButtonSize, ToolBarButtons())) return false;
+  const ui::Scale& scale = DeviceScale();
+  if (!ToolBar1.Create(Handle(), kButtonSize, ToolBarButtons(), scale)) return false;
   HINSTANCE module = ::GetModuleHandleA(nullptr);
   SpeedButton1 =
-      ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, kCDIconButtonLeft, 0,
-                        kButtonSize.cx, kButtonSize.cy, Handle(),
+      ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 0, 0, Handle(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCmdCDIcon)), module, nullptr);
   Panel1 =
-      ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW,
-                        kLogoPanelLeft, 0, 213, kButtonSize.cy, Handle(), nullptr, module, nullptr);
+      ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW, 0,
+                        0, 0, 0, Handle(), nullptr, module, nullptr);
   if (SpeedButton1 == nullptr || Panel1 == nullptr) return false;
   // Both lie over the tool bar's free right part.
-  ::SetWindowPos(SpeedButton1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ::SetWindowPos(Panel1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ToolBar1.AddHint(SpeedButton1, "CD Icon");
   // The arrange buttons and the read-out lie over the logo panel, left of the logo.
-  if (!ArrangeBar.Create(Handle(), kButtonSize, ArrangeBarButtons(), kArrangeBarLeft)) return false;
+  if (!ArrangeBar.Create(Handle(), kButtonSize, ArrangeBarButtons(), scale, true)) return false;
+  ArrangeBar.MoveTo(StripPlaces().arrange_bar);
   ReadOutText = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
-                                  4, 0, kButtonSize.cy - 4, Handle(), nullptr, module, nullptr);
+                                  0, 0, 0, Handle(), nullptr, module, nullptr);
   if (ReadOutText == nullptr) return false;
-  ::SendMessageA(ReadOutText, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
   ::SetWindowPos(ReadOutText, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-  logo_.Reset(static_cast<HBITMAP>(::LoadImageA(module, MAKEINTRESOURCEA(QUORVANE_BITMAP_LOGO),
-                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  cd_icon_glyph_.Resize({32, 32});
-  UpdateCDIconButton();
+  ScaleStripPictures();
   return true;
+}
+
+TMainForm::Places TMainForm::StripPlaces() const {
+  // The bar lays its buttons out one scaled size after another: what follows them does too.
+  const LONG cd_icon = ToolBar1.ButtonsRight();
+  const LONG panel = cd_icon + DeviceScale().ToDevice(kButtonSize.cx);
+  return {cd_icon, panel, panel + DeviceScale().ToDevice(kArrangeBarGap)};
+}
+
+void TMainForm::ScaleStripPictures() {
+  const ui::Scale& scale = DeviceScale();
+  ::SetWindowPos(SpeedButton1, HWND_TOP, StripPlaces().cd_icon, 0, scale.ToDevice(kButtonSize.cx),
+                 scale.ToDevice(kButtonSize.cy), 0);
+  HGDIOBJ font = ::GetStockObject(DEFAULT_GUI_FONT);
+  if (!scale.IsIdentity()) {
+    read_out_font_ = ui::win32::CreateDialogFont(scale);
+    font = read_out_font_.Get();
+  }
+  ::SendMessageA(ReadOutText, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  logo_ = ui::win32::LoadArtwork(QUORVANE_BITMAP_LOGO, scale);
+  cd_icon_glyph_.Resize(scale.ToDevice(ui::Size{kGlyphSize, kGlyphSize}));
+  UpdateCDIconButton();
+}
+
+void TMainForm::OnScaleChanged() {
+  ToolBar1.Rescale(DeviceScale());
+  ArrangeBar.Rescale(DeviceScale());
+  ArrangeBar.MoveTo(StripPlaces().arrange_bar);
+  ScaleStripPictures();
+  FormResize();
+  ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TMainForm::SetCanvas(TEditForm& canvas) {
@@ -109,18 +138,24 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormResize() {
   if (Handle() == nullptr || ToolBar1.Handle() == nullptr) return;
+  const ui::Scale& scale = DeviceScale();
   ::SendMessageA(ToolBar1.Handle(), TB_AUTOSIZE, 0, 0);
   const SIZE bar = ToolBar1.Extent();
-  RECT client{};
-  ::GetClientRect(Handle(), &client);
-  if (client.bottom != bar.cy) SetClientSize(client.right, bar.cy);
+  // The client area (design units) is the least that shows the whole bar.
+  const ui::Size client = DesignClientSize();
+  const int32_t height = scale.ToDesign(bar.cy - 1) + 1;
+  if (client.height != height) SetClientSize(client.width, height);
   // The logo sits at the right end of the strip.
-  ::MoveWindow(Panel1, kLogoPanelLeft, 0, std::max<LONG>(bar.cx - kLogoPanelLeft, 0),
-               kButtonSize.cy, TRUE);
-  const LONG read_out_left = kArrangeBarLeft + ArrangeBar.Extent().cx + kReadOutMargin;
-  ::MoveWindow(ReadOutText, read_out_left, 4,
-               std::max<LONG>(bar.cx - kLogoWidth - kReadOutMargin - read_out_left, 0),
-               kButtonSize.cy - 4, TRUE);
+  const Places places = StripPlaces();
+  const LONG strip_height = scale.ToDevice(kButtonSize.cy);
+  ::MoveWindow(Panel1, places.logo_panel, 0, std::max<LONG>(bar.cx - places.logo_panel, 0),
+               strip_height, TRUE);
+  const LONG margin = scale.ToDevice(kReadOutMargin);
+  const LONG read_out_left = places.arrange_bar + ArrangeBar.Extent().cx + margin;
+  const LONG read_out_top = scale.ToDevice(kReadOutTop);
+  ::MoveWindow(ReadOutText, read_out_left, read_out_top,
+               std::max<LONG>(bar.cx - scale.ToDevice(kLogoWidth) - margin - read_out_left, 0),
+               strip_height - read_out_top, TRUE);
 }
 
 void TMainForm::ShowReadOut(const std::string& text) {
@@ -303,16 +338,17 @@ void TMainForm::SelectCDIcon1Click() {
 void TMainForm::UpdateCDIconButton() {
   HDC dc = cd_icon_glyph_.Dc();
   if (dc == nullptr) return;
-  const RECT all{0, 0, 32, 32};
+  const ui::Size size = cd_icon_glyph_.GetSize();
+  const RECT all{0, 0, size.width, size.height};
   ui::win32::FillSolid(dc, all, ui::kColorButtonFace);
   const std::string icon_file = designer::CdIconPath(app_);
   ui::win32::OwnedIcon loaded;
   if (!app_.CDFolder.empty() && core::fs::FileExists(icon_file)) {
-    loaded.Reset(static_cast<HICON>(
-        ::LoadImageA(nullptr, icon_file.c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE)));
+    loaded.Reset(static_cast<HICON>(::LoadImageA(nullptr, icon_file.c_str(), IMAGE_ICON, size.width,
+                                                 size.height, LR_LOADFROMFILE)));
   }
-  ::DrawIconEx(dc, 0, 0, loaded ? loaded.Get() : ui::win32::Application::Icon(), 32, 32, 0, nullptr,
-               DI_NORMAL);
+  ::DrawIconEx(dc, 0, 0, loaded ? loaded.Get() : ui::win32::Application::Icon(), size.width,
+               size.height, 0, nullptr, DI_NORMAL);
   ::GdiFlush();
   if (SpeedButton1 != nullptr) ::InvalidateRect(SpeedButton1, nullptr, FALSE);
 }
@@ -324,14 +360,16 @@ void TMainForm::DrawItem(const DRAWITEMSTRUCT& item) {
     RECT edge = item.rcItem;
     if (pressed) ::DrawEdge(item.hDC, &edge, BDR_SUNKENOUTER, BF_RECT);
     const int shift = pressed ? 1 : 0;
-    const int x = (item.rcItem.right - 32) / 2 + shift;
-    const int y = (item.rcItem.bottom - 32) / 2 + shift;
-    ::BitBlt(item.hDC, x, y, 32, 32, cd_icon_glyph_.Dc(), 0, 0, SRCCOPY);
+    const ui::Size glyph = cd_icon_glyph_.GetSize();
+    const int x = (item.rcItem.right - glyph.width) / 2 + shift;
+    const int y = (item.rcItem.bottom - glyph.height) / 2 + shift;
+    ::BitBlt(item.hDC, x, y, glyph.width, glyph.height, cd_icon_glyph_.Dc(), 0, 0, SRCCOPY);
   } else if (item.hwndItem == Panel1 && logo_) {
     // The logo is centred in its image at the panel's right edge.
     const SIZE size = ui::win32::BitmapSize(logo_.Get());
+    const int width = DeviceScale().ToDevice(kLogoWidth);
     ui::win32::DrawKeyedBitmap(item.hDC, logo_.Get(),
-                               item.rcItem.right - kLogoWidth + (kLogoWidth - size.cx) / 2,
+                               item.rcItem.right - width + (width - size.cx) / 2,
                                (item.rcItem.bottom - size.cy) / 2);
   }
 }

@@ -45,6 +45,8 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnResized() override { FormResize(); }
+  // The bars, the CD icon button, the read-out's font and the logo at the new scale.
+  void OnScaleChanged() override;
 
  private:
   void FormCreate();
@@ -79,6 +81,14 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   std::string SettingsFile() const;
   void OnCommand(int id);
   bool CreateStripControls();
+  // Places the CD icon button and makes the read-out's font, the logo and the CD icon's glyph
+  // for the window's scale.
+  void ScaleStripPictures();
+  // Where the controls right of the tool bar's buttons start (device pixels).
+  struct Places {
+    LONG cd_icon, logo_panel, arrange_bar;
+  };
+  Places StripPlaces() const;
   void DrawItem(const DRAWITEMSTRUCT& item);
 
   ui::Form form_;
@@ -94,6 +104,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   HWND Panel1 = nullptr;          // the logo panel
   ui::win32::ToolBar ArrangeBar;  // the align and size buttons, over the logo panel's free part
   HWND ReadOutText = nullptr;     // beside them: where the selection or the pointer is
+  ui::win32::GdiObject<HFONT> read_out_font_;  // above 96 DPI; at 96 the stock font
   ui::win32::DibSurface cd_icon_glyph_;
   ui::win32::GdiObject<HBITMAP> logo_;
   ui::win32::ShutdownBlockReason end_session_block_;

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "ui/win32/application.h"
+#include "ui/win32/dialog_font.h"
 #include "ui/win32/gdi_canvas.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/resource_ids.h"
@@ -52,6 +53,12 @@ WindowStyle StyleOf(ControlSpec::Kind kind) {
   return {"STATIC", 0, 0};
 }
 
+int ControlId(const ControlSpec& c) {
+  return c.kind == ControlSpec::OkButton       ? IDOK
+         : c.kind == ControlSpec::CancelButton ? IDCANCEL
+                                               : c.id;
+}
+
 }  // namespace
 
 PropertyDialog::PropertyDialog(const DialogLayout& layout, const void* rows, size_t row_count,
@@ -66,26 +73,48 @@ bool PropertyDialog::Create(ui::Size screen) {
   return DialogForm::Create(screen) && CreateControls();
 }
 
+ui::Rect PropertyDialog::DeviceRect(const ControlSpec& c) const {
+  const bool list = c.kind == ControlSpec::List || c.kind == ControlSpec::FixedList;
+  const int height = list ? c.height + 200 : c.height;  // the drop-down
+  return DeviceScale().ToDevice(ui::Rect{c.x, c.y, c.x + c.width, c.y + height});
+}
+
+void PropertyDialog::FitSpinArrows(const ControlSpec& spin) const {
+  HWND edit = Item(spin.id);
+  HWND arrows = Item(spin.id + kSpinArrowsIdOffset);
+  // The arrows take their width from the edit, which they lay out for 96 DPI: above that they
+  // are widened by the scale at the edit's right end, and the edit gives up that much more.
+  ::SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+  if (DeviceScale().IsIdentity()) return;
+  RECT r[2]{};  // the arrows', then the edit's
+  ::GetWindowRect(arrows, &r[0]);
+  ::GetWindowRect(edit, &r[1]);
+  ::MapWindowPoints(HWND_DESKTOP, Handle(), reinterpret_cast<POINT*>(r), 4);
+  const ui::Rect full = DeviceRect(spin);
+  const int width = DeviceScale().ToDevice(r[0].right - r[0].left);
+  const int left = full.right - width;
+  constexpr UINT kKeep = SWP_NOZORDER | SWP_NOACTIVATE;
+  ::SetWindowPos(arrows, nullptr, left, r[0].top, width, r[0].bottom - r[0].top, kKeep);
+  ::SetWindowPos(edit, nullptr, 0, 0, left - (r[0].left - r[1].right) - full.left, full.Height(),
+                 kKeep | SWP_NOMOVE);
+}
+
 bool PropertyDialog::CreateControls() {
   HINSTANCE module = ::GetModuleHandleA(nullptr);
-  font_.Reset(::CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                            0, "MS Shell Dlg"));
-  images_ = ui::win32::LoadToolStrip();  // the dialogs show the picture of what opens them
+  font_ = ui::win32::CreateDialogFont(DeviceScale());
+  // The dialogs show the picture of what opens them.
+  images_ = ui::win32::LoadToolStrip(DeviceScale());
   tooltip_ = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
                                nullptr, module, nullptr);
   // Creation order is the Tab order.
   for (size_t i = 0; const ControlSpec* spec = Control(i); ++i) {
     const ControlSpec& c = *spec;
     const WindowStyle s = StyleOf(c.kind);
-    const int id = c.kind == ControlSpec::OkButton       ? IDOK
-                   : c.kind == ControlSpec::CancelButton ? IDCANCEL
-                                                         : c.id;
-    const bool list = c.kind == ControlSpec::List || c.kind == ControlSpec::FixedList;
-    const int height = list ? c.height + 200 : c.height;  // the drop-down
-    HWND child =
-        ::CreateWindowExA(s.ex_style, s.class_name, c.text ? c.text : "",
-                          WS_CHILD | WS_VISIBLE | s.style, c.x, c.y, c.width, height, Handle(),
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), module, nullptr);
+    const ui::Rect place = DeviceRect(c);
+    HWND child = ::CreateWindowExA(
+        s.ex_style, s.class_name, c.text ? c.text : "", WS_CHILD | WS_VISIBLE | s.style, place.left,
+        place.top, place.Width(), place.Height(), Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(c))), module, nullptr);
     if (child == nullptr) return false;
     ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     for (const char* item : c.items) {
@@ -99,7 +128,7 @@ bool PropertyDialog::CreateControls() {
           0, 0, 0, 0, Handle(),
           reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id + kSpinArrowsIdOffset)), module,
           nullptr);
-      ::SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(child), 0);
+      FitSpinArrows(c);
       // The arrows step only through the numbers the field takes.
       ::SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(c.number->min), c.number->max);
     }
@@ -354,7 +383,7 @@ void PropertyDialog::DrawItem(const DRAWITEMSTRUCT& item) {
       break;
     case ControlSpec::FontSample: {
       if (Unknown(id)) break;  // objects of different fonts: no sample
-      ui::win32::GdiCanvas canvas(item.hDC);
+      ui::win32::GdiCanvas canvas(item.hDC, DeviceScale().Dpi());
       const RECT& r = item.rcItem;
       canvas.DrawText("Font", {r.left, r.top, r.right, r.bottom}, SampleFont(id),
                       ui::TextFormat{ui::TextAlign::Center, false});
@@ -365,8 +394,9 @@ void PropertyDialog::DrawItem(const DRAWITEMSTRUCT& item) {
       RECT edge = item.rcItem;
       ::DrawEdge(item.hDC, &edge, pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
       const int shift = pressed ? 1 : 0;
-      draw_image(ui::win32::kPictureOpen, (item.rcItem.right - 32) / 2 + shift,
-                 (item.rcItem.bottom - 32) / 2 + shift);
+      const int side = DeviceScale().ToDevice(32);
+      draw_image(ui::win32::kPictureOpen, (item.rcItem.right - side) / 2 + shift,
+                 (item.rcItem.bottom - side) / 2 + shift);
       break;
     }
     case ControlSpec::Picture:
@@ -407,6 +437,23 @@ void PropertyDialog::OnCommand(int id, int code) {
       ((spec->kind == ControlSpec::Swatch || spec->kind == ControlSpec::FontSample) &&
        code == STN_CLICKED);
   if (clicked) OnClick(*spec);
+}
+
+void PropertyDialog::OnScaleChanged() {
+  // Cheap enough for a modal dialog dragged to a screen of another DPI: the font, the places
+  // and the pictures again.
+  ui::win32::GdiObject<HFONT> font = ui::win32::CreateDialogFont(DeviceScale());
+  for (size_t i = 0; const ControlSpec* spec = Control(i); ++i) {
+    HWND child = ::GetDlgItem(Handle(), ControlId(*spec));
+    const ui::Rect place = DeviceRect(*spec);
+    ::SetWindowPos(child, nullptr, place.left, place.top, place.Width(), place.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+    if (spec->kind == ControlSpec::Spin) FitSpinArrows(*spec);
+  }
+  font_ = std::move(font);  // the old font goes once no control uses it
+  images_ = ui::win32::LoadToolStrip(DeviceScale());
+  ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 LRESULT PropertyDialog::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -158,6 +158,7 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
   bool PickFile(int edit, const std::string& filter, dialogs::RefusalStyle style);
 
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  void OnScaleChanged() override;
 
  private:
   using RowAtFunction = const ControlSpec* (*)(const void* rows, size_t index);
@@ -196,6 +197,10 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
   // cleared, as the filling itself set Changed.
   dialogs::DialogFlags RunModal();
   bool CreateControls();
+  // A control's place in the dialog at its scale (device pixels); a list's with its drop-down.
+  ui::Rect DeviceRect(const ControlSpec& control) const;
+  // Lays the up-down arrows of a spin edit out at its right end.
+  void FitSpinArrows(const ControlSpec& spin) const;
   // The table row of a control; null for the OK and Cancel buttons and the spin arrows.
   const ControlSpec* SpecOf(int id) const;
   void DrawItem(const DRAWITEMSTRUCT& item);

@@ -1,7 +1,9 @@
-// Bitmap file loading.
+// Bitmap file and resource loading.
 #include "ui/win32/bitmap_file.h"
 
-#include "ui/win32/gdi.h"
+#include <cstring>
+
+#include "ui/artwork.h"
 
 namespace ui::win32 {
 
@@ -23,6 +25,31 @@ std::unique_ptr<PixelBitmap> PixelsOfBitmap(HBITMAP bitmap) {
   ::ReleaseDC(nullptr, screen);
   if (rows != info.bmHeight) return nullptr;
   return pixels;
+}
+
+GdiObject<HBITMAP> BitmapOfPixels(const PixelBitmap& pixels) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = pixels.Width();
+  info.bmiHeader.biHeight = -pixels.Height();  // top-down, as PixelBitmap
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  GdiObject<HBITMAP> bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || bits == nullptr) return {};
+  std::memcpy(bits, pixels.Row(0), static_cast<size_t>(pixels.Width()) * pixels.Height() * 4);
+  return bitmap;
+}
+
+GdiObject<HBITMAP> LoadArtwork(int resource, Scale scale, int32_t picture_width) {
+  GdiObject<HBITMAP> art(
+      static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (scale.IsIdentity() || !art) return art;
+  const std::unique_ptr<PixelBitmap> pixels = PixelsOfBitmap(art.Get());
+  if (!pixels) return {};
+  return BitmapOfPixels(ScaleArtwork(*pixels, scale, picture_width));
 }
 
 std::unique_ptr<PixelBitmap> ReadBitmapFile(const std::string& path) {

@@ -1,4 +1,5 @@
-// Loading Windows bitmap files into the toolkit's pixel format through GDI.
+// Loading Windows bitmap files and the program's bitmap resources through GDI, and moving pixels
+// between the toolkit's pixel format and GDI bitmaps.
 #pragma once
 
 #include <windows.h>
@@ -7,11 +8,21 @@
 #include <string>
 
 #include "ui/pixel_bitmap.h"
+#include "ui/scale.h"
+#include "ui/win32/gdi.h"
 
 namespace ui::win32 {
 
 // The pixels of a bitmap, top-down, 32 bits each; null when the bitmap cannot be read.
 std::unique_ptr<PixelBitmap> PixelsOfBitmap(HBITMAP bitmap);
+
+// A 32-bit DIB section holding `pixels`; null when it cannot be made.
+GdiObject<HBITMAP> BitmapOfPixels(const PixelBitmap& pixels);
+
+// A bitmap resource of the program's pixel art at `scale` (see ui::ScaleArtwork: a strip of
+// pictures `picture_width` wide, or one picture); at 96 DPI the resource as it is. Null when it
+// cannot be loaded.
+GdiObject<HBITMAP> LoadArtwork(int resource, Scale scale, int32_t picture_width = 0);
 
 // Reads a .bmp file; null when it does not exist or is not a bitmap.
 std::unique_ptr<PixelBitmap> ReadBitmapFile(const std::string& path);

@@ -1,25 +1,38 @@
 // The tool bar wrapper.
 #include "ui/win32/tool_bar.h"
 
-#include "ui/win32/resource_ids.h"
-
 #include <vector>
+
+#include "ui/win32/bitmap_file.h"
+#include "ui/win32/resource_ids.h"
 
 namespace ui::win32 {
 
-OwnedImageList LoadToolStrip() {
-  return OwnedImageList(::ImageList_LoadImageA(::GetModuleHandleA(nullptr),
-                                               MAKEINTRESOURCEA(QUORVANE_BITMAP_TOOL_STRIP), 32, 0,
-                                               kArtworkKey, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+OwnedImageList LoadToolStrip(Scale scale) {
+  constexpr int kSide = 32;
+  HINSTANCE module = ::GetModuleHandleA(nullptr);
+  if (scale.IsIdentity()) {
+    return OwnedImageList(
+        ::ImageList_LoadImageA(module, MAKEINTRESOURCEA(QUORVANE_BITMAP_TOOL_STRIP), kSide, 0,
+                               kArtworkKey, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+  }
+  const GdiObject<HBITMAP> strip = LoadArtwork(QUORVANE_BITMAP_TOOL_STRIP, scale, kSide);
+  if (!strip) return {};
+  const SIZE size = BitmapSize(strip.Get());
+  OwnedImageList list(
+      ::ImageList_Create(size.cy, size.cy, ILC_COLOR24 | ILC_MASK, size.cx / size.cy, 0));
+  if (list) ::ImageList_AddMasked(list.Get(), strip.Get(), kArtworkKey);
+  return list;
 }
 
 bool ToolBar::Create(HWND parent, SIZE button_size, std::span<const ToolButtonSpec> spec,
-                     int left) {
+                     Scale scale, bool placed) {
   spec_ = spec;
-  const DWORD placed = left >= 0 ? CCS_NOPARENTALIGN | CCS_NORESIZE : 0;
+  button_size_ = button_size;
+  const DWORD own_place = placed ? CCS_NOPARENTALIGN | CCS_NORESIZE : 0;
   hwnd_ = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
-                                TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP | placed,
+                                TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP | own_place,
                             0, 0, 0, 0, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
   if (hwnd_ == nullptr) return false;
   // Hints show while the design canvas, not the bar's own window, is the active one.
@@ -27,31 +40,52 @@ bool ToolBar::Create(HWND parent, SIZE button_size, std::span<const ToolButtonSp
     ::SetWindowLongA(tips, GWL_STYLE, ::GetWindowLongA(tips, GWL_STYLE) | TTS_ALWAYSTIP);
   }
   ::SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  images_ = LoadToolStrip();
-  ::SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Get()));
-  ::SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(32, 32));
-  ::SendMessageA(hwnd_, TB_SETPADDING, 0, MAKELPARAM(button_size.cx - 32, button_size.cy - 32));
+  Rescale(scale);
+  return true;
+}
+
+void ToolBar::Rescale(Scale scale) {
+  // A separator's width is its button's only size: the buttons are made again at the scale.
   std::vector<TBBUTTON> buttons;
-  for (const ToolButtonSpec& s : spec) {
+  const bool again = ::SendMessageA(hwnd_, TB_BUTTONCOUNT, 0, 0) > 0;
+  for (const ToolButtonSpec& s : spec_) {
     TBBUTTON b{};
-    b.iBitmap = s.image;
+    const bool separator = s.style == ToolButtonSpec::Separator;
+    b.iBitmap = separator ? scale.ToDevice(s.image) : s.image;
     b.idCommand = s.id;
-    b.fsState = TBSTATE_ENABLED | (s.down ? TBSTATE_CHECKED : 0);
-    b.fsStyle = s.style == ToolButtonSpec::Separator      ? BTNS_SEP
+    b.fsState = TBSTATE_ENABLED | ((again ? IsDown(s.id) : s.down) ? TBSTATE_CHECKED : 0);
+    b.fsStyle = separator                                 ? BTNS_SEP
                 : s.style == ToolButtonSpec::GroupedCheck ? BTNS_CHECKGROUP
                                                           : BTNS_BUTTON;
     b.iString = -1;
     buttons.push_back(b);
   }
-  ::SendMessageA(hwnd_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
-  ::SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(button_size.cx, button_size.cy));
-  ::SendMessageA(hwnd_, TB_AUTOSIZE, 0, 0);
-  if (left >= 0) {
-    SIZE buttons{};
-    ::SendMessageA(hwnd_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons));
-    ::SetWindowPos(hwnd_, HWND_TOP, left, 0, buttons.cx, button_size.cy, 0);
+  while (::SendMessageA(hwnd_, TB_DELETEBUTTON, 0, 0)) {
   }
-  return true;
+  OwnedImageList images = LoadToolStrip(scale);
+  ::SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
+  images_ = std::move(images);  // the old list goes once the bar no longer shows it
+  const int side = scale.ToDevice(32);
+  const SIZE button{scale.ToDevice(button_size_.cx), scale.ToDevice(button_size_.cy)};
+  ::SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(side, side));
+  ::SendMessageA(hwnd_, TB_SETPADDING, 0, MAKELPARAM(button.cx - side, button.cy - side));
+  ::SendMessageA(hwnd_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+  ::SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(button.cx, button.cy));
+  ::SendMessageA(hwnd_, TB_AUTOSIZE, 0, 0);
+  button_height_ = button.cy;
+}
+
+void ToolBar::MoveTo(int left) {
+  SIZE buttons{};
+  ::SendMessageA(hwnd_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons));
+  ::SetWindowPos(hwnd_, HWND_TOP, left, 0, buttons.cx, button_height_, 0);
+}
+
+int ToolBar::ButtonsRight() const {
+  const LRESULT count = ::SendMessageA(hwnd_, TB_BUTTONCOUNT, 0, 0);
+  RECT last{};
+  if (count > 0) ::SendMessageA(hwnd_, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last));
+  return last.right;
 }
 
 const char* ToolBar::HintFor(int id) const {

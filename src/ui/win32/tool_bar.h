@@ -1,6 +1,7 @@
 // A common-controls tool bar built from a table: flat, with one image list of 32 x 32 pictures
 // cut from a bitmap resource (magenta is transparent), push buttons, fixed-width separators and
-// grouped two-state buttons of which exactly one is down. Hints come from the table.
+// grouped two-state buttons of which exactly one is down. Hints come from the table. Sizes are
+// design units; on a screen above 96 DPI pictures, buttons and separators are scaled.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include <span>
 
+#include "ui/scale.h"
 #include "ui/win32/gdi.h"
 
 namespace ui::win32 {
@@ -23,15 +25,24 @@ struct ToolButtonSpec {
 
 using OwnedImageList = OwnedHandle<HIMAGELIST, &::ImageList_Destroy>;
 
-// The tool strip's 32 x 32 pictures (ToolStripPicture), see-through where the artwork is keyed.
-OwnedImageList LoadToolStrip();
+// The tool strip's 32 x 32 pictures (ToolStripPicture), see-through where the artwork is keyed,
+// at `scale` (each picture nearest-pixel scaled to scale.ToDevice(32) square).
+OwnedImageList LoadToolStrip(Scale scale = {});
 
 class ToolBar {
  public:
-  // Creates the bar as a child of `parent` with buttons of `button_size`; the images come from
-  // bitmap resource `bitmap_id`. The bar lies across the parent's top, or with `left` given at
-  // that place and only as wide as its buttons. False when the bar cannot be made.
-  bool Create(HWND parent, SIZE button_size, std::span<const ToolButtonSpec> spec, int left = -1);
+  // Creates the bar as a child of `parent` with buttons of `button_size` at `scale`; the images
+  // come from the tool strip. The bar lies across the parent's top, or when `placed` where
+  // MoveTo puts it and only as wide as its buttons. False when the bar cannot be made.
+  bool Create(HWND parent, SIZE button_size, std::span<const ToolButtonSpec> spec, Scale scale,
+              bool placed = false);
+  // Lays the bar out again at another scale: pictures, buttons and separators; the grouped
+  // button that is down stays down.
+  void Rescale(Scale scale);
+  // A placed bar: to `left` (device pixels) on its parent's top edge, above its siblings.
+  void MoveTo(int left);
+  // The right edge of the last button in the bar (device pixels).
+  int ButtonsRight() const;
 
   HWND Handle() const { return hwnd_; }
   // The hint of a command id, or nullptr.
@@ -47,6 +58,8 @@ class ToolBar {
   HWND hwnd_ = nullptr;  // child window: destroyed with its parent
   OwnedImageList images_;
   std::span<const ToolButtonSpec> spec_;
+  SIZE button_size_{};     // design units
+  int button_height_ = 0;  // device pixels
 };
 
 }  // namespace ui::win32
