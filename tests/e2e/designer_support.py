@@ -89,9 +89,10 @@ class Designer:
         self.rig.wait_for_pixel(*client_point(picker, 320, 160), (255, 255, 255), timeout=20)
         return picker
 
-    def tool(self, hint: str) -> None:
-        """Clicks a tool bar button by its hint."""
-        self.rig.click(self.main.client.left + TOOL_X[hint] + 19, self.main.client.top + 19)
+    def tool(self, hint: str, scale: float = 1) -> None:
+        """Clicks a tool bar button by its hint (on a screen at `scale` times 96 DPI)."""
+        self.rig.click(self.main.client.left + int((TOOL_X[hint] + 19) * scale),
+                       self.main.client.top + int(19 * scale))
 
     def at(self, x: int, y: int) -> tuple[int, int]:
         """The screen point of design-area point x, y (the canvas client has no bevels here)."""

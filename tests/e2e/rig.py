@@ -16,6 +16,7 @@ Relative paths are taken from the repository root.
 """
 from __future__ import annotations
 
+import contextlib
 import json
 import re
 import os
@@ -645,6 +646,32 @@ class Rig:
         r = self._probe.request("close", str(window.hwnd))
         if not r.get("ok"):
             raise AssertionError(f"closing {window} failed: {r.get('error')}")
+
+    # --- the screen's DPI --------------------------------------------------------------------------
+
+    _DPI_KEYS = (r"HKCU\Control Panel\Desktop",
+                 r"HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts")
+
+    def _reg(self, *args: str) -> subprocess.CompletedProcess:
+        return subprocess.run([str(WINE_RUN), "reg", *args], env=self.env(with_token=False), capture_output=True,
+                              text=True, timeout=60)
+
+    @contextlib.contextmanager
+    def screen_dpi(self, dpi: int):
+        """Programs started inside see a screen of `dpi` (Wine reads LogPixels as each one starts);
+        the prefix gets its own setting back afterwards, whatever happens. Yields DPI / 96."""
+        before = [re.search(r"0x([0-9a-f]+)", self._reg("query", key, "/v", "LogPixels").stdout)
+                  for key in self._DPI_KEYS]
+        try:
+            for key in self._DPI_KEYS:
+                self._reg("add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
+            yield dpi / 96
+        finally:
+            for key, value in zip(self._DPI_KEYS, before):
+                if value:
+                    self._reg("add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(int(value[1], 16)), "/f")
+                else:
+                    self._reg("delete", key, "/v", "LogPixels", "/f")
 
     def accessible(self, window: Window) -> dict:
         """What a screen reader reads of the window's client area, through MSAA from another process:

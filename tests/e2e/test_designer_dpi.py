@@ -3,39 +3,18 @@ on buttons twice as large, and a property dialog twice as large with its picture
 96 DPI the other tests see every pixel as it always was.)"""
 from __future__ import annotations
 
-import re
-import subprocess
-
 import pytest
 from PIL import Image
 
 from designer_support import Designer
-from rig import WINE_RUN
 
-DPI_KEYS = (r"HKCU\Control Panel\Desktop", r"HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts")
 KEY = (255, 0, 255)  # the see-through colour of the artwork
-
-
-def reg(rig, *args: str) -> subprocess.CompletedProcess:
-    return subprocess.run([str(WINE_RUN), "reg", *args], env=rig.env(with_token=False), capture_output=True,
-                          text=True, timeout=60)
 
 
 @pytest.fixture
 def screen_at_192_dpi(rig):
-    """Programs started from here on see a 192-DPI screen (Wine reads LogPixels as each one starts);
-    the prefix gets its own setting back afterwards."""
-    before = [re.search(r"0x([0-9a-f]+)", reg(rig, "query", key, "/v", "LogPixels").stdout) for key in DPI_KEYS]
-    try:
-        for key in DPI_KEYS:
-            reg(rig, "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", "192", "/f")
+    with rig.screen_dpi(192):
         yield
-    finally:
-        for key, value in zip(DPI_KEYS, before):
-            if value:
-                reg(rig, "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(int(value[1], 16)), "/f")
-            else:
-                reg(rig, "delete", key, "/v", "LogPixels", "/f")
 
 
 def doubled_at(screen, picture, left: int, top: int, right: int, bottom: int):

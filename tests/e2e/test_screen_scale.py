@@ -5,7 +5,7 @@ same pixels as the player while what it stores stays in design units. At 96 DPI 
 suite holds as it is."""
 from __future__ import annotations
 
-import contextlib
+import time
 
 import pytest
 from PIL import ImageChops
@@ -20,22 +20,6 @@ from rig import colorref_rgb, same_color
 OPEN_FILE = 1
 BORDER_NONE, BORDER_SINGLE = 0, 1
 WHITE = 0xFFFFFF
-FONT_KEYS = ("HKCU\\Control Panel\\Desktop",
-             "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts")
-
-
-@contextlib.contextmanager
-def screen_dpi(rig, dpi: int):
-    """Programs started inside see a screen of `dpi`; 96 again afterwards, whatever happens."""
-    def set_dpi(value: int) -> None:
-        for key in FONT_KEYS:
-            assert rig.start("reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(value),
-                             "/f").wait_exit(30) == 0
-    set_dpi(dpi)
-    try:
-        yield dpi / 96
-    finally:
-        set_dpi(96)
 
 
 def scaled(value: int, factor: float) -> int:
@@ -62,6 +46,20 @@ def title_box(window, factor: float) -> tuple[int, int, int, int]:
     return left + scaled(10, factor), top + scaled(10, factor), left + scaled(210, factor), top + scaled(50, factor)
 
 
+def steady(rig, box):
+    """The screen's `box` once two looks a third of a second apart agree."""
+    last = [rig.screen().crop(box)]
+
+    def same():
+        time.sleep(0.3)
+        now = rig.screen().crop(box)
+        agreed = ImageChops.difference(last[0], now).getbbox() is None
+        last[0] = now
+        return agreed
+    rig.wait_until(same, 10, "the screen to settle")
+    return last[0]
+
+
 def start_menu(rig, app_folder, project):
     app_folder.add_quorvane("AutoRun.exe")
     app_folder.write_project(project)
@@ -82,7 +80,7 @@ def test_the_menu_grows_with_the_screen_and_a_click_lands_on_the_scaled_button(r
     app, plain = start_menu(rig, app_folder, menu(BORDER_SINGLE, [title, go]))
     plain_rows = text_rows(rig.screen(), title_box(plain, 1))
     app.kill()
-    with screen_dpi(rig, dpi) as factor:
+    with rig.screen_dpi(dpi) as factor:
         app, framed = start_menu(rig, app_folder, menu(BORDER_SINGLE, [title, go]))
         assert (framed.client.width, framed.client.height) == (
             scaled(plain.client.width, factor), scaled(plain.client.height, factor)), framed
@@ -107,21 +105,26 @@ def test_the_canvas_shows_the_players_pixels_and_stores_design_units(rig, tmp_pa
     cd.mkdir()
     (cd / "AutoRun.ard").write_bytes(menu(BORDER_NONE, [
         Button(caption="Play", left=40, top=30, width=90, height=36)]).to_bytes())
-    with screen_dpi(rig, 192) as factor:
+    with rig.screen_dpi(192) as factor:
         designer = Designer(rig, tmp_path, cd).start()
         canvas = designer.canvas("Scaled Menu")
         assert (canvas.client.width, canvas.client.height) == (600, 400), canvas
         # Select, then the arrow keys move the button by design units.
         rig.click(canvas.client.left + scaled(80, factor), canvas.client.top + scaled(40, factor))
         rig.key("Right", "Right", "Down")
+        # A label added where the screen shows design point 200, 150.
+        designer.tool("Add Label", factor)
+        rig.click(canvas.client.left + scaled(200, factor), canvas.client.top + scaled(150, factor))
         project = designer.saved_project()
-        assert [(o.left, o.top, o.width, o.height) for o in project.objects] == [(42, 31, 90, 36)]
-        marked = rig.screen().crop(canvas.client.box)
+        assert [(o.left, o.top) for o in project.objects] == [(42, 31), (200, 150)]
+        assert (project.objects[0].width, project.objects[0].height) == (90, 36)
+        designer.press("ctrl+z")  # the label goes again: the player below shows the button alone
+        rig.click(canvas.client.left + scaled(80, factor), canvas.client.top + scaled(40, factor))
+        marked = steady(rig, canvas.client.box)
         rig.focus(canvas)
         rig.key("Escape")  # no selection marks: the canvas as the player shows it
-        rig.wait_until(lambda: ImageChops.difference(marked, rig.screen().crop(canvas.client.box)).getbbox(), 10,
-                       "Esc to take the selection marks away")
-        designed = rig.screen().crop(canvas.client.box)
+        designed = steady(rig, canvas.client.box)
+        assert ImageChops.difference(marked, designed).getbbox(), "Esc left the selection marks"
         designer.press("ctrl+t")
         player = settled_window(rig, "Scaled Menu", lambda w: w.exe.lower().endswith("autorun.exe"))
         assert player.client.width == canvas.client.width

@@ -81,18 +81,5 @@ TEST(AccessibleObjects, OneElementPerVisibleObjectInReadingOrderWithRoleAndName)
   EXPECT_EQ(AccessibleChildId(items, -1), 0);
 }
 
-TEST(AccessibleObjects, ObjectsInOneRowGoLeftToRightAndAtOnePlaceInStackingOrder) {
-  core::AutoFormType project;
-  for (const int32_t left : {50, 5, 5, 20}) {
-    auto object = std::make_unique<core::AutoObjectType>();
-    object->Control = core::MakeControl(core::kKindLabel);
-    object->Control->SetBounds(left, 10, 10, 10);
-    project.Objects.push_back(std::move(object));
-  }
-  std::vector<int32_t> order;
-  for (const AccessibleObject& item : AccessibleObjects(project)) order.push_back(item.index);
-  EXPECT_EQ(order, (std::vector<int32_t>{1, 2, 3, 0}));
-}
-
 }  // namespace
 }  // namespace player
