@@ -414,7 +414,7 @@ void TEditForm::OnPaint(HDC dc, const RECT&) {
     ::ExcludeClipRect(dc, image1.left, image1.top, image1.right, image1.bottom);
   }
   if (DeviceScale().IsIdentity()) {
-    ui::win32::GdiCanvas canvas(dc);
+    ui::win32::GdiCanvas canvas(dc, ui::kDesignDpi, ui::kDesignDpi);
     Panel1.Paint(canvas);
   } else {
     ui::win32::GdiCanvas device(dc, DeviceScale().Dpi(), ui::kDesignDpi);

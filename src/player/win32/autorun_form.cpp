@@ -299,7 +299,8 @@ void TAutoRunForm::PaintPanel(HDC dc, ui::Panel& panel, ui::Point at, ui::Point 
   const ui::Point offset{at.x - base.x, at.y - base.y};
   const ui::Rect bounds{0, 0, panel.Width, panel.Height};
   if (scale.IsIdentity()) {
-    ui::win32::GdiCanvas canvas(dc);
+    // Fonts at 96 DPI, also on a screen of 96 DPI beside a system of another.
+    ui::win32::GdiCanvas canvas(dc, ui::kDesignDpi, ui::kDesignDpi);
     panel.AdjustSize(canvas);
     ui::CanvasScope origin(canvas, offset, bounds);
     panel.Paint(canvas);

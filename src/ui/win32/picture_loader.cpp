@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/picture_file_checks.h"
+#include "ui/scale.h"
 #include "ui/win32/bitmap_file.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/gdi_picture.h"
@@ -148,10 +149,11 @@ std::unique_ptr<Picture> ReadWindowsMetafilePicture(ByteView bytes) {
   if (!scan) return nullptr;
 
   const ScreenDc screen;
-  const int dpiX = ::GetDeviceCaps(screen.Get(), LOGPIXELSX);
-  const int dpiY = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
+  // Sizes are design units, pixels at 96 DPI, whatever the screen's DPI.
+  const int dpiX = kDesignDpi;
+  const int dpiY = kDesignDpi;
   // A placeable header gives the bounding box in units of which "inch" make an inch; without
-  // one, the window extent is taken as screen pixels.
+  // one, the window extent is taken as design pixels.
   std::optional<RECT> box;
   int unitsWide = std::abs(scan->extentX);
   int unitsHigh = std::abs(scan->extentY);
