@@ -14,7 +14,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # The cross-built libraries live outside the work tree so that every clone (CI's included)
 # shares them; their stamp names the recipe version so a changed recipe rebuilds them.
 DEPS_PREFIX="${QUORVANE_DEPS:-/opt/quorvane-deps}"
-RECIPE_VERSION=5
+RECIPE_VERSION=6
 
 log() { printf '[setup] %s\n' "$*"; }
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -111,11 +111,22 @@ else
   log "cross-building libjpeg-turbo (static, SIMD) from Debian's source package"
   (cd "$work" && apt-get source -qq --download-only libjpeg-turbo >/dev/null 2>&1 || apt-get source -qq libjpeg-turbo >/dev/null)
   (cd "$work" && dpkg-source -x --no-check ./libjpeg-turbo_*.dsc jpeg-src >/dev/null)
-  # The player decodes to RGB with fancy upsampling, libjpeg's defaults: the merged upsampler
-  # (sloppy upsampling, with SIMD kernels of its own) and the colour quantisers (colour-mapped
-  # output) are never used, and leaving them out keeps some 40 KB off every disc.
-  sed -i -E 's/^#define (UPSAMPLE_MERGING_SUPPORTED|QUANT_1PASS_SUPPORTED|QUANT_2PASS_SUPPORTED)( +)/#undef  \1\2/' \
+  # The player decodes to RGB with fancy upsampling and the accurate integer transform, libjpeg's
+  # defaults: the merged upsampler (sloppy upsampling, with SIMD kernels of its own), the colour
+  # quantisers (colour-mapped output) and the fast and floating-point transforms are never used,
+  # and leaving them out keeps some 45 KB off every disc.
+  sed -i -E 's/^#define (UPSAMPLE_MERGING_SUPPORTED|QUANT_1PASS_SUPPORTED|QUANT_2PASS_SUPPORTED|DCT_IFAST_SUPPORTED|DCT_FLOAT_SUPPORTED)( +)/#undef  \1\2/' \
     "$work/jpeg-src/jmorecfg.h"
+  # A picture shown smaller is decoded at 1/2, 1/4 or 1/8 of its size, never at the other
+  # eighths: with fancy upsampling every component's transform is then 1, 2, 4 or 8 pixels
+  # wide, and the transforms of the other sizes (some 13 KB) are left out. A size the library
+  # no longer has ends the decoding with an error, never with a wrong picture.
+  sed -i -E '/^    case (3|5|6|7|9|1[0-6]):$/,/^      break;$/d' "$work/jpeg-src/jddctmgr.c"
+  if grep -qE '^    case (3|5|7|9):$' "$work/jpeg-src/jddctmgr.c" ||
+    ! grep -qE '^    case 4:$' "$work/jpeg-src/jddctmgr.c"; then
+    log "ERROR: the transform selection of libjpeg-turbo has changed; its patch no longer applies" >&2
+    exit 1
+  fi
   # Every CPU that runs Windows 7 has SSE2, and its kernels are the fastest a 32-bit player can
   # use: the dispatcher is limited to them (and SSE for the float transform), and its calls to the
   # MMX, 3DNow! and AVX2 kernels name the SSE2 ones instead, so some 20 KB of kernels that would

@@ -21,6 +21,10 @@ std::string FileNotFoundText(const std::string& full_path) {
   return "File \"" + full_path + "\" not found";
 }
 
+std::string NotAPictureText(const std::string& full_path) {
+  return "File \"" + full_path + "\" is no picture Quorvane can show";
+}
+
 std::string DirectoryNotFoundText(const std::string& full_path) {
   return "Directory \"" + full_path + "\" not found";
 }
@@ -31,6 +35,10 @@ std::string CannotWriteText(const std::string& path) {
 
 void ShowFileNotFound(ui::Platform& platform, const std::string& full_path) {
   ShowError(platform, FileNotFoundText(full_path));
+}
+
+void ShowNotAPicture(ui::Platform& platform, const std::string& full_path) {
+  ShowError(platform, NotAPictureText(full_path));
 }
 
 void ShowDirectoryNotFound(ui::Platform& platform, const std::string& full_path) {

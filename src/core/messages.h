@@ -14,9 +14,12 @@ void ShowError(ui::Platform& platform, const std::string& text);
 void ShowFormatError(ui::Platform& platform);
 void ShowIOError(ui::Platform& platform);
 void ShowFileNotFound(ui::Platform& platform, const std::string& full_path);
+// A file that is there but holds no picture the program can read, or a damaged one.
+void ShowNotAPicture(ui::Platform& platform, const std::string& full_path);
 void ShowDirectoryNotFound(ui::Platform& platform, const std::string& full_path);
 
 std::string FileNotFoundText(const std::string& full_path);
+std::string NotAPictureText(const std::string& full_path);
 std::string DirectoryNotFoundText(const std::string& full_path);
 // Names the file and the system's reason for the write that just failed.
 std::string CannotWriteText(const std::string& path);

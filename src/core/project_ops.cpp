@@ -86,6 +86,14 @@ void ReportMissing(AppState& app, MissingFiles missing, const std::string& path)
   if (missing == MissingFiles::Report) ShowFileNotFound(app.platform, path);
 }
 
+// Where a missing file is reported, a file that holds no picture the program can show is too:
+// the object then looks as it does for a missing file.
+template <typename Loaded>
+Loaded Reported(AppState& app, MissingFiles missing, const std::string& path, Loaded loaded) {
+  if (!loaded && missing == MissingFiles::Report) ShowNotAPicture(app.platform, path);
+  return loaded;
+}
+
 void BindButtonMedia(AppState& app, MissingFiles missing, AutoObjectType& object,
                      ui::SpeedButton& button) {
   object.NormalGlyph.reset();
@@ -97,7 +105,7 @@ void BindButtonMedia(AppState& app, MissingFiles missing, AutoObjectType& object
     const std::string path = MediaPath(app, object.GlyphFile);
     if (!fs::FileExists(path)) {
       ReportMissing(app, missing, path);
-    } else if (auto glyph = app.platform.LoadBitmapFile(path)) {
+    } else if (auto glyph = Reported(app, missing, path, app.platform.LoadBitmapFile(path))) {
       button.Glyph = *glyph;
       object.NormalGlyph = std::move(glyph);
     }
@@ -109,7 +117,7 @@ void BindButtonMedia(AppState& app, MissingFiles missing, AutoObjectType& object
     ReportMissing(app, missing, hot_path);
     return;
   }
-  object.HotGlyph = app.platform.LoadBitmapFile(hot_path);
+  object.HotGlyph = Reported(app, missing, hot_path, app.platform.LoadBitmapFile(hot_path));
 }
 
 // A picture file that does not exist is reported, and loading is still tried (and fails), so a
@@ -117,8 +125,11 @@ void BindButtonMedia(AppState& app, MissingFiles missing, AutoObjectType& object
 std::unique_ptr<ui::Picture> LoadReportedPicture(AppState& app, MissingFiles missing,
                                                  const std::string& name) {
   const std::string path = MediaPath(app, name);
-  if (!fs::FileExists(path)) ReportMissing(app, missing, path);
-  return app.platform.LoadPictureFile(path);
+  if (!fs::FileExists(path)) {
+    ReportMissing(app, missing, path);
+    return app.platform.LoadPictureFile(path);
+  }
+  return Reported(app, missing, path, app.platform.LoadPictureFile(path));
 }
 
 void BindImageMedia(AppState& app, MissingFiles missing, AutoObjectType& object,

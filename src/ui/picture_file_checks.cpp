@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <iterator>
 
 namespace ui {
@@ -63,6 +64,31 @@ bool IsWholeIconImage(ByteView bytes, uint64_t at, uint64_t length) {
 }
 
 }  // namespace
+
+std::optional<PictureKind> PictureKindOf(ByteView bytes) {
+  const Fields f(bytes);
+  const auto starts = [&](std::initializer_list<uint8_t> magic) {
+    return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
+  };
+  if (starts({'B', 'M'})) return PictureKind::Bitmap;
+  if (starts({0xFF, 0xD8, 0xFF})) return PictureKind::Jpeg;
+  if (starts({0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) return PictureKind::Png;
+  if (starts({'G', 'I', 'F', '8'}) && (f.U8(4) == '7' || f.U8(4) == '9') && f.U8(5) == 'a') {
+    return PictureKind::Gif;
+  }
+  if (f.Has(0, 6) && f.U16(0) == 0 && f.U16(2) == 1 && f.U16(4) > 0) return PictureKind::Icon;
+  constexpr uint32_t kEmfSignature = 0x464D4520;  // " EMF"
+  if (f.Has(0, 44) && f.U32(0) == 1 && f.U32(40) == kEmfSignature) {
+    return PictureKind::EnhancedMetafile;
+  }
+  constexpr uint32_t kPlaceableKey = 0x9AC6CDD7;
+  const bool metafile_header = (f.U16(0) == 1 || f.U16(0) == 2) && f.U16(2) == 9 &&
+                               (f.U16(4) == 0x0300 || f.U16(4) == 0x0100);
+  if ((f.Has(0, 4) && f.U32(0) == kPlaceableKey) || (f.Has(0, 6) && metafile_header)) {
+    return PictureKind::WindowsMetafile;
+  }
+  return std::nullopt;
+}
 
 bool IsWholeBitmapFile(ByteView bytes) {
   const Fields f(bytes);

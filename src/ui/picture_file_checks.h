@@ -29,6 +29,18 @@ class Fields {
   ByteView bytes_;
 };
 
+// What a file's first bytes say it holds, whatever its name: the decoder goes by this.
+enum class PictureKind : uint8_t {
+  Bitmap,
+  Jpeg,
+  Icon,
+  EnhancedMetafile,
+  WindowsMetafile,
+  Png,
+  Gif
+};
+std::optional<PictureKind> PictureKindOf(ByteView bytes);
+
 // A .bmp file whose headers, palette and pixels all lie inside the file.
 bool IsWholeBitmapFile(ByteView bytes);
 

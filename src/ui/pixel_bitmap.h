@@ -15,6 +15,11 @@ class PixelBitmap {
   PixelBitmap() = default;
   PixelBitmap(int32_t width, int32_t height, uint32_t fill = 0);
 
+  // A picture with see-through parts (PNG, GIF) keeps its alpha, premultiplied, in each pixel's
+  // top byte; every other picture leaves that byte zero.
+  bool HasAlpha() const { return has_alpha_; }
+  void SetHasAlpha(bool on) { has_alpha_ = on; }
+
   int32_t Width() const { return width_; }
   int32_t Height() const { return height_; }
   bool Empty() const { return width_ <= 0 || height_ <= 0; }
@@ -33,6 +38,7 @@ class PixelBitmap {
 
   int32_t width_ = 0;
   int32_t height_ = 0;
+  bool has_alpha_ = false;
   std::vector<uint32_t> pixels_;
 };
 

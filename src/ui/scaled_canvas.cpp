@@ -17,6 +17,7 @@ uint64_t ContentHash(const PixelBitmap& bitmap) {
 
 PixelBitmap ScaleNearest(const PixelBitmap& bitmap, Size size) {
   PixelBitmap scaled(size.width, size.height);
+  scaled.SetHasAlpha(bitmap.HasAlpha());
   if (scaled.Empty() || bitmap.Empty()) return scaled;
   for (int32_t y = 0; y < size.height; ++y) {
     const uint32_t* source = bitmap.Row(

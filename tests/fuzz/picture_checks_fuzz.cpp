@@ -3,6 +3,7 @@
 // without its last byte, that byte lies past the structure and the whole input must get the same
 // verdict (a check that read a missing byte as zero would break this). And what a check accepts
 // must end inside the file, by the sizes and offsets the file states, recomputed here.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -66,8 +67,17 @@ void ExpectSane(const Verdicts& v, uint64_t size) {
 
 }  // namespace
 
+// Kinds told by their first eight bytes or fewer keep their verdict when the rest is cut away.
+void ExpectKindByMagic(ui::ByteView bytes) {
+  using enum ui::PictureKind;
+  const std::optional<ui::PictureKind> kind = ui::PictureKindOf(bytes);
+  if (kind != Bitmap && kind != Jpeg && kind != Png && kind != Gif) return;
+  if (ui::PictureKindOf(bytes.first(std::min<size_t>(bytes.size(), 8))) != kind) std::abort();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ui::ByteView bytes(data, size);
+  ExpectKindByMagic(bytes);
   const Verdicts whole = Check(bytes);
   ExpectSane(whole, size);
   ExpectEndsInside(whole, bytes);

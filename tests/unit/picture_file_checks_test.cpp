@@ -44,6 +44,28 @@ TEST(PictureFileChecks, ValidFilesPassTheirOwnCheckOnlyAndNoneCutShort) {
   }
 }
 
+TEST(PictureFileChecks, TheContentTellsTheKind) {
+  using ui::PictureKind;
+  const PictureKind kinds[] = {PictureKind::Bitmap, PictureKind::Icon,
+                               PictureKind::EnhancedMetafile, PictureKind::WindowsMetafile};
+  for (const Sample& sample : ValidSamples()) {
+    EXPECT_EQ(ui::PictureKindOf(sample.bytes), kinds[static_cast<size_t>(sample.kind)])
+        << sample.name;
+  }
+  const std::vector<std::pair<std::string, std::optional<PictureKind>>> starts = {
+      {"\xFF\xD8\xFF\xE0", PictureKind::Jpeg},
+      {std::string("\x89PNG\r\n\x1A\n", 8), PictureKind::Png},
+      {"GIF89a", PictureKind::Gif},
+      {"GIF87a", PictureKind::Gif},
+      {"GIF88a", std::nullopt},
+      {"This is a text file renamed logo.jpg", std::nullopt},
+      {"", std::nullopt}};
+  for (const auto& [start, kind] : starts) {
+    const std::vector<uint8_t> bytes(start.begin(), start.end());
+    EXPECT_EQ(ui::PictureKindOf(bytes), kind) << start;
+  }
+}
+
 TEST(PictureFileChecks, IconAndMetafileSizesAreTheStoredOnes) {
   std::map<std::string, Sample> samples;
   for (Sample& s : ValidSamples()) samples.emplace(s.name, std::move(s));

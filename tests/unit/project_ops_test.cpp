@@ -174,12 +174,18 @@ TEST_F(MediaBinding, GlyphsLoadFromCdRelativeAndAbsoluteNames) {
   EXPECT_EQ(t.platform.loaded, (std::vector<std::string>{dir.File("up.bmp"), dir.File("hot.bmp")}));
 }
 
-TEST_F(MediaBinding, UnreadableGlyphFallsBackSilently) {
+TEST_F(MediaBinding, UnreadableGlyphIsReportedAndFallsBackToTheDefault) {
   dir.Write("broken.bad", "xx");
   AutoObjectType& b = AddNewObject(t.app, kKindButton, {0, 0});
   b.GlyphFile = "\\broken.bad";
   BindObjectMedia(t.app, b);
-  EXPECT_TRUE(t.platform.messages.empty());
+  EXPECT_EQ(t.platform.messages,
+            (std::vector<ShownMessage>{
+                {"File \"" + dir.Path() + "\\broken.bad\" is no picture Quorvane can show", "Error",
+                 kError}}));
+  b.HotGlyphFile = "\\broken.bad";
+  BindObjectMedia(t.app, b, MissingFiles::Quiet);
+  EXPECT_EQ(t.platform.messages.size(), 1u) << "undo and redo report nothing";
   EXPECT_EQ(ButtonOf(b)->Glyph, t.presentation.DefaultGlyph());
   EXPECT_EQ(b.NormalGlyph, nullptr);
 }
@@ -201,7 +207,9 @@ TEST_F(MediaBinding, UnreadableHotPictureKeepsTheNormalPicture) {
   i.ImageFile = "\\a.jpg";
   i.HotImageFile = "\\hot.bad";
   BindObjectMedia(t.app, i);
-  EXPECT_TRUE(t.platform.messages.empty());
+  ASSERT_EQ(t.platform.messages.size(), 1u);
+  EXPECT_EQ(t.platform.messages[0].text,
+            "File \"" + dir.Path() + "\\hot.bad\" is no picture Quorvane can show");
   ASSERT_NE(ImageOf(i)->Picture, nullptr);
   EXPECT_EQ(ImageOf(i)->Picture->GetSize().width, 7);
   ASSERT_NE(i.NormalPicture, nullptr);

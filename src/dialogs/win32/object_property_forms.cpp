@@ -3,11 +3,14 @@
 
 namespace {
 
-constexpr char kBitmaps[] = "Bitmaps (*.bmp)|*.bmp";
+constexpr char kBitmaps[] =
+    "Bitmaps (*.bmp)|*.bmp|PNG Image File (*.png)|*.png|GIF Image File (*.gif)|*.gif";
 constexpr char kPictures[] =
-    "All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf|"
+    "All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png;*.gif)|"
+    "*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png;*.gif|"
     "JPEG Image File (*.jpg)|*.jpg|JPEG Image File (*.jpeg)|*.jpeg|Bitmaps (*.bmp)|*.bmp|"
-    "Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf";
+    "Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf|"
+    "PNG Image File (*.png)|*.png|GIF Image File (*.gif)|*.gif";
 
 namespace label {
 enum : int {

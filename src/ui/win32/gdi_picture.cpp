@@ -57,6 +57,23 @@ Size IconSize(HICON icon) {
   return {bitmap.bmWidth, bitmap.bmHeight / 2};
 }
 
+// A picture with see-through parts is blended over what lies beneath: its premultiplied pixels
+// go through a DIB section, the only source AlphaBlend takes.
+void DrawBlended(HDC dc, const RECT& dest, const PixelBitmap& pixels) {
+  const BITMAPINFO info = TopDownInfo(pixels);
+  void* bits = nullptr;
+  const GdiObject<HBITMAP> section(
+      ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const MemoryDc source(::CreateCompatibleDC(dc));
+  if (!section || bits == nullptr || !source) return;
+  std::memcpy(bits, pixels.Row(0),
+              static_cast<std::size_t>(pixels.Width()) * pixels.Height() * sizeof(uint32_t));
+  const SelectGuard select(source.Get(), section.Get());
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  ::AlphaBlend(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top,
+               source.Get(), 0, 0, pixels.Width(), pixels.Height(), blend);
+}
+
 }  // namespace
 
 BitmapPicture::BitmapPicture(std::shared_ptr<const PixelBitmap> pixels)
@@ -72,6 +89,10 @@ std::unique_ptr<Picture> BitmapPicture::Clone() const {
 
 void BitmapPicture::Draw(HDC dc, const RECT& dest, bool transparent, bool smooth) const {
   if (IsEmpty(dest) || pixels_->Empty()) return;
+  if (pixels_->HasAlpha()) {
+    DrawBlended(dc, dest, *pixels_);
+    return;
+  }
   const int width = dest.right - dest.left;
   const int height = dest.bottom - dest.top;
   const BITMAPINFO info = TopDownInfo(*pixels_);

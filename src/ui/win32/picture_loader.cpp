@@ -18,6 +18,7 @@
 #include "ui/win32/bitmap_file.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/gdi_picture.h"
+#include "ui/win32/imaging_decoder.h"
 #include "ui/win32/jpeg_decoder.h"
 
 namespace ui::win32 {
@@ -27,26 +28,6 @@ using Bytes = std::vector<uint8_t>;
 
 constexpr int64_t kMaxFileSize = int64_t{128} << 20;
 constexpr int kHundredthsOfMillimetrePerInch = 2540;
-
-enum class Kind { Bitmap, Jpeg, Icon, EnhancedMetafile, WindowsMetafile };
-
-std::optional<Kind> KindOfName(const std::string& path) {
-  const auto dot = path.find_last_of('.');
-  const auto separator = path.find_last_of("\\/");
-  if (dot == std::string::npos || (separator != std::string::npos && dot < separator)) {
-    return std::nullopt;
-  }
-  std::string extension = path.substr(dot + 1);
-  for (char& c : extension) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  if (extension == "bmp") return Kind::Bitmap;
-  if (extension == "jpg" || extension == "jpeg") return Kind::Jpeg;
-  if (extension == "ico") return Kind::Icon;
-  if (extension == "emf") return Kind::EnhancedMetafile;
-  if (extension == "wmf") return Kind::WindowsMetafile;
-  return std::nullopt;
-}
 
 // Read through the system itself: the standard library's file streams would bring their whole
 // locale machinery into the player, several hundred kilobytes on every disc.
@@ -181,18 +162,24 @@ std::unique_ptr<Picture> ReadWindowsMetafilePicture(ByteView bytes) {
   return std::make_unique<MetafilePicture>(std::move(metafile), size);
 }
 
-std::unique_ptr<Picture> ReadPicture(Kind kind, const std::string& path, ByteView bytes) {
+std::unique_ptr<Picture> ReadPicture(PictureKind kind, const std::string& path, ByteView bytes) {
   switch (kind) {
-    case Kind::Bitmap:
+    case PictureKind::Bitmap:
       return ReadBitmapPicture(path, bytes);
-    case Kind::Jpeg:
+    case PictureKind::Jpeg:
       return ReadJpegPicture(bytes);
-    case Kind::Icon:
+    case PictureKind::Icon:
       return ReadIconPicture(path, bytes);
-    case Kind::EnhancedMetafile:
+    case PictureKind::EnhancedMetafile:
       return ReadEnhancedMetafilePicture(bytes);
-    case Kind::WindowsMetafile:
+    case PictureKind::WindowsMetafile:
       return ReadWindowsMetafilePicture(bytes);
+    case PictureKind::Png:
+    case PictureKind::Gif:
+      if (std::shared_ptr<const PixelBitmap> pixels = DecodeWithImagingComponent(bytes)) {
+        return std::make_unique<BitmapPicture>(std::move(pixels));
+      }
+      return nullptr;
   }
   return nullptr;
 }
@@ -200,15 +187,31 @@ std::unique_ptr<Picture> ReadPicture(Kind kind, const std::string& path, ByteVie
 }  // namespace
 
 std::unique_ptr<ui::Picture> LoadPictureFromFile(const std::string& path) {
-  const std::optional<Kind> kind = KindOfName(path);
-  if (!kind) return nullptr;
   try {
     const std::optional<Bytes> bytes = ReadWholeFile(path);
     if (!bytes) return nullptr;
+    // The content decides, whatever the name says.
+    const std::optional<PictureKind> kind = PictureKindOf(*bytes);
+    if (!kind) return nullptr;
     std::unique_ptr<Picture> picture = ReadPicture(*kind, path, *bytes);
     // A picture of no size could be neither seen nor sized to.
     if (!picture || picture->GetSize().width <= 0 || picture->GetSize().height <= 0) return nullptr;
     return picture;
+  } catch (const std::bad_alloc&) {
+    return nullptr;
+  }
+}
+
+std::unique_ptr<PixelBitmap> LoadGlyphFromFile(const std::string& path) {
+  try {
+    const std::optional<Bytes> bytes = ReadWholeFile(path);
+    if (!bytes) return nullptr;
+    const std::optional<PictureKind> kind = PictureKindOf(*bytes);
+    if (kind == PictureKind::Bitmap) return ReadBitmapFile(path);
+    if (kind == PictureKind::Png || kind == PictureKind::Gif) {
+      return DecodeWithImagingComponent(*bytes);
+    }
+    return nullptr;
   } catch (const std::bad_alloc&) {
     return nullptr;
   }

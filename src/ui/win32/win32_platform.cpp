@@ -71,7 +71,7 @@ std::vector<uint8_t> Win32Platform::ApplicationIconFile() const {
 }
 
 std::unique_ptr<PixelBitmap> Win32Platform::LoadBitmapFile(const std::string& path) {
-  return ReadBitmapFile(path);
+  return LoadGlyphFromFile(path);
 }
 
 std::unique_ptr<Picture> Win32Platform::LoadPictureFile(const std::string& path) {
