@@ -226,6 +226,7 @@ bool LoadProject(AppState& app, const std::string& path) {
     ShowIOError(app.platform);
     return false;
   }
+  app.platform.ForgetPictures();  // the design open until now is closed
   return DecodeProject(app, bytes->data(), bytes->size());
 }
 

@@ -123,13 +123,18 @@ void BindButtonMedia(AppState& app, MissingFiles missing, AutoObjectType& object
 // A picture file that does not exist is reported, and loading is still tried (and fails), so a
 // missing file yields exactly one message and an empty slot.
 std::unique_ptr<ui::Picture> LoadReportedPicture(AppState& app, MissingFiles missing,
-                                                 const std::string& name) {
+                                                 const std::string& name,
+                                                 const ui::ImageControl& image) {
   const std::string path = MediaPath(app, name);
+  // The player may decode a picture it only shows stretched smaller; the designer, where the
+  // author may make the image larger again, decodes it whole.
+  const ui::Size shown =
+      image.Stretch && !app.DesignMode ? ui::Size{image.Width, image.Height} : ui::Size{};
   if (!fs::FileExists(path)) {
     ReportMissing(app, missing, path);
-    return app.platform.LoadPictureFile(path);
+    return app.platform.LoadPictureFile(path, shown);
   }
-  return Reported(app, missing, path, app.platform.LoadPictureFile(path));
+  return Reported(app, missing, path, app.platform.LoadPictureFile(path, shown));
 }
 
 void BindImageMedia(AppState& app, MissingFiles missing, AutoObjectType& object,
@@ -138,11 +143,11 @@ void BindImageMedia(AppState& app, MissingFiles missing, AutoObjectType& object,
   object.HotPicture.reset();
   image.Picture.reset();
   if (!object.ImageFile.empty()) {
-    object.NormalPicture = LoadReportedPicture(app, missing, object.ImageFile);
+    object.NormalPicture = LoadReportedPicture(app, missing, object.ImageFile, image);
     if (object.NormalPicture) image.Picture = object.NormalPicture->Clone();
   }
   if (!object.HotImageFile.empty())
-    object.HotPicture = LoadReportedPicture(app, missing, object.HotImageFile);
+    object.HotPicture = LoadReportedPicture(app, missing, object.HotImageFile, image);
 }
 
 }  // namespace

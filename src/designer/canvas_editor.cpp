@@ -277,6 +277,7 @@ void CanvasEditor::DeleteSelected() {
 }
 
 void CanvasEditor::ClearDesign() {
+  app_.platform.ForgetPictures();
   core::ClearObjects(app_);
   clicked_ = nullptr;
   view_.RefreshCanvas();

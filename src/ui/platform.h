@@ -30,9 +30,13 @@ class Platform {
   // The program's own icon as the bytes of an icon file (written as a CD folder's AutoRun.ico).
   virtual std::vector<uint8_t> ApplicationIconFile() const = 0;
 
-  // Null when the file cannot be read or is not a picture of a known kind; never reports.
+  // Null when the file cannot be read or is not a picture of a known kind; never reports. A
+  // picture that will only be shown stretched to `shown` (not empty) may be decoded at a smaller
+  // size than its own, never smaller than `shown`; its size stays its own.
   virtual std::unique_ptr<PixelBitmap> LoadBitmapFile(const std::string& path) = 0;
-  virtual std::unique_ptr<Picture> LoadPictureFile(const std::string& path) = 0;
+  virtual std::unique_ptr<Picture> LoadPictureFile(const std::string& path, Size shown) = 0;
+  // The design is closed: the pictures kept for it may go.
+  virtual void ForgetPictures() {}
 };
 
 }  // namespace ui

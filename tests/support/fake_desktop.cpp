@@ -53,7 +53,7 @@ std::unique_ptr<ui::PixelBitmap> FakePlatform::LoadBitmapFile(const std::string&
   return std::make_unique<ui::PixelBitmap>(1, 1, static_cast<uint32_t>(bytes->size()));
 }
 
-std::unique_ptr<ui::Picture> FakePlatform::LoadPictureFile(const std::string& path) {
+std::unique_ptr<ui::Picture> FakePlatform::LoadPictureFile(const std::string& path, ui::Size) {
   loaded.push_back(path);
   const auto bytes = core::fs::ReadWholeFile(path);
   if (!bytes || EndsWith(path, ".bad")) return nullptr;

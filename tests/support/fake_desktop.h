@@ -28,7 +28,7 @@ class FakePlatform : public ui::Platform {
   uint32_t TickCount() const override { return ++ticks; }
   std::vector<uint8_t> ApplicationIconFile() const override { return icon_file; }
   std::unique_ptr<ui::PixelBitmap> LoadBitmapFile(const std::string& path) override;
-  std::unique_ptr<ui::Picture> LoadPictureFile(const std::string& path) override;
+  std::unique_ptr<ui::Picture> LoadPictureFile(const std::string& path, ui::Size shown) override;
 
   ui::Size screen{1024, 768};
   mutable uint32_t ticks = 1000;

@@ -1,6 +1,7 @@
 // The structure checks of picture files, natively: every valid sample passes its own check and
 // no other, even with bytes after it, and none passes cut short; the sizes the loader takes
-// from icons and Windows metafiles are the stored ones.
+// from icons and Windows metafiles are the stored ones; the content tells the kind; and the
+// cache that decodes each picture file once.
 #include "ui/picture_file_checks.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "../fuzz/picture_samples.h"
+#include "ui/picture_cache.h"
 
 namespace {
 
@@ -80,6 +82,46 @@ TEST(PictureFileChecks, IconAndMetafileSizesAreTheStoredOnes) {
   EXPECT_EQ(scan("memory.wmf", 0), std::pair(60, 30));
   EXPECT_EQ(scan("placeable.wmf", 22), std::pair(600, 300));
   EXPECT_EQ(scan("placeable-box-only.wmf", 22), std::pair(0, 0));
+}
+
+}  // namespace
+
+namespace {
+
+class SizedPicture : public ui::Picture {
+ public:
+  explicit SizedPicture(int32_t width) : width_(width) {}
+  ui::Size GetSize() const override { return {width_, 1}; }
+  std::unique_ptr<ui::Picture> Clone() const override {
+    return std::make_unique<SizedPicture>(width_);
+  }
+
+ private:
+  int32_t width_;
+};
+
+TEST(PictureCache, KeepsOneDecodePerFileAsWrittenAndStaysWithinItsBound) {
+  ui::PictureCache cache(100);
+  const ui::FileStamp first{1, 10}, rewritten{2, 10};
+  cache.KeepPicture("a.jpg", first, {}, SizedPicture(7), 60);
+  cache.KeepPicture("a.jpg", first, {30, 20}, SizedPicture(3), 10);  // decoded smaller
+  ASSERT_NE(cache.FindPicture("a.jpg", first, {}), nullptr);
+  EXPECT_EQ(cache.FindPicture("a.jpg", first, {})->GetSize().width, 7);
+  EXPECT_EQ(cache.FindPicture("a.jpg", first, {30, 20})->GetSize().width, 3);
+  EXPECT_EQ(cache.FindPicture("a.jpg", rewritten, {}), nullptr);
+  EXPECT_EQ(cache.FindPicture("b.jpg", first, {}), nullptr);
+  EXPECT_EQ(cache.FindGlyph("a.jpg", first), nullptr) << "a picture is no glyph";
+
+  cache.KeepPicture("a.jpg", rewritten, {}, SizedPicture(8), 20);  // the file written again
+  EXPECT_EQ(cache.FindPicture("a.jpg", first, {30, 20}), nullptr);
+  EXPECT_EQ(cache.KeptBytes(), 20u);
+  cache.KeepGlyph("g.bmp", first, ui::PixelBitmap(4, 4, 5));  // 64 bytes
+  EXPECT_EQ(cache.FindGlyph("g.bmp", first)->At(3, 3), 5u);
+  cache.KeepPicture("c.jpg", first, {}, SizedPicture(1), 30);  // past the bound: afresh
+  EXPECT_EQ(cache.FindGlyph("g.bmp", first), nullptr);
+  EXPECT_EQ(cache.KeptBytes(), 30u);
+  cache.KeepPicture("huge.jpg", first, {}, SizedPicture(1), 101);
+  EXPECT_EQ(cache.FindPicture("huge.jpg", first, {}), nullptr) << "larger than the whole bound";
 }
 
 }  // namespace

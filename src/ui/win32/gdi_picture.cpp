@@ -76,10 +76,11 @@ void DrawBlended(HDC dc, const RECT& dest, const PixelBitmap& pixels) {
 
 }  // namespace
 
-BitmapPicture::BitmapPicture(std::shared_ptr<const PixelBitmap> pixels)
-    : pixels_(std::move(pixels)) {}
+BitmapPicture::BitmapPicture(std::shared_ptr<const PixelBitmap> pixels, Size natural)
+    : pixels_(std::move(pixels)), natural_(natural) {}
 
 Size BitmapPicture::GetSize() const {
+  if (natural_.width > 0 && natural_.height > 0) return natural_;
   return {pixels_->Width(), pixels_->Height()};
 }
 

@@ -25,7 +25,8 @@ class GdiPicture : public Picture {
 
 class BitmapPicture final : public GdiPicture {
  public:
-  explicit BitmapPicture(std::shared_ptr<const PixelBitmap> pixels);
+  // `natural`, when not empty, is the picture's own size where the pixels were decoded smaller.
+  explicit BitmapPicture(std::shared_ptr<const PixelBitmap> pixels, Size natural = {});
 
   Size GetSize() const override;
   std::unique_ptr<Picture> Clone() const override;
@@ -34,6 +35,7 @@ class BitmapPicture final : public GdiPicture {
 
  private:
   std::shared_ptr<const PixelBitmap> pixels_;
+  Size natural_;
 };
 
 class IconPicture final : public GdiPicture {

@@ -62,6 +62,7 @@ struct Session {
   ErrorManager errors{};
   jpeg_decompress_struct info{};
   std::unique_ptr<PixelBitmap> pixels;
+  Size natural;
 };
 
 J_COLOR_SPACE OutputSpace(J_COLOR_SPACE input) {
@@ -88,7 +89,19 @@ void ClearUnusedBytes(uint32_t* row, int32_t width) {
   for (int32_t x = 0; x < width; ++x) row[x] &= 0x00FFFFFFu;
 }
 
-bool Decode(Session& session, std::span<const uint8_t> data) {
+// The largest power-of-two reduction (up to 8) that keeps both sides at least `shown`.
+unsigned ReductionFor(JDIMENSION width, JDIMENSION height, Size shown) {
+  if (shown.width <= 0 || shown.height <= 0) return 1;
+  unsigned reduction = 1;
+  while (reduction < 8 &&
+         (width + 2 * reduction - 1) / (2 * reduction) >= JDIMENSION(shown.width) &&
+         (height + 2 * reduction - 1) / (2 * reduction) >= JDIMENSION(shown.height)) {
+    reduction *= 2;
+  }
+  return reduction;
+}
+
+bool Decode(Session& session, std::span<const uint8_t> data, Size shown) {
   jpeg_decompress_struct& info = session.info;
   SetUpErrors(session.errors.base);
   info.err = &session.errors.base;
@@ -102,6 +115,10 @@ bool Decode(Session& session, std::span<const uint8_t> data) {
     return false;
   }
   info.out_color_space = OutputSpace(info.jpeg_color_space);
+  session.natural = {static_cast<int32_t>(info.image_width),
+                     static_cast<int32_t>(info.image_height)};
+  info.scale_num = 1;
+  info.scale_denom = ReductionFor(info.image_width, info.image_height, shown);
   jpeg_start_decompress(&info);
   if (info.output_components != 4) return false;
 
@@ -124,14 +141,15 @@ bool Decode(Session& session, std::span<const uint8_t> data) {
 
 }  // namespace
 
-std::unique_ptr<PixelBitmap> DecodeJpeg(std::span<const uint8_t> data) {
+std::unique_ptr<PixelBitmap> DecodeJpeg(std::span<const uint8_t> data, Size shown, Size* natural) {
   if (data.empty()) return nullptr;
   Session session;
   try {
-    if (!Decode(session, data)) return nullptr;
+    if (!Decode(session, data, shown)) return nullptr;
   } catch (const std::bad_alloc&) {
     return nullptr;
   }
+  if (natural != nullptr) *natural = session.natural;
   return std::move(session.pixels);
 }
 

@@ -13,7 +13,11 @@
 namespace ui::win32 {
 
 // Null when the data is not a JPEG picture, is damaged or truncated, or is too large to hold;
-// libjpeg's errors and warnings never reach the console or end the program.
-std::unique_ptr<PixelBitmap> DecodeJpeg(std::span<const uint8_t> data);
+// libjpeg's errors and warnings never reach the console or end the program. With `shown` not
+// empty, the picture is decoded at the smallest of 1/2, 1/4 and 1/8 of its size that is at
+// least `shown` both ways (libjpeg's scaled decoding, far quicker and smaller than the whole);
+// `natural`, when given, gets the picture's own size.
+std::unique_ptr<PixelBitmap> DecodeJpeg(std::span<const uint8_t> data, Size shown = {},
+                                        Size* natural = nullptr);
 
 }  // namespace ui::win32

@@ -55,10 +55,11 @@ std::unique_ptr<Picture> ReadBitmapPicture(const std::string& path, ByteView byt
   return std::make_unique<BitmapPicture>(std::move(pixels));
 }
 
-std::unique_ptr<Picture> ReadJpegPicture(ByteView bytes) {
-  std::shared_ptr<const PixelBitmap> pixels = DecodeJpeg(bytes);
+std::unique_ptr<Picture> ReadJpegPicture(ByteView bytes, Size shown) {
+  Size natural;
+  std::shared_ptr<const PixelBitmap> pixels = DecodeJpeg(bytes, shown, &natural);
   if (!pixels) return nullptr;
-  return std::make_unique<BitmapPicture>(std::move(pixels));
+  return std::make_unique<BitmapPicture>(std::move(pixels), natural);
 }
 
 std::unique_ptr<Picture> ReadIconPicture(const std::string& path, ByteView bytes) {
@@ -162,12 +163,13 @@ std::unique_ptr<Picture> ReadWindowsMetafilePicture(ByteView bytes) {
   return std::make_unique<MetafilePicture>(std::move(metafile), size);
 }
 
-std::unique_ptr<Picture> ReadPicture(PictureKind kind, const std::string& path, ByteView bytes) {
+std::unique_ptr<Picture> ReadPicture(PictureKind kind, const std::string& path, ByteView bytes,
+                                     Size shown) {
   switch (kind) {
     case PictureKind::Bitmap:
       return ReadBitmapPicture(path, bytes);
     case PictureKind::Jpeg:
-      return ReadJpegPicture(bytes);
+      return ReadJpegPicture(bytes, shown);
     case PictureKind::Icon:
       return ReadIconPicture(path, bytes);
     case PictureKind::EnhancedMetafile:
@@ -186,14 +188,17 @@ std::unique_ptr<Picture> ReadPicture(PictureKind kind, const std::string& path, 
 
 }  // namespace
 
-std::unique_ptr<ui::Picture> LoadPictureFromFile(const std::string& path) {
+std::unique_ptr<ui::Picture> LoadPictureFromFile(const std::string& path, Size shown,
+                                                 uint64_t* bytes_held) {
   try {
     const std::optional<Bytes> bytes = ReadWholeFile(path);
     if (!bytes) return nullptr;
     // The content decides, whatever the name says.
     const std::optional<PictureKind> kind = PictureKindOf(*bytes);
     if (!kind) return nullptr;
-    std::unique_ptr<Picture> picture = ReadPicture(*kind, path, *bytes);
+    std::unique_ptr<Picture> picture = ReadPicture(*kind, path, *bytes, shown);
+    // What the cache counts: the file's bytes stand for what a picture keeps outside GDI.
+    if (bytes_held != nullptr) *bytes_held = bytes->size();
     // A picture of no size could be neither seen nor sized to.
     if (!picture || picture->GetSize().width <= 0 || picture->GetSize().height <= 0) return nullptr;
     return picture;

@@ -70,12 +70,32 @@ std::vector<uint8_t> Win32Platform::ApplicationIconFile() const {
   return std::vector<uint8_t>(data, data + ::SizeofResource(module, found));
 }
 
-std::unique_ptr<PixelBitmap> Win32Platform::LoadBitmapFile(const std::string& path) {
-  return LoadGlyphFromFile(path);
+namespace {
+
+FileStamp StampOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
+  return {uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime,
+          uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow};
 }
 
-std::unique_ptr<Picture> Win32Platform::LoadPictureFile(const std::string& path) {
-  return LoadPictureFromFile(path);
+}  // namespace
+
+std::unique_ptr<PixelBitmap> Win32Platform::LoadBitmapFile(const std::string& path) {
+  const FileStamp stamp = StampOf(path);
+  if (auto kept = pictures_.FindGlyph(path, stamp)) return kept;
+  auto glyph = LoadGlyphFromFile(path);
+  if (glyph) pictures_.KeepGlyph(path, stamp, *glyph);
+  return glyph;
+}
+
+std::unique_ptr<Picture> Win32Platform::LoadPictureFile(const std::string& path, Size shown) {
+  const FileStamp stamp = StampOf(path);
+  if (auto kept = pictures_.FindPicture(path, stamp, shown)) return kept;
+  uint64_t bytes = 0;
+  auto picture = LoadPictureFromFile(path, shown, &bytes);
+  if (picture) pictures_.KeepPicture(path, stamp, shown, *picture, bytes);
+  return picture;
 }
 
 }  // namespace ui::win32

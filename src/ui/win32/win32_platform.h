@@ -2,6 +2,7 @@
 // tick count and picture loading through GDI.
 #pragma once
 
+#include "ui/picture_cache.h"
 #include "ui/platform.h"
 
 namespace ui::win32 {
@@ -14,7 +15,11 @@ class Win32Platform : public Platform {
   uint32_t TickCount() const override;
   std::vector<uint8_t> ApplicationIconFile() const override;
   std::unique_ptr<PixelBitmap> LoadBitmapFile(const std::string& path) override;
-  std::unique_ptr<Picture> LoadPictureFile(const std::string& path) override;
+  std::unique_ptr<Picture> LoadPictureFile(const std::string& path, Size shown) override;
+  void ForgetPictures() override { pictures_.Clear(); }
+
+ private:
+  PictureCache pictures_;
 };
 
 }  // namespace ui::win32
