@@ -5,10 +5,11 @@ Usage:
   make_demo.py OUTDIR
 
 Writes into OUTDIR (created if missing):
-  AutoRun.ard           the menu: title, subtitle, five buttons and a cover picture
+  AutoRun.ard           the menu: title, subtitle, five buttons, a cover picture and a logo
   art/<name>.bmp        button glyphs and hot glyphs, one per demo/glyphs/<name>.txt
                         (tools/pixelart.py)
   cover.jpg             a 200x150 disc cover drawn here, and cover-hot.jpg, its lit-up version
+  logo.png              a 112x40 badge whose edges fade out (PNG alpha)
   ReadMe.txt            what the disc is (CRLF line ends)
   chime.wav             a 0.6 s two-note chime, 22050 Hz, 16-bit mono
 
@@ -53,6 +54,8 @@ SOUND_RATE = 22050
 SOUND_SECONDS = 0.6
 SOUND_NAME = "chime.wav"
 README_NAME = "ReadMe.txt"
+LOGO_NAME = "logo.png"
+LOGO_SIZE = (112, 40)
 COVER_NAME = "cover.jpg"
 COVER_HOT_NAME = "cover-hot.jpg"
 PROJECT_NAME = "AutoRun.ard"
@@ -106,6 +109,7 @@ Files on this disc:
   ReadMe.txt                 this text
   chime.wav                  the sound behind Play Sound
   cover.jpg, cover-hot.jpg   the cover picture and its lit-up version
+  logo.png                   the badge, a PNG picture with soft see-through edges
   art\\                       the button glyphs
 """
 
@@ -166,6 +170,25 @@ def _cover_image() -> Image.Image:
     # the box edge
     draw.rectangle([0, 0, w - 1, h - 1], outline=(8, 12, 30), width=2 * s)
     return img.resize(COVER_SIZE, Image.LANCZOS)
+
+
+def logo_png() -> bytes:
+    """A gold badge with soft, see-through edges: drawn at four times the size and reduced, so
+    its rim fades over whatever lies beneath."""
+    s = 4
+    w, h = LOGO_SIZE[0] * s, LOGO_SIZE[1] * s
+    img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
+    draw = ImageDraw.Draw(img)
+    draw.rounded_rectangle([2 * s, 2 * s, w - 2 * s, h - 2 * s], radius=14 * s, fill=(255, 208, 64, 230),
+                           outline=(255, 246, 200, 255), width=2 * s)
+    draw.ellipse([8 * s, 8 * s, 32 * s, 32 * s], fill=(196, 202, 210, 255), outline=(20, 28, 48, 255),
+                 width=s)
+    draw.ellipse([17 * s, 17 * s, 23 * s, 23 * s], fill=(20, 28, 48, 0))
+    for i, x in enumerate(range(40, 104, 16)):
+        draw.rectangle([x * s, (14 + (i % 2) * 4) * s, (x + 10) * s, 26 * s], fill=(12, 24, 84, 255))
+    out = io.BytesIO()
+    img.resize(LOGO_SIZE, Image.LANCZOS).save(out, format="PNG")
+    return out.getvalue()
 
 
 def _jpeg(img: Image.Image) -> bytes:
@@ -289,6 +312,9 @@ def build_project():
         name="imgCover", left=IMAGE_LEFT, top=IMAGE_TOP, width=COVER_SIZE[0] + 20,
         height=COVER_SIZE[1] + 20, center=True, stretch=False, hint="The disc cover",
         image_file=f"\\{COVER_NAME}", hot_image_file=f"\\{COVER_HOT_NAME}"))
+    p.objects.append(ardfile.Image(
+        name="imgLogo", left=IMAGE_LEFT + 54, top=IMAGE_TOP + COVER_SIZE[1] + 40, width=LOGO_SIZE[0],
+        height=LOGO_SIZE[1], hint="Made with Quorvane", image_file=f"\\{LOGO_NAME}"))
     return p
 
 
@@ -296,6 +322,7 @@ def all_files() -> dict:
     """{path relative to the CD folder, '/'-separated: bytes} of the whole folder."""
     files = glyph_files()
     files.update(cover_files())
+    files[LOGO_NAME] = logo_png()
     files[README_NAME] = readme_bytes()
     files[SOUND_NAME] = chime_wav()
     files[PROJECT_NAME] = build_project().to_bytes()

@@ -109,9 +109,9 @@ def test_project_reads_back_as_the_demo_menu(project):
     assert project.caption == CAPTION
     assert (project.width, project.height) == (600, 420)
     assert project.border_style in (1, 2)
-    assert len(project.objects) == 8
+    assert len(project.objects) == 9
     kinds = [type(o).__name__ for o in project.objects]
-    assert kinds.count("Label") == 2 and kinds.count("Button") == 5 and kinds.count("Image") == 1
+    assert kinds.count("Label") == 2 and kinds.count("Button") == 5 and kinds.count("Image") == 2
     # a real gradient: two different colours, a direction other than "none" (8)
     assert project.back_color != project.gradient_color and project.gradient_style < 8
     assert all(c <= 0x00FFFFFF for c in (project.back_color, project.gradient_color))
