@@ -73,6 +73,41 @@ at192="$(first_frame)"
 screen_dpi 96
 awk -v a="$at96" -v b="$at192" 'BEGIN { printf "first frame: %.1f ms at 96 DPI, %.1f ms at 192 DPI (ratio %.2f)\n", a, b, b / a }'
 
+echo "== a 600-object menu (200 uses of 10 JPEGs among labels and buttons) under Wine"
+/usr/bin/python3 - "$work/many" <<'PY'
+import os, sys
+sys.path.insert(0, "tools")
+from PIL import Image as Picture
+from ardfile import Button, Image, Label, Project
+out = sys.argv[1]
+os.makedirs(out, exist_ok=True)
+for i in range(10):  # photo-like pictures of 640 x 480, each its own
+    img = Picture.new("RGB", (640, 480))
+    img.putdata([((x * (i + 3)) % 256, (y * 5 + i * 20) % 256, (x ^ y) % 256)
+                 for y in range(480) for x in range(640)])
+    img.save(os.path.join(out, f"photo{i}.jpg"), quality=85)
+objects = []
+for n in range(600):
+    left, top = 10 + (n % 30) * 19, 10 + (n // 30) * 19
+    kind = n % 3
+    if kind == 0:
+        objects.append(Image(left=left, top=top, width=18, height=18, stretch=True,
+                             image_file=f"\\photo{(n // 3) % 10}.jpg"))
+    elif kind == 1:
+        objects.append(Label(caption=f"L{n}", left=left, top=top, width=18, height=18))
+    else:
+        objects.append(Button(caption=f"B{n}", left=left, top=top, width=18, height=18))
+objects.append(Label(caption="", left=196, top=145, width=200, height=100, color=0x008000, transparent=False))
+open(os.path.join(out, "AutoRun.ard"), "wb").write(
+    Project(caption="Bench", back_color=0x800000, gradient_style=8, objects=objects).to_bytes())
+PY
+cp build/win32/bin/Quorvane.exe "$work/many/AutoRun.exe"
+scripts/wine-run build/win32/bin/startup_bench.exe "$(winpath "$work/many/AutoRun.exe")" \
+  "$(winpath "$repo/build/win32/bin/bare_window.exe")" 11
+
+echo "== a camera-sized JPEG decoded at the scale it is shown, under Wine"
+scripts/wine-run build/win32/bin/jpeg_scale_bench.exe 5
+
 echo "== design canvas drag step under Wine"
 scripts/wine-run build/win32/bin/canvas_bench.exe 60
 scripts/wine-run build/win32/bin/canvas_bench.exe 60 snap
