@@ -21,6 +21,11 @@ class GdiPicture : public Picture {
   // With `smooth`, a bitmap shown at another size is filtered (halftone) rather than sampled.
   virtual void Draw(HDC dc, const RECT& dest, bool transparent, bool smooth = false) const = 0;
   bool IsPlatformPicture() const override { return true; }
+  // About the memory the picture holds: its pixels at four bytes each.
+  virtual uint64_t HeldBytes() const {
+    return uint64_t{4} * static_cast<uint32_t>(GetSize().width) *
+           static_cast<uint32_t>(GetSize().height);
+  }
 };
 
 class BitmapPicture final : public GdiPicture {
@@ -32,6 +37,10 @@ class BitmapPicture final : public GdiPicture {
   std::unique_ptr<Picture> Clone() const override;
   void Draw(HDC dc, const RECT& dest, bool transparent, bool smooth = false) const override;
   const PixelBitmap& Pixels() const { return *pixels_; }
+  uint64_t HeldBytes() const override {
+    return uint64_t{4} * static_cast<uint32_t>(pixels_->Width()) *
+           static_cast<uint32_t>(pixels_->Height());
+  }
 
  private:
   std::shared_ptr<const PixelBitmap> pixels_;

@@ -197,8 +197,11 @@ std::unique_ptr<ui::Picture> LoadPictureFromFile(const std::string& path, Size s
     const std::optional<PictureKind> kind = PictureKindOf(*bytes);
     if (!kind) return nullptr;
     std::unique_ptr<Picture> picture = ReadPicture(*kind, path, *bytes, shown);
-    // What the cache counts: the file's bytes stand for what a picture keeps outside GDI.
-    if (bytes_held != nullptr) *bytes_held = bytes->size();
+    // What the cache counts: the decoded pixels, or the file where it is larger (a metafile).
+    if (bytes_held != nullptr && picture) {
+      *bytes_held =
+          std::max<uint64_t>(bytes->size(), static_cast<const GdiPicture&>(*picture).HeldBytes());
+    }
     // A picture of no size could be neither seen nor sized to.
     if (!picture || picture->GetSize().width <= 0 || picture->GetSize().height <= 0) return nullptr;
     return picture;

@@ -13,7 +13,7 @@ namespace ui::win32 {
 // A GdiPicture, or null when the file is missing, damaged or of a kind not listed above. Never
 // shows a message. A JPEG only shown stretched to `shown` (not empty) is decoded at the smallest
 // of 1/2, 1/4 and 1/8 of its size that is no smaller than `shown`. `bytes`, when given, gets
-// the memory its pixels take.
+// about the memory the picture holds.
 std::unique_ptr<ui::Picture> LoadPictureFromFile(const std::string& path, ui::Size shown = {},
                                                  uint64_t* bytes = nullptr);
 
