@@ -14,14 +14,14 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # The cross-built libraries live outside the work tree so that every clone (CI's included)
 # shares them; their stamp names the recipe version so a changed recipe rebuilds them.
 DEPS_PREFIX="${QUORVANE_DEPS:-/opt/quorvane-deps}"
-RECIPE_VERSION=6
+RECIPE_VERSION=7
 
 log() { printf '[setup] %s\n' "$*"; }
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  g++-mingw-w64-i686 mingw-w64-tools nasm dpkg-dev
+  g++-mingw-w64-i686 mingw-w64-tools nasm dpkg-dev patch
   libjpeg62-turbo-dev libgtest-dev libbenchmark-dev
   wine wine32:i386 fonts-wine
   xvfb xauth xdotool x11-utils imagemagick
@@ -85,7 +85,7 @@ as_deps_owner() {
 # The player decodes every cover picture with this library. When nasm is missing or fails, the
 # build quietly falls back to plain C and still links, only much slower. Names alone prove nothing
 # (the dispatcher jsimd.c only refers to the kernels), so look for the kernels defined (T).
-jpeg_simd_kernels=(jpeg_simd_cpu_support jsimd_idct_islow_sse2 jsimd_ycc_rgb_convert_sse2
+jpeg_simd_kernels=(jpeg_simd_cpu_support jsimd_idct_islow_sse2 jsimd_ycc_extbgrx_convert_sse2
   jsimd_h2v2_fancy_upsample_sse2)
 check_jpeg_simd() {
   local lib="$1" symbols k missing=()
@@ -125,6 +125,19 @@ else
   if grep -qE '^    case (3|5|7|9):$' "$work/jpeg-src/jddctmgr.c" ||
     ! grep -qE '^    case 4:$' "$work/jpeg-src/jddctmgr.c"; then
     log "ERROR: the transform selection of libjpeg-turbo has changed; its patch no longer applies" >&2
+    exit 1
+  fi
+  # The player asks the library for two output spaces only: B,G,R,x (GDI's byte order, from
+  # grayscale, YCbCr and RGB pictures) and CMYK (from CMYK and YCCK ones). The converters into
+  # every other layout (RGB, BGR, RGBX, XBGR, ..., RGB565, grayscale), in C and in SSE2, are
+  # left out, some 13 KB. Asking for one of them ends the decoding with
+  # JERR_CONVERSION_NOTIMPL, never with pixels in the wrong order.
+  patch -d "$work/jpeg-src" -p1 -F0 -s --no-backup-if-mismatch <"$here/libjpeg-turbo-bgrx-only.patch" ||
+    { log "ERROR: the colour conversion of libjpeg-turbo has changed; its patch no longer applies" >&2; exit 1; }
+  if grep -qE '^  case JCS_(EXT_RGB|RGB565):$|= (grayscale|ycc_rgb565)_convert;' "$work/jpeg-src/jdcolor.c" ||
+    grep -q 'jsimd_ycc_extrgb_convert' "$work/jpeg-src/simd/i386/"{jsimd.c,jdcolor-sse2.asm} ||
+    ! grep -qE '^  case JCS_EXT_BGRX:$' "$work/jpeg-src/jdcolor.c"; then
+    log "ERROR: the colour conversion of libjpeg-turbo still builds every layout" >&2
     exit 1
   fi
   # Every CPU that runs Windows 7 has SSE2, and its kernels are the fastest a 32-bit player can

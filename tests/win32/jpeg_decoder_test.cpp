@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csetjmp>
+#include <cstdio>  // jpeglib.h needs FILE and size_t declared first
 #include <span>
+
+#include <jpeglib.h>
+// After jpeglib.h: the message codes.
+#include <jerror.h>
 
 #include "canvas.h"
 #include "jpeg_encoder.h"
@@ -48,6 +54,7 @@ TEST(JpegDecoder, ColourBlocksComeBackInEveryStoredForm) {
   };
   const Case cases[] = {
       {"baseline", {}},
+      {"RGB without YCbCr", {.ink = JpegInk::StoredRgb}},
       {"progressive", {.progressive = true}},
       {"Adobe CMYK", {.ink = JpegInk::AdobeCmyk}},
       {"plain CMYK", {.ink = JpegInk::PlainCmyk}},
@@ -124,6 +131,60 @@ TEST(JpegDecoder, DamagedOrTruncatedDataGivesNoPicture) {
   for (const auto& d : damaged) {
     EXPECT_EQ(DecodeJpeg(Bytes(d.data)), nullptr) << d.name;
   }
+}
+
+// The library is built with the converters into B,G,R,x and CMYK only (scripts/setup.sh). Any
+// other output layout must end the decoding with libjpeg's own "not implemented" error: pixels
+// in another layout's byte order would otherwise come out of a converter made for B,G,R,x.
+struct RecordingErrors {
+  jpeg_error_mgr base;
+  std::jmp_buf jump;
+};
+
+int StartDecompressError(const std::string& file, J_COLOR_SPACE space) {
+  jpeg_decompress_struct info{};
+  RecordingErrors errors{};
+  info.err = jpeg_std_error(&errors.base);
+  errors.base.error_exit = [](j_common_ptr common) {
+    std::longjmp(reinterpret_cast<RecordingErrors*>(common->err)->jump, 1);
+  };
+  errors.base.output_message = [](j_common_ptr) {};
+  int code = 0;
+  if (setjmp(errors.jump) == 0) {
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(file.data()),
+                 static_cast<unsigned long>(file.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = space;
+    jpeg_start_decompress(&info);
+    jpeg_abort_decompress(&info);
+  } else {
+    code = errors.base.msg_code;
+  }
+  jpeg_destroy_decompress(&info);
+  return code;
+}
+
+TEST(JpegDecoder, LibraryRefusesTheLayoutsThePlayerNeverAsksFor) {
+  const PixelBitmap original = Blocks({{0xFF0000, 0x00FF00}});
+  const struct {
+    const char* name;
+    JpegInk ink;
+  } stored[] = {{"YCbCr", JpegInk::Rgb}, {"RGB", JpegInk::StoredRgb}, {"gray", JpegInk::Gray}};
+  const J_COLOR_SPACE refused[] = {JCS_EXT_RGB,  JCS_EXT_RGBX, JCS_EXT_BGR,  JCS_EXT_XBGR,
+                                   JCS_EXT_XRGB, JCS_EXT_RGBA, JCS_EXT_BGRA, JCS_EXT_ABGR,
+                                   JCS_EXT_ARGB, JCS_RGB565};
+  for (const auto& s : stored) {
+    SCOPED_TRACE(s.name);
+    const std::string file = EncodeJpeg(original, {.ink = s.ink});
+    EXPECT_EQ(StartDecompressError(file, JCS_EXT_BGRX), 0) << "the player's own layout";
+    for (const J_COLOR_SPACE space : refused) {
+      EXPECT_EQ(StartDecompressError(file, space), JERR_CONVERSION_NOTIMPL) << "space " << space;
+    }
+  }
+  // Plain RGB (the library's default) and grayscale are refused unless the file is stored so.
+  EXPECT_EQ(StartDecompressError(EncodeJpeg(original), JCS_RGB), JERR_CONVERSION_NOTIMPL);
+  EXPECT_EQ(StartDecompressError(EncodeJpeg(original), JCS_GRAYSCALE), JERR_CONVERSION_NOTIMPL);
 }
 
 }  // namespace

@@ -34,6 +34,7 @@ void FillRow(const ui::PixelBitmap& pixels, int32_t y, JpegInk ink, std::vector<
     const uint32_t p = pixels.At(x, y);
     switch (ink) {
       case JpegInk::Rgb:
+      case JpegInk::StoredRgb:
         row[at++] = (p >> 16) & 0xFF;
         row[at++] = (p >> 8) & 0xFF;
         row[at++] = p & 0xFF;
@@ -70,6 +71,7 @@ std::string EncodeJpeg(const ui::PixelBitmap& pixels, const JpegOptions& options
   info.image_height = static_cast<JDIMENSION>(pixels.Height());
   switch (options.ink) {
     case JpegInk::Rgb:
+    case JpegInk::StoredRgb:
       info.input_components = 3;
       info.in_color_space = JCS_RGB;
       break;
@@ -84,6 +86,7 @@ std::string EncodeJpeg(const ui::PixelBitmap& pixels, const JpegOptions& options
   }
   jpeg_set_defaults(&info);
   if (options.ink == JpegInk::Ycck) jpeg_set_colorspace(&info, JCS_YCCK);
+  if (options.ink == JpegInk::StoredRgb) jpeg_set_colorspace(&info, JCS_RGB);
   // libjpeg marks every CMYK file as Adobe's; a plain one must not say its inks are inverted.
   if (options.ink == JpegInk::PlainCmyk) info.write_Adobe_marker = FALSE;
   jpeg_set_quality(&info, options.quality, TRUE);

@@ -8,9 +8,10 @@
 
 namespace win32_tests {
 
-// How the picture's colours are stored. The CMYK kinds derive the inks naively from RGB;
+// How the picture's colours are stored. Rgb is the usual YCbCr; StoredRgb keeps red, green and
+// blue as they are (an Adobe marker says so). The CMYK kinds derive the inks naively from RGB;
 // Adobe CMYK and YCCK store them inverted with an Adobe marker, as Photoshop writes them.
-enum class JpegInk { Rgb, Gray, AdobeCmyk, PlainCmyk, Ycck };
+enum class JpegInk { Rgb, StoredRgb, Gray, AdobeCmyk, PlainCmyk, Ycck };
 
 struct JpegOptions {
   JpegInk ink = JpegInk::Rgb;
