@@ -16,19 +16,6 @@ bool EndsWith(const std::string& text, const std::string& tail) {
          text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// A picture that remembers how many bytes its file had, so tests can tell pictures apart.
-class FakePicture : public ui::Picture {
- public:
-  explicit FakePicture(int32_t bytes) : bytes_(bytes) {}
-  ui::Size GetSize() const override { return {bytes_, 1}; }
-  std::unique_ptr<ui::Picture> Clone() const override {
-    return std::make_unique<FakePicture>(bytes_);
-  }
-
- private:
-  int32_t bytes_;
-};
-
 }  // namespace
 
 std::filesystem::path NativePath(std::string path) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,19 @@
 #include "ui/platform.h"
 
 namespace testing_support {
+
+// A picture that remembers how many bytes its file had, so tests can tell pictures apart.
+class FakePicture : public ui::Picture {
+ public:
+  explicit FakePicture(int32_t bytes) : bytes_(bytes) {}
+  ui::Size GetSize() const override { return {bytes_, 1}; }
+  std::unique_ptr<ui::Picture> Clone() const override {
+    return std::make_unique<FakePicture>(bytes_);
+  }
+
+ private:
+  int32_t bytes_;
+};
 
 struct ShownMessage {
   std::string text;

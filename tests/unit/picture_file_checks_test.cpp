@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "../fuzz/picture_samples.h"
+#include "fake_desktop.h"
 #include "ui/picture_cache.h"
 
 namespace {
@@ -84,27 +85,12 @@ TEST(PictureFileChecks, IconAndMetafileSizesAreTheStoredOnes) {
   EXPECT_EQ(scan("placeable-box-only.wmf", 22), std::pair(0, 0));
 }
 
-}  // namespace
-
-namespace {
-
-class SizedPicture : public ui::Picture {
- public:
-  explicit SizedPicture(int32_t width) : width_(width) {}
-  ui::Size GetSize() const override { return {width_, 1}; }
-  std::unique_ptr<ui::Picture> Clone() const override {
-    return std::make_unique<SizedPicture>(width_);
-  }
-
- private:
-  int32_t width_;
-};
-
 TEST(PictureCache, KeepsOneDecodePerFileAsWrittenAndStaysWithinItsBound) {
   ui::PictureCache cache(100);
   const ui::FileStamp first{1, 10}, rewritten{2, 10};
-  cache.KeepPicture("a.jpg", first, {}, SizedPicture(7), 60);
-  cache.KeepPicture("a.jpg", first, {30, 20}, SizedPicture(3), 10);  // decoded smaller
+  cache.KeepPicture("a.jpg", first, {}, testing_support::FakePicture(7), 60);
+  cache.KeepPicture("a.jpg", first, {30, 20}, testing_support::FakePicture(3),
+                    10);  // decoded smaller
   ASSERT_NE(cache.FindPicture("a.jpg", first, {}), nullptr);
   EXPECT_EQ(cache.FindPicture("a.jpg", first, {})->GetSize().width, 7);
   EXPECT_EQ(cache.FindPicture("a.jpg", first, {30, 20})->GetSize().width, 3);
@@ -112,15 +98,17 @@ TEST(PictureCache, KeepsOneDecodePerFileAsWrittenAndStaysWithinItsBound) {
   EXPECT_EQ(cache.FindPicture("b.jpg", first, {}), nullptr);
   EXPECT_EQ(cache.FindGlyph("a.jpg", first), nullptr) << "a picture is no glyph";
 
-  cache.KeepPicture("a.jpg", rewritten, {}, SizedPicture(8), 20);  // the file written again
+  cache.KeepPicture("a.jpg", rewritten, {}, testing_support::FakePicture(8),
+                    20);  // the file written again
   EXPECT_EQ(cache.FindPicture("a.jpg", first, {30, 20}), nullptr);
   EXPECT_EQ(cache.KeptBytes(), 20u);
   cache.KeepGlyph("g.bmp", first, ui::PixelBitmap(4, 4, 5));  // 64 bytes
   EXPECT_EQ(cache.FindGlyph("g.bmp", first)->At(3, 3), 5u);
-  cache.KeepPicture("c.jpg", first, {}, SizedPicture(1), 30);  // past the bound: afresh
+  cache.KeepPicture("c.jpg", first, {}, testing_support::FakePicture(1),
+                    30);  // past the bound: afresh
   EXPECT_EQ(cache.FindGlyph("g.bmp", first), nullptr);
   EXPECT_EQ(cache.KeptBytes(), 30u);
-  cache.KeepPicture("huge.jpg", first, {}, SizedPicture(1), 101);
+  cache.KeepPicture("huge.jpg", first, {}, testing_support::FakePicture(1), 101);
   EXPECT_EQ(cache.FindPicture("huge.jpg", first, {}), nullptr) << "larger than the whole bound";
 }
 
