@@ -176,12 +176,21 @@ std::vector<std::string> ShortNames(const std::vector<std::pair<std::string, boo
     names[i] = Compose(stem, extension, 0);
     if (!Take(taken, names[i])) twins.push_back(i);
   }
+  // Twins of one name continue where the last one stopped, so that thousands of them take
+  // linear time.
+  std::vector<std::pair<std::string, unsigned>> next_number;  // sorted by the twins' name
   for (const size_t i : twins) {
+    auto at =
+        std::lower_bound(next_number.begin(), next_number.end(), names[i],
+                         [](const auto& item, const std::string& n) { return item.first < n; });
+    if (at == next_number.end() || at->first != names[i])
+      at = next_number.insert(at, {names[i], 1});
     const auto [stem, extension] = StemAndExtension(entries[i].first, entries[i].second);
-    for (unsigned number = 1;; ++number) {
+    for (unsigned& number = at->second;; ++number) {
       names[i] = Compose(stem, extension, number);
       if (Take(taken, names[i])) break;
     }
+    ++at->second;
   }
   return names;
 }
