@@ -332,7 +332,7 @@ ImageResult WriteImage(const std::vector<Entry>& entries, const ImageOptions& op
     const std::vector<uint8_t> head = Head(l, options);
     if (!out.Put(head.data(), head.size())) return out.result;
   }
-  static const uint8_t kZeros[kSectorSize] = {};
+  static uint8_t zeros[kSectorSize];  // in .bss: no bytes in the program file
   for (const uint32_t f : l.files) {
     const Entry& file = *l.nodes[f].entry;
     uint64_t read = 0;
@@ -345,7 +345,7 @@ ImageResult WriteImage(const std::vector<Entry>& entries, const ImageOptions& op
     if (out.result != ImageResult::Written) return out.result;
     if (!complete || read != file.size) return ImageResult::ReadFailed;
     const size_t padding = static_cast<size_t>(Sectors(read) * kSectorSize - read);
-    if (padding > 0 && !out.Put(kZeros, padding)) return out.result;
+    if (padding > 0 && !out.Put(zeros, padding)) return out.result;
   }
   return ImageResult::Written;
 }

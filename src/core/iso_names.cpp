@@ -96,13 +96,17 @@ std::pair<std::string, std::string> StemAndExtension(const std::string& name, bo
 
 std::string Compose(std::string stem, const std::string& extension, unsigned number) {
   if (number > 0) {
-    std::string suffix = std::to_string(number);
-    if (suffix.size() < 3) suffix.insert(0, 3 - suffix.size(), '0');
-    suffix.insert(0, 1, '_');
-    stem = stem.substr(0, 8 - suffix.size()) + suffix;
+    char suffix[12] = {'_'};  // "_" and at least three digits
+    size_t length = 1;
+    for (unsigned rest = number; rest > 0 || length < 4; rest /= 10) {
+      suffix[length++] = static_cast<char>('0' + rest % 10);
+    }
+    std::reverse(suffix + 1, suffix + length);
+    stem.resize(std::min(stem.size(), 8 - length));
+    stem.append(suffix, length);
   }
   stem.resize(std::min<size_t>(stem.size(), 8));
-  if (stem.empty()) stem = "_";
+  if (stem.empty()) stem.push_back('_');
   return extension.empty() ? stem : stem + '.' + extension;
 }
 
