@@ -1,7 +1,11 @@
 // Images a real folder with the product's disc image writer, so that independent ISO 9660
-// readers can check the result: make_test_image FOLDER IMAGE [LABEL]. Test-only code: it lists
-// the folder with std::filesystem, which the product leaves to its file module.
+// readers can check the result: make_test_image FOLDER IMAGE [LABEL [CREATED]]. Test-only code:
+// it lists the folder with std::filesystem, which the product leaves to its file module. The
+// entries go to the writer sorted by path, so that a folder with fixed contents and times and a
+// fixed CREATED (seconds since 1970) always gives the same image.
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -58,7 +62,7 @@ int64_t Seconds(fs::file_time_type t) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: make_test_image FOLDER IMAGE [LABEL]\n");
+    std::fprintf(stderr, "usage: make_test_image FOLDER IMAGE [LABEL [CREATED]]\n");
     return 2;
   }
   const fs::path root = argv[1];
@@ -74,9 +78,12 @@ int main(int argc, char** argv) {
     e.modified = Seconds(item.last_write_time());
     entries.push_back(std::move(e));
   }
+  std::sort(entries.begin(), entries.end(),
+            [](const auto& a, const auto& b) { return a.path < b.path; });
   core::disc::ImageOptions options;
   options.volume_label = argc > 3 ? argv[3] : "";
-  options.created = Seconds(fs::file_time_type::clock::now());
+  options.created =
+      argc > 4 ? std::strtoll(argv[4], nullptr, 10) : Seconds(fs::file_time_type::clock::now());
   FILE* out = std::fopen(argv[2], "wb");
   if (!out) return 1;
   FolderSource source(root);

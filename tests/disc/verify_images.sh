@@ -5,7 +5,9 @@
 # make_test_image (the product's disc image writer) and checks every image with four
 # independent readers: xorriso, isoinfo, bsdtar and 7z. Each must list the folder's files and
 # folders, and extract every file with its size and content (sha256); the volume label must
-# read back. isoinfo also reads the primary (short-name) tree.
+# read back. isoinfo also reads the primary (short-name) tree. The folders' contents and times
+# are fixed, and so is the image's creation time: each image must also be, byte for byte, the
+# one recorded below (its sha256), so that a change meant to leave the images alone does.
 # Usage: verify_images.sh PATH/TO/make_test_image
 set -euo pipefail
 
@@ -53,12 +55,18 @@ same() {
   fi
 }
 
+# bytes N TAG: N bytes that look random, always the same for one TAG.
+bytes() { /usr/bin/python3 -c 'import hashlib,sys; sys.stdout.buffer.write(hashlib.shake_256(sys.argv[2].encode()).digest(int(sys.argv[1])))' "$1" "$2"; }
+
+# Every file and folder modified at one fixed time (2020-09-13 12:26:40 UTC).
+fix_times() { find "$1" -exec touch -h -d @1600000000 {} +; }
+
 make_folder_awkward() {
   local d="$1" i
   mkdir -p "$d/art" "$d/中文" "$d/Empty folder" "$d/many"
   mkdir -p "$d/l1/l2/l3/l4/l5/l6" "$d/d1/d2/d3/d4/d5/d6/d7"
   printf '[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n' >"$d/autorun.inf"
-  head -c 70001 /dev/urandom >"$d/AutoRun.exe"
+  bytes 70001 AutoRun >"$d/AutoRun.exe"
   echo "Grüße" >"$d/ä.txt"
   echo "你好" >"$d/中文/中文 说明.txt"
   : >"$d/empty.txt"
@@ -69,16 +77,33 @@ make_folder_awkward() {
   echo full >"$d/$(printf 'x%.0s' {1..60}).txt"               # 64 characters, the limit
   echo r >"$d/README"
   echo t >"$d/archive.tar.gz"
-  for i in 1 2047 2048 2049 1048577 3000000; do head -c "$i" /dev/urandom >"$d/art/random $i.bin"; done
+  for i in 1 2047 2048 2049 1048577 3000000; do bytes "$i" "random $i" >"$d/art/random $i.bin"; done
   for i in $(seq -w 1 2000); do echo "picture $i" >"$d/many/Menu picture number $i.jpg"; done
+  fix_times "$d"
 }
 
-# check_image NAME FOLDER LABEL PRIMARY_LABEL
+# A plain menu CD: the player, its project, pictures and a manual, under a label of the most
+# characters Joliet holds.
+make_folder_menu() {
+  local d="$1"
+  mkdir -p "$d/Pictures" "$d/Manual"
+  printf '[autorun]\r\nOPEN=AutoRun.exe\r\n' >"$d/autorun.inf"
+  bytes 300000 player >"$d/AutoRun.exe"
+  bytes 5000 project >"$d/AutoRun.ard"
+  bytes 123456 background >"$d/Pictures/Background.jpg"
+  bytes 4096 button >"$d/Pictures/Button.bmp"
+  bytes 2000000 manual >"$d/Manual/User Guide.pdf"
+  fix_times "$d"
+}
+
+# check_image NAME FOLDER LABEL PRIMARY_LABEL SHA256
+
 check_image() {
-  local name="$1" src="$2" label="$3" primary_label="$4"
+  local name="$1" src="$2" label="$3" primary_label="$4" sha256="$5"
   local img="$work/$name.iso" out expected files
   echo "== $name"
-  "$tool" "$src" "$img" "$label"
+  "$tool" "$src" "$img" "$label" 1700000000  # created 2023-11-14 22:13:20 UTC
+  same "$name: image bytes (sha256)" "$sha256" "$(sha256sum "$img" | cut -c1-64)"
   expected="$(manifest "$src")"
   files="$(grep '^F ' <<<"$expected" | paths_of || true)"
 
@@ -158,9 +183,15 @@ for line in sys.stdin.read().splitlines():
 }
 
 make_folder_awkward "$work/awkward"
-check_image awkward "$work/awkward" "Menü CD 中文" "MEN__CD___"
+check_image awkward "$work/awkward" "Menü CD 中文" "MEN__CD___" \
+  f0f42e2f68b137d569c2c0c117e839c20e5b5f549decc05110299d0486048097
+make_folder_menu "$work/menu"
+check_image menu "$work/menu" "Spring Catalogue" "SPRING_CATALOGUE" \
+  52221be5773bc95de6246f54356c7b5c9210feb65cec1b5e3d780b0802c08fdc
 mkdir -p "$work/empty"
-check_image empty "$work/empty" "EMPTY" "EMPTY"
+fix_times "$work/empty"
+check_image empty "$work/empty" "EMPTY" "EMPTY" \
+  2fcdc1c8d003121f8c3b5c82365785bdcda8f04358968358937f4852f581a09e
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures disc image checks failed"

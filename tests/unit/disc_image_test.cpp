@@ -205,6 +205,26 @@ TEST(DiscImage, PathTablesListFoldersByLevelParentAndName) {
   }
 }
 
+// The image of a small awkward folder, fixed to the byte (FNV-1a of all of it): twins of one
+// short name, a literal NAME_001, non-Latin names, a folder implied by its file, files across
+// sectors, dates on both sides of 1970 and a label Joliet must shorten and clean.
+TEST(DiscImage, ImageBytesStayTheSame) {
+  auto entries = Files(
+      {"Menu picture 1.jpg", "Menu picture 2.jpg", "MENU_PIC.JPG", "MENU_001.JPG", "中文\\",
+       "中文\\说明 ä.txt", "a\\b\\c\\deep file", "zz\\", "zz\\ZZ\\", "README", "v1.2.3.tar.gz"},
+      5000);
+  for (size_t i = 0; i < entries.size(); ++i)
+    entries[i].modified = int64_t{86400} * 4000 * (int64_t(i) - 3);
+  const ImageOptions options{"Menü CD: 中文 \\ and more", 1700000000};
+  MemorySource source;
+  source.content.assign(5000, 'q');
+  MemorySink sink;
+  ASSERT_EQ(WriteImage(entries, options, source, sink, {}), ImageResult::Written);
+  uint64_t hash = 14695981039346656037u;
+  for (const uint8_t b : sink.bytes) hash = (hash ^ b) * 1099511628211u;
+  EXPECT_EQ(hash, 18427630491851396507u);
+}
+
 TEST(DiscImage, SizeIsSectorsOfHeadAndFiles) {
   struct Case {
     std::vector<Entry> entries;
