@@ -36,17 +36,18 @@ struct ImageOptions {
 
 class ByteSink {
  public:
-  virtual ~ByteSink() = default;
   virtual bool Write(const uint8_t* data, size_t size) = 0;
+
+ protected:
+  ~ByteSink() = default;  // never owned through this interface: no destructor in every sink's table
 };
 
 class FileSource {
  public:
   virtual ~FileSource() = default;
-  // Streams a file's content in pieces; false on a read failure. A piece callback that returns
-  // false asks the source to stop.
-  virtual bool Read(const std::string& path,
-                    const std::function<bool(const uint8_t*, size_t)>& piece) = 0;
+  // Streams a file's content in pieces to `pieces`; false on a read failure. A piece the sink
+  // refuses (returns false for) asks the source to stop.
+  virtual bool Read(const std::string& path, ByteSink& pieces) = 0;
 };
 
 enum class ImageResult {

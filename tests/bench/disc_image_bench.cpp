@@ -33,9 +33,9 @@ std::vector<Entry> SyntheticFolder() {
 class PatternSource : public core::disc::FileSource {
  public:
   PatternSource() : piece_(kPiece, 0x5A) {}
-  bool Read(const std::string&, const std::function<bool(const uint8_t*, size_t)>& piece) override {
+  bool Read(const std::string&, core::disc::ByteSink& pieces) override {
     for (uint64_t at = 0; at < kFileSize; at += kPiece) {
-      if (!piece(piece_.data(), kPiece)) return false;
+      if (!pieces.Write(piece_.data(), kPiece)) return false;
     }
     return true;
   }

@@ -20,8 +20,7 @@ using core::disc::ImageResult;
 class FolderSource : public core::disc::FileSource {
  public:
   explicit FolderSource(fs::path root) : root_(std::move(root)) {}
-  bool Read(const std::string& path,
-            const std::function<bool(const uint8_t*, size_t)>& piece) override {
+  bool Read(const std::string& path, core::disc::ByteSink& pieces) override {
     std::string slashed = path;
     for (char& c : slashed) {
       if (c == '\\') c = '/';
@@ -31,7 +30,7 @@ class FolderSource : public core::disc::FileSource {
     std::vector<uint8_t> buffer(1 << 16);
     bool ok = true;
     for (size_t n; ok && (n = std::fread(buffer.data(), 1, buffer.size(), f)) > 0;) {
-      ok = piece(buffer.data(), n);
+      ok = pieces.Write(buffer.data(), n);
     }
     ok = ok && !std::ferror(f);
     std::fclose(f);

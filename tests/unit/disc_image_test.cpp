@@ -15,6 +15,20 @@ namespace {
 
 using namespace core::disc;
 
+std::vector<std::string> ShortNamesOf(const std::vector<std::pair<std::string, bool>>& entries) {
+  std::vector<ShortNameSlot> slots(entries.size());
+  std::vector<uint32_t> members;
+  for (const auto& [name, folder] : entries) {
+    slots[members.size()].name = name;
+    slots[members.size()].folder = folder;
+    members.push_back(static_cast<uint32_t>(members.size()));
+  }
+  ShortNames(slots.data(), members.data(), members.size());
+  std::vector<std::string> names;
+  for (const ShortNameSlot& slot : slots) names.emplace_back(slot.short_name);
+  return names;
+}
+
 TEST(DiscImageNames, ShortNamesAreDCharactersAndUniqueInAFolder) {
   struct Case {
     std::vector<std::pair<std::string, bool>> entries;
@@ -29,20 +43,24 @@ TEST(DiscImageNames, ShortNamesAreDCharactersAndUniqueInAFolder) {
        {"LONG_FIL.HTM", "LONG_002.HTM", "LONG_001.HTM"}},
       {{{"Menu", true}, {"menu", false}}, {"MENU", "MENU_001"}},
   };
-  for (const Case& c : cases) EXPECT_EQ(ShortNames(c.entries), c.expected) << c.entries[0].first;
+  for (const Case& c : cases) EXPECT_EQ(ShortNamesOf(c.entries), c.expected) << c.entries[0].first;
 
   std::vector<std::pair<std::string, bool>> many;
   for (int i = 0; i < 20000; ++i) many.emplace_back("picture " + std::to_string(i) + ".jpg", false);
-  std::vector<std::string> names = ShortNames(many);
+  std::vector<std::string> names = ShortNamesOf(many);
   EXPECT_EQ(names[1000], "PIC_1000.JPG");
   std::sort(names.begin(), names.end());
   EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
 }
 
 TEST(DiscImageNames, RecordedShortNamesCarryTheVersion) {
-  EXPECT_EQ(RecordedShortName("AUTORUN.INF", false), "AUTORUN.INF;1");
-  EXPECT_EQ(RecordedShortName("README", false), "README.;1");
-  EXPECT_EQ(RecordedShortName("ART", true), "ART");
+  const auto recorded = [](const char* name, bool folder) {
+    uint8_t out[14];
+    return std::string(out, out + RecordedShortName(name, folder, out));
+  };
+  EXPECT_EQ(recorded("AUTORUN.INF", false), "AUTORUN.INF;1");
+  EXPECT_EQ(recorded("README", false), "README.;1");
+  EXPECT_EQ(recorded("ART", true), "ART");
 }
 
 TEST(DiscImageNames, NumbersAreRecordedInBothByteOrders) {
@@ -98,6 +116,7 @@ TEST(DiscImageNames, JolietNamesAreUcs2UpTo64Characters) {
   const Case cases[] = {
       {"ä.txt", true, u"ä.txt"},
       {"中文 说明.txt", true, u"中文 说明.txt"},
+      {"Ī.txt", true, u"Ī.txt"},  // U+012A, whose low byte is a '*'
       {std::string(64, 'x'), true, std::u16string(64, u'x')},
       {std::string(65, 'x'), false, {}},
       {"中" + std::string(63, 'x'), true, u"中" + std::u16string(63, u'x')},
@@ -108,14 +127,20 @@ TEST(DiscImageNames, JolietNamesAreUcs2UpTo64Characters) {
       {"", false, {}},
   };
   for (const Case& c : cases) {
-    std::u16string name;
-    EXPECT_EQ(JolietName(c.utf8, name), c.holds) << c.utf8;
-    if (c.holds) {
-      EXPECT_EQ(name, c.expected) << c.utf8;
-    }
+    std::vector<uint8_t> name(2 * c.utf8.size());
+    name.resize(JolietName(c.utf8, name.data()));
+    EXPECT_EQ(!name.empty(), c.holds) << c.utf8;
+    std::u16string decoded;  // from big-endian
+    for (size_t i = 0; i + 1 < name.size(); i += 2) decoded += char16_t(name[i] << 8 | name[i + 1]);
+    EXPECT_EQ(decoded, c.expected) << c.utf8;
   }
-  EXPECT_EQ(JolietVolumeLabel("Menü CD 中文 and more"), u"Menü CD 中文 and m");
-  EXPECT_EQ(PrimaryVolumeLabel("Menü CD"), "MEN__CD");
+  const auto label = [](const std::string& given, bool joliet) {
+    char16_t out[32];
+    return std::u16string(out, VolumeLabel(given, joliet, out));
+  };
+  EXPECT_EQ(label("Menü CD 中文 and more", true), u"Menü CD 中文 and m");
+  EXPECT_EQ(label("Menü CD", false), u"MEN__CD");
+  EXPECT_EQ(label("a:b\\\xFF and more than sixteen", true), u"A_B___AND_MORE_T");  // bad UTF-8
 }
 
 // In-memory ends of the writer.
@@ -132,10 +157,10 @@ struct MemorySink : ByteSink {
 struct MemorySource : FileSource {
   std::string content = "0123456789";  // every file's content, read in pieces of 4
   bool fails = false;
-  bool Read(const std::string&, const std::function<bool(const uint8_t*, size_t)>& piece) override {
+  bool Read(const std::string&, ByteSink& pieces) override {
     const auto* data = reinterpret_cast<const uint8_t*>(content.data());
     for (size_t at = 0; at < content.size(); at += 4) {
-      if (!piece(data + at, std::min<size_t>(4, content.size() - at))) return false;
+      if (!pieces.Write(data + at, std::min<size_t>(4, content.size() - at))) return false;
     }
     return !fails;
   }
