@@ -3,7 +3,8 @@
 # from Debian's own packages only: the mingw-w64 i686 cross compiler, 32-bit Wine, Xvfb and the
 # input/screenshot tools, the native test libraries, and two cross-built static libraries for the
 # Windows tree (libjpeg-turbo from Debian's source package, GoogleTest from /usr/src/googletest),
-# and clang-format and git for the source format check. Packages come without their
+# clang-format and git for the source format check, and four independent ISO 9660 readers
+# (xorriso, isoinfo, bsdtar, 7z) that check the disc images the product writes. Packages come without their
 # recommendations, so whatever a tool needs from those is named here (xauth for xvfb-run).
 # Runs as root or as a user with sudo: the libraries are built in a temporary folder as the
 # caller and installed as root.
@@ -27,6 +28,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   python3 python3-pytest python3-pil
   clang-format git
+  xorriso genisoimage libarchive-tools p7zip-full
 )
 
 missing_packages() {

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native unit tests under ASan and UBSan, the artwork
-# generator's tests, the Windows unit tests under Wine, the size of Quorvane.exe, short fuzz runs
-# of the project file reader, the picture checks and the clipboard decoder, a quick pass of the
-# benchmarks, and the end-to-end tests of Quorvane.exe under Wine on Xvfb. Exits non-zero when
-# anything fails.
+# Builds everything and runs every test: native unit tests under ASan and UBSan, disc images
+# checked by four independent ISO 9660 readers, the artwork generator's tests, the Windows unit
+# tests under Wine, the size of Quorvane.exe, short fuzz runs of the project file reader, the
+# picture checks and the clipboard decoder, a quick pass of the benchmarks, and the end-to-end
+# tests of Quorvane.exe under Wine on Xvfb. Exits non-zero when anything fails.
 set -euo pipefail
 
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -23,6 +23,9 @@ step "native build (ASan + UBSan) and unit tests"
 cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVANE_SANITIZE=ON >/dev/null
 cmake --build build/native -j "$jobs"
 ctest --test-dir build/native --output-on-failure
+
+step "disc images read back by xorriso, isoinfo, bsdtar and 7z"
+bash tests/disc/verify_images.sh build/native/bin/make_test_image
 
 step "Windows build and unit tests under Wine"
 cmake -S . -B build/win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \

@@ -1,0 +1,442 @@
+// The disc image writer: plans where every descriptor, path table, directory and file goes,
+// then writes the head of the image (everything before the first file) from memory and
+// streams the files behind it.
+//
+// It goes into the player, so it is written small: nodes, names and lists live in one block
+// sized once from the entries (no container grows), identifiers are kept as the bytes they are
+// recorded as, and one sort (of node numbers, by one comparator) orders both trees' records.
+#include "core/disc_image.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+#include "core/iso_names.h"
+#include "core/product_names.h"
+
+namespace core::disc {
+
+namespace {
+
+constexpr int kTrees = 2;  // 0: the primary tree (short names), 1: the Joliet tree
+constexpr uint32_t kFirstDescriptor = 16;
+constexpr uint32_t kFirstPathTable = kFirstDescriptor + 3;
+constexpr uint8_t kSelf[] = {0};
+constexpr uint8_t kParent[] = {1};
+
+struct Node {        // all zeros but for what AddNode sets
+  const char* path;  // UTF-8, as in the folder: the path up to and with this name
+  uint32_t path_size;
+  const Entry* entry;  // null for the root and for folders made on the way
+  uint32_t parent;
+  int depth;
+  bool folder;
+  int64_t modified;
+  uint32_t id_at[kTrees];  // the identifier as recorded, in Layout::ids
+  uint32_t id_size[kTrees];
+  uint32_t first_child;  // the children, in Layout::children
+  uint32_t child_count;
+  uint32_t extent[kTrees];
+  uint32_t length[kTrees];
+  uint32_t number[kTrees];  // in the path table, from 1
+};
+
+struct Layout {
+  // One zeroed block, sized for the most nodes the entries can make (every part of every path),
+  // holds the nodes, their names for ShortNames, the lists below (each with room for every node)
+  // and the identifiers.
+  std::unique_ptr<uint8_t[]> memory;
+  Node* nodes;  // the root first
+  ShortNameSlot* names;
+  uint32_t count = 1;
+  uint8_t* ids;  // every identifier, as recorded
+  uint32_t ids_used = 0;
+  uint32_t* folder_index;  // the folders by path
+  uint32_t folder_index_size = 0;
+  // Each tree's children of all folders, those of one folder together: in entry order for the
+  // short names, then in the order of their records.
+  uint32_t* children[kTrees];
+  uint32_t* folders[kTrees];  // in path-table order
+  uint32_t folder_count[kTrees] = {};
+  uint32_t* files;  // in the order of their data
+  uint32_t file_count = 0;
+  uint32_t path_table_bytes[kTrees] = {};
+  uint32_t path_table_at[kTrees] = {};  // the little-endian table; the big-endian one follows
+  uint32_t data_start = 0;              // the sector after the head
+  uint64_t total_sectors = 0;
+  bool refused = false;
+
+  const uint8_t* Id(const Node& n, int tree) const { return ids + n.id_at[tree]; }
+  uint32_t* Children(const Node& n, int tree) const { return children[tree] + n.first_child; }
+};
+
+uint64_t Sectors(uint64_t bytes) {
+  return (bytes + kSectorSize - 1) / kSectorSize;
+}
+
+uint32_t AddNode(Layout& l, uint32_t parent, const char* path, size_t path_size, size_t name_at,
+                 bool folder, int64_t modified) {
+  const uint32_t index = l.count++;
+  Node& node = l.nodes[index];
+  ShortNameSlot& name = l.names[index];
+  node.path = path;
+  node.path_size = static_cast<uint32_t>(path_size);
+  name.name = std::string_view(path + name_at, path_size - name_at);
+  node.parent = parent;
+  node.depth = l.nodes[parent].depth + 1;
+  node.folder = name.folder = folder;
+  node.modified = modified;
+  uint8_t* id = l.ids + l.ids_used;
+  size_t size = JolietName(name.name, id);
+  if (size == 0) {
+    l.refused = true;
+    for (const char c : name.name) {  // still counts for the size, each byte a character
+      id[size++] = c < 0 ? 0xFF : 0;
+      id[size++] = static_cast<uint8_t>(c);
+    }
+  }
+  node.id_at[1] = l.ids_used;
+  node.id_size[1] = static_cast<uint32_t>(size);
+  l.ids_used += static_cast<uint32_t>(size);
+  if (folder && node.depth > kDeepestFolder) l.refused = true;
+  ++l.nodes[parent].child_count;
+  return index;
+}
+
+// The folder node of `path`, made (with its parents) when it is not there yet. The folder index
+// (folder nodes sorted by path) says where it is or would go.
+uint32_t FolderNode(Layout& l, const char* path, size_t size, int64_t created) {
+  if (size == 0) return 0;
+  const size_t slash = std::string_view(path, size).rfind('\\');
+  const uint32_t parent = FolderNode(l, path, slash == std::string_view::npos ? 0 : slash, created);
+  uint32_t low = 0, high = l.folder_index_size;
+  while (low < high) {
+    const uint32_t mid = (low + high) / 2;
+    const Node& n = l.nodes[l.folder_index[mid]];
+    const int by_bytes = std::memcmp(n.path, path, std::min<size_t>(n.path_size, size));
+    if (by_bytes < 0 || (by_bytes == 0 && n.path_size < size)) {
+      low = mid + 1;
+    } else if (by_bytes == 0 && n.path_size == size) {
+      return l.folder_index[mid];
+    } else {
+      high = mid;
+    }
+  }
+  const uint32_t node = AddNode(l, parent, path, size, slash + 1, true, created);
+  std::memmove(l.folder_index + low + 1, l.folder_index + low,
+               (l.folder_index_size++ - low) * sizeof(uint32_t));
+  l.folder_index[low] = node;
+  return node;
+}
+
+uint32_t RecordLength(size_t id_size) {
+  return static_cast<uint32_t>(33 + id_size + (id_size % 2 == 0));
+}
+
+void PutRecord(uint8_t* r, const Node& n, int tree, const uint8_t* id, size_t id_size) {
+  r[0] = static_cast<uint8_t>(RecordLength(id_size));
+  PutBoth(r + 2, n.extent[tree], 4);
+  PutBoth(r + 10, n.length[tree], 4);
+  PutRecordDate(r + 18, n.modified);
+  r[25] = n.folder ? 2 : 0;
+  PutBoth(r + 28, 1, 2);  // volume sequence number
+  r[32] = static_cast<uint8_t>(id_size);
+  std::memcpy(r + 33, id, id_size);
+}
+
+// Places the records of one directory (".", "..", then the children in order), never letting a
+// record cross a sector boundary; writes them when `out` is given. Returns the bytes used.
+uint32_t PlaceRecords(const Layout& l, const Node& folder, int tree, uint8_t* out) {
+  uint32_t at = 0;
+  const uint32_t* children = l.Children(folder, tree);
+  for (uint32_t i = 0; i < folder.child_count + 2; ++i) {
+    const Node& n = i == 0 ? folder : i == 1 ? l.nodes[folder.parent] : l.nodes[children[i - 2]];
+    const uint8_t* id = i == 0 ? kSelf : i == 1 ? kParent : l.Id(n, tree);
+    const uint32_t id_size = i < 2 ? 1 : n.id_size[tree];
+    const uint32_t length = RecordLength(id_size);
+    if (at / kSectorSize != (at + length - 1) / kSectorSize) {
+      at = (at / kSectorSize + 1) * kSectorSize;
+    }
+    if (out) PutRecord(out + at, n, tree, id, id_size);
+    at += length;
+  }
+  return at;
+}
+
+// The order of records in one tree's directories.
+struct RecordOrder {
+  const Layout* l;
+  int tree;
+  bool operator()(uint32_t a, uint32_t b) const {
+    const Node& na = l->nodes[a];
+    const Node& nb = l->nodes[b];
+    const auto id = [&](const Node& n) {
+      return std::string_view(reinterpret_cast<const char*>(l->Id(n, tree)), n.id_size[tree]);
+    };
+    return RecordBefore(id(na), na.folder, id(nb), nb.folder, tree);
+  }
+};
+
+void Plan(const std::vector<Entry>& entries, int64_t created, Layout& l) {
+  size_t most_nodes = 1, most_id_bytes = 0;
+  for (const Entry& e : entries) {
+    const size_t parts = 1 + static_cast<size_t>(std::count(e.path.begin(), e.path.end(), '\\'));
+    most_nodes += parts;
+    most_id_bytes += 14 * parts + 2 * e.path.size();  // a short name, a Joliet one per part
+  }
+  const size_t list_bytes = most_nodes * sizeof(uint32_t);
+  l.memory.reset(new uint8_t[most_nodes * (sizeof(Node) + sizeof(ShortNameSlot)) + 6 * list_bytes +
+                             most_id_bytes]());
+  uint8_t* at = l.memory.get();
+  l.nodes = reinterpret_cast<Node*>(at);
+  l.names = reinterpret_cast<ShortNameSlot*>(at += most_nodes * sizeof(Node));
+  at += most_nodes * sizeof(ShortNameSlot);
+  for (uint32_t** list :
+       {&l.folder_index, &l.children[0], &l.children[1], &l.folders[0], &l.folders[1], &l.files}) {
+    *list = reinterpret_cast<uint32_t*>(at);
+    at += list_bytes;
+  }
+  l.ids = at;
+  l.nodes[0].folder = true;  // the root
+  l.nodes[0].modified = created;
+  for (const Entry& e : entries) {
+    if (e.path.empty()) continue;
+    uint32_t node;
+    if (e.folder) {
+      node = FolderNode(l, e.path.data(), e.path.size(), created);
+    } else {
+      const size_t slash = e.path.rfind('\\');
+      const uint32_t parent =
+          FolderNode(l, e.path.data(), slash == std::string::npos ? 0 : slash, created);
+      node = AddNode(l, parent, e.path.data(), e.path.size(), slash + 1, false, 0);
+      if (e.size >= (uint64_t{1} << 32)) l.refused = true;
+    }
+    l.nodes[node].entry = &e;
+    l.nodes[node].modified = e.modified;
+  }
+
+  // Each folder's children in entry order (which is node order), for both trees.
+  uint32_t children = 0;
+  for (uint32_t i = 0; i < l.count; ++i) {
+    l.nodes[i].first_child = children;
+    children += l.nodes[i].child_count;
+    l.nodes[i].child_count = 0;
+  }
+  for (uint32_t i = 1; i < l.count; ++i) {
+    Node& parent = l.nodes[l.nodes[i].parent];
+    l.children[0][parent.first_child + parent.child_count] =
+        l.children[1][parent.first_child + parent.child_count] = i;
+    ++parent.child_count;
+  }
+
+  // Short names per folder, then each tree's order of records.
+  for (uint32_t f = 0; f < l.count; ++f) {
+    const Node& folder = l.nodes[f];
+    if (!folder.folder) continue;
+    const uint32_t* in_entry_order = l.Children(folder, 0);
+    ShortNames(l.names, in_entry_order, folder.child_count);
+    for (uint32_t i = 0; i < folder.child_count; ++i) {
+      Node& child = l.nodes[in_entry_order[i]];
+      child.id_at[0] = l.ids_used;
+      child.id_size[0] = static_cast<uint32_t>(RecordedShortName(
+          l.names[in_entry_order[i]].short_name, child.folder, l.ids + l.ids_used));
+      l.ids_used += child.id_size[0];
+    }
+    for (int tree = 0; tree < kTrees; ++tree) {
+      uint32_t* order = l.Children(folder, tree);
+      std::sort(order, order + folder.child_count, RecordOrder{&l, tree});
+    }
+  }
+
+  // Path tables: folders by level, then by their parent's number, then by identifier, which is
+  // the order a walk level by level through the sorted records meets them.
+  uint64_t sector = kFirstPathTable;
+  for (int tree = 0; tree < kTrees; ++tree) {
+    uint32_t* const folders = l.folders[tree];
+    uint32_t& count = l.folder_count[tree];
+    folders[count++] = 0;
+    uint32_t bytes = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+      Node& folder = l.nodes[folders[i]];
+      folder.number[tree] = static_cast<uint32_t>(i + 1);
+      const size_t id_bytes = i == 0 ? 1 : folder.id_size[tree];
+      bytes += static_cast<uint32_t>(8 + id_bytes + id_bytes % 2);
+      const uint32_t* order = l.Children(folder, tree);
+      for (uint32_t k = 0; k < folder.child_count; ++k) {
+        if (l.nodes[order[k]].folder) folders[count++] = order[k];
+      }
+    }
+    if (count > 0xFFFF) l.refused = true;  // parent numbers have 16 bits
+    l.path_table_bytes[tree] = bytes;
+    l.path_table_at[tree] = static_cast<uint32_t>(sector);
+    sector += 2 * Sectors(bytes);
+  }
+  for (int tree = 0; tree < kTrees; ++tree) {
+    for (uint32_t i = 0; i < l.folder_count[tree]; ++i) {
+      Node& folder = l.nodes[l.folders[tree][i]];
+      const uint64_t sectors = Sectors(PlaceRecords(l, folder, tree, nullptr));
+      folder.extent[tree] = static_cast<uint32_t>(sector);
+      folder.length[tree] = static_cast<uint32_t>(sectors * kSectorSize);
+      sector += sectors;
+    }
+  }
+  l.data_start = static_cast<uint32_t>(sector);
+  // Files in the primary tree's order, so that a folder's files lie together on the disc. An
+  // empty file has no extent: location 0, length 0.
+  for (uint32_t i = 0; i < l.folder_count[0]; ++i) {
+    const Node& folder = l.nodes[l.folders[0][i]];
+    const uint32_t* order = l.Children(folder, 0);
+    for (uint32_t k = 0; k < folder.child_count; ++k) {
+      Node& file = l.nodes[order[k]];
+      if (file.folder) continue;
+      l.files[l.file_count++] = order[k];
+      const uint64_t size = file.entry->size;
+      file.extent[0] = file.extent[1] = size == 0 ? 0 : static_cast<uint32_t>(sector);
+      file.length[0] = file.length[1] = static_cast<uint32_t>(size);
+      sector += Sectors(size);
+    }
+  }
+  l.total_sectors = sector;
+  if (sector > 0xFFFFFFFF) l.refused = true;
+}
+
+// Text fields of a volume descriptor are filled with spaces: (20) in the primary descriptor,
+// (00)(20) in the Joliet one.
+void PutText(uint8_t* at, size_t field, const char16_t* text, size_t size, int tree) {
+  for (size_t i = 0; i < field; ++i) at[i] = tree == 0 || i % 2 == 1 ? 0x20 : 0;
+  for (size_t i = 0; i < size; ++i) {
+    if (tree == 0) {
+      at[i] = static_cast<uint8_t>(text[i]);
+    } else {
+      PutBig(at + 2 * i, text[i], 2);
+    }
+  }
+}
+
+void PutDescriptor(uint8_t* d, const Layout& l, int tree, const ImageOptions& options) {
+  d[0] = tree == 0 ? 1 : 2;
+  std::memcpy(d + 1, "CD001", 5);
+  d[6] = 1;
+  static constexpr uint16_t kTextFields[][2] = {{8, 32},   {190, 128}, {318, 128}, {446, 128},
+                                                {702, 37}, {739, 37},  {776, 37}};
+  for (const auto& field : kTextFields) PutText(d + field[0], field[1], nullptr, 0, tree);
+  char16_t text[32];
+  PutText(d + 40, 32, text, VolumeLabel(options.volume_label, tree == 1, text), tree);
+  if (tree == 1) std::memcpy(d + 88, "%/E", 3);  // UCS-2 level 3
+  PutText(d + 574, 128, text, VolumeLabel(kProductName, false, text), tree);
+  PutBoth(d + 80, static_cast<uint32_t>(l.total_sectors), 4);
+  PutBoth(d + 120, 1, 2);  // volume set size
+  PutBoth(d + 124, 1, 2);  // volume sequence number
+  PutBoth(d + 128, kSectorSize, 2);
+  PutBoth(d + 132, l.path_table_bytes[tree], 4);
+  PutLittle(d + 140, l.path_table_at[tree], 4);
+  PutBig(d + 148, l.path_table_at[tree] + static_cast<uint32_t>(Sectors(l.path_table_bytes[tree])),
+         4);
+  PutRecord(d + 156, l.nodes[0], tree, kSelf, 1);
+  PutVolumeDate(d + 813, options.created);                       // created
+  PutVolumeDate(d + 830, options.created);                       // modified
+  for (const int at : {847, 864}) std::memset(d + at, '0', 16);  // no expiry, effective at once
+  d[881] = 1;                                                    // file structure version
+}
+
+void PutPathTable(uint8_t* at, const Layout& l, int tree, bool big) {
+  const auto put = big ? PutBig : PutLittle;
+  for (uint32_t i = 0; i < l.folder_count[tree]; ++i) {
+    const Node& folder = l.nodes[l.folders[tree][i]];
+    const uint8_t* id = i == 0 ? kSelf : l.Id(folder, tree);
+    const uint32_t id_size = i == 0 ? 1 : folder.id_size[tree];
+    at[0] = static_cast<uint8_t>(id_size);
+    put(at + 2, folder.extent[tree], 4);
+    put(at + 6, l.nodes[folder.parent].number[tree], 2);
+    std::memcpy(at + 8, id, id_size);
+    at += 8 + id_size + id_size % 2;
+  }
+}
+
+// The head of the image; its first sectors, the system area, stay zeros.
+std::unique_ptr<uint8_t[]> Head(const Layout& l, const ImageOptions& options) {
+  std::unique_ptr<uint8_t[]> head(new uint8_t[size_t{l.data_start} * kSectorSize]());
+  uint8_t* sector = head.get() + size_t{kFirstDescriptor} * kSectorSize;
+  for (int tree = 0; tree < kTrees; ++tree, sector += kSectorSize) {
+    PutDescriptor(sector, l, tree, options);
+  }
+  sector[0] = 255;  // the set terminator
+  std::memcpy(sector + 1, "CD001", 5);
+  sector[6] = 1;
+  for (int tree = 0; tree < kTrees; ++tree) {
+    uint8_t* table = head.get() + size_t{l.path_table_at[tree]} * kSectorSize;
+    PutPathTable(table, l, tree, false);
+    PutPathTable(table + Sectors(l.path_table_bytes[tree]) * kSectorSize, l, tree, true);
+    for (uint32_t i = 0; i < l.folder_count[tree]; ++i) {
+      const Node& folder = l.nodes[l.folders[tree][i]];
+      PlaceRecords(l, folder, tree, head.get() + size_t{folder.extent[tree]} * kSectorSize);
+    }
+  }
+  return head;
+}
+
+// The sink with the count of bytes written, the progress report and the first failure. It takes
+// at most `allowed` bytes more: a file that grew since it was listed would overwrite its
+// neighbour.
+struct Output final : ByteSink {
+  Output(ByteSink& s, const std::function<bool(uint64_t, uint64_t)>& p, uint64_t t)
+      : sink(s), progress(p), total(t) {}
+  ByteSink& sink;
+  const std::function<bool(uint64_t, uint64_t)>& progress;
+  uint64_t total;
+  uint64_t done = 0;
+  uint64_t allowed = 0;
+  ImageResult result = ImageResult::Written;
+
+  bool Write(const uint8_t* data, size_t size) override {
+    if (allowed < size) return false;
+    allowed -= size;
+    if (!sink.Write(data, size)) {
+      result = ImageResult::WriteFailed;
+      return false;
+    }
+    done += size;
+    if (progress && !progress(done, total)) {
+      result = ImageResult::Cancelled;
+      return false;
+    }
+    return true;
+  }
+  bool Put(const uint8_t* data, size_t size) {
+    allowed = size;
+    return Write(data, size);
+  }
+};
+
+}  // namespace
+
+ImageResult WriteImage(const std::vector<Entry>& entries, const ImageOptions& options,
+                       FileSource& source, ByteSink& sink,
+                       const std::function<bool(uint64_t done, uint64_t total)>& progress) {
+  Layout l;
+  Plan(entries, options.created, l);
+  if (l.refused) return ImageResult::TooLarge;
+  Output out(sink, progress, l.total_sectors * kSectorSize);
+  const std::unique_ptr<uint8_t[]> head = Head(l, options);
+  if (!out.Put(head.get(), size_t{l.data_start} * kSectorSize)) return out.result;
+  const uint8_t* zeros = head.get();  // the system area: 16 sectors of zeros
+  for (uint32_t i = 0; i < l.file_count; ++i) {
+    const Entry& file = *l.nodes[l.files[i]].entry;
+    out.allowed = file.size;
+    const bool complete = source.Read(file.path, out);
+    if (out.result != ImageResult::Written) return out.result;
+    if (!complete || out.allowed != 0) return ImageResult::ReadFailed;
+    const size_t padding = static_cast<size_t>(Sectors(file.size) * kSectorSize - file.size);
+    if (padding > 0 && !out.Put(zeros, padding)) return out.result;
+  }
+  return ImageResult::Written;
+}
+
+uint64_t ImageSize(const std::vector<Entry>& entries) {
+  Layout l;
+  Plan(entries, 0, l);
+  return l.total_sectors * kSectorSize;
+}
+
+}  // namespace core::disc
