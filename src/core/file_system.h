@@ -26,6 +26,29 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
 // Copies a file, replacing the destination. False when anything fails.
 bool CopyFileOver(const std::string& from, const std::string& to);
 
+// What the check of a CD folder needs to know of a file or folder.
+struct FileInfo {
+  uint64_t size = 0;     // bytes; 0 for a folder
+  int64_t modified = 0;  // last write, seconds since 1970-01-01 00:00 UTC
+  bool folder = false;
+};
+
+// The facts of one file or folder, or nothing when it does not exist or cannot be read.
+std::optional<FileInfo> Stat(const std::string& path);
+
+// One entry below a listed root: its path relative to the root, folders joined by backslashes,
+// with no leading backslash ("pics\logo.jpg").
+struct FolderItem {
+  std::string path;
+  FileInfo info;
+};
+
+// Every file and folder below `root`, at any depth, sorted by path (byte order), replacing the
+// contents of `items`. Links to folders (symbolic links, junctions) are listed as nothing and not
+// followed, so that a loop cannot trap the listing. False, with LastErrorText set, when the root
+// or any folder below it cannot be read; `items` then holds what was read so far.
+bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items);
+
 // The system's own words for the last failed file operation of this thread.
 std::string LastErrorText();
 

@@ -1,8 +1,10 @@
 // File access for the native build (tests, fuzzing, benchmarks): Windows paths are mapped by
 // turning every backslash into a slash.
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,6 +34,54 @@ bool StatIs(const std::string& path, mode_t type) {
   struct stat st {};
   if (::stat(Native(path).c_str(), &st) != 0) return false;
   return (st.st_mode & S_IFMT) == type;
+}
+
+struct DirCloser {
+  void operator()(DIR* d) const { ::closedir(d); }
+};
+using UniqueDir = std::unique_ptr<DIR, DirCloser>;
+
+FileInfo InfoOf(const struct stat& st) {
+  FileInfo info;
+  info.folder = S_ISDIR(st.st_mode);
+  info.size = info.folder ? 0 : static_cast<uint64_t>(st.st_size);
+  info.modified = static_cast<int64_t>(st.st_mtime);
+  return info;
+}
+
+// Appends the entries of one folder (`relative` to the root, "" for the root itself).
+bool ListOneFolder(const std::string& root, const std::string& relative,
+                   std::vector<FolderItem>& items) {
+  const std::string folder = relative.empty() ? root : root + "/" + Native(relative);
+  UniqueDir dir(::opendir(folder.c_str()));
+  if (!dir) {
+    last_errno = errno;
+    return false;
+  }
+  errno = 0;
+  while (const dirent* entry = ::readdir(dir.get())) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st {};
+    const std::string full = folder + "/" + name;
+    if (::lstat(full.c_str(), &st) != 0) {
+      last_errno = errno;
+      return false;
+    }
+    // A link to a file is listed as that file; a link to a folder, or one that leads nowhere, is
+    // left out.
+    if (S_ISLNK(st.st_mode) && (::stat(full.c_str(), &st) != 0 || S_ISDIR(st.st_mode))) {
+      errno = 0;
+      continue;
+    }
+    items.push_back({relative.empty() ? name : relative + "\\" + name, InfoOf(st)});
+    errno = 0;
+  }
+  if (errno != 0) {
+    last_errno = errno;
+    return false;
+  }
+  return true;
 }
 
 bool WriteAll(FILE* f, const std::vector<uint8_t>& bytes) {
@@ -107,6 +157,30 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   }
   const bool written = WriteAll(f.get(), *bytes);
   return std::fclose(f.release()) == 0 && written;
+}
+
+std::optional<FileInfo> Stat(const std::string& path) {
+  struct stat st {};
+  if (path.empty() || ::stat(Native(path).c_str(), &st) != 0) {
+    last_errno = errno;
+    return std::nullopt;
+  }
+  return InfoOf(st);
+}
+
+bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items) {
+  items.clear();
+  const std::string native_root = Native(root);
+  if (!ListOneFolder(native_root, "", items)) return false;
+  // Breadth first: the items vector itself is the queue of folders still to read.
+  for (size_t next = 0; next < items.size(); ++next) {
+    if (!items[next].info.folder) continue;
+    const std::string relative = items[next].path;
+    if (!ListOneFolder(native_root, relative, items)) return false;
+  }
+  std::sort(items.begin(), items.end(),
+            [](const FolderItem& a, const FolderItem& b) { return a.path < b.path; });
+  return true;
 }
 
 std::string LastErrorText() {

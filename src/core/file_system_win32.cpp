@@ -1,6 +1,7 @@
 // File access on Windows, through the ANSI entry points (paths are in the system code page).
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "core/file_system.h"
@@ -37,6 +38,57 @@ bool WriteAll(HANDLE h, const std::vector<uint8_t>& bytes) {
       return false;
     }
     done += written;
+  }
+  return true;
+}
+
+struct FindCloser {
+  void operator()(HANDLE h) const { ::FindClose(h); }
+};
+using UniqueFind = std::unique_ptr<void, FindCloser>;
+
+// FILETIME counts 100-nanosecond steps from 1601-01-01 UTC.
+int64_t SecondsSince1970(FILETIME time) {
+  const uint64_t ticks = (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  constexpr int64_t kTicksFrom1601To1970 = 116444736000000000;
+  return (static_cast<int64_t>(ticks) - kTicksFrom1601To1970) / 10000000;
+}
+
+FileInfo InfoOf(DWORD attributes, DWORD size_high, DWORD size_low, FILETIME written) {
+  FileInfo info;
+  info.folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  info.size = info.folder ? 0 : (static_cast<uint64_t>(size_high) << 32) | size_low;
+  info.modified = SecondsSince1970(written);
+  return info;
+}
+
+// Appends the entries of one folder (`relative` to the root, "" for the root itself).
+bool ListOneFolder(const std::string& root, const std::string& relative,
+                   std::vector<FolderItem>& items) {
+  const std::string pattern = (relative.empty() ? root : root + "\\" + relative) + "\\*";
+  WIN32_FIND_DATAA found{};
+  const HANDLE first = ::FindFirstFileA(pattern.c_str(), &found);
+  if (first == INVALID_HANDLE_VALUE) {
+    // The root of an empty drive has not even "." and "..".
+    if (::GetLastError() == ERROR_FILE_NOT_FOUND) return true;
+    last_error = ::GetLastError();
+    return false;
+  }
+  UniqueFind find(first);
+  do {
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") continue;
+    // A junction or a link to a folder is left out, so that a loop cannot trap the listing.
+    const DWORD link_folder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    if ((found.dwFileAttributes & link_folder) == link_folder) continue;
+    items.push_back({relative.empty() ? name : relative + "\\" + name,
+                     InfoOf(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
+                            found.ftLastWriteTime)});
+  } while (::FindNextFileA(find.get(), &found));
+  const DWORD error = ::GetLastError();
+  if (error != ERROR_NO_MORE_FILES) {
+    last_error = error;
+    return false;
   }
   return true;
 }
@@ -99,6 +151,29 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   if (::CopyFileA(from.c_str(), to.c_str(), FALSE)) return true;
   last_error = ::GetLastError();
   return false;
+}
+
+std::optional<FileInfo> Stat(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (path.empty() || !::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    last_error = ::GetLastError();
+    return std::nullopt;
+  }
+  return InfoOf(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime);
+}
+
+bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items) {
+  items.clear();
+  if (!ListOneFolder(root, "", items)) return false;
+  // Breadth first: the items vector itself is the queue of folders still to read.
+  for (size_t next = 0; next < items.size(); ++next) {
+    if (!items[next].info.folder) continue;
+    const std::string relative = items[next].path;
+    if (!ListOneFolder(root, relative, items)) return false;
+  }
+  std::sort(items.begin(), items.end(),
+            [](const FolderItem& a, const FolderItem& b) { return a.path < b.path; });
+  return true;
 }
 
 std::string LastErrorText() {

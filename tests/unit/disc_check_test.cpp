@@ -1,0 +1,244 @@
+// Check Disc: names, paths, depths, sizes and case clashes of the CD folder, the files the design
+// names, the addresses and fonts it uses, and the listing of a real folder.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <filesystem>
+#include <functional>
+
+#include "core/disc_check.h"
+#include "core/project_ops.h"
+#include "fake_desktop.h"
+
+namespace core {
+namespace {
+
+using testing_support::NativePath;
+using testing_support::TempFolder;
+using testing_support::TestApp;
+
+constexpr uint64_t kGiB = uint64_t{1} << 30;
+
+fs::FolderItem File(std::string path, uint64_t size = 1) {
+  return {std::move(path), {size, 0, false}};
+}
+fs::FolderItem Folder(std::string path) {
+  return {std::move(path), {0, 0, true}};
+}
+// A saved CD folder: the four files a save writes, and `more`.
+std::vector<fs::FolderItem> Saved(std::vector<fs::FolderItem> more) {
+  for (const char* name : {"AutoRun.exe", "AutoRun.ard", "autorun.inf", "AutoRun.ico"}) {
+    more.push_back(File(name, 1000));
+  }
+  return more;
+}
+std::string Deep(int levels) {
+  std::string path = "d1";
+  for (int i = 2; i <= levels; ++i) path += "\\d" + std::to_string(i);
+  return path;
+}
+
+// Errors and warnings as "E file" / "W file", the object index appended when there is one.
+std::vector<std::string> Found(const TestApp& t, const std::vector<fs::FolderItem>& folder,
+                               const CheckOptions& options = {}) {
+  std::vector<std::string> found;
+  for (const auto& f : CheckDisc(t.app, folder, options)) {
+    found.push_back((f.severity == Severity::Error ? "E " : "W ") + f.file +
+                    (f.object >= 0 ? " #" + std::to_string(f.object) : ""));
+  }
+  return found;
+}
+
+TEST(DiscCheck, FolderNamesPathsDepthsSizesAndCaseClashes) {
+  const std::string a64(64, 'a'), a65(65, 'a'), umlauts64 = [] {
+    std::string s;
+    for (int i = 0; i < 64; ++i) s += "\xC3\xA4";  // "ä" in UTF-8
+    return s;
+  }();
+  const std::string base = a64.substr(4) + "\\" + a64.substr(4) + "\\" + a64.substr(4);  // 182
+  const std::string long_folder = base + "\\" + std::string(58, 'q');  // 241 characters
+  const struct {
+    std::vector<fs::FolderItem> items;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {{File("readme.txt"), File(a64)}, {}},
+      {{File(a65)}, {"E " + a65}},
+      {{File(umlauts64), File(umlauts64 + "\xC3\xA4")}, {"E " + umlauts64 + "\xC3\xA4"}},
+      {{File("\xE4.txt")}, {}},  // a single-byte code page's "ä"
+      {{File("a;1.txt"), File("tab\t.txt"), File("q?.txt")},
+       {"E a;1.txt", "E tab\t.txt", "E q?.txt"}},
+      {{Folder(base), File(base + "\\" + std::string(57, 'q'))}, {}},
+      {{Folder(long_folder), File(long_folder + "\\x")}, {"E " + long_folder}},
+      {{Folder(Deep(6)), File(Deep(6) + "\\f")}, {}},
+      {{Folder(Deep(7)), Folder(Deep(8)), File(Deep(8) + "\\f")}, {"E " + Deep(7)}},
+      {{File("big.iso", 4 * kGiB - 1), File("huge.iso", 4 * kGiB)}, {"E huge.iso", "E "}},
+      {{Folder("Docs"), Folder("docs"), File("Docs\\a"), File("docs\\a"), File("docs\\A")},
+       {"E docs", "E docs\\a"}},
+      {{File("video.avi", 704 * (1u << 20))}, {"E "}},  // over a CD 700 MB: 703.1 MB
+      {{File("video.avi", 700 * (1u << 20))}, {}},
+  };
+  for (const auto& c : cases) {
+    TestApp t;
+    EXPECT_EQ(Found(t, Saved(c.items)), c.expected) << c.items.front().path;
+  }
+}
+
+TEST(DiscCheck, MediaHoldWhatTheirSectorsHold) {
+  const std::vector<fs::FolderItem> folder = Saved({File("dvd.iso", 4 * kGiB - 1)});
+  std::vector<std::string> over;
+  for (const auto& medium : kDiscMedia) {
+    TestApp t;
+    CheckOptions options;
+    options.medium = medium.medium;
+    if (!Found(t, folder, options).empty()) over.push_back(medium.keyword);
+  }
+  EXPECT_EQ(over, (std::vector<std::string>{"cd700", "cd650"}));
+  EXPECT_EQ(kDiscMedia[0].capacity, 737280000u);
+  EXPECT_GT(EstimatedImageBytes(folder), 4 * kGiB);
+  EXPECT_LT(EstimatedImageBytes(folder), 4 * kGiB + 64 * 2048);
+}
+
+TEST(DiscCheck, FilesTheDesignNames) {
+  using Setup = std::function<void(AppState&)>;
+  const auto object = [](uint8_t kind, std::function<void(AutoObjectType&)> edit) -> Setup {
+    return [=](AppState& app) { edit(AddNewObject(app, kind, {0, 0})); };
+  };
+  const auto image = [&](std::string file) {
+    return object(kKindImage, [=](AutoObjectType& o) { o.ImageFile = file; });
+  };
+  const auto link = [&](uint8_t action, std::string target, std::string start = "") {
+    return object(kKindButton, [=](AutoObjectType& o) {
+      o.Link.Action = action;
+      o.Link.Target = target;
+      o.Link.StartDirectory = start;
+    });
+  };
+  const struct {
+    Setup setup;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {image("\\PICS\\Logo.JPG"), {}},
+      {image("\\pics\\gone.jpg"), {"E \\pics\\gone.jpg #0"}},
+      {image("\\pics"), {"E \\pics #0"}},
+      {image("\\pics\\..\\pics\\.\\logo.jpg"), {}},
+      {image("\\..\\pics\\logo.jpg"), {"E \\..\\pics\\logo.jpg #0"}},
+      {image("C:\\Disc\\pics\\logo.jpg"), {"E C:\\Disc\\pics\\logo.jpg #0"}},
+      {object(kKindImage, [](auto& o) { o.HotImageFile = "D:\\x.jpg"; }), {"E D:\\x.jpg #0"}},
+      {object(kKindButton, [](auto& o) { o.GlyphFile = "\\\\server\\g.bmp"; }),
+       {"E \\\\server\\g.bmp #0"}},
+      {object(kKindButton, [](auto& o) { o.HotGlyphFile = "\\C:\\g.bmp"; }), {"E \\C:\\g.bmp #0"}},
+      {object(kKindLabel, [](auto& o) { o.GlyphFile = "\\unused.bmp"; }), {}},
+      {link(kActionOpenFile, "\\docs", "\\docs"), {}},
+      {link(kActionOpenFile, "\\setup.exe", "\\bin"), {"E \\setup.exe #0", "E \\bin #0"}},
+      {link(kActionPlaySound, "\\docs"), {"E \\docs #0"}},
+      {link(kActionPrintFile, ""), {"W  #0"}},
+      {link(kActionOpenUrl, "www.example.com"), {"W www.example.com #0"}},
+      {link(kActionOpenUrl, "https://example.com/a b"), {"W https://example.com/a b #0"}},
+      {link(kActionSendEmail, "mailto:me@example.com"), {"W mailto:me@example.com #0"}},
+      {link(kActionSendEmail, "me@example.com?subject=Hello there"), {}},
+      {object(kKindButton, [](auto& o) { o.Link.SoundFile = "\\click.wav"; }),
+       {"E \\click.wav #0"}},
+      {[](AppState& app) { app.Project.StartSoundFile = "intro.wav"; }, {}},
+      {[](AppState& app) { app.Project.IconFile = "\\menu.ico"; }, {"E \\menu.ico"}},
+      {[](AppState& app) {
+         app.Project.StartLink = {"", kActionOpenFile, kShowNormal, "\\go.exe", "", ""};
+       },
+       {"E \\go.exe"}},
+  };
+  for (const auto& c : cases) {
+    TestApp t;
+    t.app.CDFolder = "C:\\Disc";
+    c.setup(t.app);
+    const auto folder =
+        Saved({Folder("pics"), File("pics\\logo.jpg"), Folder("docs"), File("intro.wav")});
+    EXPECT_EQ(Found(t, folder), c.expected) << (c.expected.empty() ? "" : c.expected.front());
+  }
+}
+
+TEST(DiscCheck, FontsCaptionsAndTheSavedFiles) {
+  TestApp t;
+  for (const char* font : {"Fancy Script", "tahoma", "Fancy Script"}) {
+    LabelOf(AddNewObject(t.app, kKindLabel, {0, 0}))->Font.name = font;
+  }
+  auto& button = AddNewObject(t.app, kKindButton, {0, 0});
+  ButtonOf(button)->Caption = " ";
+  button.Link.Action = kActionExit;
+  CheckOptions options;
+  options.design_saved_time = 5000;
+  options.design_has_unsaved_changes = true;
+  std::vector<fs::FolderItem> folder = {File("AutoRun.ard"), File("autorun.inf"),
+                                        Folder("AutoRun.ico")};
+  folder[0].info.modified = 4999;  // within a FAT drive's two seconds
+  folder[1].info.modified = 4997;
+  const auto findings = CheckDisc(t.app, folder, options);
+  EXPECT_EQ(Found(t, folder, options),
+            (std::vector<std::string>{"W  #0", "W  #3", "W AutoRun.exe", "W autorun.inf",
+                                      "W AutoRun.ico", "W AutoRun.ard"}));
+  EXPECT_EQ(findings[0].what,
+            "The font \"Fancy Script\" does not come with Windows; where it is not installed, "
+            "Windows shows another font.");
+  EXPECT_EQ(CheckSummary(findings), "6 warnings");
+  EXPECT_EQ(CheckExitCode(findings), 1);
+}
+
+TEST(DiscCheck, AddressesAndSummaries) {
+  for (const char* url : {"http://example.com", "HTTPS://www.example.com:8080/a?b=c#d",
+                          "ftp://localhost/", "http://[::1]/", "http://xn--bcher-kva.example"}) {
+    EXPECT_TRUE(IsWellFormedUrl(url)) << url;
+  }
+  for (const char* url : {"", "example.com", "http://", "http://-a.com", "http://a..com",
+                          "http://a.com:0", "http://a.com:99999", "file://c/x", "http://a b"}) {
+    EXPECT_FALSE(IsWellFormedUrl(url)) << url;
+  }
+  for (const char* mail : {"a@b.co", "first.last+tag@mail.example.org", "a@b.com,c@d.de?cc=x"}) {
+    EXPECT_TRUE(IsWellFormedEmail(mail)) << mail;
+  }
+  for (const char* mail : {"", "@b.com", "a@b", "a@b.c", "a@@b.com", ".a@b.com", "a..b@c.com",
+                           "a b@c.com", "a@b.com,", "a@-b.com", "a@b.c0m"}) {
+    EXPECT_FALSE(IsWellFormedEmail(mail)) << mail;
+  }
+  const Finding e{Severity::Error, -1, "", ""}, w{Severity::Warning, -1, "", ""};
+  const struct {
+    std::vector<Finding> findings;
+    const char* summary;
+    int exit_code;
+  } cases[] = {{{}, "No problems found", 0},
+               {{w}, "1 warning", 1},
+               {{e, e}, "2 errors", 2},
+               {{e, e, w}, "2 errors, 1 warning", 2},
+               {{e, w, w}, "1 error, 2 warnings", 2}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(CheckSummary(c.findings), c.summary);
+    EXPECT_EQ(CheckExitCode(c.findings), c.exit_code);
+  }
+}
+
+TEST(DiscCheck, ListsARealFolderTree) {
+  TempFolder disc;
+  std::filesystem::create_directories(NativePath(disc.File("pics\\old")));
+  std::filesystem::create_directories(NativePath(disc.File("empty")));
+  disc.Write("AutoRun.ard", "12345");
+  disc.Write("pics\\old\\a.jpg", std::string(3000, 'x'));
+  disc.Write("pics\\b.jpg", "");
+  // A link back to the root, where the system makes one, must not be followed.
+  std::error_code no_links_here;
+  std::filesystem::create_directory_symlink(NativePath(disc.Path()), NativePath(disc.File("loop")),
+                                            no_links_here);
+  std::vector<fs::FolderItem> items;
+  ASSERT_TRUE(fs::ListFolderTree(disc.Path(), items));
+  std::vector<std::string> listed;
+  for (const auto& item : items) {
+    listed.push_back(item.path + (item.info.folder ? "\\" : " " + std::to_string(item.info.size)));
+    EXPECT_NEAR(static_cast<double>(item.info.modified), static_cast<double>(std::time(nullptr)),
+                60.0);
+  }
+  EXPECT_EQ(listed, (std::vector<std::string>{"AutoRun.ard 5", "empty\\", "pics\\", "pics\\b.jpg 0",
+                                              "pics\\old\\", "pics\\old\\a.jpg 3000"}));
+  EXPECT_EQ(fs::Stat(disc.File("pics\\old\\a.jpg"))->size, 3000u);
+  EXPECT_TRUE(fs::Stat(disc.File("pics"))->folder);
+  EXPECT_FALSE(fs::Stat(disc.File("none")));
+  EXPECT_FALSE(fs::ListFolderTree(disc.File("none"), items));
+}
+
+}  // namespace
+}  // namespace core
