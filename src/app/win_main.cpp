@@ -1,13 +1,29 @@
-// Program entry. Only the executable's own path counts; further arguments are ignored.
+// Program entry. The executable's own path picks the role; a batch command (/check, /deploy,
+// /image) runs without a window instead. Other arguments are ignored, as they always were.
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "app/batch_arguments.h"
+#include "app/batch_run.h"
 #include "quorvane_program.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char path[MAX_PATH] = {};
   const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  QuorvaneProgram program(std::string(path, length));
+  const std::string exe_path(path, length);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
+  // Only a first argument that names a command starts a batch run: a player started with
+  // anything else (a shell passing a path, say) plays as before.
+  const app::BatchRequest request = app::ReadBatchArguments(arguments);
+  if (request.command != app::BatchCommand::None &&
+      (request.command != app::BatchCommand::Wrong || arguments[0][0] == '/' ||
+       arguments[0][0] == '-')) {
+    return app::RunBatch(request, exe_path);
+  }
+  QuorvaneProgram program(exe_path);
   return program.Run();
 }

@@ -25,7 +25,9 @@ std::vector<uint8_t> Bytes(const std::string& text) {
 
 }  // namespace
 
-bool DeployToCDFolder(AppState& app, const std::string& folder) {
+namespace {
+
+bool Deploy(AppState& app, const std::string& folder, bool with_project) {
   if (!fs::DirectoryExists(folder)) {
     ShowDirectoryNotFound(app.platform, folder);
     return false;
@@ -38,10 +40,20 @@ bool DeployToCDFolder(AppState& app, const std::string& folder) {
   const std::string icon = folder + "\\" + kCdIconName;
   if (!fs::FileExists(icon)) WriteOrThrow(icon, app.platform.ApplicationIconFile());
   WriteOrThrow(folder + "\\" + kAutorunInfName, Bytes(kAutorunInfContents));
-  if (!SaveProjectFile(app, folder + "\\" + kProjectFileName)) return false;
+  if (with_project && !SaveProjectFile(app, folder + "\\" + kProjectFileName)) return false;
   const std::string settings = SettingsFilePath(app.ExePath);
   WriteOrThrow(settings, Bytes(SettingsFileContents(ReadSettingsFile(settings), folder)));
   return true;
+}
+
+}  // namespace
+
+bool DeployToCDFolder(AppState& app, const std::string& folder) {
+  return Deploy(app, folder, true);
+}
+
+bool DeployPlayerFiles(AppState& app, const std::string& folder) {
+  return Deploy(app, folder, false);
 }
 
 }  // namespace core

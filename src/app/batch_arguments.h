@@ -1,0 +1,35 @@
+// The command line of a build pipeline: Quorvane.exe /check, /deploy or /image with a CD folder,
+// run with no window and no message box. Reading the arguments is portable, so it is tested
+// natively; src/app/batch_run.cpp carries the request out.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace app {
+
+enum class BatchCommand : unsigned char { None, Check, Deploy, Image, Wrong };
+
+struct BatchRequest {
+  BatchCommand command = BatchCommand::None;  // None: no batch command, the program runs as ever
+  std::string folder;                         // the CD folder
+  std::string image;                          // /image: the .iso file to write
+  std::string label;                          // /label NAME; empty: from the menu's caption
+  std::string medium = "cd700";               // /medium cd650|cd700|dvd|dvddl
+  std::string out;                            // /out FILE: the text also goes there
+  std::string problem;                        // Wrong: what is wrong with the arguments
+};
+
+// `arguments` are those after the program's own name. Commands and options are taken in any
+// letter case; an argument that starts with neither '/' nor '-' is a value.
+BatchRequest ReadBatchArguments(const std::vector<std::string>& arguments);
+
+// The text a wrong command line prints before the program exits with code 3.
+std::string BatchUsage();
+
+inline constexpr int kExitClean = 0;     // done; a check found nothing
+inline constexpr int kExitWarnings = 1;  // a check found warnings only
+inline constexpr int kExitErrors = 2;    // a check found errors, or the work failed
+inline constexpr int kExitUsage = 3;     // a wrong command line, or no CD folder or no design
+
+}  // namespace app

@@ -1,0 +1,137 @@
+// The batch modes: their output, the desktop services without boxes, and each command.
+#include "app/batch_run.h"
+
+#include <windows.h>
+
+#include "core/app_error.h"
+#include "core/deployment.h"
+#include "core/file_system.h"
+#include "core/presentation.h"
+#include "ui/win32/gdi.h"
+#include "ui/win32/win32_platform.h"
+
+namespace app {
+namespace {
+
+// CreateFileA's failure is INVALID_HANDLE_VALUE; the owning wrapper keeps null for none.
+HANDLE OpenedOrNull(HANDLE handle) {
+  return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+}
+
+// The console of the program that started this one (a GUI program has none of its own), or the
+// standard output it was given; and the /out file.
+class BatchOutput {
+ public:
+  explicit BatchOutput(const std::string& out_file) {
+    console_ = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((console_ == nullptr || console_ == INVALID_HANDLE_VALUE) &&
+        ::AttachConsole(ATTACH_PARENT_PROCESS)) {
+      attached_.Reset(OpenedOrNull(::CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE,
+                                                 nullptr, OPEN_EXISTING, 0, nullptr)));
+      console_ = attached_.Get();
+    }
+    if (!out_file.empty()) {
+      file_.Reset(
+          OpenedOrNull(::CreateFileA(out_file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+      file_failed_ = !file_;
+    }
+  }
+  bool FileFailed() const { return file_failed_; }
+  void Line(const std::string& text) {
+    const std::string line = text + "\r\n";
+    for (HANDLE h : {console_, file_.Get()}) {
+      DWORD written = 0;
+      if (h != nullptr && h != INVALID_HANDLE_VALUE) {
+        ::WriteFile(h, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+      }
+    }
+  }
+
+ private:
+  HANDLE console_ = nullptr;  // not owned unless attached_
+  ui::win32::OwnedKernelHandle attached_;
+  ui::win32::OwnedKernelHandle file_;
+  bool file_failed_ = false;
+};
+
+// Message boxes become lines of output: nobody is there to press a button.
+class BatchPlatform : public ui::win32::Win32Platform {
+ public:
+  explicit BatchPlatform(BatchOutput& output) : output_(output) {}
+  ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
+                                   ui::MessageIcon, ui::MessageButtons) override {
+    output_.Line(title + ": " + text);
+    ++messages_;
+    return ui::MessageResult::Cancel;
+  }
+  int Messages() const { return messages_; }
+
+ private:
+  BatchOutput& output_;
+  int messages_ = 0;
+};
+
+// No window shows the design.
+class NoPresentation : public core::Presentation {
+ public:
+  NoPresentation() : glyph_(32, 32, 0x00FF00FF) {}
+  void AttachObjects() override {}
+  void RenderBackground() override {}
+  void LoadWindowIcon(const std::string&) override {}
+  void UseApplicationIcon() override {}
+  const ui::PixelBitmap& DefaultGlyph() const override { return glyph_; }
+
+ private:
+  ui::PixelBitmap glyph_;
+};
+
+std::string WithoutTrailingSeparator(std::string folder) {
+  while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
+  return folder;
+}
+
+int Deploy(core::AppState& app, BatchOutput& output, const std::string& folder) {
+  try {
+    if (!core::DeployPlayerFiles(app, folder)) return kExitErrors;
+  } catch (const core::AppError& error) {
+    output.Line(std::string("Error: ") + error.what());
+    return kExitErrors;
+  }
+  output.Line("Deployed the player, AutoRun.inf and the icon to \"" + folder + "\".");
+  return kExitClean;
+}
+
+}  // namespace
+
+int RunBatch(const BatchRequest& request, const std::string& exe_path) {
+  BatchOutput output(request.out);
+  if (request.command == BatchCommand::Wrong) {
+    output.Line(request.problem);
+    output.Line(BatchUsage());
+    return kExitUsage;
+  }
+  if (output.FileFailed()) {
+    output.Line("Cannot write file \"" + request.out + "\". " + core::fs::LastErrorText());
+    return kExitUsage;
+  }
+  BatchPlatform platform(output);
+  NoPresentation presentation;
+  core::AppState app(platform, presentation);
+  app.ExePath = exe_path;
+  const std::string folder = WithoutTrailingSeparator(request.folder);
+  if (!core::fs::DirectoryExists(folder)) {
+    output.Line("Directory \"" + folder + "\" not found");
+    return kExitUsage;
+  }
+  app.CDFolder = folder;
+  switch (request.command) {
+    case BatchCommand::Deploy:
+      return Deploy(app, output, folder);
+    default:
+      output.Line(BatchUsage());
+      return kExitUsage;
+  }
+}
+
+}  // namespace app

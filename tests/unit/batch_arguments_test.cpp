@@ -1,0 +1,84 @@
+// The batch command line: what each argument list asks for, and what is wrong with it.
+#include "app/batch_arguments.h"
+
+#include <gtest/gtest.h>
+
+namespace app {
+namespace {
+
+TEST(BatchArguments, ReadsCommandsFoldersAndOptionsAndNamesWhatIsWrong) {
+  using enum BatchCommand;
+  const struct {
+    std::vector<std::string> arguments;
+    BatchCommand command;
+    std::string folder, image, label, medium, out, problem;
+  } cases[] = {
+      {{}, None, "", "", "", "cd700", "", ""},
+      {{"/check", "C:\\CD"}, Check, "C:\\CD", "", "", "cd700", "", ""},
+      {{"-CHECK", "C:\\CD", "/Medium", "DVD", "/out", "r.txt"},
+       Check,
+       "C:\\CD",
+       "",
+       "",
+       "dvd",
+       "r.txt",
+       ""},
+      {{"/deploy", "D:\\Disc"}, Deploy, "D:\\Disc", "", "", "cd700", "", ""},
+      {{"/image", "C:\\CD", "C:\\out.iso", "/label", "My Disc", "/medium", "cd650"},
+       Image,
+       "C:\\CD",
+       "C:\\out.iso",
+       "My Disc",
+       "cd650",
+       "",
+       ""},
+      {{"/burn", "C:\\CD"}, Wrong, "", "", "", "cd700", "", "Unknown command \"/burn\"."},
+      {{"/check"}, Wrong, "", "", "", "cd700", "", "Give the CD folder."},
+      {{"/image", "C:\\CD"},
+       Wrong,
+       "",
+       "",
+       "",
+       "cd700",
+       "",
+       "Give the CD folder and the image file."},
+      {{"/check", "C:\\CD", "/medium", "floppy"},
+       Wrong,
+       "",
+       "",
+       "",
+       "cd700",
+       "",
+       "Unknown medium \"floppy\"."},
+      {{"/deploy", "C:\\CD", "/label", "X"},
+       Wrong,
+       "",
+       "",
+       "",
+       "cd700",
+       "",
+       "Unknown option \"/label\"."},
+      {{"/check", "C:\\CD", "/out"},
+       Wrong,
+       "",
+       "",
+       "",
+       "cd700",
+       "",
+       "The option \"/out\" needs a value."},
+  };
+  for (const auto& c : cases) {
+    const BatchRequest r = ReadBatchArguments(c.arguments);
+    const std::string where = c.arguments.empty() ? "(none)" : c.arguments[0] + " ...";
+    EXPECT_EQ(r.command, c.command) << where;
+    EXPECT_EQ(r.folder, c.folder) << where;
+    EXPECT_EQ(r.image, c.image) << where;
+    EXPECT_EQ(r.label, c.label) << where;
+    EXPECT_EQ(r.medium, c.medium) << where;
+    EXPECT_EQ(r.out, c.out) << where;
+    EXPECT_EQ(r.problem, c.problem) << where;
+  }
+}
+
+}  // namespace
+}  // namespace app
