@@ -5,8 +5,12 @@
 
 #include "core/app_error.h"
 #include "core/deployment.h"
+#include "core/disc_making.h"
 #include "core/file_system.h"
 #include "core/presentation.h"
+#include "core/project_file.h"
+#include "ui/form.h"
+#include "ui/panel.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/win32_platform.h"
 
@@ -102,6 +106,70 @@ int Deploy(core::AppState& app, BatchOutput& output, const std::string& folder) 
   return kExitClean;
 }
 
+// The design of the CD folder, read as the player reads it but with no window to show it in.
+class BatchDesign {
+ public:
+  explicit BatchDesign(core::AppState& app) : app_(app) {
+    inner_.SetParent(&panel_);
+    app.Project.Window = &window_;
+    app.Project.Panel = &panel_;
+  }
+  ~BatchDesign() { core::ClearObjects(app_); }
+  BatchDesign(const BatchDesign&) = delete;
+  BatchDesign& operator=(const BatchDesign&) = delete;
+
+  // Missing files are Check Disc's to list, so reading reports none.
+  bool Load(const std::string& folder) {
+    const auto bytes = core::fs::ReadWholeFile(folder + "\\" + core::kProjectFileName);
+    return bytes &&
+           core::DecodeProject(app_, bytes->data(), bytes->size(), core::MissingFiles::Quiet);
+  }
+  const std::string& Caption() const { return window_.Caption(); }
+
+ private:
+  core::AppState& app_;
+  ui::Form window_;
+  ui::Panel panel_;
+  ui::Panel inner_;
+};
+
+core::DiscMedium MediumOf(const std::string& keyword) {
+  for (const auto& info : core::kDiscMedia) {
+    if (keyword == info.keyword) return info.medium;
+  }
+  return core::DiscMedium::Cd700;
+}
+
+// Prints the findings and their summary; returns them.
+std::vector<core::Finding> CheckAndPrint(core::AppState& app, BatchOutput& output,
+                                         const BatchRequest& request,
+                                         std::vector<core::fs::FolderItem>& listing) {
+  core::CheckOptions options;
+  options.medium = MediumOf(request.medium);
+  auto findings = core::CheckCdFolder(app, options, listing);
+  for (const auto& finding : findings) output.Line(core::FindingLine(app, finding));
+  output.Line(core::CheckSummary(findings));
+  return findings;
+}
+
+int Image(core::AppState& app, BatchOutput& output, const BatchRequest& request,
+          const std::string& caption) {
+  std::vector<core::fs::FolderItem> listing;
+  const auto findings = CheckAndPrint(app, output, request, listing);
+  if (core::CheckExitCode(findings) == kExitErrors) {
+    output.Line("The disc image was not made: the check found errors.");
+    return kExitErrors;
+  }
+  const std::string label =
+      request.label.empty() ? core::DefaultVolumeLabel(caption) : request.label;
+  if (core::MakeDiscImage(app, listing, request.image, label, {}) !=
+      core::disc::ImageResult::Written) {
+    return kExitErrors;
+  }
+  output.Line("Wrote the disc image \"" + request.image + "\", labelled \"" + label + "\".");
+  return kExitClean;
+}
+
 }  // namespace
 
 int RunBatch(const BatchRequest& request, const std::string& exe_path) {
@@ -128,6 +196,20 @@ int RunBatch(const BatchRequest& request, const std::string& exe_path) {
   switch (request.command) {
     case BatchCommand::Deploy:
       return Deploy(app, output, folder);
+    case BatchCommand::Check:
+    case BatchCommand::Image: {
+      BatchDesign design(app);
+      if (!design.Load(folder)) {
+        output.Line("No design in \"" + folder + "\": " + core::kProjectFileName +
+                    " is missing or cannot be read.");
+        return kExitUsage;
+      }
+      if (request.command == BatchCommand::Image) {
+        return Image(app, output, request, design.Caption());
+      }
+      std::vector<core::fs::FolderItem> listing;
+      return core::CheckExitCode(CheckAndPrint(app, output, request, listing));
+    }
     default:
       output.Line(BatchUsage());
       return kExitUsage;

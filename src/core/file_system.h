@@ -2,6 +2,7 @@
 // the native build turns backslashes into slashes, so the same code and tests run on Linux.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -26,6 +27,31 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
 // Copies a file, replacing the destination. False when anything fails.
 bool CopyFileOver(const std::string& from, const std::string& to);
 
+// A file too large to hold in memory (a disc image), written in pieces under a temporary name
+// beside `path`. Commit puts it in place of `path`; until then the previous file stays as it was,
+// and destroying it uncommitted (cancelled, failed) deletes the temporary file.
+class PiecewiseFile {
+ public:
+  explicit PiecewiseFile(const std::string& path);
+  ~PiecewiseFile();
+  PiecewiseFile(const PiecewiseFile&) = delete;
+  PiecewiseFile& operator=(const PiecewiseFile&) = delete;
+  bool IsOpen() const { return handle_ != nullptr; }
+  bool Write(const uint8_t* data, size_t size);
+  bool Commit();
+
+ private:
+  void Discard();
+  std::string path_;
+  std::string temp_;
+  void* handle_ = nullptr;  // the platform's open file
+};
+
+// Hands the content of a file to `piece` in blocks; false when the file cannot be read to its
+// end, or as soon as `piece` returns false.
+bool ReadInPieces(const std::string& path,
+                  bool (*piece)(void* context, const uint8_t* data, size_t size), void* context);
+
 // What the check of a CD folder needs to know of a file or folder.
 struct FileInfo {
   uint64_t size = 0;     // bytes; 0 for a folder
@@ -48,6 +74,11 @@ struct FolderItem {
 // followed, so that a loop cannot trap the listing. False, with LastErrorText set, when the root
 // or any folder below it cannot be read; `items` then holds what was read so far.
 bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items);
+
+// Names between the system code page the file functions take and the UTF-8 a disc image records
+// (on Linux both are UTF-8). A text the other side cannot hold comes back empty.
+std::string SystemToUtf8(const std::string& text);
+std::string Utf8ToSystem(const std::string& text);
 
 // The system's own words for the last failed file operation of this thread.
 std::string LastErrorText();

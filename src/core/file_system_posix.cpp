@@ -147,6 +147,54 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
   return WriteOutcome::Written;
 }
 
+PiecewiseFile::PiecewiseFile(const std::string& path)
+    : path_(Native(path)), temp_(path_ + ".~tmp") {
+  handle_ = std::fopen(temp_.c_str(), "wb");
+  if (handle_ == nullptr) last_errno = errno;
+}
+
+PiecewiseFile::~PiecewiseFile() {
+  Discard();
+}
+
+void PiecewiseFile::Discard() {
+  if (handle_ == nullptr) return;
+  std::fclose(static_cast<FILE*>(handle_));
+  handle_ = nullptr;
+  std::remove(temp_.c_str());
+}
+
+bool PiecewiseFile::Write(const uint8_t* data, size_t size) {
+  if (std::fwrite(data, 1, size, static_cast<FILE*>(handle_)) == size) return true;
+  last_errno = errno;
+  return false;
+}
+
+bool PiecewiseFile::Commit() {
+  const bool closed = std::fclose(static_cast<FILE*>(handle_)) == 0;
+  handle_ = nullptr;
+  if (closed && std::rename(temp_.c_str(), path_.c_str()) == 0) return true;
+  last_errno = errno;
+  std::remove(temp_.c_str());
+  return false;
+}
+
+bool ReadInPieces(const std::string& path,
+                  bool (*piece)(void* context, const uint8_t* data, size_t size), void* context) {
+  UniqueFile f(std::fopen(Native(path).c_str(), "rb"));
+  if (!f) {
+    last_errno = errno;
+    return false;
+  }
+  std::vector<uint8_t> block(1u << 18);
+  for (size_t got; (got = std::fread(block.data(), 1, block.size(), f.get())) > 0;) {
+    if (!piece(context, block.data(), got)) return false;
+  }
+  if (!std::ferror(f.get())) return true;
+  last_errno = errno;
+  return false;
+}
+
 bool CopyFileOver(const std::string& from, const std::string& to) {
   auto bytes = ReadWholeFile(from);
   if (!bytes) return false;
@@ -181,6 +229,13 @@ bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items) {
   std::sort(items.begin(), items.end(),
             [](const FolderItem& a, const FolderItem& b) { return a.path < b.path; });
   return true;
+}
+
+std::string SystemToUtf8(const std::string& text) {
+  return text;
+}
+std::string Utf8ToSystem(const std::string& text) {
+  return text;
 }
 
 std::string LastErrorText() {

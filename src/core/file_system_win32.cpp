@@ -147,6 +147,63 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
   return WriteOutcome::Written;
 }
 
+PiecewiseFile::PiecewiseFile(const std::string& path) : path_(path), temp_(path + ".~tmp") {
+  handle_ = OpenHandle(temp_, GENERIC_WRITE, 0, CREATE_ALWAYS).release();
+}
+
+PiecewiseFile::~PiecewiseFile() {
+  Discard();
+}
+
+void PiecewiseFile::Discard() {
+  if (handle_ == nullptr) return;
+  ::CloseHandle(handle_);
+  handle_ = nullptr;
+  ::DeleteFileA(temp_.c_str());
+}
+
+bool PiecewiseFile::Write(const uint8_t* data, size_t size) {
+  while (size > 0) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 1u << 20));
+    if (!::WriteFile(handle_, data, chunk, &written, nullptr) || written == 0) {
+      last_error = ::GetLastError();
+      return false;
+    }
+    data += written;
+    size -= written;
+  }
+  return true;
+}
+
+bool PiecewiseFile::Commit() {
+  const bool closed = ::CloseHandle(handle_) != 0;
+  handle_ = nullptr;
+  if (closed && ::MoveFileExA(temp_.c_str(), path_.c_str(),
+                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  last_error = ::GetLastError();
+  ::DeleteFileA(temp_.c_str());
+  return false;
+}
+
+bool ReadInPieces(const std::string& path,
+                  bool (*piece)(void* context, const uint8_t* data, size_t size), void* context) {
+  UniqueHandle h = OpenHandle(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  if (!h) return false;
+  std::vector<uint8_t> block(1u << 18);
+  for (;;) {
+    DWORD got = 0;
+    if (!::ReadFile(h.get(), block.data(), static_cast<DWORD>(block.size()), &got, nullptr)) {
+      last_error = ::GetLastError();
+      return false;
+    }
+    if (got == 0) return true;
+    if (!piece(context, block.data(), got)) return false;
+  }
+}
+
 bool CopyFileOver(const std::string& from, const std::string& to) {
   if (::CopyFileA(from.c_str(), to.c_str(), FALSE)) return true;
   last_error = ::GetLastError();
@@ -174,6 +231,35 @@ bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items) {
   std::sort(items.begin(), items.end(),
             [](const FolderItem& a, const FolderItem& b) { return a.path < b.path; });
   return true;
+}
+
+namespace {
+
+std::string Recoded(const std::string& text, UINT from, UINT to) {
+  if (text.empty()) return text;
+  const int size = static_cast<int>(text.size());
+  const int wide_length =
+      ::MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  if (wide_length <= 0) return {};
+  std::vector<wchar_t> wide(static_cast<size_t>(wide_length));
+  ::MultiByteToWideChar(from, 0, text.data(), size, wide.data(), wide_length);
+  BOOL lost = FALSE;
+  BOOL* lost_flag = to == CP_UTF8 ? nullptr : &lost;  // UTF-8 takes no default character
+  const int length =
+      ::WideCharToMultiByte(to, 0, wide.data(), wide_length, nullptr, 0, nullptr, lost_flag);
+  if (length <= 0 || lost) return {};
+  std::string result(static_cast<size_t>(length), '\0');
+  ::WideCharToMultiByte(to, 0, wide.data(), wide_length, result.data(), length, nullptr, nullptr);
+  return result;
+}
+
+}  // namespace
+
+std::string SystemToUtf8(const std::string& text) {
+  return Recoded(text, CP_ACP, CP_UTF8);
+}
+std::string Utf8ToSystem(const std::string& text) {
+  return Recoded(text, CP_UTF8, CP_ACP);
 }
 
 std::string LastErrorText() {

@@ -1,0 +1,176 @@
+// Listing, checking and imaging the CD folder for the designer and the command line alike.
+#include "core/disc_making.h"
+
+#include <ctime>
+
+#include "core/messages.h"
+#include "core/project_ops.h"
+
+namespace core {
+namespace {
+
+// Names are counted as Joliet records them: in UCS-2 characters of the name in UTF-8.
+size_t DiscCharacterCount(std::string_view system_text) {
+  const std::string utf8 = fs::SystemToUtf8(std::string(system_text));
+  return utf8.empty() ? system_text.size() : PortableCharacterCount(utf8);
+}
+
+bool SamePathIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+    if (x == '/') x = '\\';
+    if (y == '/') y = '\\';
+    if (x != y) return false;
+  }
+  return true;
+}
+
+// Reads the files of the CD folder for the writer, which names them in UTF-8.
+class CdFolderSource : public disc::FileSource {
+ public:
+  explicit CdFolderSource(const std::string& folder) : folder_(folder) {}
+  bool Read(const std::string& path, disc::ByteSink& pieces) override {
+    failed_path_ = folder_ + "\\" + fs::Utf8ToSystem(path);
+    return fs::ReadInPieces(
+        failed_path_,
+        [](void* sink, const uint8_t* data, size_t size) {
+          return static_cast<disc::ByteSink*>(sink)->Write(data, size);
+        },
+        &pieces);
+  }
+  const std::string& LastPath() const { return failed_path_; }
+
+ private:
+  std::string folder_;
+  std::string failed_path_;
+};
+
+class ImageFileSink : public disc::ByteSink {
+ public:
+  explicit ImageFileSink(fs::PiecewiseFile& file) : file_(file) {}
+  bool Write(const uint8_t* data, size_t size) override {
+    written_ = file_.Write(data, size);
+    return written_;
+  }
+  bool Failed() const { return !written_; }
+
+ private:
+  fs::PiecewiseFile& file_;
+  bool written_ = true;
+};
+
+}  // namespace
+
+std::vector<Finding> CheckCdFolder(const AppState& app, const CheckOptions& options,
+                                   std::vector<fs::FolderItem>& listing) {
+  if (!fs::ListFolderTree(app.CDFolder, listing)) {
+    return {{Severity::Error, -1, "The CD folder cannot be read. " + fs::LastErrorText(), ""}};
+  }
+  CheckOptions counted = options;
+  counted.character_count = DiscCharacterCount;
+  return CheckDisc(app, listing, counted);
+}
+
+std::string FindingObjectName(const AppState& app, const Finding& finding) {
+  if (finding.object < 0 || static_cast<size_t>(finding.object) >= app.Project.Objects.size()) {
+    return {};
+  }
+  const AutoObjectType& object = *app.Project.Objects[static_cast<size_t>(finding.object)];
+  const char* kinds[] = {"Label", "Button", "Image"};
+  std::string name = std::string(kinds[IsKnownKind(object.Kind) ? object.Kind : 0]) + " " +
+                     std::to_string(finding.object + 1);
+  std::string caption;
+  if (const auto* label = LabelOf(object)) caption = label->Caption;
+  if (const auto* button = ButtonOf(object)) caption = button->Caption;
+  if (!caption.empty()) name += " \"" + caption.substr(0, 40) + "\"";
+  return name;
+}
+
+std::string FindingLine(const AppState& app, const Finding& finding) {
+  std::string line = finding.severity == Severity::Error ? "Error: " : "Warning: ";
+  const std::string object = FindingObjectName(app, finding);
+  if (!object.empty()) line += object + ": ";
+  line += finding.what;
+  if (!finding.file.empty()) line += " (" + finding.file + ")";
+  return line;
+}
+
+std::string DefaultImageFileName(const std::string& caption) {
+  std::string name = caption;
+  for (char& c : name) {
+    if (static_cast<unsigned char>(c) < 32 ||
+        std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+      c = '_';
+    }
+  }
+  while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
+  return (name.empty() ? "Disc" : name) + ".iso";
+}
+
+std::string DefaultVolumeLabel(const std::string& caption) {
+  // Cut by characters, not bytes, so that a double-byte code page keeps whole characters.
+  const std::string utf8 = fs::SystemToUtf8(caption);
+  size_t end = 0;
+  for (size_t characters = 0; end < utf8.size() && characters < 16; ++characters) {
+    do {
+      ++end;
+    } while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80);
+  }
+  std::string label = fs::Utf8ToSystem(utf8.substr(0, end));
+  while (!label.empty() && label.back() == ' ') label.pop_back();
+  return label.empty() ? "DISC" : label;
+}
+
+disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>& listing,
+                                const std::string& image_path, const std::string& label,
+                                const ImageProgress& progress) {
+  std::vector<disc::Entry> entries;
+  entries.reserve(listing.size());
+  for (const fs::FolderItem& item : listing) {
+    const std::string full = app.CDFolder + "\\" + item.path;
+    // An image saved into the CD folder itself is not part of the disc.
+    if (SamePathIgnoringCase(full, image_path) ||
+        SamePathIgnoringCase(full, image_path + ".~tmp")) {
+      continue;
+    }
+    entries.push_back(
+        {fs::SystemToUtf8(item.path), item.info.folder, item.info.size, item.info.modified});
+  }
+  disc::ImageOptions options;
+  options.volume_label = fs::SystemToUtf8(label);
+  options.created = static_cast<int64_t>(std::time(nullptr));
+
+  fs::PiecewiseFile file(image_path);
+  if (!file.IsOpen()) {
+    ShowError(app.platform, CannotWriteText(image_path));
+    return disc::ImageResult::WriteFailed;
+  }
+  CdFolderSource source(app.CDFolder);
+  ImageFileSink sink(file);
+  disc::ImageResult result = disc::WriteImage(entries, options, source, sink, progress);
+  if (result == disc::ImageResult::Written && !file.Commit()) {
+    result = disc::ImageResult::WriteFailed;
+  }
+  switch (result) {
+    case disc::ImageResult::Written:
+    case disc::ImageResult::Cancelled:
+      break;
+    case disc::ImageResult::ReadFailed:
+      ShowError(app.platform, sink.Failed() ? CannotWriteText(image_path)
+                                            : "Cannot read file \"" + source.LastPath() + "\". " +
+                                                  fs::LastErrorText());
+      break;
+    case disc::ImageResult::WriteFailed:
+      ShowError(app.platform, CannotWriteText(image_path));
+      break;
+    case disc::ImageResult::TooLarge:
+      ShowError(app.platform, "The CD folder does not fit a disc image: Check Disc lists why.");
+      break;
+  }
+  return result;
+}
+
+}  // namespace core

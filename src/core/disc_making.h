@@ -1,0 +1,46 @@
+// What Check Disc, Make Disc Image and the command line's /check and /image share: the CD
+// folder listed and checked, and its image written under a temporary name that replaces the
+// chosen file only once it is complete.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/app_state.h"
+#include "core/disc_check.h"
+#include "core/disc_image.h"
+#include "core/file_system.h"
+
+namespace core {
+
+// Lists app.CDFolder into `listing` and checks the design against it. A folder that cannot be
+// read is itself an error finding, so the caller has one list to show.
+std::vector<Finding> CheckCdFolder(const AppState& app, const CheckOptions& options,
+                                   std::vector<fs::FolderItem>& listing);
+
+// The object a finding belongs to as the author knows it ("Button 2 \"Play\""), or "" for the
+// window and the folder.
+std::string FindingObjectName(const AppState& app, const Finding& finding);
+// One finding as a line of text: "Error: Button 2 \"Play\": The button's glyph ... (\a.bmp)".
+std::string FindingLine(const AppState& app, const Finding& finding);
+
+// The image's file name a save dialog offers: "<caption>.iso", with the characters a file name
+// cannot hold turned into '_'; "Disc.iso" for an empty caption.
+std::string DefaultImageFileName(const std::string& caption);
+// The volume label an image gets unless the author gives another: the caption's first 16
+// characters (Joliet's limit), "DISC" for an empty caption.
+std::string DefaultVolumeLabel(const std::string& caption);
+
+// Bytes written and the total after every piece; returning false cancels.
+using ImageProgress = std::function<bool(uint64_t done, uint64_t total)>;
+
+// Writes the image of the CD folder `listing` (CheckCdFolder's) to `image_path` with `label`
+// (system code page). Reports a failure through app.platform and returns its kind; a cancelled
+// write reports nothing. Either way no file is left behind and a previous image stays as it was.
+disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>& listing,
+                                const std::string& image_path, const std::string& label,
+                                const ImageProgress& progress);
+
+}  // namespace core
