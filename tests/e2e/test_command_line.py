@@ -1,0 +1,89 @@
+"""The command line of a build pipeline: Quorvane.exe /check, /deploy and /image on a copy of the
+demo CD folder, with no window, their text on the console (the process's output) and in the
+/out file, and their exit codes."""
+from __future__ import annotations
+
+import hashlib
+import shutil
+import subprocess
+
+from rig import AppFolder
+
+
+def run(rig, folder: AppFolder, *args: str) -> tuple[int, str]:
+    """Runs Quorvane.exe with `args`; its exit code and what it printed to its console."""
+    app = folder.start("Quorvane.exe", *args)
+    code = app.wait_exit(timeout=60)
+    return code, app.log.read_text(errors="replace")
+
+
+def demo_copy(rig, tmp_path):
+    cd = tmp_path / "Demo CD"
+    shutil.copytree(rig.build / "demo" / "CD", cd)
+    tools = AppFolder(rig, tmp_path / "tools")
+    tools.add_quorvane("Quorvane.exe")
+    return cd, tools
+
+
+def test_check_and_deploy_report_through_exit_codes(rig, tmp_path):
+    cd, tools = demo_copy(rig, tmp_path)
+    design = (cd / "AutoRun.ard").read_bytes()
+
+    code, text = run(rig, tools, "/check", rig.winpath(cd))
+    assert code == 1, text  # warnings only: the folder holds no player yet
+    assert "Warning: The player AutoRun.exe is missing" in text and "3 warnings" in text
+
+    code, text = run(rig, tools, "/deploy", rig.winpath(cd))
+    assert code == 0, text
+    assert (cd / "AutoRun.exe").read_bytes() == (tools / "Quorvane.exe").read_bytes()
+    assert (cd / "autorun.inf").read_bytes() == b"[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n"
+    assert (cd / "AutoRun.ico").exists()
+    assert (cd / "AutoRun.ard").read_bytes() == design, "/deploy rewrote the design"
+
+    code, text = run(rig, tools, "/check", rig.winpath(cd))
+    assert (code, "No problems found" in text) == (0, True), text
+
+    (cd / "cover.jpg").unlink()
+    out = tmp_path / "check.txt"
+    code, text = run(rig, tools, "/check", rig.winpath(cd), "/out", rig.winpath(out))
+    assert code == 2, text
+    line = 'Error: Image 8: The image\'s picture does not exist in the CD folder. (\\cover.jpg)'
+    assert line in text and line in out.read_text()
+
+    assert run(rig, tools, "/check", rig.winpath(tmp_path))[0] == 3  # no design there
+    code, text = run(rig, tools, "/check", rig.winpath(cd), "/medium", "floppy")
+    assert code == 3 and 'Unknown medium "floppy".' in text and "Usage:" in text
+
+
+def test_image_is_read_back_by_independent_readers(rig, tmp_path):
+    cd, tools = demo_copy(rig, tmp_path)
+    (cd / "Extras" / "Ünïcode ä").mkdir(parents=True)
+    (cd / "Extras" / "Ünïcode ä" / ("long name " * 6 + ".txt")).write_bytes(b"x" * 5000)
+    image = tmp_path / "demo.iso"
+    image.write_bytes(b"an older image")
+
+    code, text = run(rig, tools, "/image", rig.winpath(cd), rig.winpath(image), "/label", "Demo Disc")
+    assert code == 0, text
+    assert not (tmp_path / "demo.iso.~tmp").exists()
+    volume = subprocess.run(["isoinfo", "-d", "-i", image], capture_output=True, text=True).stdout
+    assert "Volume id: DEMO_DISC" in volume, volume
+    joliet = image.read_bytes()[17 * 2048:18 * 2048]  # the Joliet descriptor follows the primary one
+    assert joliet[40:72].decode("utf-16-be").rstrip() == "Demo Disc"
+
+    extracted = tmp_path / "extracted"
+    extracted.mkdir()
+    subprocess.run(["bsdtar", "-xf", image, "-C", extracted], check=True)
+
+    def tree(root):
+        return {str(p.relative_to(root)): p.is_dir() or hashlib.sha256(p.read_bytes()).hexdigest()
+                for p in root.rglob("*")}
+
+    assert tree(extracted) == tree(cd)
+    listed = subprocess.run(["7z", "l", "-slt", image], capture_output=True, text=True, check=True).stdout
+    assert "Path = Extras/Ünïcode ä/" + "long name " * 6 + ".txt" in listed
+
+    # A check that finds errors makes no image and keeps the old one.
+    (cd / "cover.jpg").unlink()
+    before = image.read_bytes()
+    assert run(rig, tools, "/image", rig.winpath(cd), rig.winpath(image))[0] == 2
+    assert image.read_bytes() == before
