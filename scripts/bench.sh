@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Measures what the tests never assert: the project file's load and save and the gradient fill
 # (natively, Google Benchmark), the player's start to its first complete frame against a bare
-# Win32 window's and one drag step of the design canvas (under Wine on a private Xvfb), and the
-# size of Quorvane.exe.
+# Win32 window's and one drag step of the design canvas (under Wine on a private Xvfb), a disc
+# image against a copy of its files and the check of a big CD folder (scripts/bench-disc.sh), and
+# the size of Quorvane.exe.
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$repo"
@@ -111,6 +112,8 @@ scripts/wine-run build/win32/bin/jpeg_scale_bench.exe 5
 echo "== design canvas drag step under Wine"
 scripts/wine-run build/win32/bin/canvas_bench.exe 60
 scripts/wine-run build/win32/bin/canvas_bench.exe 60 snap
+
+bash scripts/bench-disc.sh
 
 echo "== executable size"
 size="$(stat -c %s build/win32/bin/Quorvane.exe)"
