@@ -1,25 +1,74 @@
 // Reading the batch command line.
 #include "app/batch_arguments.h"
 
-#include <cctype>
+#include <string_view>
+#include <utility>
+
+#include "core/disc_check.h"
+#include "core/paths.h"
+#include "core/text.h"
 
 namespace app {
 namespace {
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-bool IsSwitch(const std::string& argument) {
+bool IsSwitch(std::string_view argument) {
   return !argument.empty() && (argument[0] == '/' || argument[0] == '-');
 }
 
-BatchRequest Wrong(const std::string& problem) {
-  BatchRequest request;
-  request.command = BatchCommand::Wrong;
-  request.problem = problem;
-  return request;
+// Commands, options and media are ASCII words taken in any letter case.
+bool IsWord(std::string_view text, std::string_view word) {
+  return text.size() == word.size() && core::CompareIgnoringAsciiCase(text, word) == 0;
+}
+
+// Fills `request` from the arguments; returns what is wrong with them, or nothing.
+std::string Read(const std::vector<std::string>& arguments, BatchRequest& request) {
+  const std::string_view command = arguments[0];
+  static constexpr std::pair<const char*, BatchCommand> kCommands[] = {
+      {"check", BatchCommand::Check},
+      {"deploy", BatchCommand::Deploy},
+      {"image", BatchCommand::Image},
+  };
+  for (const auto& [word, value] : kCommands) {
+    if (IsSwitch(command) && IsWord(command.substr(1), word)) request.command = value;
+  }
+  if (request.command == BatchCommand::None) {
+    return core::Joined({"Unknown command \"", command, "\"."});
+  }
+  const std::string* values[2] = {};
+  size_t value_count = 0;
+  for (size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (!IsSwitch(argument)) {
+      if (value_count < 2) values[value_count] = &argument;
+      ++value_count;
+      continue;
+    }
+    const std::string_view option = std::string_view(argument).substr(1);
+    if (i + 1 >= arguments.size() || IsSwitch(arguments[i + 1])) {
+      return core::Joined({"The option \"", argument, "\" needs a value."});
+    }
+    const std::string& value = arguments[++i];
+    if (IsWord(option, "out")) {
+      request.out = value;
+    } else if (IsWord(option, "label") && request.command == BatchCommand::Image) {
+      request.label = value;
+    } else if (IsWord(option, "medium") && request.command != BatchCommand::Deploy) {
+      request.medium.clear();
+      for (const auto& medium : core::kDiscMedia) {
+        if (IsWord(value, medium.keyword)) request.medium = medium.keyword;
+      }
+      if (request.medium.empty()) return core::Joined({"Unknown medium \"", value, "\"."});
+    } else {
+      return core::Joined({"Unknown option \"", argument, "\"."});
+    }
+  }
+  const size_t wanted = request.command == BatchCommand::Image ? 2 : 1;
+  if (value_count != wanted) {
+    return wanted == 2 ? "Give the CD folder and the image file." : "Give the CD folder.";
+  }
+  request.folder = *values[0];
+  if (wanted == 2) request.image = *values[1];
+  return {};
 }
 
 }  // namespace
@@ -27,53 +76,16 @@ BatchRequest Wrong(const std::string& problem) {
 BatchRequest ReadBatchArguments(const std::vector<std::string>& arguments) {
   BatchRequest request;
   if (arguments.empty()) return request;
-  const std::string command = Lower(arguments[0]);
-  if (command == "/check" || command == "-check") {
-    request.command = BatchCommand::Check;
-  } else if (command == "/deploy" || command == "-deploy") {
-    request.command = BatchCommand::Deploy;
-  } else if (command == "/image" || command == "-image") {
-    request.command = BatchCommand::Image;
-  } else {
-    return Wrong("Unknown command \"" + arguments[0] + "\".");
+  std::string problem = Read(arguments, request);
+  if (!problem.empty()) {
+    request = BatchRequest();  // nothing of a wrong command line is used
+    request.command = BatchCommand::Wrong;
+    request.problem = std::move(problem);
   }
-  std::vector<std::string> values;
-  for (size_t i = 1; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    if (!IsSwitch(argument)) {
-      values.push_back(argument);
-      continue;
-    }
-    const std::string option = Lower(argument.substr(1));
-    if (i + 1 >= arguments.size() || IsSwitch(arguments[i + 1])) {
-      return Wrong("The option \"" + argument + "\" needs a value.");
-    }
-    const std::string& value = arguments[++i];
-    if (option == "out") {
-      request.out = value;
-    } else if (option == "label" && request.command == BatchCommand::Image) {
-      request.label = value;
-    } else if (option == "medium" && request.command != BatchCommand::Deploy) {
-      request.medium = Lower(value);
-      if (request.medium != "cd650" && request.medium != "cd700" && request.medium != "dvd" &&
-          request.medium != "dvddl") {
-        return Wrong("Unknown medium \"" + value + "\".");
-      }
-    } else {
-      return Wrong("Unknown option \"" + argument + "\".");
-    }
-  }
-  const size_t wanted = request.command == BatchCommand::Image ? 2 : 1;
-  if (values.size() != wanted) {
-    return Wrong(request.command == BatchCommand::Image ? "Give the CD folder and the image file."
-                                                        : "Give the CD folder.");
-  }
-  request.folder = values[0];
-  if (wanted == 2) request.image = values[1];
   return request;
 }
 
-std::string BatchUsage() {
+std::string_view BatchUsage() {
   return "Usage:\r\n"
          "  Quorvane.exe /check \"<CD folder>\" [/medium cd650|cd700|dvd|dvddl] [/out FILE]\r\n"
          "  Quorvane.exe /deploy \"<CD folder>\" [/out FILE]\r\n"

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace app {
@@ -25,7 +26,7 @@ struct BatchRequest {
 BatchRequest ReadBatchArguments(const std::vector<std::string>& arguments);
 
 // The text a wrong command line prints before the program exits with code 3.
-std::string BatchUsage();
+std::string_view BatchUsage();
 
 inline constexpr int kExitClean = 0;     // done; a check found nothing
 inline constexpr int kExitWarnings = 1;  // a check found warnings only

@@ -9,6 +9,7 @@
 #include "core/file_system.h"
 #include "core/presentation.h"
 #include "core/project_file.h"
+#include "core/text.h"
 #include "ui/form.h"
 #include "ui/panel.h"
 #include "ui/win32/gdi.h"
@@ -42,8 +43,10 @@ class BatchOutput {
     }
   }
   bool FileFailed() const { return file_failed_; }
-  void Line(const std::string& text) {
-    const std::string line = text + "\r\n";
+  // One line of output from its parts.
+  void Line(std::initializer_list<std::string_view> parts) {
+    std::string line = core::Joined(parts);
+    line += "\r\n";
     for (HANDLE h : {console_, file_.Get()}) {
       DWORD written = 0;
       if (h != nullptr && h != INVALID_HANDLE_VALUE) {
@@ -65,7 +68,7 @@ class BatchPlatform : public ui::win32::Win32Platform {
   explicit BatchPlatform(BatchOutput& output) : output_(output) {}
   ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
                                    ui::MessageIcon, ui::MessageButtons) override {
-    output_.Line(title + ": " + text);
+    output_.Line({title, ": ", text});
     ++messages_;
     return ui::MessageResult::Cancel;
   }
@@ -99,10 +102,10 @@ int Deploy(core::AppState& app, BatchOutput& output, const std::string& folder) 
   try {
     if (!core::DeployPlayerFiles(app, folder)) return kExitErrors;
   } catch (const core::AppError& error) {
-    output.Line(std::string("Error: ") + error.what());
+    output.Line({"Error: ", error.what()});
     return kExitErrors;
   }
-  output.Line("Deployed the player, AutoRun.inf and the icon to \"" + folder + "\".");
+  output.Line({"Deployed the player, AutoRun.inf and the icon to \"", folder, "\"."});
   return kExitClean;
 }
 
@@ -147,8 +150,8 @@ std::vector<core::Finding> CheckAndPrint(core::AppState& app, BatchOutput& outpu
   core::CheckOptions options;
   options.medium = MediumOf(request.medium);
   auto findings = core::CheckCdFolder(app, options, listing);
-  for (const auto& finding : findings) output.Line(core::FindingLine(app, finding));
-  output.Line(core::CheckSummary(findings));
+  for (const auto& finding : findings) output.Line({core::FindingLine(app, finding)});
+  output.Line({core::CheckSummary(findings)});
   return findings;
 }
 
@@ -157,16 +160,15 @@ int Image(core::AppState& app, BatchOutput& output, const BatchRequest& request,
   std::vector<core::fs::FolderItem> listing;
   const auto findings = CheckAndPrint(app, output, request, listing);
   if (core::CheckExitCode(findings) == kExitErrors) {
-    output.Line("The disc image was not made: the check found errors.");
+    output.Line({"The disc image was not made: the check found errors."});
     return kExitErrors;
   }
   const std::string label =
       request.label.empty() ? core::DefaultVolumeLabel(caption) : request.label;
-  if (core::MakeDiscImage(app, listing, request.image, label, {}) !=
-      core::disc::ImageResult::Written) {
+  if (core::MakeDiscImage(app, listing, request.image, label) != core::disc::ImageResult::Written) {
     return kExitErrors;
   }
-  output.Line("Wrote the disc image \"" + request.image + "\", labelled \"" + label + "\".");
+  output.Line({"Wrote the disc image \"", request.image, "\", labelled \"", label, "\"."});
   return kExitClean;
 }
 
@@ -175,12 +177,12 @@ int Image(core::AppState& app, BatchOutput& output, const BatchRequest& request,
 int RunBatch(const BatchRequest& request, const std::string& exe_path) {
   BatchOutput output(request.out);
   if (request.command == BatchCommand::Wrong) {
-    output.Line(request.problem);
-    output.Line(BatchUsage());
+    output.Line({request.problem});
+    output.Line({BatchUsage()});
     return kExitUsage;
   }
   if (output.FileFailed()) {
-    output.Line("Cannot write file \"" + request.out + "\". " + core::fs::LastErrorText());
+    output.Line({"Cannot write file \"", request.out, "\". ", core::fs::LastErrorText()});
     return kExitUsage;
   }
   BatchPlatform platform(output);
@@ -189,7 +191,7 @@ int RunBatch(const BatchRequest& request, const std::string& exe_path) {
   app.ExePath = exe_path;
   const std::string folder = WithoutTrailingSeparator(request.folder);
   if (!core::fs::DirectoryExists(folder)) {
-    output.Line("Directory \"" + folder + "\" not found");
+    output.Line({"Directory \"", folder, "\" not found"});
     return kExitUsage;
   }
   app.CDFolder = folder;
@@ -200,8 +202,8 @@ int RunBatch(const BatchRequest& request, const std::string& exe_path) {
     case BatchCommand::Image: {
       BatchDesign design(app);
       if (!design.Load(folder)) {
-        output.Line("No design in \"" + folder + "\": " + core::kProjectFileName +
-                    " is missing or cannot be read.");
+        output.Line({"No design in \"", folder, "\": ", core::kProjectFileName,
+                     " is missing or cannot be read."});
         return kExitUsage;
       }
       if (request.command == BatchCommand::Image) {
@@ -211,7 +213,7 @@ int RunBatch(const BatchRequest& request, const std::string& exe_path) {
       return core::CheckExitCode(CheckAndPrint(app, output, request, listing));
     }
     default:
-      output.Line(BatchUsage());
+      output.Line({BatchUsage()});
       return kExitUsage;
   }
 }

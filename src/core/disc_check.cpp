@@ -2,13 +2,11 @@
 #include "core/disc_check.h"
 
 #include <algorithm>
-#include <initializer_list>
-#include <iterator>
-#include <unordered_map>
 
 #include "core/paths.h"
 #include "core/product_names.h"
 #include "core/project_ops.h"
+#include "core/text.h"
 
 namespace core {
 
@@ -56,16 +54,28 @@ bool IsAsciiLetter(char c) {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
+bool IsHexDigitOrIpMark(char c) {
+  return IsDigit(c) || c == ':' || c == '.' || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+constexpr std::string_view kEmailLocalMarks = "!#$%&'*+-/=^_`{|}~.";
+bool IsEmailLocalCharacter(char c) {
+  return IsAsciiLetter(c) || IsDigit(c) || kEmailLocalMarks.find(c) != std::string_view::npos;
+}
+bool IsBlankOrControl(char c) {
+  return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F;
+}
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x != y) return false;
+// One plain function for every "all characters are ..." test: a template per test would each
+// bring its own loop.
+bool AllOf(std::string_view text, bool (*test)(char)) {
+  for (const char c : text) {
+    if (!test(c)) return false;
   }
   return true;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && CompareIgnoringAsciiCase(a, b) == 0;
 }
 
 // Host names: dot-separated labels of letters, digits and hyphens (bytes above 127 allowed for
@@ -93,14 +103,9 @@ bool IsHostName(std::string_view host, size_t min_labels) {
   return labels >= min_labels;
 }
 
-bool HasBlankOrControl(std::string_view text) {
-  return std::any_of(text.begin(), text.end(),
-                     [](char c) { return static_cast<unsigned char>(c) <= 0x20 || c == 0x7F; });
-}
-
 // The fonts of every Windows from 7 on: the TrueType core fonts, those Windows 7 brought, and
 // the raster fonts every version keeps.
-constexpr std::string_view kWindowsFonts[] = {
+constexpr const char* kWindowsFonts[] = {
     "Arial",
     "Arial Black",
     "Calibri",
@@ -150,38 +155,38 @@ constexpr std::string_view kWindowsFonts[] = {
 }  // namespace
 
 bool IsKnownWindowsFont(std::string_view name) {
-  const auto same = [&](std::string_view known) { return EqualsIgnoringAsciiCase(known, name); };
-  return std::any_of(std::begin(kWindowsFonts), std::end(kWindowsFonts), same);
+  for (const char* known : kWindowsFonts) {
+    if (EqualsIgnoringAsciiCase(known, name)) return true;
+  }
+  return false;
 }
 
 bool IsWellFormedUrl(std::string_view address) {
   size_t scheme_end = 0;
-  for (const std::string_view scheme : {"http://", "https://", "ftp://"}) {
-    if (address.size() > scheme.size() &&
-        EqualsIgnoringAsciiCase(address.substr(0, scheme.size()), scheme)) {
-      scheme_end = scheme.size();
+  for (const char* scheme : {"http://", "https://", "ftp://"}) {
+    const std::string_view prefix = scheme;
+    if (address.size() > prefix.size() &&
+        EqualsIgnoringAsciiCase(address.substr(0, prefix.size()), prefix)) {
+      scheme_end = prefix.size();
     }
   }
-  if (scheme_end == 0 || HasBlankOrControl(address)) return false;
+  if (scheme_end == 0 || !AllOf(address, [](char c) { return !IsBlankOrControl(c); })) {
+    return false;
+  }
   const std::string_view rest = address.substr(scheme_end);
   const size_t host_end = std::min(rest.find_first_of("/?#"), rest.size());
   std::string_view host = rest.substr(0, host_end);
   if (const size_t colon = host.rfind(':');
       colon != std::string_view::npos && host.find(']', colon) == std::string_view::npos) {
     const std::string_view port = host.substr(colon + 1);
-    if (port.empty() || port.size() > 5 || !std::all_of(port.begin(), port.end(), IsDigit)) {
-      return false;
-    }
+    if (port.empty() || port.size() > 5 || !AllOf(port, IsDigit)) return false;
     uint32_t number = 0;
     for (const char c : port) number = number * 10 + static_cast<uint32_t>(c - '0');
     if (number == 0 || number > 65535) return false;
     host = host.substr(0, colon);
   }
   if (host.size() > 2 && host.front() == '[' && host.back() == ']') {  // an IPv6 address
-    const std::string_view inside = host.substr(1, host.size() - 2);
-    return std::all_of(inside.begin(), inside.end(), [](char c) {
-      return IsDigit(c) || c == ':' || c == '.' || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    });
+    return AllOf(host.substr(1, host.size() - 2), IsHexDigitOrIpMark);
   }
   return IsHostName(host, 1);
 }
@@ -199,17 +204,13 @@ bool IsWellFormedEmail(std::string_view address) {
     if (at == std::string_view::npos || at == 0 || at > 64) return false;
     const std::string_view local = one.substr(0, at);
     const std::string_view domain = one.substr(at + 1);
-    constexpr std::string_view kLocalMarks = "!#$%&'*+-/=^_`{|}~.";
-    const bool local_ok =
-        local.front() != '.' && local.back() != '.' && local.find("..") == std::string_view::npos &&
-        std::all_of(local.begin(), local.end(), [&](char c) {
-          return IsAsciiLetter(c) || IsDigit(c) || kLocalMarks.find(c) != std::string_view::npos;
-        });
+    const bool local_ok = local.front() != '.' && local.back() != '.' &&
+                          local.find("..") == std::string_view::npos &&
+                          AllOf(local, IsEmailLocalCharacter);
     const size_t last_dot = domain.rfind('.');
     const std::string_view top =
         last_dot == std::string_view::npos ? std::string_view() : domain.substr(last_dot + 1);
-    if (!local_ok || !IsHostName(domain, 2) || top.size() < 2 ||
-        !std::all_of(top.begin(), top.end(), IsAsciiLetter)) {
+    if (!local_ok || !IsHostName(domain, 2) || top.size() < 2 || !AllOf(top, IsAsciiLetter)) {
       return false;
     }
     if (comma == std::string_view::npos) return true;
@@ -219,28 +220,18 @@ bool IsWellFormedEmail(std::string_view address) {
 
 namespace {
 
-// Joins the parts of a message. (GCC 12 warns wrongly of overlapping copies, at -O2, in a chain
-// that starts with a literal plus a temporary string.)
-std::string Sentence(std::initializer_list<std::string_view> parts) {
-  std::string text;
-  for (const auto part : parts) text += part;
-  return text;
-}
-
-std::string Megabytes(uint64_t bytes) {
-  const uint64_t tenths = (bytes * 10 + (1u << 19)) >> 20;
-  return Sentence({std::to_string(tenths / 10), ".", std::to_string(tenths % 10), " MB"});
-}
-// "4,294,967,296"
-std::string Grouped(uint64_t number) {
-  const std::string digits = std::to_string(number);
-  std::string grouped;
-  for (size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
-    grouped += digits[i];
+// "703.1 MB": bytes in mebibytes, to a tenth.
+class Megabytes {
+ public:
+  explicit Megabytes(uint64_t bytes) : tenths_((bytes * 10 + (1u << 19)) >> 20) {}
+  std::string Text() const {
+    const char tenth[] = {'.', static_cast<char>('0' + tenths_ % 10)};
+    return Joined({Decimal(tenths_ / 10), std::string_view(tenth, 2), " MB"});
   }
-  return grouped;
-}
+
+ private:
+  uint64_t tenths_;
+};
 
 std::string_view NamePart(std::string_view path) {
   const size_t slash = path.rfind('\\');
@@ -260,47 +251,89 @@ struct Resolved {
   std::string path;  // below the CD folder (InFolder only)
 };
 
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
 // A name with a drive or a network path is absolute; any other is taken from the CD folder, with
 // or without its leading backslash (the player joins the start sound with one, the other names
 // without), and "." and ".." steps are followed as Windows follows them.
-Resolved Resolve(std::string name) {
-  std::replace(name.begin(), name.end(), '/', '\\');
-  if (name.size() >= 2 && name[0] == '\\' && name[1] == '\\') return {Resolved::OnNetwork, {}};
-  const size_t drive = name.size() >= 1 && name[0] == '\\' ? 1 : 0;
+Resolved Resolve(std::string_view name) {
+  if (name.size() >= 2 && IsSeparator(name[0]) && IsSeparator(name[1])) {
+    return {Resolved::OnNetwork, {}};
+  }
+  const size_t drive = !name.empty() && IsSeparator(name[0]) ? 1 : 0;
   if (name.size() >= drive + 2 && IsAsciiLetter(name[drive]) && name[drive + 1] == ':') {
     return {Resolved::OnDrive, {}};
   }
-  std::vector<std::string_view> steps;
-  std::string_view rest = name;
-  while (!rest.empty()) {
-    const size_t slash = std::min(rest.find('\\'), rest.size());
-    const std::string_view step = rest.substr(0, slash);
-    rest.remove_prefix(std::min(slash + 1, rest.size()));
+  Resolved resolved;
+  std::string& path = resolved.path;
+  while (!name.empty()) {
+    size_t slash = 0;
+    while (slash < name.size() && !IsSeparator(name[slash])) ++slash;
+    const std::string_view step = name.substr(0, slash);
+    name.remove_prefix(std::min(slash + 1, name.size()));
     if (step.empty() || step == ".") continue;
     if (step == "..") {
-      if (steps.empty()) return {Resolved::AboveFolder, {}};
-      steps.pop_back();
+      if (path.empty()) return {Resolved::AboveFolder, {}};
+      const size_t last = path.rfind('\\');
+      path.resize(last == std::string::npos ? 0 : last);
       continue;
     }
-    steps.push_back(step);
-  }
-  Resolved resolved;
-  for (const auto step : steps) {
-    if (!resolved.path.empty()) resolved.path += '\\';
-    resolved.path += step;
+    if (!path.empty()) path += '\\';
+    path += step;
   }
   return resolved;
 }
 
+// One name of the CD folder's listing (or, with no item, a folder that exists): sorted by its
+// parent, then by its name in capitals, then by the item's whole path, names that differ only
+// in case meet, and so do all the names of one folder.
+struct Key {
+  std::string_view parent;
+  std::string_view name;
+  const fs::FolderItem* item;
+};
+
+bool KeyBefore(const Key& a, const Key& b) {
+  if (a.parent != b.parent) return a.parent < b.parent;
+  if (const int order = CompareIgnoringAsciiCase(a.name, b.name); order != 0) return order < 0;
+  return (a.item ? std::string_view(a.item->path) : std::string_view()) <
+         (b.item ? std::string_view(b.item->path) : std::string_view());
+}
+
+// Every listing is sorted by this one function, so that there is one sort in the program.
+void Sort(std::vector<Key>& keys) {
+  std::sort(keys.begin(), keys.end(), KeyBefore);
+}
+
+// The listing's names in their folders, sorted.
+std::vector<Key> NamesInFolders(const std::vector<fs::FolderItem>& folder) {
+  std::vector<Key> keys;
+  keys.reserve(folder.size());
+  for (const auto& item : folder)
+    keys.push_back({ParentPart(item.path), NamePart(item.path), &item});
+  Sort(keys);
+  return keys;
+}
+
 enum class Need { File, FileOrFolder, Folder };
+
+// What a name of the design is for, as the start of a sentence ("The sound of the ", "link"):
+// its parts, so that no string is made for it unless there is something to say.
+struct Role {
+  std::string_view parts[4];
+};
 
 class Checker {
  public:
   Checker(const AppState& app, const std::vector<fs::FolderItem>& folder,
           const CheckOptions& options)
       : app_(app), folder_(folder), options_(options) {
+    // The whole paths, sorted as names of one folder: in capitals, then the first listed.
     index_.reserve(folder.size());
-    for (const auto& item : folder) index_.emplace(UpperAscii(item.path), &item);
+    for (const auto& item : folder) index_.push_back({{}, item.path, &item});
+    Sort(index_);
   }
 
   std::vector<Finding> Run() {
@@ -312,109 +345,122 @@ class Checker {
     CheckFolderItems();
     CheckCaseClashes();
     CheckTotalSize();
-    std::stable_partition(findings_.begin(), findings_.end(),
-                          [](const Finding& f) { return f.severity == Severity::Error; });
-    return std::move(findings_);
+    // Errors first, each kind in the order found.
+    std::vector<Finding> sorted;
+    sorted.reserve(findings_.size());
+    for (const Severity severity : {Severity::Error, Severity::Warning}) {
+      for (auto& finding : findings_) {
+        if (finding.severity == severity) sorted.push_back(std::move(finding));
+      }
+    }
+    return sorted;
   }
 
  private:
-  void Add(Severity severity, int object, std::string what, std::string file) {
-    findings_.push_back({severity, object, std::move(what), std::move(file)});
+  void Add(Severity severity, int object, std::initializer_list<std::string_view> what,
+           std::string_view file) {
+    findings_.push_back({severity, object, Joined(what), std::string(file)});
   }
 
-  const fs::FolderItem* Find(const std::string& path) const {
-    const auto found = index_.find(UpperAscii(path));
-    return found == index_.end() ? nullptr : found->second;
+  // The item of a path, in any letter case; of several, the first listed.
+  const fs::FolderItem* Find(std::string_view path) const {
+    size_t low = 0, high = index_.size();
+    while (low < high) {
+      const size_t middle = (low + high) / 2;
+      if (CompareIgnoringAsciiCase(index_[middle].name, path) < 0) {
+        low = middle + 1;
+      } else {
+        high = middle;
+      }
+    }
+    const fs::FolderItem* first = nullptr;
+    for (; low < index_.size() && CompareIgnoringAsciiCase(index_[low].name, path) == 0; ++low) {
+      if (first == nullptr || index_[low].item < first) first = index_[low].item;
+    }
+    return first;
   }
 
   // `role` starts the sentence: "The button's glyph".
-  void CheckNamed(int object, const std::string& name, const std::string& role, Need need) {
+  void CheckNamed(int object, const std::string& name, Need need, const Role& role) {
     if (name.empty()) return;
     const Resolved resolved = Resolve(name);
+    const fs::FolderItem* item = nullptr;
+    const char* problem;
     if (resolved.place == Resolved::InFolder) {
-      const fs::FolderItem* item = resolved.path.empty() ? nullptr : Find(resolved.path);
+      item = resolved.path.empty() ? nullptr : Find(resolved.path);
       const bool root_folder = resolved.path.empty() && need != Need::File;
       if (root_folder ||
           (item && (item->info.folder ? need != Need::File : need != Need::Folder))) {
         return;
       }
-      if (item) {
-        Add(Severity::Error, object,
-            role + (item->info.folder ? " is a folder, not a file." : " is a file, not a folder."),
-            name);
-      } else {
-        Add(Severity::Error, object, role + " does not exist in the CD folder.", name);
-      }
-      return;
-    }
-    if (resolved.place == Resolved::OnDrive && !app_.CDFolder.empty()) {
-      const std::string full = name.front() == '\\' ? name.substr(1) : name;
-      const std::string inside = RelativeToFolder(UpperAscii(app_.CDFolder), UpperAscii(full));
-      if (!inside.empty()) {
-        Add(Severity::Error, object,
-            role +
-                " is named by its full path, which will not be the same on the disc; "
-                "choose it again from the CD folder.",
-            name);
-        return;
+      problem = !item               ? " does not exist in the CD folder."
+                : item->info.folder ? " is a folder, not a file."
+                                    : " is a file, not a folder.";
+    } else if (resolved.place == Resolved::OnNetwork) {
+      problem = " lies on the network, so it will not be on the disc.";
+    } else {
+      problem = " lies outside the CD folder, so it will not be on the disc.";
+      if (resolved.place == Resolved::OnDrive && !app_.CDFolder.empty() &&
+          !RelativeToFolder(UpperAscii(app_.CDFolder),
+                            UpperAscii(name.substr(name.front() == '\\' ? 1 : 0)))
+               .empty()) {
+        problem =
+            " is named by its full path, which will not be the same on the disc; "
+            "choose it again from the CD folder.";
       }
     }
     Add(Severity::Error, object,
-        role +
-            (resolved.place == Resolved::OnNetwork ? " lies on the network"
-                                                   : " lies outside the CD folder") +
-            ", so it will not be on the disc.",
-        name);
+        {role.parts[0], role.parts[1], role.parts[2], role.parts[3], problem}, name);
   }
 
-  void CheckLink(int object, const TCommand& link, const std::string& whose) {
+  void CheckLink(int object, const TCommand& link, const char* whose) {
     const char* verb = link.Action == kActionOpenFile    ? "opens"
                        : link.Action == kActionPlaySound ? "plays"
                        : link.Action == kActionPrintFile ? "prints"
                                                          : nullptr;
     if (verb != nullptr) {
       if (link.Target.empty()) {
-        Add(Severity::Warning, object,
-            "The " + whose + " " + verb + " no file: its target is empty.", "");
+        Add(Severity::Warning, object, {"The ", whose, " ", verb, " no file: its target is empty."},
+            {});
       } else {
-        const std::string what = link.Action == kActionPlaySound ? "sound" : "file";
-        CheckNamed(object, link.Target, "The " + what + " the " + whose + " " + verb,
-                   link.Action == kActionOpenFile ? Need::FileOrFolder : Need::File);
+        CheckNamed(object, link.Target,
+                   link.Action == kActionOpenFile ? Need::FileOrFolder : Need::File,
+                   {link.Action == kActionPlaySound ? "The sound the " : "The file the ", whose,
+                    " ", verb});
       }
       if (link.Action == kActionOpenFile) {
-        CheckNamed(object, link.StartDirectory, "The start folder of the " + whose, Need::Folder);
+        CheckNamed(object, link.StartDirectory, Need::Folder, {"The start folder of the ", whose});
       }
     } else if (link.Action == kActionOpenUrl && !IsWellFormedUrl(link.Target)) {
       Add(Severity::Warning, object,
-          "The web address of the " + whose +
-              " is not well formed: it needs http://, https:// or ftp:// and a host name.",
+          {"The web address of the ", whose,
+           " is not well formed: it needs http://, https:// or ftp:// and a host name."},
           link.Target);
     } else if (link.Action == kActionSendEmail && !IsWellFormedEmail(link.Target)) {
       Add(Severity::Warning, object,
-          "The e-mail address of the " + whose + " is not well formed (name@example.com).",
+          {"The e-mail address of the ", whose, " is not well formed (name@example.com)."},
           link.Target);
     }
-    CheckNamed(object, link.SoundFile, "The sound of the " + whose, Need::File);
+    CheckNamed(object, link.SoundFile, Need::File, {"The sound of the ", whose});
   }
 
   void CheckFont(int object, const ui::Font& font) {
     if (font.name.empty() || IsKnownWindowsFont(font.name)) return;
-    if (std::find(fonts_reported_.begin(), fonts_reported_.end(), font.name) !=
-        fonts_reported_.end()) {
-      return;
+    for (const std::string* reported : fonts_reported_) {
+      if (*reported == font.name) return;
     }
-    fonts_reported_.push_back(font.name);
+    fonts_reported_.push_back(&font.name);
     Add(Severity::Warning, object,
-        "The font \"" + font.name +
-            "\" does not come with Windows; where it is not installed, Windows shows another "
-            "font.",
-        "");
+        {"The font \"", font.name,
+         "\" does not come with Windows; where it is not installed, Windows shows another "
+         "font."},
+        {});
   }
 
   void CheckWindow() {
     const AutoFormType& project = app_.Project;
-    CheckNamed(-1, project.IconFile, "The window icon", Need::File);
-    CheckNamed(-1, project.StartSoundFile, "The start sound", Need::File);
+    CheckNamed(-1, project.IconFile, Need::File, {"The window icon"});
+    CheckNamed(-1, project.StartSoundFile, Need::File, {"The start sound"});
     CheckLink(-1, project.StartLink, "start link");
   }
 
@@ -423,18 +469,18 @@ class Checker {
       CheckFont(index, label->Font);
       CheckFont(index, object.HotFont);
     } else if (const auto* button = ButtonOf(object)) {
-      CheckNamed(index, object.GlyphFile, "The button's glyph", Need::File);
-      CheckNamed(index, object.HotGlyphFile, "The button's glyph under the mouse", Need::File);
+      CheckNamed(index, object.GlyphFile, Need::File, {"The button's glyph"});
+      CheckNamed(index, object.HotGlyphFile, Need::File, {"The button's glyph under the mouse"});
       CheckFont(index, button->Font);
       CheckFont(index, object.HotFont);
-      const bool blank = std::all_of(button->Caption.begin(), button->Caption.end(),
-                                     [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
+      const bool blank =
+          AllOf(button->Caption, [](char c) { return static_cast<unsigned char>(c) <= 0x20; });
       if (blank && object.Link.Action != kActionNone) {
-        Add(Severity::Warning, index, "The button has a link but no caption.", "");
+        Add(Severity::Warning, index, {"The button has a link but no caption."}, {});
       }
     } else if (ImageOf(object) != nullptr) {
-      CheckNamed(index, object.ImageFile, "The image's picture", Need::File);
-      CheckNamed(index, object.HotImageFile, "The image's picture under the mouse", Need::File);
+      CheckNamed(index, object.ImageFile, Need::File, {"The image's picture"});
+      CheckNamed(index, object.HotImageFile, Need::File, {"The image's picture under the mouse"});
     }
     CheckLink(index, object.Link, "link");
   }
@@ -459,19 +505,18 @@ class Checker {
     for (const Saved& saved : kSaved) {
       const fs::FolderItem* item = Find(saved.name);
       if (item == nullptr || item->info.folder) {
-        Add(Severity::Warning, -1, saved.missing, saved.name);
+        Add(Severity::Warning, -1, {saved.missing}, saved.name);
       } else if (saved.rewritten_by_save && options_.design_saved_time &&
                  item->info.modified + kClockSlack < *options_.design_saved_time) {
         Add(Severity::Warning, -1,
-            std::string(saved.name) +
-                " is older than the design's last save: save the design "
-                "into this CD folder again.",
+            {saved.name,
+             " is older than the design's last save: save the design into this CD folder again."},
             saved.name);
       }
     }
     if (options_.design_has_unsaved_changes) {
       Add(Severity::Warning, -1,
-          "The design has changes that are not saved yet; the disc would show it as last saved.",
+          {"The design has changes that are not saved yet; the disc would show it as last saved."},
           kProjectFileName);
     }
   }
@@ -482,70 +527,55 @@ class Checker {
       const size_t name_length = options_.character_count(name);
       if (name_length > kMaxDiscNameLength) {
         Add(Severity::Error, -1,
-            Sentence({"The name is ", std::to_string(name_length),
-                      " characters long; a disc holds names of at most 64."}),
+            {"The name is ", Decimal(name_length),
+             " characters long; a disc holds names of at most 64."},
             item.path);
       }
-      const auto bad = std::find_if(name.begin(), name.end(), [](char c) {
-        return static_cast<unsigned char>(c) < 0x20 ||
-               std::string_view("*/:;?\\").find(c) != std::string_view::npos;
-      });
-      if (bad != name.end()) {
-        const std::string shown = static_cast<unsigned char>(*bad) < 0x20
-                                      ? std::string("a control character")
-                                      : Sentence({"\"", std::string_view(&*bad, 1), "\""});
-        Add(Severity::Error, -1,
-            Sentence({"The name holds ", shown, ", which a disc name cannot hold."}), item.path);
+      for (const char& c : name) {
+        const bool control = static_cast<unsigned char>(c) < 0x20;
+        if (control || std::string_view("*/:;?\\").find(c) != std::string_view::npos) {
+          Add(Severity::Error, -1,
+              {"The name holds ", control ? "a control character" : "\"",
+               control ? std::string_view() : std::string_view(&c, 1), control ? "" : "\"",
+               ", which a disc name cannot hold."},
+              item.path);
+          break;
+        }
       }
       const size_t path_length = options_.character_count(item.path);
       if (path_length > kMaxDiscPathLength &&
           options_.character_count(ParentPart(item.path)) <= kMaxDiscPathLength) {
         Add(Severity::Error, -1,
-            Sentence({"The path is ", std::to_string(path_length),
-                      " characters long; a disc holds paths of at most 240."}),
+            {"The path is ", Decimal(path_length),
+             " characters long; a disc holds paths of at most 240."},
             item.path);
       }
       if (item.info.folder && Depth(item.path) == kMaxDiscFolderDepth + 1) {
         Add(Severity::Error, -1,
-            Sentence({"The folder lies ", std::to_string(kMaxDiscFolderDepth + 1),
-                      " levels below the CD folder; a disc holds folders at most ",
-                      std::to_string(kMaxDiscFolderDepth), " deep."}),
+            {"The folder lies ", Decimal(kMaxDiscFolderDepth + 1),
+             " levels below the CD folder; a disc holds folders at most ",
+             Decimal(kMaxDiscFolderDepth), " deep."},
             item.path);
       }
       if (!item.info.folder && item.info.size >= kFirstTooLargeFileSize) {
         Add(Severity::Error, -1,
-            Sentence({"The file holds ", Grouped(item.info.size),
-                      " bytes; a disc holds files of at most ", Grouped(kFirstTooLargeFileSize - 1),
-                      " bytes."}),
+            {"The file holds ", Decimal(item.info.size, true),
+             " bytes; a disc holds files of at most ", Decimal(kFirstTooLargeFileSize - 1, true),
+             " bytes."},
             item.path);
       }
     }
   }
 
   void CheckCaseClashes() {
-    // (parent, upper-case name, original path), sorted: names that differ only in case meet.
-    struct Key {
-      std::string_view parent;
-      std::string upper;
-      const std::string* path;
-    };
-    std::vector<Key> keys;
-    keys.reserve(folder_.size());
-    for (const auto& item : folder_) {
-      keys.push_back(
-          {ParentPart(item.path), UpperAscii(std::string(NamePart(item.path))), &item.path});
-    }
-    std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-      return a.parent != b.parent ? a.parent < b.parent
-             : a.upper != b.upper ? a.upper < b.upper
-                                  : *a.path < *b.path;
-    });
+    const std::vector<Key> keys = NamesInFolders(folder_);
     for (size_t i = 1; i < keys.size(); ++i) {
-      if (keys[i].parent == keys[i - 1].parent && keys[i].upper == keys[i - 1].upper) {
+      if (keys[i].parent == keys[i - 1].parent &&
+          EqualsIgnoringAsciiCase(keys[i].name, keys[i - 1].name)) {
         Add(Severity::Error, -1,
-            Sentence({"The name differs only in case from \"", NamePart(*keys[i - 1].path),
-                      "\" in the same folder; a disc can hold only one of them."}),
-            *keys[i].path);
+            {"The name differs only in case from \"", keys[i - 1].name,
+             "\" in the same folder; a disc can hold only one of them."},
+            keys[i].item->path);
       }
     }
   }
@@ -555,9 +585,9 @@ class Checker {
     const uint64_t bytes = EstimatedImageBytes(folder_);
     if (bytes > medium.capacity) {
       Add(Severity::Error, -1,
-          Sentence({"The disc image will take about ", Megabytes(bytes), ", more than the ",
-                    Megabytes(medium.capacity), " a ", medium.name, " holds."}),
-          "");
+          {"The disc image will take about ", Megabytes(bytes).Text(), ", more than the ",
+           Megabytes(medium.capacity).Text(), " a ", medium.name, " holds."},
+          {});
     }
   }
 
@@ -567,8 +597,8 @@ class Checker {
   const AppState& app_;
   const std::vector<fs::FolderItem>& folder_;
   const CheckOptions& options_;
-  std::unordered_map<std::string, const fs::FolderItem*> index_;
-  std::vector<std::string> fonts_reported_;
+  std::vector<Key> index_;
+  std::vector<const std::string*> fonts_reported_;
   std::vector<Finding> findings_;
 };
 
@@ -589,30 +619,37 @@ uint64_t EstimatedImageBytes(const std::vector<fs::FolderItem>& folder) {
   // Per folder (the root included): its directory record bytes in each tree, and its path table
   // entry. A record is 33 bytes and the name, padded to even; ISO 9660 names are cut to 31
   // characters and files get ";1"; Joliet names are two bytes a character, with ";1" for files.
-  std::unordered_map<std::string_view, uint64_t> iso_bytes, joliet_bytes;
-  uint64_t path_table_iso = 10, path_table_joliet = 10;  // the root's entries
-  uint64_t file_sectors = 0;
-  const auto even = [](uint64_t n) { return n + (n & 1); };
-  iso_bytes[""] = joliet_bytes[""] = 0;
+  // The names sorted by folder, with an item-less key for the root and each listed folder (which
+  // may be empty), put each folder's records together.
+  std::vector<Key> keys = NamesInFolders(folder);
+  keys.push_back({});
   for (const auto& item : folder) {
-    const std::string_view parent = ParentPart(item.path);
-    const uint64_t length = NamePart(item.path).size();
-    const uint64_t version = item.info.folder ? 0 : 2;
-    iso_bytes[parent] += even(33 + std::min<uint64_t>(length, 31) + version);
-    joliet_bytes[parent] += even(33 + 2 * (std::min<uint64_t>(length, 64) + version));
-    if (item.info.folder) {
-      iso_bytes.try_emplace(item.path, 0);
-      joliet_bytes.try_emplace(item.path, 0);
-      path_table_iso += even(8 + std::min<uint64_t>(length, 31));
-      path_table_joliet += even(8 + 2 * std::min<uint64_t>(length, 64));
-    } else {
-      file_sectors += Sectors(item.info.size);
+    if (item.info.folder) keys.push_back({item.path, {}, nullptr});
+  }
+  Sort(keys);
+  uint64_t path_table_iso = 10, path_table_joliet = 10;  // the root's entries
+  uint64_t file_sectors = 0, directory_sectors = 0;
+  uint64_t iso_bytes = 0, joliet_bytes = 0;  // of the folder keys[i] is in
+  const auto even = [](uint64_t n) { return n + (n & 1); };
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (const fs::FolderItem* item = keys[i].item) {
+      const uint64_t length = keys[i].name.size();
+      const uint64_t version = item->info.folder ? 0 : 2;
+      iso_bytes += even(33 + std::min<uint64_t>(length, 31) + version);
+      joliet_bytes += even(33 + 2 * (std::min<uint64_t>(length, 64) + version));
+      if (item->info.folder) {
+        path_table_iso += even(8 + std::min<uint64_t>(length, 31));
+        path_table_joliet += even(8 + 2 * std::min<uint64_t>(length, 64));
+      } else {
+        file_sectors += Sectors(item->info.size);
+      }
+    }
+    // A record never crosses a sector: allow one sector more per folder and tree than the bytes.
+    if (i + 1 == keys.size() || keys[i + 1].parent != keys[i].parent) {
+      directory_sectors += Sectors(68 + iso_bytes) + 1 + Sectors(68 + joliet_bytes) + 1;
+      iso_bytes = joliet_bytes = 0;
     }
   }
-  // A record never crosses a sector: allow one sector more per folder and tree than the bytes.
-  uint64_t directory_sectors = 0;
-  for (const auto& [path, bytes] : iso_bytes) directory_sectors += Sectors(68 + bytes) + 1;
-  for (const auto& [path, bytes] : joliet_bytes) directory_sectors += Sectors(68 + bytes) + 1;
   // The system area (16 sectors), the primary and Joliet descriptors and the terminator; each
   // tree has an L and an M path table.
   const uint64_t fixed = 16 + 3 + 2 * Sectors(path_table_iso) + 2 * Sectors(path_table_joliet);
@@ -620,25 +657,23 @@ uint64_t EstimatedImageBytes(const std::vector<fs::FolderItem>& folder) {
 }
 
 std::string CheckSummary(const std::vector<Finding>& findings) {
-  const auto errors =
-      static_cast<size_t>(std::count_if(findings.begin(), findings.end(), [](const Finding& f) {
-        return f.severity == Severity::Error;
-      }));
-  const size_t warnings = findings.size() - errors;
   if (findings.empty()) return "No problems found";
-  const auto count = [](size_t n, const char* one) {
-    return std::to_string(n) + " " + one + (n == 1 ? "" : "s");
-  };
-  if (errors == 0) return count(warnings, "warning");
-  if (warnings == 0) return count(errors, "error");
-  return count(errors, "error") + ", " + count(warnings, "warning");
+  size_t errors = 0;
+  for (const auto& finding : findings) errors += finding.severity == Severity::Error;
+  const size_t warnings = findings.size() - errors;
+  const Decimal error_count(errors), warning_count(warnings);
+  const std::string_view error_s = errors == 1 ? "" : "s", warning_s = warnings == 1 ? "" : "s";
+  if (errors == 0) return Joined({warning_count, " warning", warning_s});
+  if (warnings == 0) return Joined({error_count, " error", error_s});
+  return Joined({error_count, " error", error_s, ", ", warning_count, " warning", warning_s});
 }
 
 int CheckExitCode(const std::vector<Finding>& findings) {
   if (findings.empty()) return 0;
-  const bool errors = std::any_of(findings.begin(), findings.end(),
-                                  [](const Finding& f) { return f.severity == Severity::Error; });
-  return errors ? 2 : 1;
+  for (const auto& finding : findings) {
+    if (finding.severity == Severity::Error) return 2;
+  }
+  return 1;
 }
 
 }  // namespace core

@@ -380,10 +380,11 @@ std::unique_ptr<uint8_t[]> Head(const Layout& l, const ImageOptions& options) {
 // at most `allowed` bytes more: a file that grew since it was listed would overwrite its
 // neighbour.
 struct Output final : ByteSink {
-  Output(ByteSink& s, const std::function<bool(uint64_t, uint64_t)>& p, uint64_t t)
-      : sink(s), progress(p), total(t) {}
+  Output(ByteSink& s, ImageProgress p, void* c, uint64_t t)
+      : sink(s), progress(p), context(c), total(t) {}
   ByteSink& sink;
-  const std::function<bool(uint64_t, uint64_t)>& progress;
+  ImageProgress progress;
+  void* context;
   uint64_t total;
   uint64_t done = 0;
   uint64_t allowed = 0;
@@ -397,7 +398,7 @@ struct Output final : ByteSink {
       return false;
     }
     done += size;
-    if (progress && !progress(done, total)) {
+    if (progress && !progress(context, done, total)) {
       result = ImageResult::Cancelled;
       return false;
     }
@@ -412,12 +413,11 @@ struct Output final : ByteSink {
 }  // namespace
 
 ImageResult WriteImage(const std::vector<Entry>& entries, const ImageOptions& options,
-                       FileSource& source, ByteSink& sink,
-                       const std::function<bool(uint64_t done, uint64_t total)>& progress) {
+                       FileSource& source, ByteSink& sink, ImageProgress progress, void* context) {
   Layout l;
   Plan(entries, options.created, l);
   if (l.refused) return ImageResult::TooLarge;
-  Output out(sink, progress, l.total_sectors * kSectorSize);
+  Output out(sink, progress, context, l.total_sectors * kSectorSize);
   const std::unique_ptr<uint8_t[]> head = Head(l, options);
   if (!out.Put(head.get(), size_t{l.data_start} * kSectorSize)) return out.result;
   const uint8_t* zeros = head.get();  // the system area: 16 sectors of zeros

@@ -11,7 +11,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,11 +57,15 @@ enum class ImageResult {
   TooLarge,  // a file of 4 GiB or more, a name Joliet cannot hold, folders nested too deep
 };
 
-// Writes the image of `entries` to `sink`. `progress` (may be empty) hears the bytes written so
-// far and the total after every piece; returning false cancels.
+// Hears, with the context it was given, the bytes written so far and the total after every
+// piece; returning false cancels. A plain function: a std::function would bring its type erasure
+// and exception paths into the player.
+using ImageProgress = bool (*)(void* context, uint64_t done, uint64_t total);
+
+// Writes the image of `entries` to `sink`, telling `progress` (may be null) how far it is.
 ImageResult WriteImage(const std::vector<Entry>& entries, const ImageOptions& options,
-                       FileSource& source, ByteSink& sink,
-                       const std::function<bool(uint64_t done, uint64_t total)>& progress);
+                       FileSource& source, ByteSink& sink, ImageProgress progress = nullptr,
+                       void* context = nullptr);
 
 // The bytes WriteImage writes for `entries` (also for a tree it would refuse, so that the
 // medium check can still say how much room it needs).

@@ -5,6 +5,7 @@
 
 #include "core/messages.h"
 #include "core/project_ops.h"
+#include "core/text.h"
 
 namespace core {
 namespace {
@@ -15,7 +16,7 @@ size_t DiscCharacterCount(std::string_view system_text) {
   return utf8.empty() ? system_text.size() : PortableCharacterCount(utf8);
 }
 
-bool SamePathIgnoringCase(const std::string& a, const std::string& b) {
+bool SamePathIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
     char x = a[i], y = b[i];
@@ -33,7 +34,7 @@ class CdFolderSource : public disc::FileSource {
  public:
   explicit CdFolderSource(const std::string& folder) : folder_(folder) {}
   bool Read(const std::string& path, disc::ByteSink& pieces) override {
-    failed_path_ = folder_ + "\\" + fs::Utf8ToSystem(path);
+    failed_path_ = Joined({folder_, "\\", fs::Utf8ToSystem(path)});
     return fs::ReadInPieces(
         failed_path_,
         [](void* sink, const uint8_t* data, size_t size) {
@@ -67,7 +68,9 @@ class ImageFileSink : public disc::ByteSink {
 std::vector<Finding> CheckCdFolder(const AppState& app, const CheckOptions& options,
                                    std::vector<fs::FolderItem>& listing) {
   if (!fs::ListFolderTree(app.CDFolder, listing)) {
-    return {{Severity::Error, -1, "The CD folder cannot be read. " + fs::LastErrorText(), ""}};
+    std::vector<Finding> unreadable(1);  // an error of the folder
+    unreadable[0].what = Joined({"The CD folder cannot be read. ", fs::LastErrorText()});
+    return unreadable;
   }
   CheckOptions counted = options;
   counted.character_count = DiscCharacterCount;
@@ -80,22 +83,22 @@ std::string FindingObjectName(const AppState& app, const Finding& finding) {
   }
   const AutoObjectType& object = *app.Project.Objects[static_cast<size_t>(finding.object)];
   const char* kinds[] = {"Label", "Button", "Image"};
-  std::string name = std::string(kinds[IsKnownKind(object.Kind) ? object.Kind : 0]) + " " +
-                     std::to_string(finding.object + 1);
-  std::string caption;
+  std::string_view caption;
   if (const auto* label = LabelOf(object)) caption = label->Caption;
   if (const auto* button = ButtonOf(object)) caption = button->Caption;
-  if (!caption.empty()) name += " \"" + caption.substr(0, 40) + "\"";
-  return name;
+  caption = caption.substr(0, 40);
+  const std::string_view quote = caption.empty() ? "" : "\"";
+  return Joined({kinds[IsKnownKind(object.Kind) ? object.Kind : 0], " ",
+                 Decimal(static_cast<uint64_t>(finding.object) + 1), caption.empty() ? "" : " ",
+                 quote, caption, quote});
 }
 
 std::string FindingLine(const AppState& app, const Finding& finding) {
-  std::string line = finding.severity == Severity::Error ? "Error: " : "Warning: ";
   const std::string object = FindingObjectName(app, finding);
-  if (!object.empty()) line += object + ": ";
-  line += finding.what;
-  if (!finding.file.empty()) line += " (" + finding.file + ")";
-  return line;
+  const bool file = !finding.file.empty();
+  return Joined({finding.severity == Severity::Error ? "Error: " : "Warning: ", object,
+                 object.empty() ? "" : ": ", finding.what, file ? " (" : "", finding.file,
+                 file ? ")" : ""});
 }
 
 std::string DefaultImageFileName(const std::string& caption) {
@@ -107,7 +110,9 @@ std::string DefaultImageFileName(const std::string& caption) {
     }
   }
   while (!name.empty() && (name.back() == ' ' || name.back() == '.')) name.pop_back();
-  return (name.empty() ? "Disc" : name) + ".iso";
+  if (name.empty()) name = "Disc";
+  name += ".iso";
+  return name;
 }
 
 std::string DefaultVolumeLabel(const std::string& caption) {
@@ -126,14 +131,14 @@ std::string DefaultVolumeLabel(const std::string& caption) {
 
 disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>& listing,
                                 const std::string& image_path, const std::string& label,
-                                const ImageProgress& progress) {
+                                disc::ImageProgress progress, void* context) {
   std::vector<disc::Entry> entries;
   entries.reserve(listing.size());
+  const std::string temp_path = Joined({image_path, ".~tmp"});
   for (const fs::FolderItem& item : listing) {
-    const std::string full = app.CDFolder + "\\" + item.path;
+    const std::string full = Joined({app.CDFolder, "\\", item.path});
     // An image saved into the CD folder itself is not part of the disc.
-    if (SamePathIgnoringCase(full, image_path) ||
-        SamePathIgnoringCase(full, image_path + ".~tmp")) {
+    if (SamePathIgnoringCase(full, image_path) || SamePathIgnoringCase(full, temp_path)) {
       continue;
     }
     entries.push_back(
@@ -150,7 +155,7 @@ disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>
   }
   CdFolderSource source(app.CDFolder);
   ImageFileSink sink(file);
-  disc::ImageResult result = disc::WriteImage(entries, options, source, sink, progress);
+  disc::ImageResult result = disc::WriteImage(entries, options, source, sink, progress, context);
   if (result == disc::ImageResult::Written && !file.Commit()) {
     result = disc::ImageResult::WriteFailed;
   }
@@ -160,8 +165,8 @@ disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>
       break;
     case disc::ImageResult::ReadFailed:
       ShowError(app.platform, sink.Failed() ? CannotWriteText(image_path)
-                                            : "Cannot read file \"" + source.LastPath() + "\". " +
-                                                  fs::LastErrorText());
+                                            : Joined({"Cannot read file \"", source.LastPath(),
+                                                      "\". ", fs::LastErrorText()}));
       break;
     case disc::ImageResult::WriteFailed:
       ShowError(app.platform, CannotWriteText(image_path));

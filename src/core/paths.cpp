@@ -26,6 +26,17 @@ std::string UpperAscii(std::string text) {
   return text;
 }
 
+int CompareIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  const size_t common = a.size() < b.size() ? a.size() : b.size();
+  for (size_t i = 0; i < common; ++i) {
+    const auto upper = [](char c) {
+      return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    };
+    if (upper(a[i]) != upper(b[i])) return upper(a[i]) < upper(b[i]) ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
 std::string RelativeToFolder(const std::string& folder, const std::string& path) {
   if (folder.empty()) return {};
   const size_t n = folder.size();

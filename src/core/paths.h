@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace core {
 
@@ -14,6 +15,9 @@ std::string FolderPart(const std::string& path);
 std::string FolderWithoutTrailingBackslash(const std::string& path);
 // Upper case of the ASCII letters a-z only; every other byte is kept.
 std::string UpperAscii(std::string text);
+// The order of two texts as UpperAscii makes them, without making them: negative, zero or
+// positive.
+int CompareIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // The CD-relative form ("\sub\file") of a path inside `folder`, or "" when the path does not lie
 // in the folder or below it. Letter case counts; a sibling folder whose name merely starts like

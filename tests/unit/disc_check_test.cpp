@@ -181,6 +181,61 @@ TEST(DiscCheck, FontsCaptionsAndTheSavedFiles) {
   EXPECT_EQ(CheckExitCode(findings), 1);
 }
 
+// The sentences themselves, one of each rule's kinds, as the author reads them.
+TEST(DiscCheck, SaysEachProblemInItsOwnWords) {
+  TestApp t;
+  t.app.CDFolder = "C:\\Disc";
+  t.app.Project.IconFile = "\\pics";
+  t.app.Project.StartSoundFile = "C:\\Disc\\intro.wav";
+  t.app.Project.StartLink = {"", kActionOpenFile, kShowNormal, "\\\\server\\go.exe",
+                             "", "intro.wav"};
+  auto& button = AddNewObject(t.app, kKindButton, {0, 0});
+  button.GlyphFile = "..\\g.bmp";
+  button.Link = {"pics", kActionPlaySound, kShowNormal, "gone.wav", "", ""};
+  AddNewObject(t.app, kKindButton, {0, 0}).Link.Action = kActionPrintFile;
+  AddNewObject(t.app, kKindButton, {0, 0}).Link = {"", kActionOpenUrl, kShowNormal, "x", "", ""};
+  AddNewObject(t.app, kKindButton, {0, 0}).Link = {"", kActionSendEmail, kShowNormal, "x", "", ""};
+  CheckOptions options;
+  options.design_saved_time = 5000;
+  options.design_has_unsaved_changes = true;
+  const std::string long_path = std::string(60, 'p') + "\\" + std::string(60, 'q') + "\\" +
+                                std::string(60, 'r') + "\\" + std::string(60, 's');
+  std::vector<fs::FolderItem> folder =
+      Saved({Folder("pics"), File("pics\\logo.jpg"), File("intro.wav"), File("a?.txt"),
+             File("b\x01"), File(long_path), File("huge.iso", 4 * kGiB)});
+  folder[folder.size() - 3].info.modified = 100;  // AutoRun.ard
+  std::vector<std::string> whats;
+  for (const auto& finding : CheckDisc(t.app, folder, options)) whats.push_back(finding.what);
+  EXPECT_EQ(whats,
+            (std::vector<std::string>{
+                "The window icon is a folder, not a file.",
+                "The start sound is named by its full path, which will not be the same on the "
+                "disc; choose it again from the CD folder.",
+                "The file the start link opens lies on the network, so it will not be on the disc.",
+                "The start folder of the start link is a file, not a folder.",
+                "The button's glyph lies outside the CD folder, so it will not be on the disc.",
+                "The sound the link plays does not exist in the CD folder.",
+                "The sound of the link is a folder, not a file.",
+                "The name holds \"?\", which a disc name cannot hold.",
+                "The name holds a control character, which a disc name cannot hold.",
+                "The path is 243 characters long; a disc holds paths of at most 240.",
+                "The file holds 4,294,967,296 bytes; a disc holds files of at most "
+                "4,294,967,295 bytes.",
+                "The disc image will take about 4096.1 MB, more than the 703.1 MB a CD 700 MB "
+                "holds.",
+                "The link prints no file: its target is empty.",
+                "The web address of the link is not well formed: it needs http://, https:// or "
+                "ftp:// and a host name.",
+                "The e-mail address of the link is not well formed (name@example.com).",
+                "AutoRun.ard is older than the design's last save: save the design into this CD "
+                "folder again.",
+                "autorun.inf is older than the design's last save: save the design into this CD "
+                "folder again.",
+                "The design has changes that are not saved yet; the disc would show it as last "
+                "saved.",
+            }));
+}
+
 TEST(DiscCheck, AddressesAndSummaries) {
   for (const char* url : {"http://example.com", "HTTPS://www.example.com:8080/a?b=c#d",
                           "ftp://localhost/", "http://[::1]/", "http://xn--bcher-kva.example"}) {

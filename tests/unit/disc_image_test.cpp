@@ -331,13 +331,16 @@ TEST(DiscImage, FailuresStopTheImage) {
     sink.fail_after = c.sink_fails_after;
     int calls = 0;
     uint64_t last_done = 0;
-    const auto progress = [&](uint64_t done, uint64_t total) {
+    auto progress = [&](uint64_t done, uint64_t total) {
       EXPECT_EQ(total, ImageSize(c.entries));
       EXPECT_GT(done, last_done);
       last_done = done;
       return ++calls != c.cancel_after_calls;
     };
-    EXPECT_EQ(WriteImage(c.entries, {}, source, sink, progress), c.expected) << c.what;
+    const auto report = [](void* context, uint64_t done, uint64_t total) {
+      return (*static_cast<decltype(progress)*>(context))(done, total);
+    };
+    EXPECT_EQ(WriteImage(c.entries, {}, source, sink, report, &progress), c.expected) << c.what;
   }
   // Seven below the root is the deepest the primary tree holds.
   MemorySource source;

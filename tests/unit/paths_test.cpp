@@ -4,6 +4,7 @@
 #include "core/paths.h"
 #include "core/run_mode.h"
 #include "core/settings_file.h"
+#include "core/text.h"
 
 namespace core {
 namespace {
@@ -90,6 +91,25 @@ TEST(RelativeToFolder, EverythingElseIsRefused) {
   EXPECT_EQ(RelativeToFolder("C:\\Disc", "C:\\Di"), "") << "shorter than the folder";
   EXPECT_EQ(RelativeToFolder("", "C:\\Disc\\setup.exe"), "") << "no CD folder";
   EXPECT_EQ(RelativeToFolder("C:\\", "C:\\"), "");
+}
+
+TEST(CompareIgnoringAsciiCase, OrdersAsTheUpperCaseCopiesWould) {
+  const char* texts[] = {"", "a", "B", "ab", "AB_", "a\\b", "a~", "\xE4", "\xC4", "z"};
+  for (const char* a : texts) {
+    for (const char* b : texts) {
+      const int copies = UpperAscii(a).compare(UpperAscii(b));
+      const int order = CompareIgnoringAsciiCase(a, b);
+      EXPECT_EQ((order > 0) - (order < 0), (copies > 0) - (copies < 0)) << a << " " << b;
+    }
+  }
+}
+
+TEST(Joined, PartsAndNumbersMakeOneSentence) {
+  EXPECT_EQ(Joined({"The file holds ", Decimal(4294967296, true), " bytes, ", Decimal(0), "."}),
+            "The file holds 4,294,967,296 bytes, 0.");
+  EXPECT_EQ(Joined({Decimal(999, true), " ", Decimal(1000, true), " ", Decimal(UINT64_MAX)}),
+            "999 1,000 18446744073709551615");
+  EXPECT_EQ(Joined({}), "");
 }
 
 }  // namespace
