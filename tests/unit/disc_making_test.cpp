@@ -63,20 +63,20 @@ TEST(DiscMaking, AnImageReplacesTheOldOneOnlyWhenComplete) {
     return names;
   };
 
-  const auto cancel = [](uint64_t done, uint64_t) { return done < 40000; };
+  const auto cancel = [](void*, uint64_t done, uint64_t) { return done < 40000; };
   EXPECT_EQ(MakeDiscImage(t.app, listing, image, "Menu", cancel), disc::ImageResult::Cancelled);
   EXPECT_EQ(cd.Read("menu.iso"), "an older image");
   EXPECT_EQ(on_disk(), (std::vector<std::string>{"ReadMe.txt", "menu.iso"}));
   EXPECT_TRUE(t.platform.messages.empty());
 
   cd.Write("ReadMe.txt", "shorter than listed");
-  EXPECT_EQ(MakeDiscImage(t.app, listing, image, "Menu", {}), disc::ImageResult::ReadFailed);
+  EXPECT_EQ(MakeDiscImage(t.app, listing, image, "Menu"), disc::ImageResult::ReadFailed);
   EXPECT_EQ(cd.Read("menu.iso"), "an older image");
   EXPECT_EQ(on_disk(), (std::vector<std::string>{"ReadMe.txt", "menu.iso"}));
   ASSERT_EQ(t.platform.messages.size(), 1u);
 
   cd.Write("ReadMe.txt", std::string(5000, 'r'));
-  EXPECT_EQ(MakeDiscImage(t.app, listing, image, "Menu", {}), disc::ImageResult::Written);
+  EXPECT_EQ(MakeDiscImage(t.app, listing, image, "Menu"), disc::ImageResult::Written);
   const std::string written = cd.Read("menu.iso");
   EXPECT_EQ(written.size(), disc::ImageSize({{"ReadMe.txt", false, 5000, 0}}));
   EXPECT_NE(written.find(std::string(5000, 'r')), std::string::npos);
