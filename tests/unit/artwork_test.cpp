@@ -1,4 +1,5 @@
-// The program's pixel art at a screen's scale: the tool strip picture by picture, the logo whole.
+// The program's pixel art at a screen's scale (the tool strip picture by picture, the logo whole)
+// and as its resources store it, packed.
 #include <gtest/gtest.h>
 
 #include "ui/artwork.h"
@@ -54,6 +55,28 @@ TEST(Artwork, ScalesAWholePictureToItsMappedSize) {
   EXPECT_EQ(scaled.At(259, 56), 0x00123456u);
   EXPECT_EQ(scaled.At(257, 56), kKey);
   EXPECT_EQ(scaled.At(259, 54), kKey);
+}
+
+// A stream as tools/pack_artwork.py packs "abcabcabcabcX" and 200 zero bytes: literals, a copy
+// that overlaps itself, and two long runs; then the ways a stream can be damaged.
+TEST(Artwork, UnpacksWhatTheBuildPacked) {
+  const std::vector<uint8_t> packed = {213, 0, 0,  0, 2,   97, 98, 99,  134, 3,
+                                       0,   1, 88, 0, 255, 1,  0,  194, 1,   0};
+  std::vector<uint8_t> expected = {'a', 'b', 'c', 'a', 'b', 'c', 'a', 'b', 'c', 'a', 'b', 'c', 'X'};
+  expected.resize(213, 0);
+  EXPECT_EQ(ui::UnpackArtwork(packed.data(), packed.size()), expected);
+
+  const auto damaged = [&](size_t at, uint8_t value) {
+    std::vector<uint8_t> copy = packed;
+    copy[at] = value;
+    return ui::UnpackArtwork(copy.data(), copy.size());
+  };
+  EXPECT_TRUE(damaged(0, 212).empty());  // the size does not add up
+  EXPECT_TRUE(damaged(9, 4).empty());    // a copy from before the start
+  EXPECT_TRUE(damaged(9, 0).empty());    // a copy from no distance
+  EXPECT_TRUE(damaged(4, 127).empty());  // literals past the end
+  EXPECT_TRUE(ui::UnpackArtwork(packed.data(), packed.size() - 1).empty());  // cut inside a copy
+  EXPECT_TRUE(ui::UnpackArtwork(packed.data(), 3).empty());
 }
 
 }  // namespace

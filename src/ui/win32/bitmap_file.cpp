@@ -1,7 +1,9 @@
 // Bitmap file and resource loading.
 #include "ui/win32/bitmap_file.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "ui/artwork.h"
 
@@ -42,10 +44,42 @@ GdiObject<HBITMAP> BitmapOfPixels(const PixelBitmap& pixels) {
   return bitmap;
 }
 
+namespace {
+
+// The BMP file image a packed artwork resource holds, made into a DIB section as LoadImage makes
+// one of a bitmap resource.
+GdiObject<HBITMAP> UnpackedArtwork(int resource) {
+  HMODULE module = ::GetModuleHandleA(nullptr);
+  HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(resource), RT_RCDATA);
+  HGLOBAL loaded = found == nullptr ? nullptr : ::LoadResource(module, found);
+  const void* packed = loaded == nullptr ? nullptr : ::LockResource(loaded);
+  if (packed == nullptr) return {};
+  const std::vector<uint8_t> file =
+      UnpackArtwork(static_cast<const uint8_t*>(packed), ::SizeofResource(module, found));
+  BITMAPFILEHEADER head{};
+  if (file.size() < sizeof head + sizeof(BITMAPINFOHEADER)) return {};
+  std::memcpy(&head, file.data(), sizeof head);
+  if (head.bfOffBits < sizeof head + sizeof(BITMAPINFOHEADER) || head.bfOffBits > file.size()) {
+    return {};
+  }
+  // The header and colour table, copied so that they are aligned as BITMAPINFO wants.
+  const std::vector<uint8_t> info(file.begin() + sizeof head, file.begin() + head.bfOffBits);
+  const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(info.data());
+  const size_t stride = ((static_cast<size_t>(header->biWidth) * header->biBitCount + 31) / 32) * 4;
+  const size_t bytes = stride * static_cast<size_t>(std::abs(header->biHeight));
+  if (bytes > file.size() - head.bfOffBits) return {};
+  void* bits = nullptr;
+  GdiObject<HBITMAP> art(::CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(header),
+                                            DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!art || bits == nullptr) return {};
+  std::memcpy(bits, file.data() + head.bfOffBits, bytes);
+  return art;
+}
+
+}  // namespace
+
 GdiObject<HBITMAP> LoadArtwork(int resource, Scale scale, int32_t picture_width) {
-  GdiObject<HBITMAP> art(
-      static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource),
-                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  GdiObject<HBITMAP> art = UnpackedArtwork(resource);
   if (scale.IsIdentity() || !art) return art;
   const std::unique_ptr<PixelBitmap> pixels = PixelsOfBitmap(art.Get());
   if (!pixels) return {};

@@ -19,9 +19,9 @@ std::unique_ptr<PixelBitmap> PixelsOfBitmap(HBITMAP bitmap);
 // A 32-bit DIB section holding `pixels`; null when it cannot be made.
 GdiObject<HBITMAP> BitmapOfPixels(const PixelBitmap& pixels);
 
-// A bitmap resource of the program's pixel art at `scale` (see ui::ScaleArtwork: a strip of
-// pictures `picture_width` wide, or one picture); at 96 DPI the resource as it is. Null when it
-// cannot be loaded.
+// A packed artwork resource of the program's pixel art (ui::UnpackArtwork) at `scale` (see
+// ui::ScaleArtwork: a strip of pictures `picture_width` wide, or one picture); at 96 DPI the
+// picture as it was drawn, in its own colour depth. Null when it cannot be loaded.
 GdiObject<HBITMAP> LoadArtwork(int resource, Scale scale, int32_t picture_width = 0);
 
 // Reads a .bmp file; null when it does not exist or is not a bitmap.

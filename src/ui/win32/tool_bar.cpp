@@ -10,17 +10,16 @@ namespace ui::win32 {
 
 OwnedImageList LoadToolStrip(Scale scale) {
   constexpr int kSide = 32;
-  HINSTANCE module = ::GetModuleHandleA(nullptr);
-  if (scale.IsIdentity()) {
-    return OwnedImageList(
-        ::ImageList_LoadImageA(module, MAKEINTRESOURCEA(QUORVANE_BITMAP_TOOL_STRIP), kSide, 0,
-                               kArtworkKey, IMAGE_BITMAP, LR_CREATEDIBSECTION));
-  }
   const GdiObject<HBITMAP> strip = LoadArtwork(QUORVANE_BITMAP_TOOL_STRIP, scale, kSide);
   if (!strip) return {};
   const SIZE size = BitmapSize(strip.Get());
+  // At 96 DPI the list takes the strip's own depth, as ImageList_LoadImage would make it of the
+  // 8-bit strip; a scaled strip is a 32-bit picture.
+  BITMAP depth{};
+  ::GetObjectA(strip.Get(), sizeof depth, &depth);
+  const UINT colour = scale.IsIdentity() ? depth.bmBitsPixel : ILC_COLOR24;
   OwnedImageList list(
-      ::ImageList_Create(size.cy, size.cy, ILC_COLOR24 | ILC_MASK, size.cx / size.cy, 0));
+      ::ImageList_Create(size.cy, size.cy, colour | ILC_MASK, size.cx / size.cy, 0));
   if (list) ::ImageList_AddMasked(list.Get(), strip.Get(), kArtworkKey);
   return list;
 }
