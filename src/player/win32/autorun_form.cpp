@@ -27,9 +27,8 @@ constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 10;  // ms
 
 ui::PixelBitmap LoadDefaultGlyph() {
-  ui::win32::GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(QUORVANE_BITMAP_DEFAULT_GLYPH),
-                   IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  const ui::win32::GdiObject<HBITMAP> bitmap =
+      ui::win32::LoadArtwork(QUORVANE_BITMAP_DEFAULT_GLYPH, {});
   auto pixels = ui::win32::PixelsOfBitmap(bitmap.Get());
   return pixels ? *pixels : ui::PixelBitmap(32, 32, 0x00FF00FF);
 }

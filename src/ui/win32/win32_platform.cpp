@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "ui/artwork.h"
 #include "ui/win32/bitmap_file.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/picture_loader.h"
@@ -58,8 +59,8 @@ uint32_t Win32Platform::TickCount() const {
 }
 
 std::vector<uint8_t> Win32Platform::ApplicationIconFile() const {
-  // The resources keep the icon file itself as raw data beside the icon resource, because an
-  // icon resource no longer has the file's layout.
+  // The resources keep the icon file itself, packed, as data beside the icon resource, because
+  // an icon resource no longer has the file's layout.
   HMODULE module = ::GetModuleHandleA(nullptr);
   HRSRC found =
       ::FindResourceA(module, MAKEINTRESOURCEA(QUORVANE_DATA_PROGRAM_ICON_FILE), RT_RCDATA);
@@ -67,7 +68,7 @@ std::vector<uint8_t> Win32Platform::ApplicationIconFile() const {
   const auto* data =
       loaded != nullptr ? static_cast<const uint8_t*>(::LockResource(loaded)) : nullptr;
   if (data == nullptr) return {};
-  return std::vector<uint8_t>(data, data + ::SizeofResource(module, found));
+  return UnpackArtwork(data, ::SizeofResource(module, found));
 }
 
 namespace {
