@@ -100,7 +100,7 @@ void TAutoRunForm::RenderBackground() {
                                                    &SystemColorNow);
     if (picture) {
       Image1.Picture = std::make_unique<ui::win32::BitmapPicture>(
-          std::make_shared<const ui::PixelBitmap>(std::move(*picture)));
+          std::make_unique<const ui::PixelBitmap>(std::move(*picture)));
     }
   }
   if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);

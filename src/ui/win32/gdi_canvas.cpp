@@ -55,7 +55,7 @@ void GdiCanvas::FillRect(const Rect& rect, Color color) {
 
 void GdiCanvas::DrawBitmap(const PixelBitmap& bitmap, Point at, bool transparent) {
   if (bitmap.Empty()) return;
-  const BitmapPicture picture(std::make_shared<const PixelBitmap>(bitmap));
+  const BitmapPicture picture(std::make_unique<const PixelBitmap>(bitmap));
   picture.Draw(dc_, RECT{at.x, at.y, at.x + bitmap.Width(), at.y + bitmap.Height()}, transparent);
 }
 

@@ -124,7 +124,7 @@ void BitmapPicture::Draw(HDC dc, const RECT& dest, bool transparent, bool smooth
 }
 
 IconPicture::IconPicture(OwnedIcon icon)
-    : icon_(std::make_shared<const OwnedIcon>(std::move(icon))), size_(IconSize(icon_->Get())) {}
+    : icon_(std::make_unique<const OwnedIcon>(std::move(icon))), size_(IconSize(icon_->Get())) {}
 
 std::unique_ptr<Picture> IconPicture::Clone() const {
   return std::make_unique<IconPicture>(*this);
@@ -137,11 +137,11 @@ void IconPicture::Draw(HDC dc, const RECT& dest, bool /*transparent*/, bool /*sm
 }
 
 MetafilePicture::MetafilePicture(OwnedEnhMetaFile metafile)
-    : metafile_(std::make_shared<const OwnedEnhMetaFile>(std::move(metafile))),
+    : metafile_(std::make_unique<const OwnedEnhMetaFile>(std::move(metafile))),
       size_(FrameInPixels(metafile_->Get())) {}
 
 MetafilePicture::MetafilePicture(OwnedEnhMetaFile metafile, Size size)
-    : metafile_(std::make_shared<const OwnedEnhMetaFile>(std::move(metafile))), size_(size) {}
+    : metafile_(std::make_unique<const OwnedEnhMetaFile>(std::move(metafile))), size_(size) {}
 
 std::unique_ptr<Picture> MetafilePicture::Clone() const {
   return std::make_unique<MetafilePicture>(*this);

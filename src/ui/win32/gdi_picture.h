@@ -28,6 +28,9 @@ class GdiPicture : public Picture {
   }
 };
 
+// Clones share their pixels, icon or metafile. The shared pointers are made from unique ones,
+// never by std::make_shared, whose type check would bring 4 KB of the library's shared-pointer
+// support into every copy of the player.
 class BitmapPicture final : public GdiPicture {
  public:
   // `natural`, when not empty, is the picture's own size where the pixels were decoded smaller.
