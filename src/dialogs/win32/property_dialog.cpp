@@ -164,24 +164,48 @@ int PropertyDialog::ListIndex(int id) const {
   return static_cast<int>(::SendMessageA(Item(id), CB_GETCURSEL, 0, 0));
 }
 
+namespace {
+
+// The value kept for control `id`, or null.
+template <typename Value>
+const Value* ValueOf(const std::vector<std::pair<int, Value>>& values, int id) {
+  for (const auto& [key, value] : values) {
+    if (key == id) return &value;
+  }
+  return nullptr;
+}
+
+template <typename Value>
+void Keep(std::vector<std::pair<int, Value>>& values, int id, const Value& value) {
+  for (auto& [key, kept] : values) {
+    if (key == id) {
+      kept = value;
+      return;
+    }
+  }
+  values.emplace_back(id, value);
+}
+
+}  // namespace
+
 ui::Color PropertyDialog::SwatchColor(int id) const {
-  const auto found = swatches_.find(id);
-  return found == swatches_.end() ? ui::kColorButtonFace : found->second;
+  const ui::Color* found = ValueOf(swatches_, id);
+  return found == nullptr ? ui::kColorButtonFace : *found;
 }
 
 void PropertyDialog::SetSwatchColor(int id, ui::Color color) {
-  swatches_[id] = color;
+  Keep(swatches_, id, color);
   ::InvalidateRect(Item(id), nullptr, TRUE);
 }
 
 const ui::Font& PropertyDialog::SampleFont(int id) const {
   static const ui::Font kNone;
-  const auto found = samples_.find(id);
-  return found == samples_.end() ? kNone : found->second;
+  const ui::Font* found = ValueOf(samples_, id);
+  return found == nullptr ? kNone : *found;
 }
 
 void PropertyDialog::SetSampleFont(int id, const ui::Font& font) {
-  samples_[id] = font;
+  Keep(samples_, id, font);
   ::InvalidateRect(Item(id), nullptr, TRUE);
 }
 

@@ -5,7 +5,6 @@
 // change of a field sets Changed, OK sets Accepted) and runs modally on demand.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -229,8 +228,9 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
   bool several_ = false;       // the dialog shows several objects
   uint64_t unknown_rows_ = 0;  // the controls showing no value, one bit per row
   uint64_t touched_rows_ = 0;  // the controls the author gave a value during the run
-  std::map<int, ui::Color> swatches_;
-  std::map<int, ui::Font> samples_;
+  // By control id; a dialog has a few of each.
+  std::vector<std::pair<int, ui::Color>> swatches_;
+  std::vector<std::pair<int, ui::Font>> samples_;
   ui::win32::GdiObject<HFONT> font_;  // the dialog's text font
   ui::win32::OwnedImageList images_;  // the tool bar's pictures
   ui::win32::ColorDialog color_dialog_;

@@ -68,10 +68,14 @@ void GdiCanvas::DrawPicture(const Picture& picture, const Rect& dest, bool trans
 }
 
 HFONT GdiCanvas::FontFor(const Font& font, int32_t dpi) {
-  auto key = std::make_tuple(font.name, font.size, font.style, dpi);
-  auto found = fonts_.find(key);
-  if (found == fonts_.end()) found = fonts_.emplace(key, CreateDesignFont(font, dpi)).first;
-  return found->second.Get();
+  for (const CachedFont& cached : fonts_) {
+    if (cached.dpi == dpi && cached.font.size == font.size && cached.font.style == font.style &&
+        cached.font.name == font.name) {
+      return cached.handle.Get();
+    }
+  }
+  fonts_.push_back({font, dpi, CreateDesignFont(font, dpi)});
+  return fonts_.back().handle.Get();
 }
 
 void GdiCanvas::DrawText(const std::string& text, const Rect& box, const Font& font,

@@ -4,9 +4,8 @@
 
 #include <windows.h>
 
-#include <map>
 #include <string>
-#include <tuple>
+#include <vector>
 
 #include "ui/canvas.h"
 #include "ui/win32/gdi.h"
@@ -38,8 +37,14 @@ class GdiCanvas : public Canvas {
   int saved_state_;
   int32_t draw_dpi_;
   int32_t measure_dpi_;
-  // Fonts live as long as the canvas: one paint creates each font once.
-  std::map<std::tuple<std::string, int32_t, uint8_t, int32_t>, GdiObject<HFONT>> fonts_;
+  // Fonts live as long as the canvas: one paint creates each font once. A menu uses a handful,
+  // so a list searched in order serves, without a tree's code in the player.
+  struct CachedFont {
+    Font font;
+    int32_t dpi;
+    GdiObject<HFONT> handle;
+  };
+  std::vector<CachedFont> fonts_;
   // Pictures that a scaled paint shows at another size are smoothed, unless keyed.
   bool smooth_pictures_ = false;
 
