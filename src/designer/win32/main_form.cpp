@@ -97,8 +97,13 @@ TMainForm::Places TMainForm::StripPlaces() const {
   // The bar lays its buttons out one scaled size after another: what follows them does too.
   const LONG cd_icon = ToolBar1.ButtonsRight();
   const LONG panel = cd_icon + DeviceScale().ToDevice(kButtonSize.cx);
-  const LONG disc_bar = ToolBar1.Extent().cx - DeviceScale().ToDevice(kLogoWidth + kButtonSize.cx);
-  return {cd_icon, panel, panel + DeviceScale().ToDevice(kArrangeBarGap), disc_bar};
+  const LONG arrange_bar = panel + DeviceScale().ToDevice(kArrangeBarGap);
+  // Check Disc beside the logo; on a strip too narrow for that, after the align and size buttons
+  // rather than over them.
+  const LONG disc_bar =
+      std::max<LONG>(ToolBar1.Extent().cx - DeviceScale().ToDevice(kLogoWidth + kButtonSize.cx),
+                     arrange_bar + ArrangeBar.Extent().cx + DeviceScale().ToDevice(kReadOutMargin));
+  return {cd_icon, panel, arrange_bar, disc_bar};
 }
 
 void TMainForm::ScaleStripPictures() {
