@@ -31,8 +31,9 @@ std::string ImageRefusal(const core::AppState& app, const std::vector<core::Find
 }
 
 std::string ImageFolder(const std::string& cd_folder) {
-  const std::string parent = core::FolderPart(cd_folder);
-  return parent.empty() ? cd_folder + '\\' : parent;  // a drive's root has no parent
+  std::string folder = core::FolderPart(cd_folder);
+  if (folder.empty()) (folder = cd_folder) += '\\';  // a drive's root has no parent
+  return folder;
 }
 
 std::string ImageWrittenText(const std::string& image_path) {

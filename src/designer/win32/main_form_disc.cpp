@@ -48,8 +48,10 @@ void TMainForm::MakeDiscImage1Click(core::DiscMedium medium) {
                                      designer::ImageFolder(app_.CDFolder),
                                      core::DefaultImageFileName(caption), "iso");
   }();
-  std::string label = core::DefaultVolumeLabel(caption);
-  if (!path || !AskVolumeLabel(Handle(), label)) return;
+  if (!path) return;
+  const std::optional<std::string> label =
+      AskVolumeLabel(Handle(), core::DefaultVolumeLabel(caption));
+  if (!label) return;
   core::disc::ImageResult result;
   {
     // The designer stays disabled while the image is written, whether the progress window has
@@ -58,7 +60,7 @@ void TMainForm::MakeDiscImage1Click(core::DiscMedium medium) {
     DiscImageProgress progress(Handle());
     const ui::win32::ModalScope modal(nullptr);
     result = core::MakeDiscImage(
-        app_, listing, *path, label,
+        app_, listing, *path, *label,
         [&progress](uint64_t done, uint64_t total) { return progress.Step(done, total); });
   }
   if (result == core::disc::ImageResult::Written) {

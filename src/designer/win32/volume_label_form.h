@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
-// Shows `label` modally over `owner`; true when the author confirmed, with the label as it then
-// reads in `label`.
-bool AskVolumeLabel(HWND owner, std::string& label);
+// Shows `proposed` modally over `owner`; the label as it then reads when the author confirmed.
+std::optional<std::string> AskVolumeLabel(HWND owner, const std::string& proposed);
