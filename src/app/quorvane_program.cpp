@@ -23,10 +23,12 @@ QuorvaneProgram::QuorvaneProgram(const std::string& exe_path) : state_(platform_
 }
 
 bool QuorvaneProgram::CreateDesignerWindows() {
-  // The designer's tool bar, spin edits and dialogs; the player uses none of these, and starts
-  // without loading the common controls, COM or the shell.
-  INITCOMMONCONTROLSEX controls{sizeof controls,
-                                ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+  // The designer's tool bar, spin edits, dialogs and the disc commands' list and progress bar;
+  // the player uses none of these, and starts without loading the common controls, COM or the
+  // shell.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
+                                                     ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                     ICC_PROGRESS_CLASS};
   ::InitCommonControlsEx(&controls);
   ui::win32::UseComOnThisThread();
   ui::win32::Application::SetTitle(core::kProductName);

@@ -266,6 +266,13 @@ void CanvasEditor::ClearSelection() {
   view_.RefreshCanvas();
 }
 
+void CanvasEditor::SelectOnly(size_t index) {
+  auto& objects = app_.Project.Objects;
+  for (size_t i = 0; i < objects.size(); ++i) objects[i]->Selected = i == index;
+  clicked_ = index < objects.size() ? objects[index].get() : nullptr;
+  view_.RefreshCanvas();
+}
+
 void CanvasEditor::DeleteSelected() {
   auto& objects = app_.Project.Objects;
   for (size_t i = objects.size(); i-- > 0;) {

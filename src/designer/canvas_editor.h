@@ -80,6 +80,9 @@ class CanvasEditor {
   // reference), wrapping at either end; Esc: nothing selected.
   void SelectStep(bool forward);
   void ClearSelection();
+  // The object at `index` alone selected and the reference, as a click on it leaves them: how
+  // Check Disc shows the object a finding names. An index past the last object selects nothing.
+  void SelectOnly(size_t index);
   void DeleteSelected();
   void ClearDesign();
   void BringSelectedToFront();

@@ -682,6 +682,14 @@ class Rig:
             raise AssertionError(f"reading {window} through MSAA failed: {r.get('error')}")
         return r
 
+    def list_rows(self, window: Window) -> list[dict]:
+        """The rows of the window's report list view: {"cells": [text, ...], "rect": Rect} each."""
+        __tracebackhide__ = True
+        r = self._probe.request("rows", str(window.hwnd))
+        if not r.get("ok"):
+            raise AssertionError(f"reading the list of {window} failed: {r.get('error')}")
+        return [{"cells": row["cells"], "rect": Rect.of(row["rect"])} for row in r["rows"]]
+
     def accessible_press(self, window: Window, child_id: int) -> None:
         """A screen reader's "Press" on a child of the window's client area."""
         __tracebackhide__ = True

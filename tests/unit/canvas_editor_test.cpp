@@ -312,6 +312,18 @@ TEST(CanvasEditor, StackingCommandsKeepListAndPanelOrderEqual) {
   EXPECT_EQ(panel_objects(), list_objects());
 }
 
+TEST(CanvasEditor, SelectOnlyLeavesOneObjectSelectedAndMakesItTheReference) {
+  Canvas c;
+  c.Select({0, 2});
+  c.editor.SelectOnly(1);
+  EXPECT_EQ(c.Selection(), std::vector<int>{1});
+  EXPECT_EQ(c.editor.ReferenceIndex(), 1);
+  EXPECT_EQ(c.view.refreshes, 1);
+  c.editor.SelectOnly(3);  // no such object: nothing stays selected, nothing is the reference
+  EXPECT_TRUE(c.Selection().empty());
+  EXPECT_EQ(c.editor.ReferenceIndex(), -1);
+}
+
 TEST(CanvasEditor, DeleteRemovesTheSelectionAndClearRemovesAll) {
   Canvas k;
   k.Select({0, 2});

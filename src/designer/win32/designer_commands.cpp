@@ -29,6 +29,8 @@ constexpr MenuItemSpec kFileMenu[] = {
     {kCmdOpen, "Open...", Ctrl('O')},
     {kCmdSave, "Save", Ctrl('S')},
     {kCmdSaveAndTest, "Save and Test", Ctrl('T')},
+    {kCmdCheckDisc, "Check Disc...", {VK_F7, false, false}},
+    {kCmdMakeDiscImage, "Make Disc Image...", {}},
     kSeparator,
     {kCmdExit, "Exit...", Ctrl('X')},
 };
@@ -148,6 +150,10 @@ constexpr ToolButtonSpec kArrangeBar[] = {
      "Distribute Vertically", false},
 };
 
+constexpr ToolButtonSpec kDiscBar[] = {
+    {ToolButtonSpec::Button, kCmdCheckDisc, kPictureCheckDisc, "Check Disc", false},
+};
+
 }  // namespace
 
 ui::win32::OwnedMenu BuildMainMenu() {
@@ -199,6 +205,10 @@ std::span<const ToolButtonSpec> ToolBarButtons() {
 
 std::span<const ToolButtonSpec> ArrangeBarButtons() {
   return kArrangeBar;
+}
+
+std::span<const ToolButtonSpec> DiscBarButtons() {
+  return kDiscBar;
 }
 
 const char* ArrangeCaption(int id) {

@@ -50,6 +50,9 @@ enum DesignerCommand : int {
   kCmdShowGrid,
   kCmdSnapToGrid,
   kCmdGridSize,
+  // The File menu's disc commands.
+  kCmdCheckDisc = 220,
+  kCmdMakeDiscImage,
 };
 
 // The Arrange menu's commands, in the order of designer::ArrangeCommand, then Position and Size.
@@ -82,6 +85,8 @@ ui::win32::OwnedAccelerators BuildCanvasShortcuts();
 std::span<const ui::win32::ToolButtonSpec> ToolBarButtons();
 // The align and size buttons, on a bar of their own after the CD icon button.
 std::span<const ui::win32::ToolButtonSpec> ArrangeBarButtons();
+// Check Disc, on a bar of its own left of the logo.
+std::span<const ui::win32::ToolButtonSpec> DiscBarButtons();
 // An Arrange menu command's caption, which also names its undo step.
 const char* ArrangeCaption(int id);
 // Greys the Arrange menu's align and size items unless two or more objects are selected, and the

@@ -62,6 +62,11 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void CopyFrameFromPresentation();
 
   designer::CanvasEditor& Editor() { return editor_; }
+  // The object at `index` alone selected, as a click on it leaves it, and the read-out on it.
+  void SelectObject(size_t index) {
+    editor_.SelectOnly(index);
+    UpdateReadOut(nullptr);
+  }
 
   // Runs one user action as one undo step named `name` (none when it changed nothing).
   template <typename Action>

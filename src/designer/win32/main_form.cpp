@@ -35,7 +35,8 @@ constexpr SIZE kButtonSize{39, 38};
 constexpr int kGlyphSize = 32;
 constexpr int kLogoWidth = 173;
 // Right of the tool bar's buttons (at 96 DPI from 414) lie the CD icon button and the logo panel.
-// The align and size buttons and the read-out lie in the panel's free part left of the logo.
+// The align and size buttons and the read-out lie in the panel's free part left of the logo, and
+// Check Disc right beside the logo.
 constexpr int kArrangeBarGap = 8;
 constexpr int kReadOutMargin = 8;
 constexpr int kReadOutTop = 4;
@@ -82,6 +83,8 @@ bool TMainForm::CreateStripControls() {
   // The arrange buttons and the read-out lie over the logo panel, left of the logo.
   if (!ArrangeBar.Create(Handle(), kButtonSize, ArrangeBarButtons(), scale, true)) return false;
   ArrangeBar.MoveTo(StripPlaces().arrange_bar);
+  // Check Disc stands apart, so that every other button keeps its place.
+  if (!DiscBar.Create(Handle(), kButtonSize, DiscBarButtons(), scale, true)) return false;
   ReadOutText = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
                                   0, 0, 0, Handle(), nullptr, module, nullptr);
   if (ReadOutText == nullptr) return false;
@@ -94,7 +97,13 @@ TMainForm::Places TMainForm::StripPlaces() const {
   // The bar lays its buttons out one scaled size after another: what follows them does too.
   const LONG cd_icon = ToolBar1.ButtonsRight();
   const LONG panel = cd_icon + DeviceScale().ToDevice(kButtonSize.cx);
-  return {cd_icon, panel, panel + DeviceScale().ToDevice(kArrangeBarGap)};
+  const LONG arrange_bar = panel + DeviceScale().ToDevice(kArrangeBarGap);
+  // Check Disc beside the logo; on a strip too narrow for that, after the align and size buttons
+  // rather than over them.
+  const LONG disc_bar =
+      std::max<LONG>(ToolBar1.Extent().cx - DeviceScale().ToDevice(kLogoWidth + kButtonSize.cx),
+                     arrange_bar + ArrangeBar.Extent().cx + DeviceScale().ToDevice(kReadOutMargin));
+  return {cd_icon, panel, arrange_bar, disc_bar};
 }
 
 void TMainForm::ScaleStripPictures() {
@@ -115,6 +124,7 @@ void TMainForm::ScaleStripPictures() {
 void TMainForm::OnScaleChanged() {
   ToolBar1.Rescale(DeviceScale());
   ArrangeBar.Rescale(DeviceScale());
+  DiscBar.Rescale(DeviceScale());
   ArrangeBar.MoveTo(StripPlaces().arrange_bar);
   ScaleStripPictures();
   FormResize();
@@ -153,8 +163,9 @@ void TMainForm::FormResize() {
   const LONG margin = scale.ToDevice(kReadOutMargin);
   const LONG read_out_left = places.arrange_bar + ArrangeBar.Extent().cx + margin;
   const LONG read_out_top = scale.ToDevice(kReadOutTop);
+  DiscBar.MoveTo(places.disc_bar);
   ::MoveWindow(ReadOutText, read_out_left, read_out_top,
-               std::max<LONG>(bar.cx - scale.ToDevice(kLogoWidth) - margin - read_out_left, 0),
+               std::max<LONG>(places.disc_bar - margin - read_out_left, 0),
                strip_height - read_out_top, TRUE);
 }
 
@@ -439,6 +450,12 @@ void TMainForm::OnCommand(int id) {
     case kCmdExit:
       Exit1Click();
       break;
+    case kCmdCheckDisc:
+      CheckDisc1Click();
+      break;
+    case kCmdMakeDiscImage:
+      MakeDiscImage1Click(core::DiscMedium::Cd700);
+      break;
     case kCmdUndo:
       edit.UndoStep();
       break;
@@ -531,8 +548,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (header->code == TTN_GETDISPINFOA) {
         auto* tip = reinterpret_cast<NMTTDISPINFOA*>(lparam);
         const int id = static_cast<int>(header->idFrom);
-        if (const char* hint =
-                ToolBar1.HintFor(id) ? ToolBar1.HintFor(id) : ArrangeBar.HintFor(id)) {
+        const char* hint = ToolBar1.HintFor(id);
+        for (const ui::win32::ToolBar* bar : {&ArrangeBar, &DiscBar}) {
+          if (hint == nullptr) hint = bar->HintFor(id);
+        }
+        if (hint != nullptr) {
           tip->lpszText = const_cast<char*>(hint);
         }
         return 0;

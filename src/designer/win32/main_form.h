@@ -1,11 +1,12 @@
 // TMainForm, the designer's main window: a thin strip across the top of the screen with the
-// menu bar and the tool bar. It chooses and opens the CD folder, saves and test-runs, asks about
-// unsaved changes, picks the CD icon, opens help and the maker's pages, and hands every editing
-// command to the canvas. Closing it ends the program.
+// menu bar and the tool bar. It chooses and opens the CD folder, saves and test-runs, checks the
+// disc and makes its image, asks about unsaved changes, picks the CD icon, opens help and the
+// maker's pages, and hands every editing command to the canvas. Closing it ends the program.
 #pragma once
 
 #include <string>
 
+#include "core/disc_check.h"
 #include "designer/win32/edit_form.h"
 #include "player/win32/autorun_form.h"
 #include "ui/form.h"
@@ -67,6 +68,11 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   bool Save1Click();
   void est1Click();
   void Exit1Click();
+  // Check Disc and Make Disc Image (main_form_disc.cpp). Both need the CD folder to be there;
+  // false after saying that it is not.
+  bool CdFolderFound();
+  void CheckDisc1Click();
+  void MakeDiscImage1Click(core::DiscMedium medium);
   void SelectCDIcon1Click();
   void HelpContentsandIndex1Click();
   void echnialSupport1Click();
@@ -86,7 +92,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   void ScaleStripPictures();
   // Where the controls right of the tool bar's buttons start (device pixels).
   struct Places {
-    LONG cd_icon, logo_panel, arrange_bar;
+    LONG cd_icon, logo_panel, arrange_bar, disc_bar;
   };
   Places StripPlaces() const;
   void DrawItem(const DRAWITEMSTRUCT& item);
@@ -103,6 +109,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   HWND SpeedButton1 = nullptr;    // child windows: destroyed with the main window
   HWND Panel1 = nullptr;          // the logo panel
   ui::win32::ToolBar ArrangeBar;  // the align and size buttons, over the logo panel's free part
+  ui::win32::ToolBar DiscBar;     // Check Disc, just left of the logo
   HWND ReadOutText = nullptr;     // beside them: where the selection or the pointer is
   ui::win32::GdiObject<HFONT> read_out_font_;  // above 96 DPI; at 96 the stock font
   ui::win32::DibSurface cd_icon_glyph_;

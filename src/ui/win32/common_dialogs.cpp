@@ -80,9 +80,14 @@ bool FontDialog::Choose(HWND owner, Font& font) {
   return true;
 }
 
-std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
-                                          const std::string& initial_folder,
-                                          const std::string& file_name, bool existing_only) {
+namespace {
+
+// The open-file and save-file dialogs share their structure; only the call and the flags differ.
+std::optional<std::string> RunFileDialog(BOOL(WINAPI* run)(OPENFILENAMEA*), DWORD flags, HWND owner,
+                                         const std::string& filter,
+                                         const std::string& initial_folder,
+                                         const std::string& file_name,
+                                         const char* default_extension = nullptr) {
   // comdlg32 wants the filter's parts separated and ended by NULs.
   std::vector<char> filters(filter.begin(), filter.end());
   std::replace(filters.begin(), filters.end(), '|', '\0');
@@ -97,10 +102,28 @@ std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrInitialDir = initial_folder.empty() ? nullptr : initial_folder.c_str();
-  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR |
-                 (existing_only ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0);
-  if (!::GetOpenFileNameA(&dialog)) return std::nullopt;
+  dialog.lpstrDefExt = default_extension;
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | flags;
+  if (!run(&dialog)) return std::nullopt;
   return std::string(file.data());
+}
+
+}  // namespace
+
+std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
+                                          const std::string& initial_folder,
+                                          const std::string& file_name, bool existing_only) {
+  return RunFileDialog(&::GetOpenFileNameA,
+                       existing_only ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0, owner, filter,
+                       initial_folder, file_name);
+}
+
+std::optional<std::string> ChooseSaveFile(HWND owner, const std::string& filter,
+                                          const std::string& initial_folder,
+                                          const std::string& file_name,
+                                          const char* default_extension) {
+  return RunFileDialog(&::GetSaveFileNameA, OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST, owner, filter,
+                       initial_folder, file_name, default_extension);
 }
 
 }  // namespace ui::win32

@@ -1,6 +1,6 @@
-// The platform's open-file, colour and font dialogs. Each wrapper keeps its structures between
-// uses, as an owner keeps its common dialogs: the colour dialog's custom colours survive, and
-// the open-file dialog remembers nothing it should not (each use says where to start).
+// The platform's open-file, save-file, colour and font dialogs. Each wrapper keeps its structures
+// between uses, as an owner keeps its common dialogs: the colour dialog's custom colours survive,
+// and the file dialogs remember nothing they should not (each use says where to start).
 #pragma once
 
 #include <windows.h>
@@ -34,5 +34,11 @@ class FontDialog {
 std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
                                           const std::string& initial_folder,
                                           const std::string& file_name, bool existing_only = true);
+// A save-file dialog in the same form, which asks before it replaces a file and adds
+// `default_extension` (without the dot) to a name typed without one.
+std::optional<std::string> ChooseSaveFile(HWND owner, const std::string& filter,
+                                          const std::string& initial_folder,
+                                          const std::string& file_name,
+                                          const char* default_extension);
 
 }  // namespace ui::win32

@@ -19,6 +19,16 @@
 #define QUORVANE_ABOUT_VERSION 103
 #define QUORVANE_ABOUT_CONTACT 104
 
+#define QUORVANE_DIALOG_CHECK_DISC 110
+#define QUORVANE_CHECK_MEDIUM 111
+#define QUORVANE_CHECK_FINDINGS 112
+#define QUORVANE_CHECK_SUMMARY 113
+#define QUORVANE_CHECK_MAKE_IMAGE 114
+#define QUORVANE_DIALOG_VOLUME_LABEL 120
+#define QUORVANE_VOLUME_LABEL 121
+#define QUORVANE_DIALOG_IMAGE_PROGRESS 130
+#define QUORVANE_IMAGE_PROGRESS_BAR 131
+
 #ifndef RC_INVOKED
 #include <windows.h>
 
@@ -41,6 +51,7 @@ enum ToolStripPicture : int {
   kPictureMakeSameSize = 12,
   kPictureDistributeHorizontally = 13,
   kPictureDistributeVertically = 14,
+  kPictureCheckDisc = 15,
 };
 
 // Artwork bitmaps are opaque; this colour in them is drawn as see-through.

@@ -10,14 +10,17 @@
 //                                   (MSAA, OBJID_CLIENT), with each child: id, role, name,
 //                                   state, location, default action
 //   winprobe accdo <hwnd> <child>   carries out a child's default action (accDoDefaultAction)
+//   winprobe rows <hwnd>            JSON: the rows of the window's report list view, each row its
+//                                   cells' texts, and each row's rectangle on the screen
 //   winprobe serve                  reads commands from stdin, one a line, fields separated by
 //                                   tabs ("list", "press\t<hwnd>\t<text>", "close\t<hwnd>",
-//                                   "acc\t<hwnd>", "accdo\t<hwnd>\t<child>", "quit"), and
-//                                   answers each with one line of JSON
+//                                   "acc\t<hwnd>", "accdo\t<hwnd>\t<child>", "rows\t<hwnd>",
+//                                   "quit"), and answers each with one line of JSON
 //
 // <hwnd> is decimal or 0x-hex. Window texts are converted from the ANSI code page to UTF-8.
 // Exit codes: 0 done, 1 window or button not found / action failed, 2 bad usage.
 #include <windows.h>
+#include <commctrl.h>
 #include <mmsystem.h>
 #include <oleacc.h>
 
@@ -362,6 +365,53 @@ void Emit(const std::string& json) {
   std::fflush(stdout);
 }
 
+// The rows of a list view in another process: the item structure and the text go through memory
+// of that process, as a list view reads and writes only its own.
+std::string RowsJson(const std::string& hwnd_text, int* rc) {
+  HWND window = nullptr, list = nullptr;
+  *rc = 1;
+  if (!ParseHwnd(hwnd_text, &window) || !IsWindow(window)) return Error("no window " + hwnd_text);
+  for (HWND kid : ChildrenOf(window)) {
+    if (lstrcmpiA(ClassOf(kid).c_str(), WC_LISTVIEWA) == 0) list = kid;
+  }
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (list == nullptr || process == nullptr) return Error("no list view in window " + hwnd_text);
+  constexpr size_t kText = 512;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+  const int columns = static_cast<int>(SendMessageA(
+      reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
+  std::string j = "{\"ok\":true,\"rows\":[";
+  const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row) {
+    RECT r = {LVIR_BOUNDS, 0, 0, 0};
+    WriteProcessMemory(process, remote, &r, sizeof r, nullptr);
+    SendMessageA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process, remote, &r, sizeof r, nullptr);
+    MapWindowPoints(list, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+    j += std::string(row ? "," : "") + "{\"rect\":" + RectJson(r) + ",\"cells\":[";
+    for (int column = 0; column < columns; ++column) {
+      LVITEMA item = {};
+      item.iSubItem = column;
+      item.pszText = remote + sizeof(LVITEMA);
+      item.cchTextMax = kText;
+      char text[kText] = {};
+      WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+      SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote));
+      ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kText - 1, nullptr);
+      j += std::string(column ? "," : "") + AnsiQuoted(text);
+    }
+    j += "]}";
+  }
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  *rc = 0;
+  return j + "]}";
+}
+
 int Serve() {
   std::string line;
   int c;
@@ -382,6 +432,8 @@ int Serve() {
       Emit(AccJson(f[1], &rc));
     else if (f[0] == "accdo" && f.size() == 3)
       Emit(AccDo(f[1], f[2], &rc));
+    else if (f[0] == "rows" && f.size() == 2)
+      Emit(RowsJson(f[1], &rc));
     else if (f[0] == "quit")
       return 0;
     else

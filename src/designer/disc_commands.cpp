@@ -1,0 +1,46 @@
+// Check Disc's and Make Disc Image's texts and choices.
+#include "designer/disc_commands.h"
+
+#include "core/disc_making.h"
+#include "core/paths.h"
+
+namespace designer {
+
+core::CheckOptions DesignCheck(core::DiscMedium medium, bool unsaved_changes) {
+  core::CheckOptions options;
+  options.medium = medium;
+  options.design_has_unsaved_changes = unsaved_changes;
+  return options;
+}
+
+std::string ImageRefusal(const core::AppState& app, const std::vector<core::Finding>& findings) {
+  std::string text = "The disc image cannot be made. Mend these errors first:\n";
+  int errors = 0;
+  for (const core::Finding& finding : findings) {
+    if (finding.severity != core::Severity::Error || ++errors > kRefusalLines) continue;
+    text += '\n';
+    text += core::FindingLine(app, finding);
+  }
+  if (errors == 0) return {};
+  if (errors > kRefusalLines) {
+    text += "\nand ";
+    text += std::to_string(errors - kRefusalLines);
+    text += " more";
+  }
+  return text;
+}
+
+std::string ImageFolder(const std::string& cd_folder) {
+  std::string folder = core::FolderPart(cd_folder);
+  if (folder.empty()) (folder = cd_folder) += '\\';  // a drive's root has no parent
+  return folder;
+}
+
+std::string ImageWrittenText(const std::string& image_path) {
+  std::string text = "Disc image \"";
+  text += image_path;
+  text += "\" written.";
+  return text;
+}
+
+}  // namespace designer

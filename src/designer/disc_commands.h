@@ -1,0 +1,34 @@
+// What Check Disc and Make Disc Image decide around their windows: which check to run, the
+// message that refuses an image of a folder with errors, where the save dialog opens and what
+// the author hears once the image is written. The windows only show these.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/app_state.h"
+#include "core/disc_check.h"
+
+namespace designer {
+
+// An error message box shows this many findings; more would run off the screen.
+inline constexpr int kRefusalLines = 10;
+
+// The check the designer runs on `medium`: a design with unsaved changes is reported, as the disc
+// would hold the design last saved.
+core::CheckOptions DesignCheck(core::DiscMedium medium, bool unsaved_changes);
+
+// "The disc image cannot be made. Mend these errors first:" and the errors one a line, the first
+// kRefusalLines of them, then "and N more"; "" when the findings hold no error (warnings do not
+// keep an image from being made).
+std::string ImageRefusal(const core::AppState& app, const std::vector<core::Finding>& findings);
+
+// The folder the image's save dialog opens in: the CD folder's parent, so that the image does not
+// land on the disc it is made of; the CD folder itself when it is a drive's root ("D:"). With its
+// trailing backslash, which names a drive's root as it names any folder.
+std::string ImageFolder(const std::string& cd_folder);
+
+// Disc image "<path>" written.
+std::string ImageWrittenText(const std::string& image_path);
+
+}  // namespace designer

@@ -1,0 +1,53 @@
+// The progress window of Make Disc Image, from its template in the resources.
+#include "designer/win32/disc_image_progress.h"
+
+#include <commctrl.h>
+
+#include "ui/win32/resource_ids.h"
+
+namespace {
+
+constexpr DWORD kShowAfterMs = 500;
+constexpr int kBarSteps = 1000;
+
+}  // namespace
+
+DiscImageProgress::DiscImageProgress(HWND owner) : started_(::GetTickCount()) {
+  window_.Reset(::CreateDialogParamA(::GetModuleHandleA(nullptr),
+                                     MAKEINTRESOURCEA(QUORVANE_DIALOG_IMAGE_PROGRESS), owner,
+                                     &Procedure, reinterpret_cast<LPARAM>(this)));
+  ::SendDlgItemMessageA(window_.Get(), QUORVANE_IMAGE_PROGRESS_BAR, PBM_SETRANGE32, 0, kBarSteps);
+}
+
+INT_PTR CALLBACK DiscImageProgress::Procedure(HWND dialog, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+  if (message == WM_INITDIALOG) ::SetWindowLongPtrA(dialog, DWLP_USER, lparam);
+  // The button, Esc and the close box.
+  if (message == WM_COMMAND && LOWORD(wparam) == IDCANCEL) {
+    reinterpret_cast<DiscImageProgress*>(::GetWindowLongPtrA(dialog, DWLP_USER))->cancelled_ = true;
+  }
+  return message == WM_INITDIALOG || message == WM_COMMAND;
+}
+
+bool DiscImageProgress::Step(uint64_t done, uint64_t total) {
+  HWND window = window_.Get();
+  if (!::IsWindowVisible(window) && ::GetTickCount() - started_ > kShowAfterMs) {
+    ::ShowWindow(window, SW_SHOW);
+    ::SetForegroundWindow(window);
+  }
+  if (total > 0) {
+    ::SendDlgItemMessageA(window, QUORVANE_IMAGE_PROGRESS_BAR, PBM_SETPOS,
+                          static_cast<WPARAM>(done * kBarSteps / total), 0);
+  }
+  MSG message{};
+  while (!cancelled_ && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      ::PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop, after the write
+      cancelled_ = true;
+    } else if (!::IsDialogMessageA(window, &message)) {
+      ::TranslateMessage(&message);
+      ::DispatchMessageA(&message);
+    }
+  }
+  return !cancelled_;
+}

@@ -1,0 +1,64 @@
+// What Check Disc and Make Disc Image decide around their windows: the check's options, the
+// refusal of an image of a folder with errors, the save dialog's folder and the closing message.
+#include <gtest/gtest.h>
+
+#include "core/project_ops.h"
+#include "designer/disc_commands.h"
+#include "fake_desktop.h"
+
+namespace designer {
+namespace {
+
+using core::Finding;
+using core::Severity;
+
+TEST(DiscCommands, TheCheckTakesTheMediumAndTheUnsavedChanges) {
+  const core::CheckOptions options = DesignCheck(core::DiscMedium::Dvd, true);
+  EXPECT_EQ(options.medium, core::DiscMedium::Dvd);
+  EXPECT_TRUE(options.design_has_unsaved_changes);
+  EXPECT_FALSE(DesignCheck(core::DiscMedium::Cd700, false).design_has_unsaved_changes);
+}
+
+TEST(DiscCommands, WarningsAloneRefuseNothing) {
+  testing_support::TestApp t;
+  EXPECT_EQ(ImageRefusal(t.app, {}), "");
+  EXPECT_EQ(ImageRefusal(t.app, {{Severity::Warning, -1, "AutoRun.ard is missing.", ""}}), "");
+}
+
+TEST(DiscCommands, TheRefusalListsTheErrorsAsTheirLines) {
+  testing_support::TestApp t;
+  core::AddNewObject(t.app, core::kKindImage, {10, 10});
+  const std::vector<Finding> findings = {
+      {Severity::Error, 0, "The picture is not in the CD folder.", "\\cover.jpg"},
+      {Severity::Warning, -1, "Not saved.", ""},
+      {Severity::Error, -1, "Two names differ only in case.", "a.txt"}};
+  EXPECT_EQ(ImageRefusal(t.app, findings),
+            "The disc image cannot be made. Mend these errors first:\n\n"
+            "Error: Image 1: The picture is not in the CD folder. (\\cover.jpg)\n"
+            "Error: Two names differ only in case. (a.txt)");
+}
+
+TEST(DiscCommands, TheRefusalCountsTheErrorsBeyondTheFirstTen) {
+  testing_support::TestApp t;
+  std::vector<Finding> findings;
+  for (int i = 0; i < 13; ++i) {
+    findings.push_back({Severity::Error, -1, "Missing.", "f" + std::to_string(i)});
+    findings.push_back({Severity::Warning, -1, "Odd.", "w" + std::to_string(i)});
+  }
+  const std::string text = ImageRefusal(t.app, findings);
+  EXPECT_NE(text.find("(f9)\nand 3 more"), std::string::npos) << text;
+  EXPECT_EQ(text.find("(f10)"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Warning"), std::string::npos) << text;
+  findings.resize(20);  // exactly ten errors: nothing is left to count
+  EXPECT_EQ(ImageRefusal(t.app, findings).find("more"), std::string::npos);
+}
+
+TEST(DiscCommands, TheImageIsOfferedBesideTheCdFolder) {
+  EXPECT_EQ(ImageFolder("C:\\Menus\\Disc 1"), "C:\\Menus\\");
+  EXPECT_EQ(ImageFolder("D:\\CD"), "D:\\");
+  EXPECT_EQ(ImageFolder("D:"), "D:\\");  // a drive's root has no parent
+  EXPECT_EQ(ImageWrittenText("C:\\Menus\\Disc.iso"), "Disc image \"C:\\Menus\\Disc.iso\" written.");
+}
+
+}  // namespace
+}  // namespace designer
