@@ -61,7 +61,10 @@ void TMainForm::MakeDiscImage1Click(core::DiscMedium medium) {
     const ui::win32::ModalScope modal(nullptr);
     result = core::MakeDiscImage(
         app_, listing, *path, *label,
-        [&progress](uint64_t done, uint64_t total) { return progress.Step(done, total); });
+        [](void* window, uint64_t done, uint64_t total) {
+          return static_cast<DiscImageProgress*>(window)->Step(done, total);
+        },
+        &progress);
   }
   if (result == core::disc::ImageResult::Written) {
     app_.platform.ShowMessageBox(designer::ImageWrittenText(*path), "Make Disc Image",
