@@ -6,10 +6,12 @@
 
 namespace designer {
 
-core::CheckOptions DesignCheck(core::DiscMedium medium, bool unsaved_changes) {
+core::CheckOptions DesignCheck(core::DiscMedium medium, bool unsaved_changes,
+                               std::optional<int64_t> saved_at) {
   core::CheckOptions options;
   options.medium = medium;
   options.design_has_unsaved_changes = unsaved_changes;
+  options.design_saved_time = saved_at;
   return options;
 }
 

@@ -3,6 +3,8 @@
 // the author hears once the image is written. The windows only show these.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,8 +17,10 @@ namespace designer {
 inline constexpr int kRefusalLines = 10;
 
 // The check the designer runs on `medium`: a design with unsaved changes is reported, as the disc
-// would hold the design last saved.
-core::CheckOptions DesignCheck(core::DiscMedium medium, bool unsaved_changes);
+// would hold the design last saved, and so are saved files older than the last save in this
+// session (`saved_at`, seconds since 1970), which something else put back.
+core::CheckOptions DesignCheck(core::DiscMedium medium, bool unsaved_changes,
+                               std::optional<int64_t> saved_at);
 
 // "The disc image cannot be made. Mend these errors first:" and the errors one a line, the first
 // kRefusalLines of them, then "and N more"; "" when the findings hold no error (warnings do not

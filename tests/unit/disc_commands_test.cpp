@@ -12,11 +12,12 @@ namespace {
 using core::Finding;
 using core::Severity;
 
-TEST(DiscCommands, TheCheckTakesTheMediumAndTheUnsavedChanges) {
-  const core::CheckOptions options = DesignCheck(core::DiscMedium::Dvd, true);
+TEST(DiscCommands, TheCheckTakesTheMediumTheUnsavedChangesAndTheLastSave) {
+  const core::CheckOptions options = DesignCheck(core::DiscMedium::Dvd, true, 1700000000);
   EXPECT_EQ(options.medium, core::DiscMedium::Dvd);
   EXPECT_TRUE(options.design_has_unsaved_changes);
-  EXPECT_FALSE(DesignCheck(core::DiscMedium::Cd700, false).design_has_unsaved_changes);
+  EXPECT_EQ(options.design_saved_time, 1700000000);
+  EXPECT_FALSE(DesignCheck(core::DiscMedium::Cd700, false, {}).design_has_unsaved_changes);
 }
 
 TEST(DiscCommands, WarningsAloneRefuseNothing) {

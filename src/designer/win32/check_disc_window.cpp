@@ -22,7 +22,7 @@ constexpr Column kColumns[] = {{"Severity", 36}, {"Object", 80}, {"What", 180}, 
 
 struct CheckDiscState {
   const core::AppState& app;
-  bool unsaved_changes;
+  core::CheckOptions design;  // all but the medium, which the window chooses
   std::vector<core::Finding> findings;
   CheckDiscChoice choice;
 };
@@ -36,8 +36,9 @@ core::DiscMedium ChosenMedium(HWND dialog) {
 void Check(HWND dialog, CheckDiscState& state) {
   state.choice.medium = ChosenMedium(dialog);
   std::vector<core::fs::FolderItem> listing;
-  state.findings = core::CheckCdFolder(
-      state.app, designer::DesignCheck(state.choice.medium, state.unsaved_changes), listing);
+  core::CheckOptions options = state.design;
+  options.medium = state.choice.medium;
+  state.findings = core::CheckCdFolder(state.app, options, listing);
   HWND list = ::GetDlgItem(dialog, QUORVANE_CHECK_FINDINGS);
   ::SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
   for (size_t row = 0; row < state.findings.size(); ++row) {
@@ -141,8 +142,9 @@ INT_PTR CALLBACK CheckDiscProcedure(HWND dialog, UINT message, WPARAM wparam, LP
 
 }  // namespace
 
-CheckDiscChoice ShowCheckDisc(HWND owner, const core::AppState& app, bool unsaved_changes) {
-  CheckDiscState state{app, unsaved_changes, {}, {}};
+CheckDiscChoice ShowCheckDisc(HWND owner, const core::AppState& app,
+                              const core::CheckOptions& design) {
+  CheckDiscState state{app, design, {}, {}};
   {
     const ui::win32::ModalScope modal(owner);
     // The state outlives the dialog, which the call creates and destroys.

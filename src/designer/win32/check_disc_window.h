@@ -20,4 +20,5 @@ struct CheckDiscChoice {
 
 // Checks app.CDFolder on the first medium, again whenever the author picks another, and shows the
 // findings modally over `owner` until the author closes the window or chooses what comes next.
-CheckDiscChoice ShowCheckDisc(HWND owner, const core::AppState& app, bool unsaved_changes);
+CheckDiscChoice ShowCheckDisc(HWND owner, const core::AppState& app,
+                              const core::CheckOptions& design);

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <ctime>
 
 #include "core/deployment.h"
 #include "core/file_system.h"
@@ -237,6 +238,7 @@ bool TMainForm::AskToSaveChanges() {
 bool TMainForm::Save1Click() {
   if (!core::DeployToCDFolder(app_, app_.CDFolder)) return false;
   EditForm->Undo().NoteSaved();
+  saved_at_ = static_cast<int64_t>(std::time(nullptr));
   return true;
 }
 
@@ -278,6 +280,7 @@ bool TMainForm::OpenFolder(std::string folder) {
   // The list of recent folders is a convenience: a settings file that cannot be written is
   // reported by the next save, which writes it too.
   core::RememberRecentFolder(SettingsFile(), app_.CDFolder);
+  saved_at_.reset();  // not saved into this folder yet
   UpdateCDIconButton();
   return true;
 }

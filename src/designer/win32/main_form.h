@@ -4,6 +4,8 @@
 // maker's pages, and hands every editing command to the canvas. Closing it ends the program.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/disc_check.h"
@@ -103,7 +105,8 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   TEditForm* EditForm = nullptr;  // not owned
   std::string BaseCaption;
   bool ClosingAllowed = false;
-  ui::win32::OwnedMenu MainMenu1;  // owned until given to the window
+  std::optional<int64_t> saved_at_;  // when Save last wrote the design into this CD folder
+  ui::win32::OwnedMenu MainMenu1;    // owned until given to the window
   ui::win32::OwnedAccelerators shortcuts_;
   ui::win32::ToolBar ToolBar1;
   HWND SpeedButton1 = nullptr;    // child windows: destroyed with the main window

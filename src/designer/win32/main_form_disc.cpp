@@ -23,7 +23,8 @@ bool TMainForm::CdFolderFound() {
 
 void TMainForm::CheckDisc1Click() {
   if (!CdFolderFound()) return;
-  const CheckDiscChoice choice = ShowCheckDisc(Handle(), app_, Modified());
+  const CheckDiscChoice choice = ShowCheckDisc(
+      Handle(), app_, designer::DesignCheck(core::DiscMedium::Cd700, Modified(), saved_at_));
   if (choice.action == CheckDiscChoice::MakeImage) MakeDiscImage1Click(choice.medium);
   if (choice.action == CheckDiscChoice::OpenObject) {
     // As a double click on the object does: it alone selected, then its properties.
@@ -36,7 +37,7 @@ void TMainForm::MakeDiscImage1Click(core::DiscMedium medium) {
   if (!CdFolderFound()) return;
   std::vector<core::fs::FolderItem> listing;
   const std::vector<core::Finding> findings =
-      core::CheckCdFolder(app_, designer::DesignCheck(medium, Modified()), listing);
+      core::CheckCdFolder(app_, designer::DesignCheck(medium, Modified(), saved_at_), listing);
   if (const std::string refusal = designer::ImageRefusal(app_, findings); !refusal.empty()) {
     core::ShowError(app_.platform, refusal);
     return;
