@@ -236,9 +236,11 @@ bool TMainForm::AskToSaveChanges() {
 }
 
 bool TMainForm::Save1Click() {
+  // Taken before the files are written, so that none of them can seem older than the save.
+  const auto started = static_cast<int64_t>(std::time(nullptr));
   if (!core::DeployToCDFolder(app_, app_.CDFolder)) return false;
   EditForm->Undo().NoteSaved();
-  saved_at_ = static_cast<int64_t>(std::time(nullptr));
+  saved_at_ = started;
   return true;
 }
 
