@@ -95,3 +95,7 @@ def test_cancel_leaves_no_image_and_no_temporary_file(rig, tmp_path):
     designer.wait_closed(progress)
     designer.app.assert_no_window(title="Make Disc Image", during=2)
     assert sorted(os.listdir(tmp_path)) == ["CD", "designer"]
+
+    designer.press("F7")  # the window comes back on the medium last checked, where the videos fit
+    window = designer.app.wait_window(title="Check Disc")
+    assert rig.list_rows(window)[0]["cells"][0] == "Warning", rig.list_rows(window)

@@ -22,7 +22,7 @@ constexpr Column kColumns[] = {{"Severity", 36}, {"Object", 80}, {"What", 180}, 
 
 struct CheckDiscState {
   const core::AppState& app;
-  core::CheckOptions design;  // all but the medium, which the window chooses
+  core::CheckOptions design;  // its medium is the one shown first; the author may choose another
   std::vector<core::Finding> findings;
   CheckDiscChoice choice;
 };
@@ -64,11 +64,13 @@ void Check(HWND dialog, CheckDiscState& state) {
 }
 
 void Prepare(HWND dialog, CheckDiscState& state) {
+  WPARAM chosen = 0;
   for (const core::DiscMediumInfo& medium : core::kDiscMedia) {
-    ::SendDlgItemMessageA(dialog, QUORVANE_CHECK_MEDIUM, CB_ADDSTRING, 0,
-                          reinterpret_cast<LPARAM>(medium.name));
+    const LRESULT index = ::SendDlgItemMessageA(dialog, QUORVANE_CHECK_MEDIUM, CB_ADDSTRING, 0,
+                                                reinterpret_cast<LPARAM>(medium.name));
+    if (medium.medium == state.design.medium) chosen = static_cast<WPARAM>(index);
   }
-  ::SendDlgItemMessageA(dialog, QUORVANE_CHECK_MEDIUM, CB_SETCURSEL, 0, 0);
+  ::SendDlgItemMessageA(dialog, QUORVANE_CHECK_MEDIUM, CB_SETCURSEL, chosen, 0);
   HWND list = ::GetDlgItem(dialog, QUORVANE_CHECK_FINDINGS);
   ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   LVCOLUMNA column{};

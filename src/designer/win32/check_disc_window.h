@@ -18,7 +18,8 @@ struct CheckDiscChoice {
   int object = -1;  // OpenObject: the index in Project.Objects
 };
 
-// Checks app.CDFolder on the first medium, again whenever the author picks another, and shows the
-// findings modally over `owner` until the author closes the window or chooses what comes next.
+// Checks app.CDFolder with `design`, on its medium first and again whenever the author picks
+// another, and shows the findings modally over `owner` until the author closes the window or
+// chooses what comes next.
 CheckDiscChoice ShowCheckDisc(HWND owner, const core::AppState& app,
                               const core::CheckOptions& design);

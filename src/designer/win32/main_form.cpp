@@ -459,7 +459,7 @@ void TMainForm::OnCommand(int id) {
       CheckDisc1Click();
       break;
     case kCmdMakeDiscImage:
-      MakeDiscImage1Click(core::DiscMedium::Cd700);
+      MakeDiscImage1Click(disc_medium_);
       break;
     case kCmdUndo:
       edit.UndoStep();

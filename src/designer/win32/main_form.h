@@ -106,7 +106,9 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   std::string BaseCaption;
   bool ClosingAllowed = false;
   std::optional<int64_t> saved_at_;  // when Save last wrote the design into this CD folder
-  ui::win32::OwnedMenu MainMenu1;    // owned until given to the window
+  // The medium Check Disc last checked; Make Disc Image checks for it too.
+  core::DiscMedium disc_medium_ = core::DiscMedium::Cd700;
+  ui::win32::OwnedMenu MainMenu1;  // owned until given to the window
   ui::win32::OwnedAccelerators shortcuts_;
   ui::win32::ToolBar ToolBar1;
   HWND SpeedButton1 = nullptr;    // child windows: destroyed with the main window

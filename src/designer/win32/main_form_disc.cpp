@@ -23,8 +23,9 @@ bool TMainForm::CdFolderFound() {
 
 void TMainForm::CheckDisc1Click() {
   if (!CdFolderFound()) return;
-  const CheckDiscChoice choice = ShowCheckDisc(
-      Handle(), app_, designer::DesignCheck(core::DiscMedium::Cd700, Modified(), saved_at_));
+  const CheckDiscChoice choice =
+      ShowCheckDisc(Handle(), app_, designer::DesignCheck(disc_medium_, Modified(), saved_at_));
+  disc_medium_ = choice.medium;
   if (choice.action == CheckDiscChoice::MakeImage) MakeDiscImage1Click(choice.medium);
   if (choice.action == CheckDiscChoice::OpenObject) {
     // As a double click on the object does: it alone selected, then its properties.
