@@ -254,11 +254,7 @@ void CanvasEditor::SelectStep(bool forward) {
       break;
     }
   }
-  at = ((forward ? at + 1 : at - 1) % count + count) % count;
-  for (auto& object : objects) object->Selected = false;
-  objects[static_cast<size_t>(at)]->Selected = true;
-  clicked_ = objects[static_cast<size_t>(at)].get();
-  view_.RefreshCanvas();
+  SelectOnly(static_cast<size_t>(((forward ? at + 1 : at - 1) % count + count) % count));
 }
 
 void CanvasEditor::ClearSelection() {

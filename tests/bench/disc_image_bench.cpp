@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/disc_image.h"
+#include "stdio_byte_sink.h"
 
 namespace {
 
@@ -45,17 +46,6 @@ class PatternSource : public core::disc::FileSource {
   std::vector<uint8_t> piece_;
 };
 
-class FileSink : public core::disc::ByteSink {
- public:
-  explicit FileSink(FILE* f) : f_(f) {}
-  bool Write(const uint8_t* data, size_t size) override {
-    return std::fwrite(data, 1, size, f_) == size;
-  }
-
- private:
-  FILE* f_;
-};
-
 double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
@@ -67,7 +57,7 @@ void BM_DiscImageAgainstPlainCopy(benchmark::State& state) {
   for (auto _ : state) {
     FILE* image = std::tmpfile();
     auto start = std::chrono::steady_clock::now();
-    FileSink sink(image);
+    testing_support::StdioByteSink sink(image);
     const auto result = core::disc::WriteImage(entries, {"Bench", 0}, source, sink, {});
     std::fflush(image);
     image_seconds += Seconds(start);

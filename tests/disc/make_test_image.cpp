@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/disc_image.h"
+#include "stdio_byte_sink.h"
 
 namespace {
 
@@ -39,17 +40,6 @@ class FolderSource : public core::disc::FileSource {
 
  private:
   fs::path root_;
-};
-
-class FileSink : public core::disc::ByteSink {
- public:
-  explicit FileSink(FILE* f) : f_(f) {}
-  bool Write(const uint8_t* data, size_t size) override {
-    return std::fwrite(data, 1, size, f_) == size;
-  }
-
- private:
-  FILE* f_;
 };
 
 int64_t Seconds(fs::file_time_type t) {
@@ -86,7 +76,7 @@ int main(int argc, char** argv) {
   FILE* out = std::fopen(argv[2], "wb");
   if (!out) return 1;
   FolderSource source(root);
-  FileSink sink(out);
+  testing_support::StdioByteSink sink(out);
   const ImageResult result = core::disc::WriteImage(entries, options, source, sink, {});
   const bool closed = std::fclose(out) == 0;
   const uint64_t expected = core::disc::ImageSize(entries);
