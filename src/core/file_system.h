@@ -18,6 +18,9 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
 
 enum class WriteOutcome { Written, CannotCreate, WriteFailed };
 
+// What a file's temporary name beside it adds to its name while it is being written.
+inline constexpr char kTemporarySuffix[] = ".~tmp";
+
 // Writes `bytes` to `path` through a temporary file beside it, and replaces `path` only once
 // the new content is complete, so that a failed write leaves the previous file as it was.
 // CannotCreate: neither the temporary file nor, in the end, `path` itself could be made (a

@@ -4,13 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "core/file_system.h"
+#include "core/file_system_listing.h"
 
 namespace core::fs {
 namespace {
@@ -49,10 +49,23 @@ FileInfo InfoOf(const struct stat& st) {
   return info;
 }
 
-// Appends the entries of one folder (`relative` to the root, "" for the root itself).
+bool WriteAll(FILE* f, const std::vector<uint8_t>& bytes) {
+  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
+    last_errno = errno;
+    return false;
+  }
+  if (std::fflush(f) != 0) {
+    last_errno = errno;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool ListOneFolder(const std::string& root, const std::string& relative,
                    std::vector<FolderItem>& items) {
-  const std::string folder = relative.empty() ? root : root + "/" + Native(relative);
+  const std::string folder = Native(relative.empty() ? root : root + "\\" + relative);
   UniqueDir dir(::opendir(folder.c_str()));
   if (!dir) {
     last_errno = errno;
@@ -84,20 +97,6 @@ bool ListOneFolder(const std::string& root, const std::string& relative,
   return true;
 }
 
-bool WriteAll(FILE* f, const std::vector<uint8_t>& bytes) {
-  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) {
-    last_errno = errno;
-    return false;
-  }
-  if (std::fflush(f) != 0) {
-    last_errno = errno;
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 bool FileExists(const std::string& path) {
   return !path.empty() && StatIs(path, S_IFREG);
 }
@@ -126,7 +125,7 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
 
 WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& bytes) {
   const std::string target = Native(path);
-  const std::string temp = target + ".~tmp";
+  const std::string temp = target + kTemporarySuffix;
   UniqueFile f(std::fopen(temp.c_str(), "wb"));
   if (!f) {
     last_errno = errno;
@@ -148,7 +147,7 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
 }
 
 PiecewiseFile::PiecewiseFile(const std::string& path)
-    : path_(Native(path)), temp_(path_ + ".~tmp") {
+    : path_(Native(path)), temp_(path_ + kTemporarySuffix) {
   handle_ = std::fopen(temp_.c_str(), "wb");
   if (handle_ == nullptr) last_errno = errno;
 }
@@ -214,21 +213,6 @@ std::optional<FileInfo> Stat(const std::string& path) {
     return std::nullopt;
   }
   return InfoOf(st);
-}
-
-bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items) {
-  items.clear();
-  const std::string native_root = Native(root);
-  if (!ListOneFolder(native_root, "", items)) return false;
-  // Breadth first: the items vector itself is the queue of folders still to read.
-  for (size_t next = 0; next < items.size(); ++next) {
-    if (!items[next].info.folder) continue;
-    const std::string relative = items[next].path;
-    if (!ListOneFolder(native_root, relative, items)) return false;
-  }
-  std::sort(items.begin(), items.end(),
-            [](const FolderItem& a, const FolderItem& b) { return a.path < b.path; });
-  return true;
 }
 
 std::string SystemToUtf8(const std::string& text) {

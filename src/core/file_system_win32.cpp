@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/file_system.h"
+#include "core/file_system_listing.h"
 
 namespace core::fs {
 namespace {
@@ -62,7 +63,15 @@ FileInfo InfoOf(DWORD attributes, DWORD size_high, DWORD size_low, FILETIME writ
   return info;
 }
 
-// Appends the entries of one folder (`relative` to the root, "" for the root itself).
+bool AttributesAre(const std::string& path, bool directory) {
+  if (path.empty()) return false;
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+  return ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == directory;
+}
+
+}  // namespace
+
 bool ListOneFolder(const std::string& root, const std::string& relative,
                    std::vector<FolderItem>& items) {
   const std::string pattern = (relative.empty() ? root : root + "\\" + relative) + "\\*";
@@ -93,15 +102,6 @@ bool ListOneFolder(const std::string& root, const std::string& relative,
   return true;
 }
 
-bool AttributesAre(const std::string& path, bool directory) {
-  if (path.empty()) return false;
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return false;
-  return ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == directory;
-}
-
-}  // namespace
-
 bool FileExists(const std::string& path) {
   return AttributesAre(path, false);
 }
@@ -127,7 +127,7 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
 }
 
 WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint8_t>& bytes) {
-  const std::string temp = path + ".~tmp";
+  const std::string temp = path + kTemporarySuffix;
   {
     UniqueHandle h = OpenHandle(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
     if (!h) return WriteOutcome::CannotCreate;
@@ -147,7 +147,8 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
   return WriteOutcome::Written;
 }
 
-PiecewiseFile::PiecewiseFile(const std::string& path) : path_(path), temp_(path + ".~tmp") {
+PiecewiseFile::PiecewiseFile(const std::string& path)
+    : path_(path), temp_(path + kTemporarySuffix) {
   handle_ = OpenHandle(temp_, GENERIC_WRITE, 0, CREATE_ALWAYS).release();
 }
 
@@ -217,20 +218,6 @@ std::optional<FileInfo> Stat(const std::string& path) {
     return std::nullopt;
   }
   return InfoOf(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime);
-}
-
-bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items) {
-  items.clear();
-  if (!ListOneFolder(root, "", items)) return false;
-  // Breadth first: the items vector itself is the queue of folders still to read.
-  for (size_t next = 0; next < items.size(); ++next) {
-    if (!items[next].info.folder) continue;
-    const std::string relative = items[next].path;
-    if (!ListOneFolder(root, relative, items)) return false;
-  }
-  std::sort(items.begin(), items.end(),
-            [](const FolderItem& a, const FolderItem& b) { return a.path < b.path; });
-  return true;
 }
 
 namespace {
