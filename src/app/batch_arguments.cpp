@@ -15,12 +15,8 @@ bool IsSwitch(std::string_view argument) {
   return !argument.empty() && (argument[0] == '/' || argument[0] == '-');
 }
 
-// Commands, options and media are ASCII words taken in any letter case.
-bool IsWord(std::string_view text, std::string_view word) {
-  return text.size() == word.size() && core::CompareIgnoringAsciiCase(text, word) == 0;
-}
-
-// Fills `request` from the arguments; returns what is wrong with them, or nothing.
+// Fills `request` from the arguments; returns what is wrong with them, or nothing. Commands,
+// options and media are ASCII words taken in any letter case.
 std::string Read(const std::vector<std::string>& arguments, BatchRequest& request) {
   const std::string_view command = arguments[0];
   static constexpr std::pair<const char*, BatchCommand> kCommands[] = {
@@ -29,7 +25,9 @@ std::string Read(const std::vector<std::string>& arguments, BatchRequest& reques
       {"image", BatchCommand::Image},
   };
   for (const auto& [word, value] : kCommands) {
-    if (IsSwitch(command) && IsWord(command.substr(1), word)) request.command = value;
+    if (IsSwitch(command) && core::EqualsIgnoringAsciiCase(command.substr(1), word)) {
+      request.command = value;
+    }
   }
   if (request.command == BatchCommand::None) {
     return core::Joined({"Unknown command \"", command, "\"."});
@@ -48,14 +46,16 @@ std::string Read(const std::vector<std::string>& arguments, BatchRequest& reques
       return core::Joined({"The option \"", argument, "\" needs a value."});
     }
     const std::string& value = arguments[++i];
-    if (IsWord(option, "out")) {
+    if (core::EqualsIgnoringAsciiCase(option, "out")) {
       request.out = value;
-    } else if (IsWord(option, "label") && request.command == BatchCommand::Image) {
+    } else if (core::EqualsIgnoringAsciiCase(option, "label") &&
+               request.command == BatchCommand::Image) {
       request.label = value;
-    } else if (IsWord(option, "medium") && request.command != BatchCommand::Deploy) {
+    } else if (core::EqualsIgnoringAsciiCase(option, "medium") &&
+               request.command != BatchCommand::Deploy) {
       request.medium.clear();
       for (const auto& medium : core::kDiscMedia) {
-        if (IsWord(value, medium.keyword)) request.medium = medium.keyword;
+        if (core::EqualsIgnoringAsciiCase(value, medium.keyword)) request.medium = medium.keyword;
       }
       if (request.medium.empty()) return core::Joined({"Unknown medium \"", value, "\"."});
     } else {

@@ -74,10 +74,6 @@ bool AllOf(std::string_view text, bool (*test)(char)) {
   return true;
 }
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && CompareIgnoringAsciiCase(a, b) == 0;
-}
-
 // Host names: dot-separated labels of letters, digits and hyphens (bytes above 127 allowed for
 // international names), no label empty or longer than 63 or starting or ending with a hyphen.
 bool IsHostName(std::string_view host, size_t min_labels) {
@@ -233,14 +229,6 @@ class Megabytes {
   uint64_t tenths_;
 };
 
-std::string_view NamePart(std::string_view path) {
-  const size_t slash = path.rfind('\\');
-  return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-std::string_view ParentPart(std::string_view path) {
-  const size_t slash = path.rfind('\\');
-  return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
-}
 size_t Depth(std::string_view path) {
   return static_cast<size_t>(std::count(path.begin(), path.end(), '\\')) + 1;
 }
@@ -312,7 +300,7 @@ std::vector<Key> NamesInFolders(const std::vector<fs::FolderItem>& folder) {
   std::vector<Key> keys;
   keys.reserve(folder.size());
   for (const auto& item : folder)
-    keys.push_back({ParentPart(item.path), NamePart(item.path), &item});
+    keys.push_back({FolderOfPath(item.path), NameInPath(item.path), &item});
   Sort(keys);
   return keys;
 }
@@ -523,7 +511,7 @@ class Checker {
 
   void CheckFolderItems() {
     for (const auto& item : folder_) {
-      const std::string_view name = NamePart(item.path);
+      const std::string_view name = NameInPath(item.path);
       const size_t name_length = options_.character_count(name);
       if (name_length > kMaxDiscNameLength) {
         Add(Severity::Error, -1,
@@ -544,7 +532,7 @@ class Checker {
       }
       const size_t path_length = options_.character_count(item.path);
       if (path_length > kMaxDiscPathLength &&
-          options_.character_count(ParentPart(item.path)) <= kMaxDiscPathLength) {
+          options_.character_count(FolderOfPath(item.path)) <= kMaxDiscPathLength) {
         Add(Severity::Error, -1,
             {"The path is ", Decimal(path_length),
              " characters long; a disc holds paths of at most 240."},

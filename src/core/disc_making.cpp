@@ -1,9 +1,11 @@
 // Listing, checking and imaging the CD folder for the designer and the command line alike.
 #include "core/disc_making.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "core/messages.h"
+#include "core/paths.h"
 #include "core/project_ops.h"
 #include "core/text.h"
 
@@ -16,17 +18,16 @@ size_t DiscCharacterCount(std::string_view system_text) {
   return utf8.empty() ? system_text.size() : PortableCharacterCount(utf8);
 }
 
-bool SamePathIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-    if (x == '/') x = '\\';
-    if (y == '/') y = '\\';
-    if (x != y) return false;
-  }
-  return true;
+// Where `file` lies below the CD folder, as the listing names it ("" when it lies elsewhere);
+// slashes are taken as backslashes and letter case does not count.
+std::string PathBelowFolder(const std::string& cd_folder, const std::string& file) {
+  const auto windows_form = [](std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return UpperAscii(std::move(path));
+  };
+  std::string below = RelativeToFolder(windows_form(cd_folder), windows_form(file));
+  if (!below.empty() && below.front() == '\\') below.erase(0, 1);
+  return below;
 }
 
 // Reads the files of the CD folder for the writer, which names them in UTF-8.
@@ -134,11 +135,13 @@ disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>
                                 disc::ImageProgress progress, void* context) {
   std::vector<disc::Entry> entries;
   entries.reserve(listing.size());
-  const std::string temp_path = Joined({image_path, ".~tmp"});
+  // An image saved into the CD folder itself is not part of the disc, nor is its temporary file.
+  const std::string image_in_folder = PathBelowFolder(app.CDFolder, image_path);
+  const std::string temp_in_folder =
+      image_in_folder.empty() ? std::string() : image_in_folder + fs::kTemporarySuffix;
   for (const fs::FolderItem& item : listing) {
-    const std::string full = Joined({app.CDFolder, "\\", item.path});
-    // An image saved into the CD folder itself is not part of the disc.
-    if (SamePathIgnoringCase(full, image_path) || SamePathIgnoringCase(full, temp_path)) {
+    if (!image_in_folder.empty() && (EqualsIgnoringAsciiCase(item.path, image_in_folder) ||
+                                     EqualsIgnoringAsciiCase(item.path, temp_in_folder))) {
       continue;
     }
     entries.push_back(

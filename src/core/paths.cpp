@@ -3,9 +3,18 @@
 
 namespace core {
 
+std::string_view NameInPath(std::string_view path) {
+  const size_t slash = path.rfind('\\');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string_view FolderOfPath(std::string_view path) {
+  const size_t slash = path.rfind('\\');
+  return slash == std::string_view::npos ? std::string_view() : path.substr(0, slash);
+}
+
 std::string FileNamePart(const std::string& path) {
-  const auto slash = path.rfind('\\');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+  return std::string(NameInPath(path));
 }
 
 std::string FolderPart(const std::string& path) {
@@ -14,9 +23,7 @@ std::string FolderPart(const std::string& path) {
 }
 
 std::string FolderWithoutTrailingBackslash(const std::string& path) {
-  std::string folder = FolderPart(path);
-  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
-  return folder;
+  return std::string(FolderOfPath(path));
 }
 
 std::string UpperAscii(std::string text) {
@@ -35,6 +42,10 @@ int CompareIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (upper(a[i]) != upper(b[i])) return upper(a[i]) < upper(b[i]) ? -1 : 1;
   }
   return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && CompareIgnoringAsciiCase(a, b) == 0;
 }
 
 std::string RelativeToFolder(const std::string& folder, const std::string& path) {

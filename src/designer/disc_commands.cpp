@@ -3,6 +3,7 @@
 
 #include "core/disc_making.h"
 #include "core/paths.h"
+#include "core/text.h"
 
 namespace designer {
 
@@ -39,10 +40,7 @@ std::string ImageFolder(const std::string& cd_folder) {
 }
 
 std::string ImageWrittenText(const std::string& image_path) {
-  std::string text = "Disc image \"";
-  text += image_path;
-  text += "\" written.";
-  return text;
+  return core::Joined({"Disc image \"", image_path, "\" written."});
 }
 
 }  // namespace designer
