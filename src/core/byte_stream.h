@@ -1,11 +1,14 @@
 // Little-endian byte streams for the project file. The reader never reads past the end: a
-// short read is a failed read and leaves the destination untouched.
+// short read is a failed read and leaves the destination untouched. Strings are UTF-8 in memory
+// and stored as StoredText says (the code page where it holds them, else marked UTF-8).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "core/stored_text.h"
 
 namespace core {
 
@@ -18,8 +21,9 @@ class ByteWriter {
     for (int shift = 0; shift < 32; shift += 8) Byte(static_cast<uint8_t>(value >> shift));
   }
   void String(const std::string& text) {
-    Int32(static_cast<int32_t>(text.size()));
-    bytes_.insert(bytes_.end(), text.begin(), text.end());
+    const std::string stored = StoredText(text);
+    Int32(static_cast<int32_t>(stored.size()));
+    bytes_.insert(bytes_.end(), stored.begin(), stored.end());
   }
   std::vector<uint8_t>& Bytes() { return bytes_; }
 
@@ -69,7 +73,7 @@ class ByteReader {
       *this = saved;
       return false;
     }
-    text.assign(reinterpret_cast<const char*>(data_), static_cast<size_t>(length));
+    text = TextOfStored({reinterpret_cast<const char*>(data_), static_cast<size_t>(length)});
     Advance(static_cast<size_t>(length));
     return true;
   }

@@ -42,7 +42,8 @@ bool Deploy(AppState& app, const std::string& folder, bool with_project) {
   WriteOrThrow(folder + "\\" + kAutorunInfName, Bytes(kAutorunInfContents));
   if (with_project && !SaveProjectFile(app, folder + "\\" + kProjectFileName)) return false;
   const std::string settings = SettingsFilePath(app.ExePath);
-  WriteOrThrow(settings, Bytes(SettingsFileContents(ReadSettingsFile(settings), folder)));
+  WriteOrThrow(settings,
+               SettingsFileBytes(SettingsFileContents(ReadSettingsFile(settings), folder)));
   return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/file_system.h"
 #include "core/paths.h"
+#include "core/stored_text.h"
 
 namespace core {
 namespace {
@@ -124,14 +125,19 @@ std::string ReadSettingsFile(const std::string& path) {
   // A settings file that exists but cannot be read counts as a missing one.
   if (!fs::FileExists(path)) return {};
   const auto bytes = fs::ReadWholeFile(path);
-  return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+  return bytes ? TextOfStored({reinterpret_cast<const char*>(bytes->data()), bytes->size()})
+               : std::string();
+}
+
+std::vector<uint8_t> SettingsFileBytes(const std::string& text) {
+  const std::string stored = StoredText(text);
+  return std::vector<uint8_t>(stored.begin(), stored.end());
 }
 
 namespace {
 
 bool WriteSettings(const std::string& path, const std::string& text) {
-  return fs::ReplaceFileContents(path, std::vector<uint8_t>(text.begin(), text.end())) ==
-         fs::WriteOutcome::Written;
+  return fs::ReplaceFileContents(path, SettingsFileBytes(text)) == fs::WriteOutcome::Written;
 }
 
 }  // namespace

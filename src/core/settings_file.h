@@ -69,6 +69,10 @@ std::string SettingsFileContents(const std::string& existing, const std::string&
 std::string SettingsFilePath(const std::string& exe_path);
 // The settings file read as text; empty when it is missing or cannot be read.
 std::string ReadSettingsFile(const std::string& path);
+
+// The file's bytes for its text: in the system code page while every line fits it, as older
+// designers wrote and read it; else UTF-8 behind its mark, which ReadSettingsFile honours.
+std::vector<uint8_t> SettingsFileBytes(const std::string& text);
 // Puts `folder` first among the recent folders of the settings file at `path`; false when the
 // file could not be written.
 bool RememberRecentFolder(const std::string& path, const std::string& folder);

@@ -36,7 +36,7 @@ void FillObject(AutoObjectType& o, int n) {
   if (auto* label = LabelOf(o)) {
     label->Alignment = ui::kAlignCenter;
     label->AutoSize = true;
-    label->Caption = "Caption " + s + " with \"quotes\" and \xe9";
+    label->Caption = "Caption " + s + " with \"quotes\" and \u00e9";
     label->Color = 0xFF00000Fu;
     label->Font = MakeFont("Arial", 0x112233, 14, ui::kFontBold);
     label->Layout = ui::kLayoutBottom;

@@ -63,7 +63,7 @@ TEST(ClipboardObjects, CarryTheSelectedObjectsWholeInStackingOrder) {
     EXPECT_EQ(core::EncodeSelectedObjects(pasted), copied);
   }
   EXPECT_EQ(core::SelectedCaptions(Sample({0, 1, 2}).app.Project),
-            "Caption 0 with \"quotes\" and \xe9\r\nButton 1\r\n");
+            "Caption 0 with \"quotes\" and \u00e9\r\nButton 1\r\n");
 }
 
 TEST(ClipboardObjects, DamagedDataIsReportedOnceAndChangesNothing) {
