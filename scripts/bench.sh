@@ -113,6 +113,9 @@ echo "== design canvas drag step under Wine"
 scripts/wine-run build/win32/bin/canvas_bench.exe 60
 scripts/wine-run build/win32/bin/canvas_bench.exe 60 snap
 
+echo "== 200 captions drawn through the wide path against the narrow one, under Wine"
+scripts/wine-run build/win32/bin/caption_bench.exe 40
+
 bash scripts/bench-disc.sh
 
 echo "== executable size"

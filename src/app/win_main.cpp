@@ -9,11 +9,10 @@
 #include "app/batch_arguments.h"
 #include "app/batch_run.h"
 #include "quorvane_program.h"
+#include "ui/win32/application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  char path[MAX_PATH] = {};
-  const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string exe_path(path, length);
+  const std::string exe_path = ui::win32::Application::ExecutablePath();
   std::vector<std::string> arguments;
   for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
   // Only a first argument that names a command starts a batch run: a player started with

@@ -8,6 +8,7 @@
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/speed_button.h"
+#include "ui/text_direction.h"
 
 namespace ui {
 namespace {
@@ -158,6 +159,29 @@ TEST(ExtremeSizes, CentringAndEdgesSaturateInsteadOfOverflowing) {
   panel.BevelWidth = kMax;
   EXPECT_EQ(panel.ContentRect().left, kMax);
   EXPECT_EQ(panel.ContentRect().right, kMin);
+}
+
+TEST(TextDirection, TheFirstStrongLetterDecides) {
+  const struct {
+    const char* caption;
+    bool right_to_left;
+  } cases[] = {
+      {"", false},
+      {"Install", false},
+      {"\u05E2\u05D1\u05E8\u05D9\u05EA", true},              // Hebrew
+      {"\u0627\u0644\u0639\u0631\u0628\u064A\u0629", true},  // Arabic
+      {"123 - \u05E2\u05D1\u05E8\u05D9\u05EA", true},  // digits and punctuation decide nothing
+      {"(\u00AB\u0627\u0644\u0639\u0631\u0628\u064A\u0629\u00BB)", true},
+      {"Setup \u05E2\u05D1\u05E8\u05D9\u05EA", false},  // a Latin letter came first
+      {"\u4E2D\u6587 \u05E2\u05D1\u05E8\u05D9\u05EA", false},
+      {"\u0395\u03BB\u03BB\u03B7\u03BD\u03B9\u03BA\u03AC", false},
+      {"\u00E9t\u00E9", false},
+      {"\u3002\uFF01 \u0627", true},  // CJK and full-width marks are neutral
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    EXPECT_EQ(StartsRightToLeft(c.caption), c.right_to_left);
+  }
 }
 
 }  // namespace

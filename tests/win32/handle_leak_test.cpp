@@ -167,7 +167,7 @@ TEST(HandleCounts, AThousandSoundsStartedAndCutKeepOneDeviceAtMost) {
 int opened = 0;
 MCIERROR WINAPI RefusePlay(MCIDEVICEID device, UINT command, DWORD_PTR flags, DWORD_PTR params) {
   if (command == MCI_PLAY) return MCIERR_HARDWARE;
-  const MCIERROR result = ::mciSendCommandA(device, command, flags, params);
+  const MCIERROR result = ::mciSendCommandW(device, command, flags, params);
   opened += command == MCI_OPEN && result == 0 ? 1 : 0;
   return result;
 }

@@ -130,7 +130,7 @@ TEST(DesignFonts, StyleFlagsReachTheGdiFont) {
 class MirrorWindow : public FormWindow {
  public:
   MirrorWindow() : FormWindow(form) {}
-  bool Create() { return CreateForm("QuorvaneTestMirror"); }
+  bool Create() { return CreateForm(L"QuorvaneTestMirror"); }
   ui::Form form;
 };
 

@@ -5,31 +5,32 @@
 #include <vector>
 
 #include "designer/maker_contact.h"
+#include "ui/win32/application.h"
 #include "ui/win32/bitmap_file.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/gdi.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
 // The product version as the version resource states it.
 std::string ProductVersion() {
-  char path[MAX_PATH] = {};
-  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::wstring path = ui::win32::WideOf(ui::win32::Application::ExecutablePath());
   DWORD ignored = 0;
-  const DWORD size = ::GetFileVersionInfoSizeA(path, &ignored);
+  const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
   if (size == 0) return "";
   std::vector<char> block(size);
-  if (!::GetFileVersionInfoA(path, 0, size, block.data())) return "";
-  char* text = nullptr;
+  if (!::GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return "";
+  wchar_t* text = nullptr;
   UINT length = 0;
-  if (!::VerQueryValueA(block.data(), "\\StringFileInfo\\040904E4\\ProductVersion",
+  if (!::VerQueryValueW(block.data(), L"\\StringFileInfo\\040904E4\\ProductVersion",
                         reinterpret_cast<void**>(&text), &length) ||
       length == 0) {
     return "";
   }
-  return std::string(text);
+  return ui::win32::Utf8Of(text);
 }
 
 struct AboutState {
@@ -45,23 +46,24 @@ void DrawPicture(const DRAWITEMSTRUCT& item, HBITMAP picture) {
 }
 
 INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* state = reinterpret_cast<AboutState*>(::GetWindowLongPtrA(dialog, DWLP_USER));
+  auto* state = reinterpret_cast<AboutState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG: {
-      ::SetWindowLongPtrA(dialog, DWLP_USER, lparam);
+      ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
       state = reinterpret_cast<AboutState*>(lparam);
       // The dialog manager scales the template with its font; the picture and the title's own
       // font follow the screen's scale.
       const ui::Scale scale = ui::win32::WindowScale(dialog);
       state->picture = ui::win32::LoadArtwork(QUORVANE_BITMAP_ABOUT, scale);
-      state->title_font.Reset(::CreateFontA(-scale.ToDevice(19), 0, 0, 0, FW_BOLD, FALSE, FALSE,
-                                            FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
-      ::SendDlgItemMessageA(dialog, QUORVANE_ABOUT_PRODUCT, WM_SETFONT,
+      state->title_font.Reset(::CreateFontW(-scale.ToDevice(19), 0, 0, 0, FW_BOLD, FALSE, FALSE,
+                                            FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"));
+      ::SendDlgItemMessageW(dialog, QUORVANE_ABOUT_PRODUCT, WM_SETFONT,
                             reinterpret_cast<WPARAM>(state->title_font.Get()), FALSE);
-      ::SetDlgItemTextA(dialog, QUORVANE_ABOUT_VERSION, ("Version " + ProductVersion()).c_str());
+      ::SetDlgItemTextW(dialog, QUORVANE_ABOUT_VERSION,
+                        ui::win32::WideOf("Version " + ProductVersion()).c_str());
       const std::string contact = std::string("Support: ") + designer::kSupportAddress +
                                   "\r\nHome page: " + designer::kHomePage;
-      ::SetDlgItemTextA(dialog, QUORVANE_ABOUT_CONTACT, contact.c_str());
+      ::SetDlgItemTextW(dialog, QUORVANE_ABOUT_CONTACT, ui::win32::WideOf(contact).c_str());
       return TRUE;
     }
     case WM_DRAWITEM:
@@ -86,6 +88,6 @@ INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM
 void ShowAboutBox(HWND owner) {
   AboutState state;  // outlives the dialog, which the call creates and destroys
   const ui::win32::ModalScope modal(owner);
-  ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(QUORVANE_DIALOG_ABOUT), owner,
+  ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUORVANE_DIALOG_ABOUT), owner,
                     &AboutProcedure, reinterpret_cast<LPARAM>(&state));
 }

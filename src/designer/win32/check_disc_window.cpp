@@ -10,7 +10,10 @@
 #include "designer/disc_commands.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
 #include "ui/win32/window.h"
+
+using ui::win32::WideOf;
 
 namespace {
 
@@ -29,7 +32,7 @@ struct CheckDiscState {
 
 core::DiscMedium ChosenMedium(HWND dialog) {
   const auto index =
-      static_cast<size_t>(::SendDlgItemMessageA(dialog, QUORVANE_CHECK_MEDIUM, CB_GETCURSEL, 0, 0));
+      static_cast<size_t>(::SendDlgItemMessageW(dialog, QUORVANE_CHECK_MEDIUM, CB_GETCURSEL, 0, 0));
   return index < core::kDiscMedia.size() ? core::kDiscMedia[index].medium : core::DiscMedium::Cd700;
 }
 
@@ -40,47 +43,50 @@ void Check(HWND dialog, CheckDiscState& state) {
   options.medium = state.choice.medium;
   state.findings = core::CheckCdFolder(state.app, options, listing);
   HWND list = ::GetDlgItem(dialog, QUORVANE_CHECK_FINDINGS);
-  ::SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  ::SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
   for (size_t row = 0; row < state.findings.size(); ++row) {
     const core::Finding& finding = state.findings[row];
     const std::string object = core::FindingObjectName(state.app, finding);
-    const char* cells[] = {finding.severity == core::Severity::Error ? "Error" : "Warning",
-                           object.c_str(), finding.what.c_str(), finding.file.c_str()};
-    LVITEMA item{};
+    std::wstring cells[] = {WideOf(finding.severity == core::Severity::Error ? "Error" : "Warning"),
+                            WideOf(object), WideOf(finding.what), WideOf(finding.file)};
+    LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = static_cast<int>(row);
-    for (const char* cell : cells) {
-      item.pszText = const_cast<char*>(cell);
-      ::SendMessageA(list, item.iSubItem == 0 ? LVM_INSERTITEMA : LVM_SETITEMTEXTA, row,
+    for (std::wstring& cell : cells) {
+      item.pszText = cell.data();
+      ::SendMessageW(list, item.iSubItem == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, row,
                      reinterpret_cast<LPARAM>(&item));
       ++item.iSubItem;
     }
   }
   // The first finding is the keyboard's: Enter opens it at once.
-  LVITEMA first{};
+  LVITEMW first{};
   first.stateMask = first.state = LVIS_SELECTED | LVIS_FOCUSED;
-  ::SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&first));
-  ::SetDlgItemTextA(dialog, QUORVANE_CHECK_SUMMARY, core::CheckSummary(state.findings).c_str());
+  ::SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&first));
+  ::SetDlgItemTextW(dialog, QUORVANE_CHECK_SUMMARY,
+                    WideOf(core::CheckSummary(state.findings)).c_str());
 }
 
 void Prepare(HWND dialog, CheckDiscState& state) {
   WPARAM chosen = 0;
   for (const core::DiscMediumInfo& medium : core::kDiscMedia) {
-    const LRESULT index = ::SendDlgItemMessageA(dialog, QUORVANE_CHECK_MEDIUM, CB_ADDSTRING, 0,
-                                                reinterpret_cast<LPARAM>(medium.name));
+    const LRESULT index =
+        ::SendDlgItemMessageW(dialog, QUORVANE_CHECK_MEDIUM, CB_ADDSTRING, 0,
+                              reinterpret_cast<LPARAM>(WideOf(medium.name).c_str()));
     if (medium.medium == state.design.medium) chosen = static_cast<WPARAM>(index);
   }
-  ::SendDlgItemMessageA(dialog, QUORVANE_CHECK_MEDIUM, CB_SETCURSEL, chosen, 0);
+  ::SendDlgItemMessageW(dialog, QUORVANE_CHECK_MEDIUM, CB_SETCURSEL, chosen, 0);
   HWND list = ::GetDlgItem(dialog, QUORVANE_CHECK_FINDINGS);
-  ::SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-  LVCOLUMNA column{};
+  ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  LVCOLUMNW column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
   for (int i = 0; const Column& c : kColumns) {
     RECT width{0, 0, c.width, 0};
     ::MapDialogRect(dialog, &width);
     column.cx = width.right;
-    column.pszText = const_cast<char*>(c.title);
-    ::SendMessageA(list, LVM_INSERTCOLUMNA, i++, reinterpret_cast<LPARAM>(&column));
+    std::wstring title = WideOf(c.title);
+    column.pszText = title.data();
+    ::SendMessageW(list, LVM_INSERTCOLUMNW, i++, reinterpret_cast<LPARAM>(&column));
   }
   Check(dialog, state);
 }
@@ -96,10 +102,10 @@ void OpenRow(HWND dialog, CheckDiscState& state, int row) {
 }
 
 INT_PTR HandleCheckDisc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  auto* state = reinterpret_cast<CheckDiscState*>(::GetWindowLongPtrA(dialog, DWLP_USER));
+  auto* state = reinterpret_cast<CheckDiscState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG:
-      ::SetWindowLongPtrA(dialog, DWLP_USER, lparam);
+      ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
       Prepare(dialog, *reinterpret_cast<CheckDiscState*>(lparam));
       ::SetFocus(::GetDlgItem(dialog, QUORVANE_CHECK_FINDINGS));
       return FALSE;  // the focus is set
@@ -111,7 +117,7 @@ INT_PTR HandleCheckDisc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
       if (id == IDOK && ::GetFocus() == list) {
         OpenRow(dialog, *state,
                 static_cast<int>(
-                    ::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
+                    ::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
       }
       if (id == QUORVANE_CHECK_MAKE_IMAGE) {
         state->choice.action = CheckDiscChoice::MakeImage;
@@ -150,7 +156,7 @@ CheckDiscChoice ShowCheckDisc(HWND owner, const core::AppState& app,
   {
     const ui::win32::ModalScope modal(owner);
     // The state outlives the dialog, which the call creates and destroys.
-    ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(QUORVANE_DIALOG_CHECK_DISC),
+    ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUORVANE_DIALOG_CHECK_DISC),
                       owner, &CheckDiscProcedure, reinterpret_cast<LPARAM>(&state));
   }
   return state.choice;

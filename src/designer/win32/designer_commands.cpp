@@ -6,6 +6,7 @@
 
 #include "core/settings_file.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
@@ -163,7 +164,8 @@ ui::win32::OwnedMenu BuildMainMenu() {
   for (const auto& [title, items] : menus) {
     ui::win32::OwnedMenu popup = ui::win32::BuildPopupMenu(items);
     // The bar owns the popup from here on.
-    if (::AppendMenuA(bar.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Get()), title)) {
+    if (::AppendMenuW(bar.Get(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Get()),
+                      ui::win32::WideOf(title).c_str())) {
       popup.Disown();
     }
   }
@@ -233,9 +235,9 @@ void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {
                                 const Shortcut& keys) {
     const std::string text =
         std::string(verb) + (can ? " " + name : "") + "\t" + ui::win32::ShortcutText(keys);
-    ::ModifyMenuA(edit_menu, static_cast<UINT>(id),
+    ::ModifyMenuW(edit_menu, static_cast<UINT>(id),
                   MF_BYCOMMAND | MF_STRING | (can ? 0 : MF_GRAYED), static_cast<UINT_PTR>(id),
-                  text.c_str());
+                  ui::win32::WideOf(text).c_str());
   };
   show(kCmdUndo, "Undo", history.CanUndo(), history.CanUndo() ? history.UndoName() : "",
        kEditMenu[0].shortcut);
@@ -274,13 +276,14 @@ void ShowRecentFolders(HMENU file_menu, const std::vector<std::string>& folders)
     ::DeleteMenu(file_menu, static_cast<UINT>(--exit), MF_BYPOSITION);
   }
   if (folders.empty()) return;
-  ::InsertMenuA(file_menu, static_cast<UINT>(exit), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+  ::InsertMenuW(file_menu, static_cast<UINT>(exit), MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
   for (size_t i = 0; i < folders.size() && i < core::kMaxRecentFolders; ++i) {
     // "&1 C:\Disc": the number is the item's key; an ampersand of the path shows as itself.
     std::string text = "&" + std::to_string(i + 1) + " ";
     for (char c : folders[i]) text += c == '&' ? std::string("&&") : std::string(1, c);
-    ::InsertMenuA(file_menu, static_cast<UINT>(exit) + static_cast<UINT>(i),
+    ::InsertMenuW(file_menu, static_cast<UINT>(exit) + static_cast<UINT>(i),
                   MF_BYPOSITION | MF_STRING,
-                  static_cast<UINT_PTR>(kCmdRecentFolder + static_cast<int>(i)), text.c_str());
+                  static_cast<UINT_PTR>(kCmdRecentFolder + static_cast<int>(i)),
+                  ui::win32::WideOf(text).c_str());
   }
 }

@@ -13,18 +13,18 @@ constexpr int kBarSteps = 1000;
 }  // namespace
 
 DiscImageProgress::DiscImageProgress(HWND owner) : started_(::GetTickCount()) {
-  window_.Reset(::CreateDialogParamA(::GetModuleHandleA(nullptr),
-                                     MAKEINTRESOURCEA(QUORVANE_DIALOG_IMAGE_PROGRESS), owner,
+  window_.Reset(::CreateDialogParamW(::GetModuleHandleW(nullptr),
+                                     MAKEINTRESOURCEW(QUORVANE_DIALOG_IMAGE_PROGRESS), owner,
                                      &Procedure, reinterpret_cast<LPARAM>(this)));
-  ::SendDlgItemMessageA(window_.Get(), QUORVANE_IMAGE_PROGRESS_BAR, PBM_SETRANGE32, 0, kBarSteps);
+  ::SendDlgItemMessageW(window_.Get(), QUORVANE_IMAGE_PROGRESS_BAR, PBM_SETRANGE32, 0, kBarSteps);
 }
 
 INT_PTR CALLBACK DiscImageProgress::Procedure(HWND dialog, UINT message, WPARAM wparam,
                                               LPARAM lparam) {
-  if (message == WM_INITDIALOG) ::SetWindowLongPtrA(dialog, DWLP_USER, lparam);
+  if (message == WM_INITDIALOG) ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
   // The button, Esc and the close box.
   if (message == WM_COMMAND && LOWORD(wparam) == IDCANCEL) {
-    reinterpret_cast<DiscImageProgress*>(::GetWindowLongPtrA(dialog, DWLP_USER))->cancelled_ = true;
+    reinterpret_cast<DiscImageProgress*>(::GetWindowLongPtrW(dialog, DWLP_USER))->cancelled_ = true;
   }
   return message == WM_INITDIALOG || message == WM_COMMAND;
 }
@@ -36,17 +36,17 @@ bool DiscImageProgress::Step(uint64_t done, uint64_t total) {
     ::SetForegroundWindow(window);
   }
   if (total > 0) {
-    ::SendDlgItemMessageA(window, QUORVANE_IMAGE_PROGRESS_BAR, PBM_SETPOS,
+    ::SendDlgItemMessageW(window, QUORVANE_IMAGE_PROGRESS_BAR, PBM_SETPOS,
                           static_cast<WPARAM>(done * kBarSteps / total), 0);
   }
   MSG message{};
-  while (!cancelled_ && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (!cancelled_ && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       ::PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop, after the write
       cancelled_ = true;
-    } else if (!::IsDialogMessageA(window, &message)) {
+    } else if (!::IsDialogMessageW(window, &message)) {
       ::TranslateMessage(&message);
-      ::DispatchMessageA(&message);
+      ::DispatchMessageW(&message);
     }
   }
   return !cancelled_;

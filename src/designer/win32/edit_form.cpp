@@ -38,7 +38,7 @@ TEditForm::TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const Clos
 
 bool TEditForm::Create() {
   form_.CenterOn(app_.platform.ScreenSize());
-  if (!CreateForm("TEditForm")) return false;
+  if (!CreateForm(L"TEditForm")) return false;
   FormCreate();
   return true;
 }
@@ -58,8 +58,8 @@ void TEditForm::Connect(ToolGroup& tools, HWND command_target) {
 void TEditForm::CopyIcon() {
   HICON icon = autorun_form_.WindowIcon();
   if (Handle() == nullptr || icon == nullptr) return;
-  ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 void TEditForm::CopyBorderAndTransparency() {
@@ -321,7 +321,7 @@ void TEditForm::OnMouse(const ui::win32::MouseEvent& event) {
       if (opens && command_target_ != nullptr &&
           std::any_of(objects.begin(), objects.end(),
                       [&](const auto& object) { return designer::Inside(*object->Control, p); })) {
-        ::PostMessageA(command_target_, WM_COMMAND, kCmdObjectProperties, 0);
+        ::PostMessageW(command_target_, WM_COMMAND, kCmdObjectProperties, 0);
       }
       return;
     }
@@ -358,7 +358,7 @@ bool TEditForm::OnSelectionKey(WPARAM key) {
   } else if (key == VK_ESCAPE) {
     editor_.ClearSelection();
   } else if (editor_.SingleSelected() != nullptr && command_target_ != nullptr) {
-    ::PostMessageA(command_target_, WM_COMMAND, kCmdObjectProperties, 0);
+    ::PostMessageW(command_target_, WM_COMMAND, kCmdObjectProperties, 0);
   }
   UpdateReadOut(nullptr);
   return true;
@@ -396,7 +396,7 @@ void TEditForm::ShowContextMenu(ui::Point at) {
   if (id == kCmdPaste) {
     ClipboardCommand(id, at);
   } else if (id != 0 && command_target_ != nullptr) {
-    ::SendMessageA(command_target_, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    ::SendMessageW(command_target_, WM_COMMAND, static_cast<WPARAM>(id), 0);
   }
 }
 
@@ -442,7 +442,7 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       ShowPasteState(reinterpret_cast<HMENU>(wparam));
       break;
     case WM_COMMAND:
-      if (command_target_ != nullptr) ::SendMessageA(command_target_, WM_COMMAND, wparam, lparam);
+      if (command_target_ != nullptr) ::SendMessageW(command_target_, WM_COMMAND, wparam, lparam);
       return 0;
     case WM_SYSKEYUP:
       // Alt released during or after a drag it took part in opens no menu.

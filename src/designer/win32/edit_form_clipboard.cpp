@@ -1,11 +1,13 @@
 // The canvas's clipboard commands: the selection goes to the system clipboard in the registered
-// format (and its captions as text), and comes back from it through the portable paste rule.
+// format (and its captions as Unicode text), and comes back from it through the portable paste
+// rule.
 #include "core/clipboard_objects.h"
 #include "core/messages.h"
 #include "designer/clipboard_commands.h"
 #include "designer/win32/designer_commands.h"
 #include "designer/win32/edit_form.h"
 #include "ui/win32/clipboard.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ constexpr char kClipboardBusy[] = "The clipboard is in use by another program.";
 // Every designer that runs registers the same name and so gets the same format; registering
 // it again only hands back its number.
 UINT ObjectsFormat() {
-  return ::RegisterClipboardFormatA(core::kObjectsClipboardFormat);
+  return ::RegisterClipboardFormatW(ui::win32::WideOf(core::kObjectsClipboardFormat).c_str());
 }
 
 }  // namespace
@@ -50,12 +52,14 @@ void TEditForm::ClipboardCommand(int id, std::optional<ui::Point> at) {
 bool TEditForm::CopySelection() {
   const std::vector<uint8_t> objects = core::EncodeSelectedObjects(app_.Project);
   if (objects.empty()) return false;  // nothing selected
-  const std::string text = core::SelectedCaptions(app_.Project);
+  // The captions as Unicode text, so that other programs paste them in every script; Windows
+  // offers them as code-page text as well where a program asks for that.
+  const std::wstring text = ui::win32::WideOf(core::SelectedCaptions(app_.Project));
   bool copied = false;
   {
     ui::win32::Clipboard clipboard(Handle());
     copied = clipboard.Empty() && clipboard.Put(ObjectsFormat(), objects.data(), objects.size()) &&
-             clipboard.Put(CF_TEXT, text.c_str(), text.size() + 1);
+             clipboard.Put(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
   }  // closed before the message, which would keep other programs waiting
   if (!copied) core::ShowError(app_.platform, kClipboardBusy);
   return copied;

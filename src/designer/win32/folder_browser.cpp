@@ -1,4 +1,4 @@
-// Folder browser through SHBrowseForFolderA.
+// Folder browser through SHBrowseForFolderW.
 #include "designer/win32/folder_browser.h"
 
 #include <shlobj.h>
@@ -6,12 +6,13 @@
 #include <memory>
 
 #include "ui/win32/modal_loop.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
 int CALLBACK SelectStartFolder(HWND hwnd, UINT message, LPARAM, LPARAM data) {
   if (message == BFFM_INITIALIZED && data != 0) {
-    ::SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE, data);
+    ::SendMessageW(hwnd, BFFM_SETSELECTIONW, TRUE, data);
   }
   return 0;
 }
@@ -24,18 +25,19 @@ struct CoTaskMemFreer {
 
 std::optional<std::string> BrowseForFolder(HWND owner, const std::string& prompt,
                                            const std::string& start_folder) {
-  char display_name[MAX_PATH] = {};
-  BROWSEINFOA info{};
+  wchar_t display_name[MAX_PATH] = {};
+  const std::wstring title = ui::win32::WideOf(prompt), start = ui::win32::WideOf(start_folder);
+  BROWSEINFOW info{};
   info.hwndOwner = owner;
   info.pszDisplayName = display_name;
-  info.lpszTitle = prompt.c_str();
+  info.lpszTitle = title.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS;
   info.lpfn = &SelectStartFolder;
-  info.lParam = start_folder.empty() ? 0 : reinterpret_cast<LPARAM>(start_folder.c_str());
+  info.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
   const ui::win32::ModalScope modal(owner);
-  std::unique_ptr<ITEMIDLIST, CoTaskMemFreer> chosen(::SHBrowseForFolderA(&info));
+  std::unique_ptr<ITEMIDLIST, CoTaskMemFreer> chosen(::SHBrowseForFolderW(&info));
   if (!chosen) return std::nullopt;
-  char path[MAX_PATH] = {};
-  if (!::SHGetPathFromIDListA(chosen.get(), path)) return std::nullopt;
-  return std::string(path);
+  wchar_t path[MAX_PATH] = {};
+  if (!::SHGetPathFromIDListW(chosen.get(), path)) return std::nullopt;
+  return ui::win32::Utf8Of(path);
 }

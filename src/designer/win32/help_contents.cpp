@@ -5,13 +5,14 @@
 #include "designer/help_request.h"
 #include "player/link_runner.h"
 #include "ui/win32/shell.h"
+#include "ui/win32/wide_text.h"
 
 void OpenHelpContents(HWND owner, core::AppState& app) {
   const designer::HelpRequest help = designer::HelpRequestFor(app.ExePath);
   switch (help.kind) {
     case designer::HelpRequest::WinHelpFile:
       // The help file's contents and index, as it has always been opened.
-      if (!::WinHelpA(owner, help.path.c_str(), HELP_FINDER, 0)) {
+      if (!::WinHelpW(owner, ui::win32::WideOf(help.path).c_str(), HELP_FINDER, 0)) {
         core::ShowError(app.platform, "Cannot open help file \"" + help.path + "\"");
       }
       return;

@@ -26,6 +26,7 @@
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/shell.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
@@ -57,7 +58,7 @@ TMainForm::~TMainForm() {
 
 bool TMainForm::Create() {
   FormCreate();
-  if (!CreateForm("TMainForm")) return false;
+  if (!CreateForm(L"TMainForm")) return false;
   MainMenu1 = BuildMainMenu();
   if (::SetMenu(Handle(), MainMenu1.Get())) MainMenu1.Disown();  // the window owns it now
   shortcuts_ = BuildMainShortcuts();
@@ -70,13 +71,13 @@ bool TMainForm::Create() {
 bool TMainForm::CreateStripControls() {
   const ui::Scale& scale = DeviceScale();
   if (!ToolBar1.Create(Handle(), kButtonSize, ToolBarButtons(), scale)) return false;
-  HINSTANCE module = ::GetModuleHandleA(nullptr);
-  SpeedButton1 =
-      ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 0, 0, Handle(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCmdCDIcon)), module, nullptr);
+  HINSTANCE module = ::GetModuleHandleW(nullptr);
+  SpeedButton1 = ::CreateWindowExW(
+      0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 0, 0, 0, 0, Handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCmdCDIcon)), module, nullptr);
   Panel1 =
-      ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW, 0,
-                        0, 0, 0, Handle(), nullptr, module, nullptr);
+      ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SS_OWNERDRAW,
+                        0, 0, 0, 0, Handle(), nullptr, module, nullptr);
   if (SpeedButton1 == nullptr || Panel1 == nullptr) return false;
   // Both lie over the tool bar's free right part.
   ::SetWindowPos(Panel1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -86,8 +87,8 @@ bool TMainForm::CreateStripControls() {
   ArrangeBar.MoveTo(StripPlaces().arrange_bar);
   // Check Disc stands apart, so that every other button keeps its place.
   if (!DiscBar.Create(Handle(), kButtonSize, DiscBarButtons(), scale, true)) return false;
-  ReadOutText = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
-                                  0, 0, 0, Handle(), nullptr, module, nullptr);
+  ReadOutText = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                                  0, 0, 0, 0, Handle(), nullptr, module, nullptr);
   if (ReadOutText == nullptr) return false;
   ::SetWindowPos(ReadOutText, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ScaleStripPictures();
@@ -116,7 +117,7 @@ void TMainForm::ScaleStripPictures() {
     read_out_font_ = ui::win32::CreateDialogFont(scale);
     font = read_out_font_.Get();
   }
-  ::SendMessageA(ReadOutText, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  ::SendMessageW(ReadOutText, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   logo_ = ui::win32::LoadArtwork(QUORVANE_BITMAP_LOGO, scale);
   cd_icon_glyph_.Resize(scale.ToDevice(ui::Size{kGlyphSize, kGlyphSize}));
   UpdateCDIconButton();
@@ -150,7 +151,7 @@ void TMainForm::FormCreate() {
 void TMainForm::FormResize() {
   if (Handle() == nullptr || ToolBar1.Handle() == nullptr) return;
   const ui::Scale& scale = DeviceScale();
-  ::SendMessageA(ToolBar1.Handle(), TB_AUTOSIZE, 0, 0);
+  ::SendMessageW(ToolBar1.Handle(), TB_AUTOSIZE, 0, 0);
   const SIZE bar = ToolBar1.Extent();
   // The client area (design units) is the least that shows the whole bar.
   const ui::Size client = DesignClientSize();
@@ -172,9 +173,10 @@ void TMainForm::FormResize() {
 
 void TMainForm::ShowReadOut(const std::string& text) {
   if (ReadOutText == nullptr) return;
-  char shown[128] = "";
-  ::GetWindowTextA(ReadOutText, shown, sizeof shown);
-  if (text != shown) ::SetWindowTextA(ReadOutText, text.c_str());  // no flicker while it stays
+  const std::wstring wide = ui::win32::WideOf(text);
+  wchar_t shown[128] = L"";
+  ::GetWindowTextW(ReadOutText, shown, static_cast<int>(std::size(shown)));
+  if (wide != shown) ::SetWindowTextW(ReadOutText, wide.c_str());  // no flicker while it stays
 }
 
 void TMainForm::ShowAtStartUp() {
@@ -247,8 +249,18 @@ bool TMainForm::Save1Click() {
 void TMainForm::est1Click() {
   Save1Click();  // the deployed player starts whether or not this save succeeded
   // Quoted, so that a folder name with blanks cannot make Windows start another program.
-  const std::string player = "\"" + app_.CDFolder + "\\" + core::kPlayerFileName + "\"";
-  ::WinExec(player.c_str(), SW_SHOWNORMAL);
+  std::wstring player =
+      ui::win32::WideOf("\"" + app_.CDFolder + "\\" + core::kPlayerFileName + "\"");
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION started{};
+  if (::CreateProcessW(nullptr, player.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started)) {
+    ::CloseHandle(started.hThread);  // the player runs on its own
+    ::CloseHandle(started.hProcess);
+  }
 }
 
 TMainForm::OpenOutcome TMainForm::Open1Click() {
@@ -360,8 +372,9 @@ void TMainForm::UpdateCDIconButton() {
   const std::string icon_file = designer::CdIconPath(app_);
   ui::win32::OwnedIcon loaded;
   if (!app_.CDFolder.empty() && core::fs::FileExists(icon_file)) {
-    loaded.Reset(static_cast<HICON>(::LoadImageA(nullptr, icon_file.c_str(), IMAGE_ICON, size.width,
-                                                 size.height, LR_LOADFROMFILE)));
+    loaded.Reset(
+        static_cast<HICON>(::LoadImageW(nullptr, ui::win32::WideOf(icon_file).c_str(), IMAGE_ICON,
+                                        size.width, size.height, LR_LOADFROMFILE)));
   }
   ::DrawIconEx(dc, 0, 0, loaded ? loaded.Get() : ui::win32::Application::Icon(), size.width,
                size.height, 0, nullptr, DI_NORMAL);
@@ -396,11 +409,13 @@ void TMainForm::HelpContentsandIndex1Click() {
 
 void TMainForm::echnialSupport1Click() {
   const std::string mail = std::string("mailto: ") + designer::kSupportAddress;
-  ::ShellExecuteA(Handle(), nullptr, mail.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  ::ShellExecuteW(Handle(), nullptr, ui::win32::WideOf(mail).c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
 }
 
 void TMainForm::HomePage1Click() {
-  ::ShellExecuteA(Handle(), "Open", designer::kHomePage, nullptr, nullptr, SW_SHOW);
+  ::ShellExecuteW(Handle(), L"Open", ui::win32::WideOf(designer::kHomePage).c_str(), nullptr,
+                  nullptr, SW_SHOW);
 }
 
 void TMainForm::About1Click() {
@@ -550,15 +565,16 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lparam);
-      if (header->code == TTN_GETDISPINFOA) {
-        auto* tip = reinterpret_cast<NMTTDISPINFOA*>(lparam);
+      if (header->code == TTN_GETDISPINFOW) {
+        auto* tip = reinterpret_cast<NMTTDISPINFOW*>(lparam);
         const int id = static_cast<int>(header->idFrom);
         const char* hint = ToolBar1.HintFor(id);
         for (const ui::win32::ToolBar* bar : {&ArrangeBar, &DiscBar}) {
           if (hint == nullptr) hint = bar->HintFor(id);
         }
         if (hint != nullptr) {
-          tip->lpszText = const_cast<char*>(hint);
+          ::lstrcpynW(tip->szText, ui::win32::WideOf(hint).c_str(),
+                      static_cast<int>(std::size(tip->szText)));
         }
         return 0;
       }

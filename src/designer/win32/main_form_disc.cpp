@@ -30,7 +30,7 @@ void TMainForm::CheckDisc1Click() {
   if (choice.action == CheckDiscChoice::OpenObject) {
     // As a double click on the object does: it alone selected, then its properties.
     EditForm->SelectObject(static_cast<size_t>(choice.object));
-    ::PostMessageA(Handle(), WM_COMMAND, kCmdObjectProperties, 0);
+    ::PostMessageW(Handle(), WM_COMMAND, kCmdObjectProperties, 0);
   }
 }
 
@@ -48,7 +48,7 @@ void TMainForm::MakeDiscImage1Click(core::DiscMedium medium) {
     const ui::win32::ModalScope modal(Handle());
     return ui::win32::ChooseSaveFile(Handle(), "Disc images (*.iso)|*.iso",
                                      designer::ImageFolder(app_.CDFolder),
-                                     core::DefaultImageFileName(caption), "iso");
+                                     core::DefaultImageFileName(caption), L"iso");
   }();
   if (!path) return;
   const std::optional<std::string> label =

@@ -3,25 +3,26 @@
 
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
 constexpr int kMaxLabel = 16;  // Joliet's limit
-// The edit's text, in and out: a double-byte code page takes two bytes a character.
-using LabelText = char[kMaxLabel * 2 + 1];
+// The edit's text, in and out.
+using LabelText = wchar_t[kMaxLabel + 1];
 
 INT_PTR CALLBACK VolumeLabelProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
-      ::SetWindowLongPtrA(dialog, DWLP_USER, lparam);
-      ::SendDlgItemMessageA(dialog, QUORVANE_VOLUME_LABEL, EM_LIMITTEXT, kMaxLabel, 0);
-      ::SetDlgItemTextA(dialog, QUORVANE_VOLUME_LABEL, reinterpret_cast<const char*>(lparam));
+      ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+      ::SendDlgItemMessageW(dialog, QUORVANE_VOLUME_LABEL, EM_LIMITTEXT, kMaxLabel, 0);
+      ::SetDlgItemTextW(dialog, QUORVANE_VOLUME_LABEL, reinterpret_cast<const wchar_t*>(lparam));
       return TRUE;  // the edit has the focus, its text selected
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK) {
-        ::GetDlgItemTextA(dialog, QUORVANE_VOLUME_LABEL,
-                          reinterpret_cast<char*>(::GetWindowLongPtrA(dialog, DWLP_USER)),
-                          sizeof(LabelText));
+        ::GetDlgItemTextW(dialog, QUORVANE_VOLUME_LABEL,
+                          reinterpret_cast<wchar_t*>(::GetWindowLongPtrW(dialog, DWLP_USER)),
+                          kMaxLabel + 1);
       }
       if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) {
         ::EndDialog(dialog, LOWORD(wparam));
@@ -35,12 +36,12 @@ INT_PTR CALLBACK VolumeLabelProcedure(HWND dialog, UINT message, WPARAM wparam, 
 }  // namespace
 
 std::optional<std::string> AskVolumeLabel(HWND owner, const std::string& proposed) {
-  LabelText text = "";
-  ::lstrcpynA(text, proposed.c_str(), sizeof text);
+  LabelText text = L"";
+  ::lstrcpynW(text, ui::win32::WideOf(proposed).c_str(), kMaxLabel + 1);
   const ui::win32::ModalScope modal(owner);
-  if (::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(QUORVANE_DIALOG_VOLUME_LABEL),
+  if (::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUORVANE_DIALOG_VOLUME_LABEL),
                         owner, &VolumeLabelProcedure, reinterpret_cast<LPARAM>(text)) != IDOK) {
     return std::nullopt;
   }
-  return std::string(text);
+  return ui::win32::Utf8Of(text);
 }

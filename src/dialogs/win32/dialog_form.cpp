@@ -1,14 +1,14 @@
 // Property dialog windows.
 #include "dialogs/win32/dialog_form.h"
 
-const DialogLayout kLinkFormLayout{"TLinkForm", "Edit Link", {546, 170}};
+const DialogLayout kLinkFormLayout{L"TLinkForm", "Edit Link", {546, 170}};
 const DialogLayout kLabelPropertyFormLayout{
-    "TLabelPropertyForm", "Label Properties", {422, 250}, false, {192, 107}};
+    L"TLabelPropertyForm", "Label Properties", {422, 250}, false, {192, 107}};
 const DialogLayout kButtonPropertyFormLayout{
-    "TButtonPropertyForm", "Button Properties", {448, 282}};
-const DialogLayout kImagePropertyFormLayout{"TImagePropertyForm", "Image Properties", {488, 162}};
-const DialogLayout kFormPropertyFormLayout{"TFormPropertyForm", "Form Properties", {618, 346}};
-const DialogLayout kGridSizeFormLayout{"TGridSizeForm", "Grid Size", {188, 86}};
+    L"TButtonPropertyForm", "Button Properties", {448, 282}};
+const DialogLayout kImagePropertyFormLayout{L"TImagePropertyForm", "Image Properties", {488, 162}};
+const DialogLayout kFormPropertyFormLayout{L"TFormPropertyForm", "Form Properties", {618, 346}};
+const DialogLayout kGridSizeFormLayout{L"TGridSizeForm", "Grid Size", {188, 86}};
 
 DialogForm::DialogForm(const DialogLayout& layout) : FormWindow(form_), layout_(layout) {
   form_.SetCaption(layout.caption);
@@ -19,8 +19,8 @@ DialogForm::DialogForm(const DialogLayout& layout) : FormWindow(form_), layout_(
 bool DialogForm::Create(ui::Size screen) {
   if (!CreateForm(layout_.class_name)) return false;
   // A dialog paints beneath its controls too: group boxes leave their inside to the parent.
-  const LONG style = ::GetWindowLongA(Handle(), GWL_STYLE);
-  ::SetWindowLongA(Handle(), GWL_STYLE, style & ~static_cast<LONG>(WS_CLIPCHILDREN));
+  const LONG style = ::GetWindowLongW(Handle(), GWL_STYLE);
+  ::SetWindowLongW(Handle(), GWL_STYLE, style & ~static_cast<LONG>(WS_CLIPCHILDREN));
   SetClientSize(layout_.client.width, layout_.client.height);
   if (layout_.centred) {
     form_.CenterOn(screen);

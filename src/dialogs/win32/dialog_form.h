@@ -9,7 +9,7 @@
 #include "ui/win32/form_window.h"
 
 struct DialogLayout {
-  const char* class_name;  // the dialog's class, e.g. "TLinkForm"
+  const wchar_t* class_name;  // the dialog's class, e.g. L"TLinkForm"
   const char* caption;
   ui::Size client;
   // Where the window opens; centred on the screen when not given.

@@ -8,7 +8,7 @@ namespace {
 
 enum : int { kLeft = 101, kTop, kWidth, kHeight };
 
-const DialogLayout kPositionSizeFormLayout{"TPositionSizeForm", "Position and Size", {236, 168}};
+const DialogLayout kPositionSizeFormLayout{L"TPositionSizeForm", "Position and Size", {236, 168}};
 
 using F = dialogs::PositionSizeFields;
 constexpr FieldRow<F> kControls[] = {

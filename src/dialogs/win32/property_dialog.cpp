@@ -10,13 +10,17 @@
 #include "ui/win32/gdi_canvas.h"
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
+
+using ui::win32::Utf8Of;
+using ui::win32::WideOf;
 
 namespace {
 
 constexpr int kSpinArrowsIdOffset = 1000;
 
 struct WindowStyle {
-  const char* class_name;
+  const wchar_t* class_name;
   DWORD style;
   DWORD ex_style;
 };
@@ -25,32 +29,32 @@ WindowStyle StyleOf(ControlSpec::Kind kind) {
   constexpr DWORD tab = WS_TABSTOP;
   switch (kind) {
     case ControlSpec::Label:
-      return {"STATIC", SS_LEFT, 0};
+      return {L"STATIC", SS_LEFT, 0};
     case ControlSpec::Edit:
     case ControlSpec::Spin:
-      return {"EDIT", ES_AUTOHSCROLL | tab, WS_EX_CLIENTEDGE};
+      return {L"EDIT", ES_AUTOHSCROLL | tab, WS_EX_CLIENTEDGE};
     case ControlSpec::List:
-      return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab, 0};
+      return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | tab, 0};
     case ControlSpec::FixedList:
-      return {"COMBOBOX", CBS_DROPDOWNLIST | WS_DISABLED, 0};
+      return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_DISABLED, 0};
     case ControlSpec::Button:
     case ControlSpec::CancelButton:
-      return {"BUTTON", BS_PUSHBUTTON | tab, 0};
+      return {L"BUTTON", BS_PUSHBUTTON | tab, 0};
     case ControlSpec::OkButton:
-      return {"BUTTON", BS_DEFPUSHBUTTON | tab, 0};
+      return {L"BUTTON", BS_DEFPUSHBUTTON | tab, 0};
     case ControlSpec::Check:
-      return {"BUTTON", BS_AUTOCHECKBOX | tab, 0};
+      return {L"BUTTON", BS_AUTOCHECKBOX | tab, 0};
     case ControlSpec::Swatch:
     case ControlSpec::FontSample:
-      return {"STATIC", SS_OWNERDRAW | SS_NOTIFY, WS_EX_STATICEDGE};
+      return {L"STATIC", SS_OWNERDRAW | SS_NOTIFY, WS_EX_STATICEDGE};
     case ControlSpec::Browse:
-      return {"BUTTON", BS_OWNERDRAW, 0};
+      return {L"BUTTON", BS_OWNERDRAW, 0};
     case ControlSpec::Group:
-      return {"BUTTON", BS_GROUPBOX, 0};
+      return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlSpec::Picture:
-      return {"STATIC", SS_OWNERDRAW, 0};
+      return {L"STATIC", SS_OWNERDRAW, 0};
   }
-  return {"STATIC", 0, 0};
+  return {L"STATIC", 0, 0};
 }
 
 int ControlId(const ControlSpec& c) {
@@ -84,7 +88,7 @@ void PropertyDialog::FitSpinArrows(const ControlSpec& spin) const {
   HWND arrows = Item(spin.id + kSpinArrowsIdOffset);
   // The arrows take their width from the edit, which they lay out for 96 DPI: above that they
   // are widened by the scale at the edit's right end, and the edit gives up that much more.
-  ::SendMessageA(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+  ::SendMessageW(arrows, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
   if (DeviceScale().IsIdentity()) return;
   RECT r[2]{};  // the arrows', then the edit's
   ::GetWindowRect(arrows, &r[0]);
@@ -100,29 +104,29 @@ void PropertyDialog::FitSpinArrows(const ControlSpec& spin) const {
 }
 
 bool PropertyDialog::CreateControls() {
-  HINSTANCE module = ::GetModuleHandleA(nullptr);
+  HINSTANCE module = ::GetModuleHandleW(nullptr);
   font_ = ui::win32::CreateDialogFont(DeviceScale());
   // The dialogs show the picture of what opens them.
   images_ = ui::win32::LoadToolStrip(DeviceScale());
-  tooltip_ = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
+  tooltip_ = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, 0, 0, 0, 0, Handle(),
                                nullptr, module, nullptr);
   // Creation order is the Tab order.
   for (size_t i = 0; const ControlSpec* spec = Control(i); ++i) {
     const ControlSpec& c = *spec;
     const WindowStyle s = StyleOf(c.kind);
     const ui::Rect place = DeviceRect(c);
-    HWND child = ::CreateWindowExA(
-        s.ex_style, s.class_name, c.text ? c.text : "", WS_CHILD | WS_VISIBLE | s.style, place.left,
-        place.top, place.Width(), place.Height(), Handle(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(c))), module, nullptr);
+    HWND child = ::CreateWindowExW(
+        s.ex_style, s.class_name, WideOf(c.text ? c.text : "").c_str(),
+        WS_CHILD | WS_VISIBLE | s.style, place.left, place.top, place.Width(), place.Height(),
+        Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(c))), module, nullptr);
     if (child == nullptr) return false;
-    ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     for (const char* item : c.items) {
-      ::SendMessageA(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+      ::SendMessageW(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideOf(item).c_str()));
     }
     if (c.kind == ControlSpec::Spin) {
-      HWND arrows = ::CreateWindowExA(
-          0, UPDOWN_CLASSA, nullptr,
+      HWND arrows = ::CreateWindowExW(
+          0, UPDOWN_CLASSW, nullptr,
           WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS |
               UDS_NOTHOUSANDS,
           0, 0, 0, 0, Handle(),
@@ -130,17 +134,18 @@ bool PropertyDialog::CreateControls() {
           nullptr);
       FitSpinArrows(c);
       // The arrows step only through the numbers the field takes.
-      ::SendMessageA(arrows, UDM_SETRANGE32, static_cast<WPARAM>(c.number->min), c.number->max);
+      ::SendMessageW(arrows, UDM_SETRANGE32, static_cast<WPARAM>(c.number->min), c.number->max);
     }
     if (c.kind == ControlSpec::Browse && tooltip_ != nullptr) {
-      TTTOOLINFOA tool{};
+      TTTOOLINFOW tool{};
       tool.cbSize = sizeof tool;
       tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
       tool.hwnd = Handle();
       tool.uId = reinterpret_cast<UINT_PTR>(child);
-      tool.lpszText = const_cast<char*>(c.text);
-      ::SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-      ::SetWindowTextA(child, "");
+      std::wstring tip = WideOf(c.text);  // the tip keeps a copy
+      tool.lpszText = tip.data();
+      ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+      ::SetWindowTextW(child, L"");
     }
   }
   return true;
@@ -148,20 +153,19 @@ bool PropertyDialog::CreateControls() {
 
 std::string PropertyDialog::Text(int id) const {
   HWND item = Item(id);
-  const int length = ::GetWindowTextLengthA(item);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  ::GetWindowTextA(item, text.data(), length + 1);
-  text.resize(static_cast<size_t>(length));
-  return text;
+  const int length = ::GetWindowTextLengthW(item);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int got = ::GetWindowTextW(item, text.data(), length + 1);
+  return Utf8Of(text.c_str(), got);
 }
 
 void PropertyDialog::SetText(int id, const std::string& text) {
   // The same text again is no change: the edit would still report one.
-  if (Text(id) != text) ::SetWindowTextA(Item(id), text.c_str());
+  if (Text(id) != text) ::SetWindowTextW(Item(id), WideOf(text).c_str());
 }
 
 int PropertyDialog::ListIndex(int id) const {
-  return static_cast<int>(::SendMessageA(Item(id), CB_GETCURSEL, 0, 0));
+  return static_cast<int>(::SendMessageW(Item(id), CB_GETCURSEL, 0, 0));
 }
 
 namespace {
@@ -244,20 +248,20 @@ void PropertyDialog::Fill(const ControlSpec& control, void* value, bool unknown)
     case ControlSpec::Spin: {
       // The edit keeps the value it was filled with, which OK takes as it is, in range or not.
       const int number = unknown ? control.number->min : *static_cast<const int*>(value);
-      ::SetWindowLongPtrA(item, GWLP_USERDATA, number);
+      ::SetWindowLongPtrW(item, GWLP_USERDATA, number);
       SetText(control.id, unknown ? std::string() : std::to_string(number));
       break;
     }
     case ControlSpec::List:
     case ControlSpec::FixedList: {
       const int index = unknown ? -1 : *static_cast<const int*>(value);  // -1: no item chosen
-      ::SendMessageA(item, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+      ::SendMessageW(item, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
       break;
     }
     case ControlSpec::Check:
       // Only a box without a common value has the third state, and clicks may bring it back.
-      ::SendMessageA(item, BM_SETSTYLE, unknown ? BS_AUTO3STATE : BS_AUTOCHECKBOX, TRUE);
-      ::SendMessageA(item, BM_SETCHECK,
+      ::SendMessageW(item, BM_SETSTYLE, unknown ? BS_AUTO3STATE : BS_AUTOCHECKBOX, TRUE);
+      ::SendMessageW(item, BM_SETCHECK,
                      unknown                            ? BST_INDETERMINATE
                      : *static_cast<const bool*>(value) ? BST_CHECKED
                                                         : BST_UNCHECKED,
@@ -291,7 +295,7 @@ bool PropertyDialog::ReadBack(const ControlSpec& control, void* value) {
       *static_cast<int*>(value) = ListIndex(control.id);
       return true;
     case ControlSpec::Check: {
-      const LRESULT state = ::SendMessageA(item, BM_GETCHECK, 0, 0);
+      const LRESULT state = ::SendMessageW(item, BM_GETCHECK, 0, 0);
       *static_cast<bool*>(value) = state == BST_CHECKED;
       return state != BST_INDETERMINATE;
     }
@@ -337,7 +341,7 @@ void PropertyDialog::Touch(int id) {
 }
 
 std::optional<int32_t> PropertyDialog::SpinNumber(const ControlSpec& spin) const {
-  const auto filled = static_cast<int32_t>(::GetWindowLongPtrA(Item(spin.id), GWLP_USERDATA));
+  const auto filled = static_cast<int32_t>(::GetWindowLongPtrW(Item(spin.id), GWLP_USERDATA));
   return dialogs::ReadNumber(*spin.number, Text(spin.id), filled);
 }
 
@@ -352,10 +356,10 @@ bool PropertyDialog::NumbersReadable() {
 }
 
 void PropertyDialog::RefuseNumber(int id, const dialogs::NumberField& field) {
-  ::MessageBoxA(Handle(), dialogs::NumberMessage(field).c_str(), Layout().caption,
-                MB_OK | MB_ICONWARNING);
+  ::MessageBoxW(Handle(), WideOf(dialogs::NumberMessage(field)).c_str(),
+                WideOf(Layout().caption).c_str(), MB_OK | MB_ICONWARNING);
   ::SetFocus(Item(id));
-  ::SendMessageA(Item(id), EM_SETSEL, 0, -1);
+  ::SendMessageW(Item(id), EM_SETSEL, 0, -1);
 }
 
 void PropertyDialog::OnClick(const ControlSpec& clicked) {
@@ -472,7 +476,7 @@ void PropertyDialog::OnScaleChanged() {
     const ui::Rect place = DeviceRect(*spec);
     ::SetWindowPos(child, nullptr, place.left, place.top, place.Width(), place.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
     if (spec->kind == ControlSpec::Spin) FitSpinArrows(*spec);
   }
   font_ = std::move(font);  // the old font goes once no control uses it

@@ -21,17 +21,17 @@ constexpr LONG kRoles[] = {ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_STATICTEXT, ROLE_
 // may then name another window, which answers the private id with nothing.
 AccessibleHost* HostOf(HWND window) {
   if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return nullptr;
-  return reinterpret_cast<AccessibleHost*>(SendMessageA(window, WM_GETOBJECT, 0, kHostObjectId));
+  return reinterpret_cast<AccessibleHost*>(SendMessageW(window, WM_GETOBJECT, 0, kHostObjectId));
 }
 
-// A text of the system code page as a BSTR; S_FALSE and null for an empty text.
+// A UTF-8 text as a BSTR; S_FALSE and null for an empty text.
 HRESULT GiveText(const char* text, int size, BSTR* out) {
   *out = nullptr;
   if (size <= 0) return S_FALSE;
-  const int length = MultiByteToWideChar(CP_ACP, 0, text, size, nullptr, 0);
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text, size, nullptr, 0);
   *out = SysAllocStringLen(nullptr, static_cast<UINT>(length));
   if (*out == nullptr) return E_OUTOFMEMORY;
-  MultiByteToWideChar(CP_ACP, 0, text, size, *out, length);
+  MultiByteToWideChar(CP_UTF8, 0, text, size, *out, length);
   return S_OK;
 }
 
@@ -115,8 +115,13 @@ class ClientObject final : public IAccessible {
     if (item != nullptr) {
       return GiveText(item->name.data(), static_cast<int>(item->name.size()), name);
     }
-    char caption[256];
-    return GiveText(caption, GetWindowTextA(window_, caption, sizeof caption), name);
+    // The window's own title: the text SysAllocString takes, as it is.
+    const int length = GetWindowTextLengthW(window_);
+    if (length <= 0) return S_FALSE;
+    *name = SysAllocStringLen(nullptr, static_cast<UINT>(length));
+    if (*name == nullptr) return E_OUTOFMEMORY;
+    GetWindowTextW(window_, *name, length + 1);
+    return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) noexcept override {
     role->vt = VT_EMPTY;
@@ -165,7 +170,7 @@ class ClientObject final : public IAccessible {
     if (FAILED(hr)) return hr;
     if (item == nullptr || !item->has_link) return DISP_E_MEMBERNOTFOUND;
     const auto index = static_cast<WPARAM>(item->index);
-    return PostMessageA(window_, kRunObjectLinkMessage, index, 0) ? S_OK : E_FAIL;
+    return PostMessageW(window_, kRunObjectLinkMessage, index, 0) ? S_OK : E_FAIL;
   }
   HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) noexcept override {
     const AccessibleObject* item;

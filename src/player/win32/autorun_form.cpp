@@ -19,10 +19,11 @@
 #include "ui/win32/gdi_picture.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/shell.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
-constexpr char kClassName[] = "TAutoRunForm";
+constexpr wchar_t kClassName[] = L"TAutoRunForm";
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kTimer1Interval = 10;  // ms
 
@@ -247,16 +248,16 @@ void TAutoRunForm::ClosePresentation() {
 
 void TAutoRunForm::SetIcon(HICON icon, ui::win32::OwnedIcon owned) {
   if (Handle() != nullptr) {
-    ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    ::SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    ::SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
   icon_ = icon;
   icon_file_ = std::move(owned);
 }
 
 void TAutoRunForm::LoadWindowIcon(const std::string& path) {
-  ui::win32::OwnedIcon icon(
-      static_cast<HICON>(::LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE)));
+  ui::win32::OwnedIcon icon(static_cast<HICON>(
+      ::LoadImageW(nullptr, ui::win32::WideOf(path).c_str(), IMAGE_ICON, 32, 32, LR_LOADFROMFILE)));
   HICON shown = icon.Get();
   if (shown != nullptr) SetIcon(shown, std::move(icon));  // one that cannot be loaded: the old
 }

@@ -2,6 +2,7 @@
 #include "ui/win32/application.h"
 
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
 
 #include <algorithm>
 #include <utility>
@@ -18,13 +19,13 @@ bool TranslateShortcut(MSG& message) {
   if (message.hwnd == nullptr) return false;
   HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
   for (const auto& [window, table] : accelerators) {
-    if (window == root) return ::TranslateAcceleratorA(window, table, &message) != 0;
+    if (window == root) return ::TranslateAcceleratorW(window, table, &message) != 0;
   }
   return false;
 }
 
 HICON LoadProgramIcon(int size) {
-  return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
+  return static_cast<HICON>(::LoadImageA(::GetModuleHandleW(nullptr),
                                          MAKEINTRESOURCEA(QUORVANE_ICON_PROGRAM), IMAGE_ICON, size,
                                          size, LR_SHARED));
 }
@@ -48,7 +49,17 @@ HICON Application::SmallIcon() {
 
 void Application::SetTaskbarIcon(HICON icon) {
   if (main_window == nullptr || icon == nullptr) return;
-  ::SendMessageA(main_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageW(main_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+std::string Application::ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length =
+        ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) return Utf8Of(path.c_str(), static_cast<int>(length));
+    path.resize(path.size() * 2);  // cut short: a longer path than MAX_PATH
+  }
 }
 
 HWND Application::MainWindow() {
@@ -66,11 +77,11 @@ void Application::SetAccelerators(HWND window, HACCEL table) {
 int Application::Run() {
   MSG message{};
   BOOL got = 0;
-  while ((got = ::GetMessageA(&message, nullptr, 0, 0)) != 0) {
+  while ((got = ::GetMessageW(&message, nullptr, 0, 0)) != 0) {
     if (got == -1) return 1;
     if (TranslateShortcut(message)) continue;
     ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
+    ::DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }

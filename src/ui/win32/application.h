@@ -13,6 +13,9 @@ class Application {
   static const std::string& Title();
   static void SetTitle(const std::string& title);
 
+  // The running executable's full path, in UTF-8, however long and in whatever script.
+  static std::string ExecutablePath();
+
   // The program's own icon from the resources (large and small).
   static HICON Icon();
   static HICON SmallIcon();

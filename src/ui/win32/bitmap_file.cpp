@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/artwork.h"
+#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 
@@ -49,7 +50,7 @@ namespace {
 // The BMP file image a packed artwork resource holds, made into a DIB section as LoadImage makes
 // one of a bitmap resource.
 GdiObject<HBITMAP> UnpackedArtwork(int resource) {
-  HMODULE module = ::GetModuleHandleA(nullptr);
+  HMODULE module = ::GetModuleHandleW(nullptr);
   HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(resource), RT_RCDATA);
   HGLOBAL loaded = found == nullptr ? nullptr : ::LoadResource(module, found);
   const void* packed = loaded == nullptr ? nullptr : ::LockResource(loaded);
@@ -87,8 +88,8 @@ GdiObject<HBITMAP> LoadArtwork(int resource, Scale scale, int32_t picture_width)
 }
 
 std::unique_ptr<PixelBitmap> ReadBitmapFile(const std::string& path) {
-  GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(::LoadImageA(
-      nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(::LoadImageW(
+      nullptr, WideOf(path).c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
   return PixelsOfBitmap(bitmap.Get());
 }
 

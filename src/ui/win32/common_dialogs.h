@@ -39,6 +39,6 @@ std::optional<std::string> ChooseOpenFile(HWND owner, const std::string& filter,
 std::optional<std::string> ChooseSaveFile(HWND owner, const std::string& filter,
                                           const std::string& initial_folder,
                                           const std::string& file_name,
-                                          const char* default_extension);
+                                          const wchar_t* default_extension);
 
 }  // namespace ui::win32

@@ -10,8 +10,8 @@
 namespace ui::win32 {
 
 inline GdiObject<HFONT> CreateDialogFont(Scale scale) {
-  return GdiObject<HFONT>(::CreateFontA(-scale.ToDevice(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                        FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Shell Dlg"));
+  return GdiObject<HFONT>(::CreateFontW(-scale.ToDevice(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                        FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg"));
 }
 
 }  // namespace ui::win32

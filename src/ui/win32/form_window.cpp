@@ -6,6 +6,7 @@
 #include "ui/win32/application.h"
 #include "ui/win32/dpi.h"
 #include "ui/win32/gdi.h"
+#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 
@@ -60,7 +61,7 @@ DWORD ExStyleForForm(const Form& form) {
   return ex_style;
 }
 
-bool FormWindow::CreateForm(const char* class_name) {
+bool FormWindow::CreateForm(const wchar_t* class_name) {
   scale_ = SystemScale();
   const RECT bounds = DeviceBounds();
   if (!CreateWindowOfClass(class_name, ExStyleForForm(form_), StyleForForm(form_), form_.Caption(),
@@ -135,9 +136,9 @@ void FormWindow::ScaleChanged(int32_t dpi, const RECT& suggested) {
 
 void FormWindow::FormFrameChanged() {
   if (Handle() == nullptr) return;
-  const DWORD visible = ::GetWindowLongA(Handle(), GWL_STYLE) & WS_VISIBLE;
-  ::SetWindowLongA(Handle(), GWL_STYLE, static_cast<LONG>(StyleForForm(form_) | visible));
-  ::SetWindowLongA(Handle(), GWL_EXSTYLE, static_cast<LONG>(ExStyleForForm(form_)));
+  const DWORD visible = ::GetWindowLongW(Handle(), GWL_STYLE) & WS_VISIBLE;
+  ::SetWindowLongW(Handle(), GWL_STYLE, static_cast<LONG>(StyleForForm(form_) | visible));
+  ::SetWindowLongW(Handle(), GWL_EXSTYLE, static_cast<LONG>(ExStyleForForm(form_)));
   const RECT r = DeviceBounds();
   ::SetWindowPos(Handle(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -150,12 +151,12 @@ void FormWindow::FormFrameChanged() {
 }
 
 void FormWindow::FormCaptionChanged() {
-  if (Handle() != nullptr) ::SetWindowTextA(Handle(), form_.Caption().c_str());
+  if (Handle() != nullptr) ::SetWindowTextW(Handle(), WideOf(form_.Caption()).c_str());
 }
 
 void FormWindow::FormTransparencyChanged() {
   if (Handle() == nullptr) return;
-  ::SetWindowLongA(Handle(), GWL_EXSTYLE, static_cast<LONG>(ExStyleForForm(form_)));
+  ::SetWindowLongW(Handle(), GWL_EXSTYLE, static_cast<LONG>(ExStyleForForm(form_)));
   if (form_.TransparentColor()) {
     ::SetLayeredWindowAttributes(Handle(), ToColorRef(form_.TransparentColorValue()), 0,
                                  LWA_COLORKEY);

@@ -40,7 +40,7 @@ class FormWindow : public Window, public Form::Observer {
 
  protected:
   // Creates the window, hidden, from the Form's current properties.
-  bool CreateForm(const char* class_name);
+  bool CreateForm(const wchar_t* class_name);
 
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   virtual void OnResized() {}

@@ -3,13 +3,17 @@
 
 #include <memory>
 
+#include "ui/text_direction.h"
 #include "ui/win32/gdi_picture.h"
+#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 namespace {
 
-UINT TextFlags(TextFormat format) {
-  UINT flags = DT_NOPREFIX | DT_EXPANDTABS;  // the caption shows as typed, '&' included
+// The caption shows as typed, '&' included; one that starts with a right-to-left letter is laid
+// out right to left, the way Windows shapes Hebrew and Arabic.
+UINT TextFlags(TextFormat format, std::string_view text) {
+  UINT flags = DT_NOPREFIX | DT_EXPANDTABS;
   switch (format.align) {
     case TextAlign::Right:
       flags |= DT_RIGHT;
@@ -22,6 +26,7 @@ UINT TextFlags(TextFormat format) {
       break;
   }
   if (format.word_wrap) flags |= DT_WORDBREAK;
+  if (StartsRightToLeft(text)) flags |= DT_RTLREADING;
   return flags;
 }
 
@@ -33,11 +38,12 @@ GdiObject<HFONT> CreateDesignFont(const Font& font, int32_t dpi) {
     dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
   }
   const int height = -::MulDiv(font.size, dpi, 72);
-  return GdiObject<HFONT>(::CreateFontA(
+  return GdiObject<HFONT>(::CreateFontW(
       height, 0, 0, 0, (font.style & kFontBold) ? FW_BOLD : FW_NORMAL,
       (font.style & kFontItalic) ? TRUE : FALSE, (font.style & kFontUnderline) ? TRUE : FALSE,
       (font.style & kFontStrikeOut) ? TRUE : FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+      WideOf(font.name).c_str()));
 }
 
 GdiCanvas::GdiCanvas(HDC dc, int32_t draw_dpi, int32_t measure_dpi)
@@ -84,16 +90,18 @@ void GdiCanvas::DrawText(const std::string& text, const Rect& box, const Font& f
   SelectGuard select(dc_, FontFor(font, draw_dpi_));
   ::SetTextColor(dc_, ToColorRef(font.color));
   RECT r{box.left, box.top, box.right, box.bottom};
-  ::DrawTextA(dc_, text.c_str(), static_cast<int>(text.size()), &r, TextFlags(format));
+  const std::wstring wide = WideOf(text);
+  ::DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, TextFlags(format, text));
 }
 
 Size GdiCanvas::MeasureText(const std::string& text, const Font& font, int32_t wrap_width) {
   SelectGuard select(dc_, FontFor(font, measure_dpi_));
   RECT r{0, 0, wrap_width > 0 ? wrap_width : 0, 0};
-  const UINT flags = DT_CALCRECT | TextFlags(TextFormat{TextAlign::Left, wrap_width > 0});
-  // An empty caption still takes one line, as a label shows it.
-  const std::string measured = text.empty() ? std::string(" ") : text;
-  ::DrawTextA(dc_, measured.c_str(), static_cast<int>(measured.size()), &r, flags);
+  const UINT flags = DT_CALCRECT | TextFlags(TextFormat{TextAlign::Left, wrap_width > 0}, text);
+  // An empty caption still takes one line, as a label shows it. The text is measured as it is
+  // drawn, fallback fonts and right-to-left layout included.
+  const std::wstring measured = text.empty() ? std::wstring(L" ") : WideOf(text);
+  ::DrawTextW(dc_, measured.c_str(), static_cast<int>(measured.size()), &r, flags);
   return {text.empty() ? 0 : r.right - r.left, r.bottom - r.top};
 }
 

@@ -1,5 +1,5 @@
-// The canvas on a GDI device context: rectangles, bitmaps, pictures and text in the system code
-// page, with the origin and clip kept by the DC itself (SaveDC/RestoreDC).
+// The canvas on a GDI device context: rectangles, bitmaps, pictures and text in any script (UTF-8
+// in, drawn through the wide API), with the origin and clip kept by the DC itself.
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,8 @@
 // MCI sound playback.
 #include "ui/win32/mci_player.h"
 
+#include "ui/win32/wide_text.h"
+
 namespace ui::win32 {
 
 void MciPlayer::Close() {
@@ -12,8 +14,9 @@ void MciPlayer::Close() {
 
 bool MciPlayer::Play(const std::string& path) {
   Close();
-  MCI_OPEN_PARMSA open{};
-  open.lpstrElementName = path.c_str();
+  const std::wstring element = WideOf(path);
+  MCI_OPEN_PARMSW open{};
+  open.lpstrElementName = element.c_str();
   if (send_(0, MCI_OPEN, MCI_OPEN_ELEMENT | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&open)) != 0) {
     return false;
   }

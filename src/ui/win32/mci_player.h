@@ -13,7 +13,7 @@ namespace ui::win32 {
 
 class MciPlayer {
  public:
-  // How commands reach the media control interface: mciSendCommandA, or a stand-in through
+  // How commands reach the media control interface: mciSendCommandW, or a stand-in through
   // which a test refuses requests that a machine without sound output would refuse.
   using SendCommand = MCIERROR(WINAPI*)(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR);
 
@@ -37,7 +37,7 @@ class MciPlayer {
  private:
   MCIDEVICEID device_ = 0;
   HWND notify_ = nullptr;  // not owned
-  SendCommand send_ = &::mciSendCommandA;
+  SendCommand send_ = &::mciSendCommandW;
   static inline int open_count_ = 0;
 };
 

@@ -1,6 +1,7 @@
 // Menus and accelerator tables from item tables.
 #include "ui/win32/menu_table.h"
 
+#include "ui/win32/wide_text.h"
 namespace ui::win32 {
 
 std::string ShortcutText(const Shortcut& s) {
@@ -19,12 +20,12 @@ OwnedMenu BuildPopupMenu(std::span<const MenuItemSpec> items) {
   OwnedMenu menu(::CreatePopupMenu());
   for (const MenuItemSpec& item : items) {
     if (item.id == 0) {
-      ::AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+      ::AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
       continue;
     }
     std::string text = item.caption;
     if (const std::string keys = ShortcutText(item.shortcut); !keys.empty()) text += "\t" + keys;
-    ::AppendMenuA(menu.Get(), MF_STRING, static_cast<UINT_PTR>(item.id), text.c_str());
+    ::AppendMenuW(menu.Get(), MF_STRING, static_cast<UINT_PTR>(item.id), WideOf(text).c_str());
   }
   return menu;
 }
@@ -42,7 +43,7 @@ void AppendAccelerators(std::span<const MenuItemSpec> items, std::vector<ACCEL>&
 
 OwnedAccelerators BuildAccelerators(const std::vector<ACCEL>& table) {
   return OwnedAccelerators(
-      ::CreateAcceleratorTableA(const_cast<ACCEL*>(table.data()), static_cast<int>(table.size())));
+      ::CreateAcceleratorTableW(const_cast<ACCEL*>(table.data()), static_cast<int>(table.size())));
 }
 
 }  // namespace ui::win32

@@ -39,15 +39,15 @@ void RunModal(HWND window, const bool& done) {
   ::SetForegroundWindow(window);
   MSG message{};
   while (!done) {
-    const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+    const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
     if (got == 0) {
       ::PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
       break;
     }
     if (got == -1) break;
-    if (::IsDialogMessageA(window, &message)) continue;
+    if (::IsDialogMessageW(window, &message)) continue;
     ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
+    ::DispatchMessageW(&message);
   }
   // The owners come back before the window goes, so that the activation returns to them.
   EnableAll(disabled);

@@ -20,6 +20,7 @@
 #include "ui/win32/gdi_picture.h"
 #include "ui/win32/imaging_decoder.h"
 #include "ui/win32/jpeg_decoder.h"
+#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 namespace {
@@ -32,8 +33,8 @@ constexpr int kHundredthsOfMillimetrePerInch = 2540;
 // Read through the system itself: the standard library's file streams would bring their whole
 // locale machinery into the player, several hundred kilobytes on every disc.
 std::optional<Bytes> ReadWholeFile(const std::string& path) {
-  HANDLE opened = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE opened = ::CreateFileW(WideOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
   const OwnedKernelHandle file(opened);
   LARGE_INTEGER size{};
@@ -66,8 +67,8 @@ std::unique_ptr<Picture> ReadIconPicture(const std::string& path, ByteView bytes
   const std::optional<Size> size = FirstIconSize(bytes);
   if (!size) return nullptr;
   // Asking for the first image's size makes Windows pick that image (or one as large).
-  OwnedIcon icon(static_cast<HICON>(
-      ::LoadImageA(nullptr, path.c_str(), IMAGE_ICON, size->width, size->height, LR_LOADFROMFILE)));
+  OwnedIcon icon(static_cast<HICON>(::LoadImageW(nullptr, WideOf(path).c_str(), IMAGE_ICON,
+                                                 size->width, size->height, LR_LOADFROMFILE)));
   if (!icon) return nullptr;
   return std::make_unique<IconPicture>(std::move(icon));
 }

@@ -13,8 +13,8 @@ namespace ui::win32 {
 // at all, and a link reaches it only when the author's disc uses the shell.
 void UseComOnThisThread();
 
-// ShellExecuteA, with COM on this thread; the result is greater than 32 on success, else the
-// shell's error code.
+// The shell's document execution (ShellExecuteExW), with COM on this thread; the result is greater
+// than 32 on success, else the shell's error code.
 intptr_t ShellExecuteRequest(HWND owner, const std::string& verb, const std::string& file,
                              const std::string& parameters, const std::string& directory,
                              int show_command);

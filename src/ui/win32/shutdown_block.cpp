@@ -1,6 +1,8 @@
 // Shutdown block reasons.
 #include "ui/win32/shutdown_block.h"
 
+#include "ui/win32/wide_text.h"
+
 namespace ui::win32 {
 namespace {
 
@@ -19,11 +21,7 @@ void ShutdownBlockReason::Create(HWND window, const std::string& reason) {
   Destroy();
   const auto create = User32Entry<CreateReason>("ShutdownBlockReasonCreate");
   if (create == nullptr) return;
-  std::wstring text(reason.size() + 1, L'\0');
-  const int length = ::MultiByteToWideChar(CP_ACP, 0, reason.c_str(), -1, text.data(),
-                                           static_cast<int>(text.size()));
-  if (length <= 0) return;
-  if (create(window, text.c_str())) window_ = window;
+  if (create(window, WideOf(reason).c_str())) window_ = window;
 }
 
 void ShutdownBlockReason::Destroy() {

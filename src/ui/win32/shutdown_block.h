@@ -16,7 +16,7 @@ class ShutdownBlockReason {
   ShutdownBlockReason(const ShutdownBlockReason&) = delete;
   ShutdownBlockReason& operator=(const ShutdownBlockReason&) = delete;
 
-  // Gives `window` the reason (text in the system code page), replacing one it had.
+  // Gives `window` the reason (UTF-8 text), replacing one it had.
   void Create(HWND window, const std::string& reason);
   void Destroy();
 

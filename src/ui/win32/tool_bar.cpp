@@ -5,6 +5,7 @@
 
 #include "ui/win32/bitmap_file.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 
@@ -29,16 +30,16 @@ bool ToolBar::Create(HWND parent, SIZE button_size, std::span<const ToolButtonSp
   spec_ = spec;
   button_size_ = button_size;
   const DWORD own_place = placed ? CCS_NOPARENTALIGN | CCS_NORESIZE : 0;
-  hwnd_ = ::CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+  hwnd_ = ::CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
                                 TBSTYLE_TOOLTIPS | CCS_NODIVIDER | CCS_TOP | own_place,
-                            0, 0, 0, 0, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+                            0, 0, 0, 0, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   if (hwnd_ == nullptr) return false;
   // Hints show while the design canvas, not the bar's own window, is the active one.
-  if (HWND tips = reinterpret_cast<HWND>(::SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0))) {
-    ::SetWindowLongA(tips, GWL_STYLE, ::GetWindowLongA(tips, GWL_STYLE) | TTS_ALWAYSTIP);
+  if (HWND tips = reinterpret_cast<HWND>(::SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0))) {
+    ::SetWindowLongW(tips, GWL_STYLE, ::GetWindowLongW(tips, GWL_STYLE) | TTS_ALWAYSTIP);
   }
-  ::SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  ::SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   Rescale(scale);
   return true;
 }
@@ -46,7 +47,7 @@ bool ToolBar::Create(HWND parent, SIZE button_size, std::span<const ToolButtonSp
 void ToolBar::Rescale(Scale scale) {
   // A separator's width is its button's only size: the buttons are made again at the scale.
   std::vector<TBBUTTON> buttons;
-  const bool again = ::SendMessageA(hwnd_, TB_BUTTONCOUNT, 0, 0) > 0;
+  const bool again = ::SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0) > 0;
   for (const ToolButtonSpec& s : spec_) {
     TBBUTTON b{};
     const bool separator = s.style == ToolButtonSpec::Separator;
@@ -59,31 +60,31 @@ void ToolBar::Rescale(Scale scale) {
     b.iString = -1;
     buttons.push_back(b);
   }
-  while (::SendMessageA(hwnd_, TB_DELETEBUTTON, 0, 0)) {
+  while (::SendMessageW(hwnd_, TB_DELETEBUTTON, 0, 0)) {
   }
   OwnedImageList images = LoadToolStrip(scale);
-  ::SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
+  ::SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
   images_ = std::move(images);  // the old list goes once the bar no longer shows it
   const int side = scale.ToDevice(32);
   const SIZE button{scale.ToDevice(button_size_.cx), scale.ToDevice(button_size_.cy)};
-  ::SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(side, side));
-  ::SendMessageA(hwnd_, TB_SETPADDING, 0, MAKELPARAM(button.cx - side, button.cy - side));
-  ::SendMessageA(hwnd_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
-  ::SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(button.cx, button.cy));
-  ::SendMessageA(hwnd_, TB_AUTOSIZE, 0, 0);
+  ::SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(side, side));
+  ::SendMessageW(hwnd_, TB_SETPADDING, 0, MAKELPARAM(button.cx - side, button.cy - side));
+  ::SendMessageW(hwnd_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+  ::SendMessageW(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(button.cx, button.cy));
+  ::SendMessageW(hwnd_, TB_AUTOSIZE, 0, 0);
   button_height_ = button.cy;
 }
 
 void ToolBar::MoveTo(int left) {
   SIZE buttons{};
-  ::SendMessageA(hwnd_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons));
+  ::SendMessageW(hwnd_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons));
   ::SetWindowPos(hwnd_, HWND_TOP, left, 0, buttons.cx, button_height_, 0);
 }
 
 int ToolBar::ButtonsRight() const {
-  const LRESULT count = ::SendMessageA(hwnd_, TB_BUTTONCOUNT, 0, 0);
+  const LRESULT count = ::SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0);
   RECT last{};
-  if (count > 0) ::SendMessageA(hwnd_, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last));
+  if (count > 0) ::SendMessageW(hwnd_, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last));
   return last.right;
 }
 
@@ -95,11 +96,11 @@ const char* ToolBar::HintFor(int id) const {
 }
 
 bool ToolBar::IsDown(int id) const {
-  return ::SendMessageA(hwnd_, TB_ISBUTTONCHECKED, id, 0) != 0;
+  return ::SendMessageW(hwnd_, TB_ISBUTTONCHECKED, id, 0) != 0;
 }
 
 void ToolBar::PutDown(int id) {
-  ::SendMessageA(hwnd_, TB_CHECKBUTTON, id, MAKELPARAM(TRUE, 0));
+  ::SendMessageW(hwnd_, TB_CHECKBUTTON, id, MAKELPARAM(TRUE, 0));
 }
 
 SIZE ToolBar::Extent() const {
@@ -109,15 +110,16 @@ SIZE ToolBar::Extent() const {
 }
 
 void ToolBar::AddHint(HWND child, const char* hint) {
-  HWND tips = reinterpret_cast<HWND>(::SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0));
+  HWND tips = reinterpret_cast<HWND>(::SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0));
   if (tips == nullptr) return;
-  TTTOOLINFOA tool{};
+  TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = ::GetParent(child);
   tool.uId = reinterpret_cast<UINT_PTR>(child);
-  tool.lpszText = const_cast<char*>(hint);
-  ::SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  std::wstring text = WideOf(hint);  // the tip keeps a copy
+  tool.lpszText = text.data();
+  ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace ui::win32

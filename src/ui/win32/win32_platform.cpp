@@ -10,6 +10,7 @@
 #include "ui/win32/modal_loop.h"
 #include "ui/win32/picture_loader.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 namespace {
@@ -36,7 +37,7 @@ MessageResult Win32Platform::ShowMessageBox(const std::string& text, const std::
       IconFlag(icon) | (buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK);
   HWND owner = ::GetActiveWindow();
   const ModalScope modal(owner);
-  switch (::MessageBoxA(owner, text.c_str(), title.c_str(), type)) {
+  switch (::MessageBoxW(owner, WideOf(text).c_str(), WideOf(title).c_str(), type)) {
     case IDYES:
       return MessageResult::Yes;
     case IDNO:
@@ -61,7 +62,7 @@ uint32_t Win32Platform::TickCount() const {
 std::vector<uint8_t> Win32Platform::ApplicationIconFile() const {
   // The resources keep the icon file itself, packed, as data beside the icon resource, because
   // an icon resource no longer has the file's layout.
-  HMODULE module = ::GetModuleHandleA(nullptr);
+  HMODULE module = ::GetModuleHandleW(nullptr);
   HRSRC found =
       ::FindResourceA(module, MAKEINTRESOURCEA(QUORVANE_DATA_PROGRAM_ICON_FILE), RT_RCDATA);
   HGLOBAL loaded = found != nullptr ? ::LoadResource(module, found) : nullptr;
@@ -75,7 +76,7 @@ namespace {
 
 FileStamp StampOf(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
+  if (!::GetFileAttributesExW(WideOf(path).c_str(), GetFileExInfoStandard, &data)) return {};
   return {uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime,
           uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow};
 }

@@ -4,23 +4,24 @@
 #include <exception>
 
 #include "ui/win32/application.h"
+#include "ui/win32/wide_text.h"
 
 namespace ui::win32 {
 
 Window::~Window() {
   if (hwnd_ != nullptr) {
-    ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     ::DestroyWindow(hwnd_);
   }
 }
 
-bool Window::CreateWindowOfClass(const char* class_name, DWORD ex_style, DWORD style,
+bool Window::CreateWindowOfClass(const wchar_t* class_name, DWORD ex_style, DWORD style,
                                  const std::string& caption, RECT bounds, HWND parent, HMENU menu) {
-  HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  WNDCLASSEXA existing{};
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
-  if (!::GetClassInfoExA(instance, class_name, &existing)) {
-    WNDCLASSEXA wc{};
+  if (!::GetClassInfoExW(instance, class_name, &existing)) {
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = &Window::WindowProcedure;
@@ -30,11 +31,11 @@ bool Window::CreateWindowOfClass(const char* class_name, DWORD ex_style, DWORD s
     wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = nullptr;  // every window paints its own background
     wc.lpszClassName = class_name;
-    if (!::RegisterClassExA(&wc)) return false;
+    if (!::RegisterClassExW(&wc)) return false;
   }
-  hwnd_ = ::CreateWindowExA(ex_style, class_name, caption.c_str(), style, bounds.left, bounds.top,
-                            bounds.right - bounds.left, bounds.bottom - bounds.top, parent, menu,
-                            instance, this);
+  hwnd_ = ::CreateWindowExW(ex_style, class_name, WideOf(caption).c_str(), style, bounds.left,
+                            bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                            parent, menu, instance, this);
   return hwnd_ != nullptr;
 }
 
@@ -44,17 +45,17 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 LRESULT CALLBACK Window::WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTA*>(lparam);
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
     auto* self = static_cast<Window*>(create->lpCreateParams);
     self->hwnd_ = hwnd;
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return ::DefWindowProcA(hwnd, message, wparam, lparam);
+  auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return ::DefWindowProcW(hwnd, message, wparam, lparam);
   if (message == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
-    return ::DefWindowProcA(hwnd, message, wparam, lparam);
+    return ::DefWindowProcW(hwnd, message, wparam, lparam);
   }
   try {
     return self->HandleMessage(message, wparam, lparam);
@@ -67,7 +68,8 @@ LRESULT CALLBACK Window::WindowProcedure(HWND hwnd, UINT message, WPARAM wparam,
 }
 
 void ReportUnhandledError(const char* what) {
-  ::MessageBoxA(::GetActiveWindow(), what, Application::Title().c_str(), MB_OK | MB_ICONERROR);
+  ::MessageBoxW(::GetActiveWindow(), WideOf(what).c_str(), WideOf(Application::Title()).c_str(),
+                MB_OK | MB_ICONERROR);
 }
 
 }  // namespace ui::win32

@@ -20,17 +20,18 @@ class Window {
   bool Visible() const { return hwnd_ != nullptr && ::IsWindowVisible(hwnd_); }
   void Show(int show_command = SW_SHOW) { ::ShowWindow(hwnd_, show_command); }
   void Hide() { ::ShowWindow(hwnd_, SW_HIDE); }
-  void Close() { ::SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+  void Close() { ::SendMessageW(hwnd_, WM_CLOSE, 0, 0); }
 
  protected:
-  // Creates the window; `class_name` is registered on first use with this module's icon.
-  bool CreateWindowOfClass(const char* class_name, DWORD ex_style, DWORD style,
+  // Creates the window; `class_name` is registered on first use with this module's icon. The
+  // class is a Unicode one, so the window's texts and typed characters are UTF-16.
+  bool CreateWindowOfClass(const wchar_t* class_name, DWORD ex_style, DWORD style,
                            const std::string& caption, RECT bounds, HWND parent, HMENU menu);
 
   // Handles one message; the default passes it to DefWindowProc.
   virtual LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT DefaultHandling(UINT message, WPARAM wparam, LPARAM lparam) {
-    return ::DefWindowProcA(hwnd_, message, wparam, lparam);
+    return ::DefWindowProcW(hwnd_, message, wparam, lparam);
   }
 
  private:

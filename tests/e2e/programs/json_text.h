@@ -1,5 +1,5 @@
-// JSON text for the helper programs' records: Windows texts (ANSI code page) converted to UTF-8
-// and quoted, so what they print is valid JSON whatever the window titles or paths hold.
+// JSON text for the helper programs' records: Windows' UTF-16 texts converted to UTF-8 and
+// quoted, so what they print is valid JSON, in every script, whatever the titles or paths hold.
 #pragma once
 
 #include <windows.h>
@@ -7,16 +7,22 @@
 #include <cstdio>
 #include <string>
 
-inline std::string Utf8FromAnsi(const std::string& ansi) {
-  if (ansi.empty()) return {};
-  const int wide_len =
-      MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(wide_len), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), wide_len);
+inline std::string Utf8(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int wide_len = static_cast<int>(wide.size());
   const int len =
       WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<size_t>(len), '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_len, out.data(), len, nullptr, nullptr);
+  return out;
+}
+
+inline std::wstring Wide(const std::string& utf8) {
+  if (utf8.empty()) return {};
+  const int size = static_cast<int>(utf8.size());
+  const int len = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring out(static_cast<size_t>(len), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, out.data(), len);
   return out;
 }
 
@@ -53,7 +59,7 @@ inline std::string Quote(const std::string& utf8) {
   return out + "\"";
 }
 
-// A Windows (ANSI) text as a JSON string literal.
-inline std::string AnsiQuoted(const std::string& ansi) {
-  return Quote(Utf8FromAnsi(ansi));
+// A Windows (UTF-16) text as a JSON string literal.
+inline std::string WideQuoted(const std::wstring& wide) {
+  return Quote(Utf8(wide));
 }

@@ -7,6 +7,8 @@
 // never sees half a record.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,50 +17,54 @@
 
 namespace {
 
-std::string OutputPath() {
-  const char* env = std::getenv("QUORVANE_MARKER_OUT");
+std::wstring OutputPath() {
+  const wchar_t* env = _wgetenv(L"QUORVANE_MARKER_OUT");
   if (env && *env) {
-    std::string path = env;
-    if (path[0] == '/') {
-      path = "Z:" + path;
-      for (char& c : path)
-        if (c == '/') c = '\\';
+    std::wstring path = env;
+    if (path[0] == L'/') {
+      path = L"Z:" + path;
+      for (wchar_t& c : path)
+        if (c == L'/') c = L'\\';
     }
     return path;
   }
-  char exe[MAX_PATH] = {};
-  DWORD n = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  std::string path(exe, n);
-  size_t slash = path.find_last_of("\\/");
-  return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
-         "marker-out.json";
+  wchar_t exe[MAX_PATH] = {};
+  DWORD n = GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::wstring path(exe, n);
+  size_t slash = path.find_last_of(L"\\/");
+  return (slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1)) +
+         L"marker-out.json";
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+// Every text as Windows passes it, in UTF-16, so that names in any script are recorded exactly.
+int main() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   std::string json = "{\"argv\":[";
   for (int i = 0; i < argc; ++i) {
     if (i) json += ',';
-    json += AnsiQuoted(argv[i]);
+    json += WideQuoted(argv[i]);
   }
-  char cwd[MAX_PATH * 2] = {};
-  DWORD cwd_len = GetCurrentDirectoryA(sizeof cwd, cwd);
-  char exe[MAX_PATH] = {};
-  DWORD exe_len = GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  json += "],\"cwd\":" + AnsiQuoted(std::string(cwd, cwd_len < sizeof cwd ? cwd_len : 0)) +
-          ",\"command_line\":" + AnsiQuoted(GetCommandLineA()) +
-          ",\"exe\":" + AnsiQuoted(std::string(exe, exe_len)) + "}\n";
+  LocalFree(argv);
+  wchar_t cwd[MAX_PATH * 2] = {};
+  DWORD cwd_len = GetCurrentDirectoryW(MAX_PATH * 2, cwd);
+  wchar_t exe[MAX_PATH] = {};
+  DWORD exe_len = GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  json += "],\"cwd\":" + WideQuoted(std::wstring(cwd, cwd_len < MAX_PATH * 2 ? cwd_len : 0)) +
+          ",\"command_line\":" + WideQuoted(GetCommandLineW()) +
+          ",\"exe\":" + WideQuoted(std::wstring(exe, exe_len)) + "}\n";
 
-  std::string path = OutputPath();
-  std::string temp = path + ".tmp";
-  HANDLE f = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  std::wstring path = OutputPath();
+  std::wstring temp = path + L".tmp";
+  HANDLE f = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (f == INVALID_HANDLE_VALUE) return 3;
   DWORD written = 0;
   BOOL ok = WriteFile(f, json.data(), static_cast<DWORD>(json.size()), &written, nullptr) &&
             written == json.size();
   CloseHandle(f);
-  if (!ok || !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return 3;
+  if (!ok || !MoveFileExW(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return 3;
   return 0;
 }

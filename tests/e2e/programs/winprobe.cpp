@@ -17,7 +17,8 @@
 //                                   "acc\t<hwnd>", "accdo\t<hwnd>\t<child>", "rows\t<hwnd>",
 //                                   "quit"), and answers each with one line of JSON
 //
-// <hwnd> is decimal or 0x-hex. Window texts are converted from the ANSI code page to UTF-8.
+// <hwnd> is decimal or 0x-hex. Window texts are read as UTF-16 and printed as UTF-8; the texts
+// of commands (a button's) are UTF-8 too.
 // Exit codes: 0 done, 1 window or button not found / action failed, 2 bad usage.
 #include <windows.h>
 #include <commctrl.h>
@@ -55,32 +56,32 @@ std::string HwndNum(HWND h) {
 }
 
 std::string ClassOf(HWND h) {
-  char buf[256] = {};
-  int n = GetClassNameA(h, buf, sizeof buf);
-  return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
+  wchar_t buf[256] = {};
+  int n = GetClassNameW(h, buf, 256);
+  return Utf8(std::wstring(buf, n > 0 ? static_cast<size_t>(n) : 0));
 }
 
-// A top-level window's title: GetWindowTextA reads the stored caption, even of another process.
+// A top-level window's title: GetWindowTextW reads the stored caption, even of another process.
 std::string TitleOf(HWND h) {
-  int n = GetWindowTextLengthA(h);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  n = GetWindowTextA(h, s.data(), n + 1);
+  int n = GetWindowTextLengthW(h);
+  std::wstring s(static_cast<size_t>(n) + 1, L'\0');
+  n = GetWindowTextW(h, s.data(), n + 1);
   s.resize(n > 0 ? static_cast<size_t>(n) : 0);
-  return s;
+  return Utf8(s);
 }
 
 // A control's text in another process: asked for with WM_GETTEXT, never waiting on a hung owner.
 std::string ControlText(HWND h) {
   DWORD_PTR len = 0;
-  if (!SendMessageTimeoutA(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &len))
+  if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &len))
     return TitleOf(h);
-  std::string s(static_cast<size_t>(len) + 1, '\0');
+  std::wstring s(static_cast<size_t>(len) + 1, L'\0');
   DWORD_PTR got = 0;
-  if (!SendMessageTimeoutA(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()),
+  if (!SendMessageTimeoutW(h, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()),
                            SMTO_ABORTIFHUNG, 2000, &got))
     return TitleOf(h);
   s.resize(got < len ? static_cast<size_t>(got) : static_cast<size_t>(len));
-  return s;
+  return Utf8(s);
 }
 
 std::string RectJson(const RECT& r) {
@@ -103,9 +104,9 @@ std::string ExeOf(DWORD pid, std::map<DWORD, std::string>& cache) {
   if (it != cache.end()) return it->second;
   std::string path;
   if (HANDLE p = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {
-    char buf[MAX_PATH * 2] = {};
-    DWORD size = sizeof buf;
-    if (QueryFullProcessImageNameA(p, 0, buf, &size)) path.assign(buf, size);
+    wchar_t buf[MAX_PATH * 2] = {};
+    DWORD size = MAX_PATH * 2;
+    if (QueryFullProcessImageNameW(p, 0, buf, &size)) path = Utf8(std::wstring(buf, size));
     CloseHandle(p);
   }
   cache[pid] = path;
@@ -146,7 +147,7 @@ std::string ChildJson(HWND h) {
   RECT r = {};
   GetWindowRect(h, &r);
   return "{\"hwnd\":" + HwndNum(h) + ",\"id\":" + Num(static_cast<long>(GetDlgCtrlID(h) & 0xFFFF)) +
-         ",\"class\":" + AnsiQuoted(ClassOf(h)) + ",\"text\":" + AnsiQuoted(ControlText(h)) +
+         ",\"class\":" + Quote(ClassOf(h)) + ",\"text\":" + Quote(ControlText(h)) +
          ",\"visible\":" + Bool(IsWindowVisible(h)) + ",\"enabled\":" + Bool(IsWindowEnabled(h)) +
          ",\"rect\":" + RectJson(r) + "}";
 }
@@ -159,15 +160,15 @@ std::string WindowJson(HWND h, std::map<DWORD, std::string>& exes) {
   std::string cls = ClassOf(h);
   std::string j =
       "{\"hwnd\":" + HwndNum(h) + ",\"pid\":" + Num(static_cast<unsigned long long>(pid)) +
-      ",\"tid\":" + Num(static_cast<unsigned long long>(tid)) + ",\"class\":" + AnsiQuoted(cls) +
-      ",\"title\":" + AnsiQuoted(TitleOf(h)) + ",\"visible\":" + Bool(IsWindowVisible(h)) +
+      ",\"tid\":" + Num(static_cast<unsigned long long>(tid)) + ",\"class\":" + Quote(cls) +
+      ",\"title\":" + Quote(TitleOf(h)) + ",\"visible\":" + Bool(IsWindowVisible(h)) +
       ",\"enabled\":" + Bool(IsWindowEnabled(h)) + ",\"minimized\":" + Bool(IsIconic(h)) +
       ",\"maximized\":" + Bool(IsZoomed(h)) + ",\"rect\":" + RectJson(r) +
       ",\"client\":" + RectJson(ClientOnScreen(h)) + ",\"style\":" +
       Num(static_cast<unsigned long long>(static_cast<DWORD>(GetWindowLongA(h, GWL_STYLE)))) +
       ",\"exstyle\":" +
       Num(static_cast<unsigned long long>(static_cast<DWORD>(GetWindowLongA(h, GWL_EXSTYLE)))) +
-      ",\"owner\":" + HwndNum(GetWindow(h, GW_OWNER)) + ",\"exe\":" + AnsiQuoted(ExeOf(pid, exes));
+      ",\"owner\":" + HwndNum(GetWindow(h, GW_OWNER)) + ",\"exe\":" + Quote(ExeOf(pid, exes));
   // The active and focus windows of the window's thread (keyboard input goes to the focus window).
   GUITHREADINFO gui = {};
   gui.cbSize = sizeof gui;
@@ -227,7 +228,8 @@ std::string Press(const std::string& hwnd_text, const std::string& text, int* rc
   if (!ParseHwnd(hwnd_text, &window) || !IsWindow(window)) return Error("no window " + hwnd_text);
   for (HWND kid : ChildrenOf(window)) {
     if (!IsButtonClass(ClassOf(kid))) continue;
-    if (lstrcmpiA(StripAmpersands(ControlText(kid)).c_str(), StripAmpersands(text).c_str()) != 0)
+    if (lstrcmpiW(Wide(StripAmpersands(ControlText(kid))).c_str(),
+                  Wide(StripAmpersands(text)).c_str()) != 0)
       continue;
     DWORD_PTR ignored = 0;
     if (!SendMessageTimeoutA(kid, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored)) {
@@ -253,13 +255,8 @@ std::string Close(const std::string& hwnd_text, int* rc) {
 
 // --- MSAA, read from this process as a screen reader would --------------------------------------
 
-std::string Utf8(const BSTR text) {
-  if (text == nullptr) return {};
-  const int len = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(len > 0 ? len : 1), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), len, nullptr, nullptr);
-  out.resize(out.size() - 1);
-  return out;
+std::string BstrUtf8(const BSTR text) {
+  return text == nullptr ? std::string() : Utf8(std::wstring(text, SysStringLen(text)));
 }
 
 // The client-area object of a window, or null with `error` set.
@@ -291,7 +288,7 @@ std::string ElementJson(IAccessible* acc, LONG id) {
   auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
     BSTR b = nullptr;
     const HRESULT hr = (acc->*get)(child, &b);
-    std::string j = hr == S_OK && b != nullptr ? Quote(Utf8(b)) : "null";
+    std::string j = hr == S_OK && b != nullptr ? Quote(BstrUtf8(b)) : "null";
     SysFreeString(b);
     return j;
   };
@@ -380,8 +377,8 @@ std::string RowsJson(const std::string& hwnd_text, int* rc) {
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
   if (list == nullptr || process == nullptr) return Error("no list view in window " + hwnd_text);
   constexpr size_t kText = 512;
-  auto* remote = static_cast<char*>(
-      VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kText, MEM_COMMIT, PAGE_READWRITE));
+  auto* remote = static_cast<char*>(VirtualAllocEx(
+      process, nullptr, sizeof(LVITEMW) + kText * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
   const int columns = static_cast<int>(SendMessageA(
       reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
   std::string j = "{\"ok\":true,\"rows\":[";
@@ -394,15 +391,16 @@ std::string RowsJson(const std::string& hwnd_text, int* rc) {
     MapWindowPoints(list, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
     j += std::string(row ? "," : "") + "{\"rect\":" + RectJson(r) + ",\"cells\":[";
     for (int column = 0; column < columns; ++column) {
-      LVITEMA item = {};
+      LVITEMW item = {};
       item.iSubItem = column;
-      item.pszText = remote + sizeof(LVITEMA);
+      item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
       item.cchTextMax = kText;
-      char text[kText] = {};
+      wchar_t text[kText] = {};
       WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-      SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote));
-      ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kText - 1, nullptr);
-      j += std::string(column ? "," : "") + AnsiQuoted(text);
+      SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote));
+      ReadProcessMemory(process, remote + sizeof(LVITEMW), text, (kText - 1) * sizeof(wchar_t),
+                        nullptr);
+      j += std::string(column ? "," : "") + WideQuoted(text);
     }
     j += "]}";
   }
@@ -470,7 +468,7 @@ int main(int argc, char** argv) {
   } else if (cmd == "accdo" && argc == 4) {
     Emit(AccDo(argv[2], argv[3], &rc));
   } else if (cmd == "msgbox" && argc == 4) {
-    rc = MessageBoxA(nullptr, argv[3], argv[2], MB_OK);
+    rc = MessageBoxW(nullptr, Wide(argv[3]).c_str(), Wide(argv[2]).c_str(), MB_OK);
     Emit("{\"result\":" + Num(rc) + "}");
   } else if (cmd == "play" && argc == 3) {
     rc = PlaySoundA(argv[2], nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT) ? 0 : 1;
