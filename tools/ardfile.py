@@ -5,7 +5,8 @@ The file, little-endian throughout:
   uint32 signature 0x55AAAA55 (bytes 55 AA AA 55) | project block | uint32 reserved (0) |
   20 uint32 filler words
 Value types: int32; colour = uint32 0x00BBGGRR; byte; bool (one byte, 0/1); set (one byte);
-string = int32 length n + n bytes (ANSI, no terminator); font = Name, Color, Size, Style;
+string = int32 length n + n bytes (Windows-1252, or EF BB BF + UTF-8 for any other text; no
+terminator); font = Name, Color, Size, Style;
 command = Action, ShowCommand, SoundFile, Target, Parameters, StartDirectory.
 
 Usage:
@@ -24,6 +25,29 @@ from typing import ClassVar, Union
 SIGNATURE = 0x55AAAA55
 FILLER_WORDS = 20
 ENCODING = "cp1252"
+# A text the code page lacks a letter of is stored as this mark followed by its UTF-8.
+UTF8_MARK = b"\xef\xbb\xbf"
+
+
+def encode_text(text: str) -> bytes:
+    """A string's stored bytes: the code page where it holds every letter, else marked UTF-8."""
+    try:
+        data = text.encode(ENCODING)
+    except UnicodeEncodeError:
+        return UTF8_MARK + text.encode("utf-8")
+    if data.startswith(UTF8_MARK):  # would read back as UTF-8
+        return UTF8_MARK + text.encode("utf-8")
+    return data
+
+
+def decode_text(data: bytes) -> str:
+    """A stored string's text: marked UTF-8, else the code page."""
+    if data.startswith(UTF8_MARK):
+        try:
+            return data[len(UTF8_MARK):].decode("utf-8")
+        except UnicodeDecodeError:
+            pass
+    return data.decode(ENCODING)
 
 # Object kinds.
 KIND_LABEL, KIND_BUTTON, KIND_IMAGE = 0, 1, 2
@@ -52,7 +76,7 @@ class _Writer:
         elif kind == BOOL:
             self.out += struct.pack("<B", 1 if v else 0)
         elif kind == STR:
-            data = v if isinstance(v, bytes) else v.encode(ENCODING)
+            data = v if isinstance(v, bytes) else encode_text(v)
             self.out += struct.pack("<i", len(data)) + data
         elif kind in (FONT, COMMAND):
             self.record(v)
@@ -85,7 +109,7 @@ class _Reader:
         if kind == BOOL:
             return self.take(1)[0] != 0
         if kind == STR:
-            return self.take(self.value(I32)).decode(ENCODING)
+            return decode_text(self.take(self.value(I32)))
         if kind == FONT:
             return self.record(Font)
         if kind == COMMAND:

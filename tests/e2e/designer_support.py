@@ -32,6 +32,16 @@ def is_main_window(title: str, cd_winpath: str) -> bool:
     return title.removeprefix("*") == cd_winpath + DESIGNER_SUFFIX
 
 
+def ini_bytes(text: str) -> bytes:
+    """Quorvane.ini's bytes for its text: the code page while it holds every letter, else UTF-8
+    behind its mark, as the designer writes it."""
+    return ardfile.encode_text(text)
+
+
+def ini_text(data: bytes) -> str:
+    return ardfile.decode_text(data)
+
+
 def stamp_old(path) -> None:
     os.utime(path, ns=(OLD_TIME_NS, OLD_TIME_NS))
 
@@ -51,7 +61,7 @@ class Designer:
         self.cd = cd_folder
         self.cd_winpath = cd_winpath or rig.winpath(cd_folder)
         self.ini = self.folder / "Quorvane.ini"
-        self.ini_text = f"DefaultPath={self.cd_winpath}\r\n".encode("cp1252")
+        self.ini_text = ini_bytes(f"DefaultPath={self.cd_winpath}\r\n")
         self.ini.write_bytes(self.ini_text)
         stamp_old(self.ini)
         self.app = None
@@ -124,9 +134,9 @@ class Designer:
     def wait_saved(self) -> None:
         """The folder is remembered last: once Quorvane.ini is rewritten, the save is over."""
         __tracebackhide__ = True
-        want = [f"{key}={self.cd_winpath}\r\n".encode("cp1252") for key in ("DefaultPath", "RecentFolder1")]
+        want = [f"{key}={self.cd_winpath}\r\n" for key in ("DefaultPath", "RecentFolder1")]
         self.rig.wait_until(lambda: self.ini.stat().st_mtime_ns != OLD_TIME_NS
-                            and all(w in self.ini.read_bytes() for w in want),
+                            and all(w in ini_text(self.ini.read_bytes()) for w in want),
                             20, "Quorvane.ini to be rewritten by the save", app=self.app)
 
     def saved_project(self) -> ardfile.Project:

@@ -225,7 +225,7 @@ class Probe:
             if self.proc is None or self.proc.poll() is not None:
                 self._start()
             try:
-                self.proc.stdin.write(("\t".join(fields) + "\n").encode("cp1252"))
+                self.proc.stdin.write(("\t".join(fields) + "\n").encode("utf-8"))
                 self.proc.stdin.flush()
                 line = self._read_line(timeout)
                 return json.loads(line)
