@@ -23,12 +23,7 @@ std::optional<std::string> ToCodePage(std::string_view utf8) {
 }
 
 std::string FromCodePage(std::string_view bytes) {
-  if (bytes.empty()) return {};
-  const int size = static_cast<int>(bytes.size());
-  const int length = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), length);
-  return ui::win32::Utf8Of(wide);
+  return ui::win32::Utf8Of(ui::win32::WideOf(bytes, CP_ACP));
 }
 
 }  // namespace core

@@ -1,16 +1,14 @@
 // UTF-8 and UTF-16 through the system's own converter, which every Windows since 2000 has.
 #include "ui/win32/wide_text.h"
 
-#include <windows.h>
-
 namespace ui::win32 {
 
-std::wstring WideOf(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+std::wstring WideOf(std::string_view text, UINT code_page) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  const int length = ::MultiByteToWideChar(code_page, 0, text.data(), size, nullptr, 0);
   std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0) ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+  if (length > 0) ::MultiByteToWideChar(code_page, 0, text.data(), size, wide.data(), length);
   return wide;
 }
 

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench_timing.h"
 #include "core/project_ops.h"
 #include "designer/win32/edit_form.h"
 #include "ui/win32/dib_surface.h"
@@ -24,27 +25,15 @@ constexpr int kWidth = 1024;
 constexpr int kHeight = 768;
 constexpr int kObjects = 200;
 
-double Now() {
-  LARGE_INTEGER frequency, now;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 // A plain copy of the design area between two bitmaps, the floor of any repaint.
 double PlainBlit() {
   ui::win32::DibSurface from, to;
   from.Resize({kWidth, kHeight});
   to.Resize({kWidth, kHeight});
-  const double start = Now();
+  const double start = bench::Now();
   ::BitBlt(to.Dc(), 0, 0, kWidth, kHeight, from.Dc(), 0, 0, SRCCOPY);
   ::GdiFlush();
-  return Now() - start;
+  return bench::Now() - start;
 }
 
 }  // namespace
@@ -88,14 +77,14 @@ int main(int argc, char** argv) {
   std::vector<double> step_ms, blit_ms;
   for (int i = 0; i < steps; ++i) {
     p.x += i % 2 == 0 ? 1 : -1;
-    const double start = Now();
+    const double start = bench::Now();
     editor.Image1MouseMove(p);
-    step_ms.push_back(Now() - start);
+    step_ms.push_back(bench::Now() - start);
     blit_ms.push_back(PlainBlit());
   }
   editor.Image1MouseUp(false, p);
-  const double step = Median(step_ms);
-  const double blit = Median(blit_ms);
+  const double step = bench::Median(step_ms);
+  const double blit = bench::Median(blit_ms);
   std::printf("drag step, %d x %d design, %d objects, snapping %s: %.2f ms (median of %d)\n",
               kWidth, kHeight, kObjects, snap ? "on" : "off", step, steps);
   std::printf("plain BitBlt of the same area: %.3f ms\n", blit);

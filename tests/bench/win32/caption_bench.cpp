@@ -12,24 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_timing.h"
 #include "ui/win32/dib_surface.h"
 #include "ui/win32/gdi_canvas.h"
 
 namespace {
 
 constexpr int kCaptions = 200;
-
-double Now() {
-  LARGE_INTEGER frequency, now;
-  ::QueryPerformanceFrequency(&frequency);
-  ::QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
 
 struct Caption {
   std::string text;
@@ -65,11 +54,11 @@ int main(int argc, char** argv) {
   HDC dc = surface.Dc();
   std::vector<double> wide_ms, narrow_ms;
   for (int round = 0; round < rounds; ++round) {
-    double start = Now();
+    double start = bench::Now();
     for (const Caption& c : captions) canvas.DrawText(c.text, c.box, c.font, {});
     ::GdiFlush();
-    wide_ms.push_back(Now() - start);
-    start = Now();
+    wide_ms.push_back(bench::Now() - start);
+    start = bench::Now();
     for (size_t i = 0; i < captions.size(); ++i) {
       const Caption& c = captions[i];
       const HGDIOBJ old = ::SelectObject(dc, fonts[i].Get());
@@ -80,9 +69,9 @@ int main(int argc, char** argv) {
       ::SelectObject(dc, old);
     }
     ::GdiFlush();
-    narrow_ms.push_back(Now() - start);
+    narrow_ms.push_back(bench::Now() - start);
   }
-  const double wide = Median(wide_ms), narrow = Median(narrow_ms);
+  const double wide = bench::Median(wide_ms), narrow = bench::Median(narrow_ms);
   std::printf(
       "%d captions through the wide path: %.3f ms; the narrow path: %.3f ms "
       "(medians of %d); ratio %.2f\n",
