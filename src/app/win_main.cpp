@@ -14,8 +14,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char path[MAX_PATH] = {};
   const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
   const std::string exe_path(path, length);
-  std::vector<std::string> arguments;
-  for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
+  const std::vector<std::string> arguments = app::CommandLineArguments();
   // Only a first argument that names a command starts a batch run: a player started with
   // anything else (a shell passing a path, say) plays as before.
   const app::BatchRequest request = app::ReadBatchArguments(arguments);
