@@ -8,25 +8,12 @@
 
 #include "core/file_system.h"
 #include "core/file_system_listing.h"
+#include "core/file_system_win32.h"
 #include "core/text.h"
 #include "ui/win32/wide_text.h"
 
 namespace core::fs {
-namespace {
 
-// The program does all its file work on its one window thread, so a plain variable will do: a
-// thread-local one would bring the threads library's emulated storage into the player.
-DWORD last_error = 0;
-
-struct HandleCloser {
-  void operator()(HANDLE h) const { ::CloseHandle(h); }
-};
-using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-
-// The UTF-16 path the file functions take. A full path of MAX_PATH characters or more gets the
-// "\\?\" form ("\\?\UNC\server\share\..." for a network path), which lifts Windows' limit of
-// 260 characters; as that form also turns off the system's own tidying of a path, its slashes
-// become backslashes here. The program makes no long path with "." or ".." steps.
 std::wstring SystemPath(const std::string& path) {
   std::wstring wide = ui::win32::WideOf(path);
   if (wide.size() < MAX_PATH) return wide;
@@ -37,6 +24,17 @@ std::wstring SystemPath(const std::string& path) {
   return ui::win32::WideOf(
       Joined({network ? "\\\\?\\UNC" : "\\\\?\\", std::string_view(full).substr(network ? 1 : 0)}));
 }
+
+namespace {
+
+// The program does all its file work on its one window thread, so a plain variable will do: a
+// thread-local one would bring the threads library's emulated storage into the player.
+DWORD last_error = 0;
+
+struct HandleCloser {
+  void operator()(HANDLE h) const { ::CloseHandle(h); }
+};
+using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
 UniqueHandle OpenHandle(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
   HANDLE h = ::CreateFileW(SystemPath(path).c_str(), access, share, nullptr, disposition,
