@@ -95,7 +95,7 @@ def test_names_in_any_language_are_checked_and_imaged(rig, tmp_path):
     path of 300 characters: the check names the long path only, and the image records every name
     as it is."""
     cd, tools = demo_copy(rig, tmp_path, "Диск 中文/Меню CD")
-    for name in ("中文目录/Ελληνικά 中文.txt", "Документы/файл.txt"):
+    for name in ("中文目录/Ελληνικά 中文.txt", "Документы/файл.txt", "ｆｕｌｌ.txt", "Ω≈ç√.txt"):
         (cd / name).parent.mkdir(exist_ok=True)
         (cd / name).write_text(name * 100, encoding="utf-8")
     folders = "\\".join(letter * 59 for letter in "abcd")  # 239 characters: the disc holds it
