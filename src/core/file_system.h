@@ -81,7 +81,8 @@ bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items);
 
 // A name in the form in which Windows compares names in a folder: each UTF-16 unit upper-cased on
 // its own, as NTFS's upcase table and the CD file system do ("Ä.txt" and "ä.txt" are one name;
-// "ß" stays "ß"), so two names Windows takes as one come out equal.
+// "ß" stays "ß"), so two names Windows takes as one come out equal. Many names may go at once,
+// NULs between them: each character is upper-cased by itself.
 std::string NameInCapitals(std::string_view name);
 
 // The system's own words for the last failed file operation of this thread.

@@ -3,8 +3,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "core/file_system.h"
 #include "core/file_system_win32.h"
 #include "fake_desktop.h"
@@ -75,50 +73,44 @@ TEST(Win32FileSystem, NamesInAnyLanguageAndPathsBeyondMaxPathAreListedStatedAndR
   for (char letter = 'a'; letter < 'f'; ++letter) {
     folders.push_back(folders.back() + "\\" + std::string(60, letter));
   }
-  const std::string& deep = folders.back();
   // The "\\?\" form makes folders of any length; the module itself must manage without it.
-  const std::wstring prefix = L"\\\\?\\" + ui::win32::WideOf(dir.Path()) + L"\\";
   const auto system_path = [&](const std::string& path) {
-    return (prefix + ui::win32::WideOf(path));
+    return L"\\\\?\\" + ui::win32::WideOf(dir.File(path));
   };
   for (const std::string& folder : folders) {
     ASSERT_TRUE(::CreateDirectoryW(system_path(folder).c_str(), nullptr)) << folder;
   }
-  const std::vector<std::string> files = {
-      "A\u0308.txt",      "Документы\\файл.txt",         "Ω≈ç√.txt",
-      deep + "\\end.txt", "中文目录\\Ελληνικά 中文.txt", "ｆｕｌｌ.txt"};
+  const std::vector<std::string> files = {"A\u0308.txt",
+                                          "Документы\\файл.txt",
+                                          "Ω≈ç√.txt",
+                                          folders.back() + "\\end.txt",
+                                          "中文目录\\Ελληνικά 中文.txt",
+                                          "ｆｕｌｌ.txt"};
   for (const std::string& file : files) {
     ASSERT_EQ(ReplaceFileContents(dir.File(file), {file.begin(), file.end()}),
               WriteOutcome::Written)
         << file << ": " << LastErrorText();
   }
-  ASSERT_GT(dir.File(files[3]).size(), 300u);
-  ASSERT_TRUE(CopyFileOver(dir.File(files[3]), dir.File(deep + "\\copy.txt")));
-
   std::vector<FolderItem> items;
   ASSERT_TRUE(ListFolderTree(dir.Path(), items)) << LastErrorText();
   std::vector<std::string> listed;
   for (const auto& item : items) {
     listed.push_back(item.path);
     const auto info = Stat(dir.File(item.path));
-    ASSERT_TRUE(info) << item.path;
-    EXPECT_EQ(info->folder, item.info.folder) << item.path;
-    if (item.info.folder) continue;
     const auto bytes = ReadWholeFile(dir.File(item.path));
-    ASSERT_TRUE(bytes) << item.path;
-    const std::string text(bytes->begin(), bytes->end());
-    EXPECT_EQ(text, item.path.ends_with("copy.txt") ? files[3] : item.path);
-    EXPECT_EQ(info->size, text.size()) << item.path;
+    ASSERT_TRUE(info && (item.info.folder || bytes)) << item.path;
+    EXPECT_EQ(info->size, item.info.folder ? 0 : item.path.size()) << item.path;
+    if (!item.info.folder) {
+      EXPECT_EQ(std::string(bytes->begin(), bytes->end()), item.path);
+    }
   }
   std::vector<std::string> expected = files;
   expected.insert(expected.end(), folders.begin(), folders.end());
-  expected.push_back(deep + "\\copy.txt");
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(listed, expected);
+  EXPECT_GT(dir.File(files[3]).size(), 300u);
   // The C++ library cannot remove what lies beyond MAX_PATH.
-  for (const std::string& path : {files[3], deep + "\\copy.txt"}) {
-    ::DeleteFileW(system_path(path).c_str());
-  }
+  ::DeleteFileW(system_path(files[3]).c_str());
   for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
     ::RemoveDirectoryW(system_path(*folder).c_str());
   }
