@@ -11,6 +11,10 @@
 namespace app {
 namespace {
 
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
 bool IsSwitch(std::string_view argument) {
   return !argument.empty() && (argument[0] == '/' || argument[0] == '-');
 }
@@ -72,6 +76,37 @@ std::string Read(const std::vector<std::string>& arguments, BatchRequest& reques
 }
 
 }  // namespace
+
+std::vector<std::string> CommandLineArguments(std::string_view line) {
+  size_t i = 0;
+  for (bool quoted = false; i < line.size() && (quoted || !IsBlank(line[i])); ++i) {
+    if (line[i] == '"') quoted = !quoted;
+  }
+  std::vector<std::string> arguments;
+  for (;;) {
+    while (i < line.size() && IsBlank(line[i])) ++i;
+    if (i == line.size()) return arguments;
+    std::string& argument = arguments.emplace_back();
+    for (bool quoted = false; i < line.size() && (quoted || !IsBlank(line[i]));) {
+      if (line[i] == '\\') {
+        const size_t first = i;
+        while (i < line.size() && line[i] == '\\') ++i;
+        const bool before_quote = i < line.size() && line[i] == '"';
+        argument.append(before_quote ? (i - first) / 2 : i - first, '\\');
+        if (before_quote && (i - first) % 2 == 1) argument += line[i++];
+      } else if (line[i] == '"') {
+        if (quoted && i + 1 < line.size() && line[i + 1] == '"') {
+          argument += line[++i];
+        } else {
+          quoted = !quoted;
+        }
+        ++i;
+      } else {
+        argument += line[i++];
+      }
+    }
+  }
+}
 
 BatchRequest ReadBatchArguments(const std::vector<std::string>& arguments) {
   BatchRequest request;

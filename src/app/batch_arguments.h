@@ -1,6 +1,7 @@
 // The command line of a build pipeline: Quorvane.exe /check, /deploy or /image with a CD folder,
-// run with no window and no message box. Reading the arguments is portable, so it is tested
-// natively; src/app/batch_run.cpp carries the request out.
+// run with no window and no message box. Splitting and reading the arguments is portable, so it
+// is tested natively; src/app/batch_run.cpp takes the command line from Windows and carries the
+// request out.
 #pragma once
 
 #include <string>
@@ -20,6 +21,13 @@ struct BatchRequest {
   std::string out;                            // /out FILE: the text also goes there
   std::string problem;                        // Wrong: what is wrong with the arguments
 };
+
+// The arguments after the program's own name in a whole command line (UTF-8), split as the C
+// run-time splits one for main(): blanks part arguments outside double quotes; 2n backslashes
+// before a quote become n and the quote opens or closes a quoted part, 2n+1 become n and a
+// literal quote; "" within quotes is a literal quote; other backslashes stay as they are. The
+// program's name itself ends at the first blank outside quotes, its backslashes untouched.
+std::vector<std::string> CommandLineArguments(std::string_view command_line);
 
 // `arguments` are those after the program's own name. Commands and options are taken in any
 // letter case; an argument that starts with neither '/' nor '-' is a value.

@@ -13,14 +13,20 @@
 #include "ui/form.h"
 #include "ui/panel.h"
 #include "ui/win32/gdi.h"
+#include "ui/win32/wide_text.h"
 #include "ui/win32/win32_platform.h"
 
 namespace app {
 namespace {
 
-// CreateFileA's failure is INVALID_HANDLE_VALUE; the owning wrapper keeps null for none.
+// CreateFileW's failure is INVALID_HANDLE_VALUE; the owning wrapper keeps null for none.
 HANDLE OpenedOrNull(HANDLE handle) {
   return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
+}
+
+HANDLE OpenForWriting(const wchar_t* path, DWORD share, DWORD disposition) {
+  return OpenedOrNull(::CreateFileW(path, GENERIC_WRITE, share, nullptr, disposition,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 // The console of the program that started this one (a GUI program has none of its own), or the
@@ -31,24 +37,29 @@ class BatchOutput {
     console_ = ::GetStdHandle(STD_OUTPUT_HANDLE);
     if ((console_ == nullptr || console_ == INVALID_HANDLE_VALUE) &&
         ::AttachConsole(ATTACH_PARENT_PROCESS)) {
-      attached_.Reset(OpenedOrNull(::CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE,
-                                                 nullptr, OPEN_EXISTING, 0, nullptr)));
+      attached_.Reset(OpenForWriting(L"CONOUT$", FILE_SHARE_WRITE, OPEN_EXISTING));
       console_ = attached_.Get();
     }
+    DWORD mode = 0;
+    wide_console_ = ::GetConsoleMode(console_, &mode) != 0;
     if (!out_file.empty()) {
       file_.Reset(
-          OpenedOrNull(::CreateFileA(out_file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+          OpenForWriting(ui::win32::WideOf(out_file).c_str(), FILE_SHARE_READ, CREATE_ALWAYS));
       file_failed_ = !file_;
     }
   }
   bool FileFailed() const { return file_failed_; }
-  // One line of output from its parts.
+  // One line of output from its parts. A console is given UTF-16, which it shows whatever its
+  // code page; a file or a pipe (standard output redirected, the /out file) gets UTF-8.
   void Line(std::initializer_list<std::string_view> parts) {
     std::string line = core::Joined(parts);
     line += "\r\n";
-    for (HANDLE h : {console_, file_.Get()}) {
-      DWORD written = 0;
+    DWORD written = 0;
+    if (wide_console_) {
+      const std::wstring wide = ui::win32::WideOf(line);
+      ::WriteConsoleW(console_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    }
+    for (HANDLE h : {wide_console_ ? nullptr : console_, file_.Get()}) {
       if (h != nullptr && h != INVALID_HANDLE_VALUE) {
         ::WriteFile(h, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
       }
@@ -56,7 +67,8 @@ class BatchOutput {
   }
 
  private:
-  HANDLE console_ = nullptr;  // not owned unless attached_
+  HANDLE console_ = nullptr;   // not owned unless attached_
+  bool wide_console_ = false;  // console_ is a console, not a file or a pipe
   ui::win32::OwnedKernelHandle attached_;
   ui::win32::OwnedKernelHandle file_;
   bool file_failed_ = false;
@@ -173,6 +185,10 @@ int Image(core::AppState& app, BatchOutput& output, const BatchRequest& request,
 }
 
 }  // namespace
+
+std::vector<std::string> CommandLineArguments() {
+  return CommandLineArguments(ui::win32::Utf8Of(::GetCommandLineW()));
+}
 
 int RunBatch(const BatchRequest& request, const std::string& exe_path) {
   BatchOutput output(request.out);

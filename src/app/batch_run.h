@@ -3,10 +3,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/batch_arguments.h"
 
 namespace app {
+
+// The program's arguments after its own name, in UTF-8: the wide command line Windows keeps,
+// converted once, so that a folder named in any language arrives as it was typed (the ANSI one
+// has "?" for what the code page lacks).
+std::vector<std::string> CommandLineArguments();
 
 // The program's exit code.
 int RunBatch(const BatchRequest& request, const std::string& exe_path);

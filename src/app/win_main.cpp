@@ -2,7 +2,6 @@
 // /image) runs without a window instead. Other arguments are ignored, as they always were.
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,8 +12,7 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const std::string exe_path = ui::win32::Application::ExecutablePath();
-  std::vector<std::string> arguments;
-  for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
+  const std::vector<std::string> arguments = app::CommandLineArguments();
   // Only a first argument that names a command starts a batch run: a player started with
   // anything else (a shell passing a path, say) plays as before.
   const app::BatchRequest request = app::ReadBatchArguments(arguments);

@@ -7,6 +7,7 @@
 #include "core/product_names.h"
 #include "core/project_ops.h"
 #include "core/text.h"
+#include "core/utf8.h"
 
 namespace core {
 
@@ -24,26 +25,6 @@ const DiscMediumInfo& MediumInfo(DiscMedium medium) {
     if (info.medium == medium) return info;
   }
   return kDiscMedia.front();
-}
-
-size_t PortableCharacterCount(std::string_view text) {
-  size_t units = 0;
-  for (size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const size_t length = lead < 0x80                   ? 1
-                          : lead >= 0xC2 && lead < 0xE0 ? 2
-                          : lead >= 0xE0 && lead < 0xF0 ? 3
-                          : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                        : 0;
-    bool valid = length != 0 && i + length <= text.size();
-    for (size_t k = 1; valid && k < length; ++k) {
-      valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-    }
-    if (!valid) return text.size();  // not UTF-8: one character per byte
-    units += length == 4 ? 2 : 1;
-    i += length;
-  }
-  return units;
 }
 
 namespace {
@@ -279,13 +260,13 @@ Resolved Resolve(std::string_view name) {
 // in case meet, and so do all the names of one folder.
 struct Key {
   std::string_view parent;
-  std::string_view name;
+  std::string_view name;  // as compared: in capitals where letter case must not count
   const fs::FolderItem* item;
 };
 
 bool KeyBefore(const Key& a, const Key& b) {
   if (a.parent != b.parent) return a.parent < b.parent;
-  if (const int order = CompareIgnoringAsciiCase(a.name, b.name); order != 0) return order < 0;
+  if (const int order = a.name.compare(b.name); order != 0) return order < 0;
   return (a.item ? std::string_view(a.item->path) : std::string_view()) <
          (b.item ? std::string_view(b.item->path) : std::string_view());
 }
@@ -295,12 +276,16 @@ void Sort(std::vector<Key>& keys) {
   std::sort(keys.begin(), keys.end(), KeyBefore);
 }
 
-// The listing's names in their folders, sorted.
-std::vector<Key> NamesInFolders(const std::vector<fs::FolderItem>& folder) {
+// The listing's names in their folders, sorted: in capitals (`capitals`[i].name is the path of
+// folder[i] in capitals) or, with none given, as they are.
+std::vector<Key> NamesInFolders(const std::vector<fs::FolderItem>& folder,
+                                const std::vector<Key>* capitals) {
   std::vector<Key> keys;
   keys.reserve(folder.size());
-  for (const auto& item : folder)
-    keys.push_back({FolderOfPath(item.path), NameInPath(item.path), &item});
+  for (size_t i = 0; i < folder.size(); ++i) {
+    const std::string_view compared = capitals ? (*capitals)[i].name : folder[i].path;
+    keys.push_back({FolderOfPath(folder[i].path), NameInPath(compared), &folder[i]});
+  }
   Sort(keys);
   return keys;
 }
@@ -318,9 +303,20 @@ class Checker {
   Checker(const AppState& app, const std::vector<fs::FolderItem>& folder,
           const CheckOptions& options)
       : app_(app), folder_(folder), options_(options) {
+    // Every path in capitals: the case rule and every look-up of a name the design gives compare
+    // these, as Windows finds a file in any letter case. The system is asked once for all of
+    // them, joined by NULs, which no name holds.
+    std::string joined;
+    for (const auto& item : folder) (joined += item.path) += '\0';
+    capitals_ = fs::NameInCapitals(joined);
     // The whole paths, sorted as names of one folder: in capitals, then the first listed.
     index_.reserve(folder.size());
-    for (const auto& item : folder) index_.push_back({{}, item.path, &item});
+    const char* path = capitals_.c_str();
+    for (const auto& item : folder) {
+      index_.push_back({{}, path, &item});
+      path += index_.back().name.size() + 1;
+    }
+    names_ = NamesInFolders(folder, &index_);
     Sort(index_);
   }
 
@@ -352,17 +348,18 @@ class Checker {
 
   // The item of a path, in any letter case; of several, the first listed.
   const fs::FolderItem* Find(std::string_view path) const {
+    const std::string capitals = fs::NameInCapitals(path);
     size_t low = 0, high = index_.size();
     while (low < high) {
       const size_t middle = (low + high) / 2;
-      if (CompareIgnoringAsciiCase(index_[middle].name, path) < 0) {
+      if (index_[middle].name.compare(capitals) < 0) {
         low = middle + 1;
       } else {
         high = middle;
       }
     }
     const fs::FolderItem* first = nullptr;
-    for (; low < index_.size() && CompareIgnoringAsciiCase(index_[low].name, path) == 0; ++low) {
+    for (; low < index_.size() && index_[low].name.compare(capitals) == 0; ++low) {
       if (first == nullptr || index_[low].item < first) first = index_[low].item;
     }
     return first;
@@ -512,27 +509,41 @@ class Checker {
   void CheckFolderItems() {
     for (const auto& item : folder_) {
       const std::string_view name = NameInPath(item.path);
-      const size_t name_length = options_.character_count(name);
+      const size_t name_length = Utf16Length(name);
       if (name_length > kMaxDiscNameLength) {
         Add(Severity::Error, -1,
             {"The name is ", Decimal(name_length),
              " characters long; a disc holds names of at most 64."},
             item.path);
       }
-      for (const char& c : name) {
-        const bool control = static_cast<unsigned char>(c) < 0x20;
-        if (control || std::string_view("*/:;?\\").find(c) != std::string_view::npos) {
+      // The first character of the name a disc cannot hold, if any. Joliet records names in
+      // UCS-2, which has no room for a character beyond the Basic Multilingual Plane (a surrogate
+      // pair of UTF-16). Bytes that are not UTF-8 come only from a POSIX listing; the image
+      // writer refuses them all the same.
+      for (size_t at = 0; at < name.size();) {
+        const Utf8Character c = DecodeUtf8(name, at);
+        std::string_view what[3];
+        if (c.length == 0) {
+          what[0] = "bytes that are not UTF-8 text";
+        } else if (c.code > 0xFFFF) {
+          what[0] = "a character outside the Basic Multilingual Plane (such as an emoji)";
+        } else if (c.code < 0x20) {
+          what[0] = "a control character";
+        } else if (c.code < 0x80 && std::string_view("*/:;?\\").find(name[at]) != name.npos) {
+          what[0] = what[2] = "\"";
+          what[1] = name.substr(at, 1);
+        }
+        if (!what[0].empty()) {
           Add(Severity::Error, -1,
-              {"The name holds ", control ? "a control character" : "\"",
-               control ? std::string_view() : std::string_view(&c, 1), control ? "" : "\"",
-               ", which a disc name cannot hold."},
+              {"The name holds ", what[0], what[1], what[2], ", which a disc name cannot hold."},
               item.path);
           break;
         }
+        at += c.length;
       }
-      const size_t path_length = options_.character_count(item.path);
+      const size_t path_length = Utf16Length(item.path);
       if (path_length > kMaxDiscPathLength &&
-          options_.character_count(FolderOfPath(item.path)) <= kMaxDiscPathLength) {
+          Utf16Length(FolderOfPath(item.path)) <= kMaxDiscPathLength) {
         Add(Severity::Error, -1,
             {"The path is ", Decimal(path_length),
              " characters long; a disc holds paths of at most 240."},
@@ -556,12 +567,11 @@ class Checker {
   }
 
   void CheckCaseClashes() {
-    const std::vector<Key> keys = NamesInFolders(folder_);
+    const std::vector<Key>& keys = names_;
     for (size_t i = 1; i < keys.size(); ++i) {
-      if (keys[i].parent == keys[i - 1].parent &&
-          EqualsIgnoringAsciiCase(keys[i].name, keys[i - 1].name)) {
+      if (keys[i].parent == keys[i - 1].parent && keys[i].name.compare(keys[i - 1].name) == 0) {
         Add(Severity::Error, -1,
-            {"The name differs only in case from \"", keys[i - 1].name,
+            {"The name differs only in case from \"", NameInPath(keys[i - 1].item->path),
              "\" in the same folder; a disc can hold only one of them."},
             keys[i].item->path);
       }
@@ -585,7 +595,9 @@ class Checker {
   const AppState& app_;
   const std::vector<fs::FolderItem>& folder_;
   const CheckOptions& options_;
-  std::vector<Key> index_;
+  std::string capitals_;    // every path in capitals, each ended by a NUL
+  std::vector<Key> index_;  // the whole paths in capitals
+  std::vector<Key> names_;  // the names in capitals, in their folders
   std::vector<const std::string*> fonts_reported_;
   std::vector<Finding> findings_;
 };
@@ -609,7 +621,7 @@ uint64_t EstimatedImageBytes(const std::vector<fs::FolderItem>& folder) {
   // characters and files get ";1"; Joliet names are two bytes a character, with ";1" for files.
   // The names sorted by folder, with an item-less key for the root and each listed folder (which
   // may be empty), put each folder's records together.
-  std::vector<Key> keys = NamesInFolders(folder);
+  std::vector<Key> keys = NamesInFolders(folder, nullptr);
   keys.push_back({});
   for (const auto& item : folder) {
     if (item.info.folder) keys.push_back({item.path, {}, nullptr});
@@ -621,7 +633,7 @@ uint64_t EstimatedImageBytes(const std::vector<fs::FolderItem>& folder) {
   const auto even = [](uint64_t n) { return n + (n & 1); };
   for (size_t i = 0; i < keys.size(); ++i) {
     if (const fs::FolderItem* item = keys[i].item) {
-      const uint64_t length = keys[i].name.size();
+      const uint64_t length = Utf16Length(keys[i].name);
       const uint64_t version = item->info.folder ? 0 : 2;
       iso_bytes += even(33 + std::min<uint64_t>(length, 31) + version);
       joliet_bytes += even(33 + 2 * (std::min<uint64_t>(length, 64) + version));

@@ -3,8 +3,8 @@
 // same natively and on Windows and a window, the command line and the image writer share them.
 //
 // The rules, exactly (a "name" is one file or folder name; a "path" is the path below the CD
-// folder, backslashes included, no leading backslash; lengths are counted in UCS-2 characters,
-// as Joliet stores them, by CheckOptions::character_count):
+// folder, backslashes included, no leading backslash; both are UTF-8, and their lengths are
+// counted in UTF-16 units, as Windows counts them and Joliet stores them):
 //
 // Errors
 //  - a file the design names does not exist in the CD folder: a button's glyph and hot glyph, an
@@ -13,8 +13,11 @@
 //    start link; an "open" link's start folder that is not a folder;
 //  - such a name lies outside the CD folder: a drive ("C:\...") or network ("\\server\...")
 //    path, or one whose ".." climbs above the CD folder;
-//  - two names in one folder that differ only in the case of the letters A-Z;
+//  - two names in one folder that differ only in letter case, as Windows compares names: each
+//    UTF-16 unit upper-cased by itself ("Ä.txt" and "ä.txt" are one name; fs::NameInCapitals);
 //  - a name longer than 64 characters, or holding a control character or one of * / : ; ? \ ;
+//  - a name holding a character outside the Basic Multilingual Plane (an emoji), which Joliet's
+//    UCS-2 cannot record, or bytes that are not UTF-8 (which only a POSIX listing can give);
 //  - a path longer than 240 characters (on the drive "D:\" + path must stay below Windows'
 //    260-character limit with room for a file name beside it);
 //  - a folder more than 6 levels below the CD folder (the root's own folders are level 1; ISO
@@ -66,19 +69,12 @@ inline constexpr size_t kMaxDiscPathLength = 240;
 inline constexpr size_t kMaxDiscFolderDepth = 6;
 inline constexpr uint64_t kFirstTooLargeFileSize = uint64_t{1} << 32;
 
-// UCS-2 characters of a name in the system code page. The portable rule: a name that is valid
-// UTF-8 counts its UTF-16 units; any other counts one character per byte, which is exact for
-// every single-byte code page. Windows can pass a counter that asks its own code page.
-using CharacterCounter = size_t (*)(std::string_view text);
-size_t PortableCharacterCount(std::string_view text);
-
 struct CheckOptions {
   DiscMedium medium = DiscMedium::Cd700;
   // When the design was last saved into the CD folder, seconds since 1970 UTC; nothing when it
   // has not been saved in this session.
   std::optional<int64_t> design_saved_time;
   bool design_has_unsaved_changes = false;
-  CharacterCounter character_count = PortableCharacterCount;
 };
 
 enum class Severity : uint8_t { Error, Warning };

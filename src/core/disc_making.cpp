@@ -12,12 +12,6 @@
 namespace core {
 namespace {
 
-// Names are counted as Joliet records them: in UCS-2 characters of the name in UTF-8.
-size_t DiscCharacterCount(std::string_view system_text) {
-  const std::string utf8 = fs::SystemToUtf8(std::string(system_text));
-  return utf8.empty() ? system_text.size() : PortableCharacterCount(utf8);
-}
-
 // Where `file` lies below the CD folder, as the listing names it ("" when it lies elsewhere);
 // slashes are taken as backslashes and letter case does not count.
 std::string PathBelowFolder(const std::string& cd_folder, const std::string& file) {
@@ -30,12 +24,12 @@ std::string PathBelowFolder(const std::string& cd_folder, const std::string& fil
   return below;
 }
 
-// Reads the files of the CD folder for the writer, which names them in UTF-8.
+// Reads the files of the CD folder for the writer, by the names the listing gave.
 class CdFolderSource : public disc::FileSource {
  public:
   explicit CdFolderSource(const std::string& folder) : folder_(folder) {}
   bool Read(const std::string& path, disc::ByteSink& pieces) override {
-    failed_path_ = Joined({folder_, "\\", fs::Utf8ToSystem(path)});
+    failed_path_ = Joined({folder_, "\\", path});
     return fs::ReadInPieces(
         failed_path_,
         [](void* sink, const uint8_t* data, size_t size) {
@@ -73,9 +67,7 @@ std::vector<Finding> CheckCdFolder(const AppState& app, const CheckOptions& opti
     unreadable[0].what = Joined({"The CD folder cannot be read. ", fs::LastErrorText()});
     return unreadable;
   }
-  CheckOptions counted = options;
-  counted.character_count = DiscCharacterCount;
-  return CheckDisc(app, listing, counted);
+  return CheckDisc(app, listing, options);
 }
 
 std::string FindingObjectName(const AppState& app, const Finding& finding) {
@@ -117,15 +109,14 @@ std::string DefaultImageFileName(const std::string& caption) {
 }
 
 std::string DefaultVolumeLabel(const std::string& caption) {
-  // Cut by characters, not bytes, so that a double-byte code page keeps whole characters.
-  const std::string utf8 = fs::SystemToUtf8(caption);
+  // Cut by characters, not bytes, so that every character stays whole.
   size_t end = 0;
-  for (size_t characters = 0; end < utf8.size() && characters < 16; ++characters) {
+  for (size_t characters = 0; end < caption.size() && characters < 16; ++characters) {
     do {
       ++end;
-    } while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80);
+    } while (end < caption.size() && (static_cast<unsigned char>(caption[end]) & 0xC0) == 0x80);
   }
-  std::string label = fs::Utf8ToSystem(utf8.substr(0, end));
+  std::string label = caption.substr(0, end);
   while (!label.empty() && label.back() == ' ') label.pop_back();
   return label.empty() ? "DISC" : label;
 }
@@ -144,11 +135,10 @@ disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>
                                      EqualsIgnoringAsciiCase(item.path, temp_in_folder))) {
       continue;
     }
-    entries.push_back(
-        {fs::SystemToUtf8(item.path), item.info.folder, item.info.size, item.info.modified});
+    entries.push_back({item.path, item.info.folder, item.info.size, item.info.modified});
   }
   disc::ImageOptions options;
-  options.volume_label = fs::SystemToUtf8(label);
+  options.volume_label = label;
   options.created = static_cast<int64_t>(std::time(nullptr));
 
   fs::PiecewiseFile file(image_path);

@@ -32,11 +32,11 @@ std::string DefaultImageFileName(const std::string& caption);
 // characters (Joliet's limit), "DISC" for an empty caption.
 std::string DefaultVolumeLabel(const std::string& caption);
 
-// Writes the image of the CD folder `listing` (CheckCdFolder's) to `image_path` with `label`
-// (system code page), telling `progress` (may be null), with `context`, the bytes written and the
-// total after every piece; its false cancels. Reports a failure through app.platform and returns
-// its kind; a cancelled write reports nothing. Either way no file is left behind and a previous
-// image stays as it was.
+// Writes the image of the CD folder `listing` (CheckCdFolder's, its names recorded as they are)
+// to `image_path` with `label`, telling `progress` (may be null), with `context`, the bytes
+// written and the total after every piece; its false cancels. Reports a failure through
+// app.platform and returns its kind; a cancelled write reports nothing. Either way no file is left
+// behind and a previous image stays as it was.
 disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>& listing,
                                 const std::string& image_path, const std::string& label,
                                 disc::ImageProgress progress = nullptr, void* context = nullptr);

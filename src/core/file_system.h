@@ -1,11 +1,12 @@
-// The one door of the portable code to files. Paths are Windows paths (backslash separators);
-// the native build turns backslashes into slashes, so the same code and tests run on Linux.
+// The one door of the portable code to files. Paths are Windows paths (backslash separators) in
+// UTF-8; the native build turns backslashes into slashes, so the same code and tests run on Linux.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace core::fs {
@@ -78,10 +79,11 @@ struct FolderItem {
 // or any folder below it cannot be read; `items` then holds what was read so far.
 bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items);
 
-// Names between the system code page the file functions take and the UTF-8 a disc image records
-// (on Linux both are UTF-8). A text the other side cannot hold comes back empty.
-std::string SystemToUtf8(const std::string& text);
-std::string Utf8ToSystem(const std::string& text);
+// A name in the form in which Windows compares names in a folder: each UTF-16 unit upper-cased on
+// its own, as NTFS's upcase table and the CD file system do ("Ä.txt" and "ä.txt" are one name;
+// "ß" stays "ß"), so two names Windows takes as one come out equal. Many names may go at once,
+// NULs between them: each character is upper-cased by itself.
+std::string NameInCapitals(std::string_view name);
 
 // The system's own words for the last failed file operation of this thread.
 std::string LastErrorText();

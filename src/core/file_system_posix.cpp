@@ -1,8 +1,10 @@
 // File access for the native build (tests, fuzzing, benchmarks): Windows paths are mapped by
-// turning every backslash into a slash.
+// turning every backslash into a slash; names are UTF-8 on both sides.
 #include <dirent.h>
+#include <locale.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <wctype.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +13,7 @@
 
 #include "core/file_system.h"
 #include "core/file_system_listing.h"
+#include "core/utf8.h"
 
 namespace core::fs {
 namespace {
@@ -215,11 +218,24 @@ std::optional<FileInfo> Stat(const std::string& path) {
   return InfoOf(st);
 }
 
-std::string SystemToUtf8(const std::string& text) {
-  return text;
-}
-std::string Utf8ToSystem(const std::string& text) {
-  return text;
+std::string NameInCapitals(std::string_view name) {
+  // The C.UTF-8 locale upper-cases a character by itself, by Unicode's simple mapping, as Windows
+  // does with a unit of the Basic Multilingual Plane; a character beyond it, like a surrogate pair
+  // on Windows, and a byte that is not UTF-8 stay as they are.
+  static const locale_t kUtf8 = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{});
+  std::string capitals;
+  capitals.reserve(name.size());
+  for (size_t at = 0; at < name.size();) {
+    const Utf8Character c = DecodeUtf8(name, at);
+    if (c.length == 0) {
+      capitals += name[at++];
+      continue;
+    }
+    const bool plain = c.code > 0xFFFF || kUtf8 == locale_t{};
+    AppendUtf8(capitals, plain ? c.code : static_cast<uint32_t>(::towupper_l(c.code, kUtf8)));
+    at += c.length;
+  }
+  return capitals;
 }
 
 std::string LastErrorText() {

@@ -1,4 +1,6 @@
-// File access on Windows, through the ANSI entry points (paths are in the system code page).
+// File access on Windows through the wide entry points: a UTF-8 path becomes UTF-16 at the call,
+// and a name the system gives back becomes UTF-8 at once, so every name reaches the program as it
+// is (the ANSI entry points put "?" or a look-alike in place of what the code page lacks).
 #include <windows.h>
 
 #include <algorithm>
@@ -6,8 +8,23 @@
 
 #include "core/file_system.h"
 #include "core/file_system_listing.h"
+#include "core/file_system_win32.h"
+#include "core/text.h"
+#include "ui/win32/wide_text.h"
 
 namespace core::fs {
+
+std::wstring SystemPath(const std::string& path) {
+  std::wstring wide = ui::win32::WideOf(path);
+  if (wide.size() < MAX_PATH) return wide;
+  std::string full = path;
+  std::replace(full.begin(), full.end(), '/', '\\');
+  const bool network = full[0] == '\\' && full[1] == '\\' && full[2] != '?' && full[2] != '.';
+  if (!network && !(full[1] == ':' && full[2] == '\\')) return wide;
+  return ui::win32::WideOf(
+      Joined({network ? "\\\\?\\UNC" : "\\\\?\\", std::string_view(full).substr(network ? 1 : 0)}));
+}
+
 namespace {
 
 // The program does all its file work on its one window thread, so a plain variable will do: a
@@ -20,8 +37,8 @@ struct HandleCloser {
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
 
 UniqueHandle OpenHandle(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
-  HANDLE h = ::CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+  HANDLE h = ::CreateFileW(SystemPath(path).c_str(), access, share, nullptr, disposition,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     last_error = ::GetLastError();
     return nullptr;
@@ -65,9 +82,15 @@ FileInfo InfoOf(DWORD attributes, DWORD size_high, DWORD size_low, FILETIME writ
 
 bool AttributesAre(const std::string& path, bool directory) {
   if (path.empty()) return false;
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  const DWORD attributes = ::GetFileAttributesW(SystemPath(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
   return ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == directory;
+}
+
+// Puts a complete temporary file in place of `path`, replacing what was there.
+bool MoveOver(const std::string& temp, const std::string& path) {
+  return ::MoveFileExW(SystemPath(temp).c_str(), SystemPath(path).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 }  // namespace
@@ -75,8 +98,12 @@ bool AttributesAre(const std::string& path, bool directory) {
 bool ListOneFolder(const std::string& root, const std::string& relative,
                    std::vector<FolderItem>& items) {
   const std::string pattern = (relative.empty() ? root : root + "\\" + relative) + "\\*";
-  WIN32_FIND_DATAA found{};
-  const HANDLE first = ::FindFirstFileA(pattern.c_str(), &found);
+  // The basic information leaves out the 8.3 names, which nothing here uses, and large fetches
+  // take a big folder in fewer calls.
+  WIN32_FIND_DATAW found{};
+  const HANDLE first =
+      ::FindFirstFileExW(SystemPath(pattern).c_str(), FindExInfoBasic, &found,
+                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
   if (first == INVALID_HANDLE_VALUE) {
     // The root of an empty drive has not even "." and "..".
     if (::GetLastError() == ERROR_FILE_NOT_FOUND) return true;
@@ -85,15 +112,17 @@ bool ListOneFolder(const std::string& root, const std::string& relative,
   }
   UniqueFind find(first);
   do {
-    const std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
+    const wchar_t* const wide_name = found.cFileName;
+    if (wide_name[0] == L'.' && (wide_name[1] == 0 || (wide_name[1] == L'.' && wide_name[2] == 0)))
+      continue;
     // A junction or a link to a folder is left out, so that a loop cannot trap the listing.
     const DWORD link_folder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
     if ((found.dwFileAttributes & link_folder) == link_folder) continue;
+    const std::string name = ui::win32::Utf8Of(wide_name);
     items.push_back({relative.empty() ? name : relative + "\\" + name,
                      InfoOf(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
                             found.ftLastWriteTime)});
-  } while (::FindNextFileA(find.get(), &found));
+  } while (::FindNextFileW(find.get(), &found));
   const DWORD error = ::GetLastError();
   if (error != ERROR_NO_MORE_FILES) {
     last_error = error;
@@ -134,14 +163,13 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
     if (!WriteAll(h.get(), bytes) || !::FlushFileBuffers(h.get())) {
       if (last_error == 0) last_error = ::GetLastError();
       h.reset();
-      ::DeleteFileA(temp.c_str());
+      ::DeleteFileW(SystemPath(temp).c_str());
       return WriteOutcome::WriteFailed;
     }
   }
-  if (!::MoveFileExA(temp.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveOver(temp, path)) {
     last_error = ::GetLastError();
-    ::DeleteFileA(temp.c_str());
+    ::DeleteFileW(SystemPath(temp).c_str());
     return WriteOutcome::CannotCreate;  // the target refuses a file (a folder, read-only)
   }
   return WriteOutcome::Written;
@@ -160,7 +188,7 @@ void PiecewiseFile::Discard() {
   if (handle_ == nullptr) return;
   ::CloseHandle(handle_);
   handle_ = nullptr;
-  ::DeleteFileA(temp_.c_str());
+  ::DeleteFileW(SystemPath(temp_).c_str());
 }
 
 bool PiecewiseFile::Write(const uint8_t* data, size_t size) {
@@ -180,12 +208,9 @@ bool PiecewiseFile::Write(const uint8_t* data, size_t size) {
 bool PiecewiseFile::Commit() {
   const bool closed = ::CloseHandle(handle_) != 0;
   handle_ = nullptr;
-  if (closed && ::MoveFileExA(temp_.c_str(), path_.c_str(),
-                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
+  if (closed && MoveOver(temp_, path_)) return true;
   last_error = ::GetLastError();
-  ::DeleteFileA(temp_.c_str());
+  ::DeleteFileW(SystemPath(temp_).c_str());
   return false;
 }
 
@@ -206,60 +231,41 @@ bool ReadInPieces(const std::string& path,
 }
 
 bool CopyFileOver(const std::string& from, const std::string& to) {
-  if (::CopyFileA(from.c_str(), to.c_str(), FALSE)) return true;
+  if (::CopyFileW(SystemPath(from).c_str(), SystemPath(to).c_str(), FALSE)) return true;
   last_error = ::GetLastError();
   return false;
 }
 
 std::optional<FileInfo> Stat(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (path.empty() || !::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+  if (path.empty() ||
+      !::GetFileAttributesExW(SystemPath(path).c_str(), GetFileExInfoStandard, &data)) {
     last_error = ::GetLastError();
     return std::nullopt;
   }
   return InfoOf(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow, data.ftLastWriteTime);
 }
 
-namespace {
-
-std::string Recoded(const std::string& text, UINT from, UINT to) {
-  if (text.empty()) return text;
-  const int size = static_cast<int>(text.size());
-  const int wide_length =
-      ::MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
-  if (wide_length <= 0) return {};
-  std::vector<wchar_t> wide(static_cast<size_t>(wide_length));
-  ::MultiByteToWideChar(from, 0, text.data(), size, wide.data(), wide_length);
-  BOOL lost = FALSE;
-  BOOL* lost_flag = to == CP_UTF8 ? nullptr : &lost;  // UTF-8 takes no default character
-  const int length =
-      ::WideCharToMultiByte(to, 0, wide.data(), wide_length, nullptr, 0, nullptr, lost_flag);
-  if (length <= 0 || lost) return {};
-  std::string result(static_cast<size_t>(length), '\0');
-  ::WideCharToMultiByte(to, 0, wide.data(), wide_length, result.data(), length, nullptr, nullptr);
-  return result;
-}
-
-}  // namespace
-
-std::string SystemToUtf8(const std::string& text) {
-  return Recoded(text, CP_ACP, CP_UTF8);
-}
-std::string Utf8ToSystem(const std::string& text) {
-  return Recoded(text, CP_UTF8, CP_ACP);
+std::string NameInCapitals(std::string_view name) {
+  // CharUpperBuffW upper-cases each unit by itself, the same in every language ("i" is always
+  // "I"), as the file system's upcase table does.
+  std::wstring wide = ui::win32::WideOf(name);
+  ::CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
+  return ui::win32::Utf8Of(wide);
 }
 
 std::string LastErrorText() {
-  char* buffer = nullptr;
-  const DWORD length = ::FormatMessageA(
+  wchar_t* buffer = nullptr;
+  const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, last_error, 0, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
-  std::string text = length > 0 && buffer != nullptr ? std::string(buffer, length) : "";
+      nullptr, last_error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+  std::string text =
+      length > 0 && buffer != nullptr ? ui::win32::Utf8Of(buffer, static_cast<int>(length)) : "";
   ::LocalFree(buffer);
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
     text.pop_back();
   }
-  return text.empty() ? "Error " + std::to_string(last_error) : text;
+  return text.empty() ? Joined({"Error ", Decimal(last_error)}) : text;
 }
 
 }  // namespace core::fs

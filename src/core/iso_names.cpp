@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+#include "core/utf8.h"
+
 namespace core::disc {
 
 namespace {
@@ -47,30 +49,21 @@ Civil CivilTime(int64_t seconds) {
 
 // Strict UTF-8 to UCS-2: the count of characters, of which the first `room` are written at
 // `out`, those Joliet forbids (controls and * / : ; ? \\) as '_' and noted in `forbidden`; -1 for
-// malformed or overlong sequences, surrogates and anything beyond U+FFFF (a four-byte sequence).
+// text that is not well-formed UTF-8 and for anything beyond U+FFFF, which UCS-2 cannot hold.
 long Ucs2(std::string_view text, char16_t* out, size_t room, bool& forbidden) {
   long count = 0;
   forbidden = false;
   for (size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<uint8_t>(text[i]);
-    const int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : -1;
-    if (extra < 0 || text.size() - i <= static_cast<size_t>(extra)) return -1;
-    uint32_t code = extra == 0 ? lead : lead & (extra == 1 ? 0x1F : 0x0F);
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<uint8_t>(text[i + static_cast<size_t>(k)]);
-      if ((next & 0xC0) != 0x80) return -1;
-      code = code << 6 | (next & 0x3F);
-    }
-    if ((extra == 1 && code < 0x80) || (extra == 2 && code < 0x800) ||
-        (code >= 0xD800 && code <= 0xDFFF))
-      return -1;
+    const Utf8Character character = DecodeUtf8(text, i);
+    if (character.length == 0 || character.code > 0xFFFF) return -1;
+    uint32_t code = character.code;
     if (code < 0x20 || (code < 0x80 && std::memchr("*/:;?\\", static_cast<int>(code), 6))) {
       forbidden = true;
       code = '_';
     }
     if (static_cast<size_t>(count) < room) out[count] = static_cast<char16_t>(code);
     ++count;
-    i += static_cast<size_t>(extra) + 1;
+    i += character.length;
   }
   return count;
 }

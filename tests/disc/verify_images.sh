@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds CD folders of the awkward kinds a user makes (names with "ä" and "中文", 60- and
 # 64-character names, folders six and seven deep, empty files and folders, 2,000 files whose
-# long names share one short name, random content across sector boundaries), images each with
+# long names share one short name, random content across sector boundaries; names in Chinese,
+# Greek and Cyrillic, full-width letters, symbols, an "A" with a combining diaeresis, which Joliet
+# must record unnormalised), images each with
 # make_test_image (the product's disc image writer) and checks every image with four
 # independent readers: xorriso, isoinfo, bsdtar and 7z. Each must list the folder's files and
 # folders, and extract every file with its size and content (sha256); the volume label must
@@ -82,6 +84,18 @@ make_folder_awkward() {
   fix_times "$d"
 }
 
+# Names beyond any one code page, each to be recorded as its own UTF-16 and read back unchanged.
+make_folder_unicode() {
+  local d="$1"
+  mkdir -p "$d/中文目录" "$d/Документы"
+  echo "Ελληνικά" >"$d/中文目录/Ελληνικά 中文.txt"
+  echo "файл" >"$d/Документы/файл.txt"
+  echo full >"$d/ｆｕｌｌ.txt"
+  echo math >"$d/Ω≈ç√.txt"
+  echo decomposed >"$d/A$(printf '\xcc\x88').txt"
+  fix_times "$d"
+}
+
 # A plain menu CD: the player, its project, pictures and a manual, under a label of the most
 # characters Joliet holds.
 make_folder_menu() {
@@ -119,12 +133,13 @@ check_image() {
   same "$name: xorriso label" "Volume Id    : $primary_label" \
     "$(xorriso -indev "$img" -pvd_info 2>/dev/null | grep '^Volume Id ' || true)"
 
-  # bsdtar
+  # bsdtar, which composes the names it reads from UTF-16 (NFC: "A" + U+0308 becomes "Ä")
   out="$work/$name-bsdtar"
   mkdir -p "$out"
   bsdtar -xf "$img" -C "$out" || fail "$name: bsdtar could not extract"
-  same "$name: bsdtar extraction" "$expected" "$(manifest "$out")"
-  same "$name: bsdtar listing" "$(paths_of <<<"$expected")" \
+  nfc() { /usr/bin/python3 -c 'import sys, unicodedata; print(unicodedata.normalize("NFC", sys.stdin.read()), end="")'; }
+  same "$name: bsdtar extraction" "$(nfc <<<"$expected" | sort)" "$(manifest "$out")"
+  same "$name: bsdtar listing" "$(paths_of <<<"$expected" | nfc | sort)" \
     "$(bsdtar -tf "$img" | sed -E 's|^\./||; s|/$||' | grep -v '^\.\?$' | sort)"
 
   # 7z
@@ -135,8 +150,8 @@ check_image() {
   same "$name: 7z listing" "$(paths_of <<<"$expected")" \
     "$(7z l -slt "$img" | sed -n 's/^Path = //p' | tail -n +2 | sort)"
 
-  # isoinfo writes names in an 8-bit character set: Latin-1 here, so "ä" reads back and a
-  # character beyond it shows as '_'.
+  # isoinfo writes names in an 8-bit character set (genisoimage's knows no UTF-8): Latin-1 here,
+  # so "ä" reads back and a character beyond it shows as '_'.
   latin() { /usr/bin/python3 -c 'import re,sys; sys.stdout.write(re.sub(r"[^\x00-\xff]", "_", sys.stdin.read()))'; }
   same "$name: isoinfo listing" "$(paths_of <<<"$expected" | latin | sort)" \
     "$(isoinfo -i "$img" -J -j iso8859-1 -f | iconv -f latin1 -t utf-8 | sed 's|^/||' | sort)"
@@ -185,6 +200,9 @@ for line in sys.stdin.read().splitlines():
 make_folder_awkward "$work/awkward"
 check_image awkward "$work/awkward" "Menü CD 中文" "MEN__CD___" \
   f0f42e2f68b137d569c2c0c117e839c20e5b5f549decc05110299d0486048097
+make_folder_unicode "$work/unicode"
+check_image unicode "$work/unicode" "Диск 中文" "_______" \
+  39bb243c16c6bfa1aebc4a06154a25a8aea9db5a9ff7ea18dc04fc71fcf7ecd7
 make_folder_menu "$work/menu"
 check_image menu "$work/menu" "Spring Catalogue" "SPRING_CATALOGUE" \
   52221be5773bc95de6246f54356c7b5c9210feb65cec1b5e3d780b0802c08fdc

@@ -1,6 +1,6 @@
 """The command line of a build pipeline: Quorvane.exe /check, /deploy and /image on a copy of the
 demo CD folder, with no window, their text on the console (the process's output) and in the
-/out file, and their exit codes."""
+/out file, and their exit codes; names and paths in any language."""
 from __future__ import annotations
 
 import hashlib
@@ -17,12 +17,18 @@ def run(rig, folder: AppFolder, *args: str) -> tuple[int, str]:
     return code, app.log.read_text(errors="replace")
 
 
-def demo_copy(rig, tmp_path):
-    cd = tmp_path / "Demo CD"
+def demo_copy(rig, tmp_path, name="Demo CD"):
+    cd = tmp_path / name
     shutil.copytree(rig.build / "demo" / "CD", cd)
     tools = AppFolder(rig, tmp_path / "tools")
     tools.add_quorvane("Quorvane.exe")
     return cd, tools
+
+
+def tree(root):
+    """Every file and folder below `root`: its path, and True for a folder or a file's sha256."""
+    return {str(p.relative_to(root)): p.is_dir() or hashlib.sha256(p.read_bytes()).hexdigest()
+            for p in root.rglob("*")}
 
 
 def test_check_and_deploy_report_through_exit_codes(rig, tmp_path):
@@ -73,11 +79,6 @@ def test_image_is_read_back_by_independent_readers(rig, tmp_path):
     extracted = tmp_path / "extracted"
     extracted.mkdir()
     subprocess.run(["bsdtar", "-xf", image, "-C", extracted], check=True)
-
-    def tree(root):
-        return {str(p.relative_to(root)): p.is_dir() or hashlib.sha256(p.read_bytes()).hexdigest()
-                for p in root.rglob("*")}
-
     assert tree(extracted) == tree(cd)
     listed = subprocess.run(["7z", "l", "-slt", image], capture_output=True, text=True, check=True).stdout
     assert "Path = Extras/Ünïcode ä/" + "long name " * 6 + ".txt" in listed
@@ -87,3 +88,43 @@ def test_image_is_read_back_by_independent_readers(rig, tmp_path):
     before = image.read_bytes()
     assert run(rig, tools, "/image", rig.winpath(cd), rig.winpath(image))[0] == 2
     assert image.read_bytes() == before
+
+
+def test_names_in_any_language_are_checked_and_imaged(rig, tmp_path):
+    """A CD folder whose own path is Cyrillic and Chinese, with names no one code page holds and a
+    path of 300 characters: the check names the long path only, and the image records every name
+    as it is."""
+    cd, tools = demo_copy(rig, tmp_path, "Диск 中文/Меню CD")
+    for name in ("中文目录/Ελληνικά 中文.txt", "Документы/файл.txt", "ｆｕｌｌ.txt", "Ω≈ç√.txt"):
+        (cd / name).parent.mkdir(exist_ok=True)
+        (cd / name).write_text(name * 100, encoding="utf-8")
+    folders = "\\".join(letter * 59 for letter in "abcd")  # 239 characters: the disc holds it
+    long_path = folders + "\\" + "e" * 56 + ".txt"
+    (cd / folders.replace("\\", "/")).mkdir(parents=True)
+    (cd / long_path.replace("\\", "/")).write_bytes(b"far down")
+    out = tmp_path / "Отчёт.txt"
+
+    code, text = run(rig, tools, "/check", rig.winpath(cd), "/out", rig.winpath(out))
+    line = f"Error: The path is 300 characters long; a disc holds paths of at most 240. ({long_path})"
+    assert code == 2 and line in text and line in out.read_text(encoding="utf-8"), text
+    assert "name holds" not in text and "cannot be read" not in text, text
+
+    shutil.rmtree(cd / ("a" * 59))
+    image = tmp_path / "Образ 光盘.iso"
+    code, text = run(rig, tools, "/image", rig.winpath(cd), rig.winpath(image))
+    assert code == 0 and f'Wrote the disc image "{rig.winpath(image)}"' in text, text
+    readers = {"bsdtar": lambda into: ["bsdtar", "-xf", image, "-C", into],
+               "7z": lambda into: ["7z", "x", image, f"-o{into}"]}
+    for reader, command in readers.items():
+        (tmp_path / reader).mkdir()
+        subprocess.run(command(tmp_path / reader), check=True, capture_output=True)
+        assert tree(tmp_path / reader) == tree(cd), reader
+    # genisoimage's isoinfo knows no UTF-8: each 8-bit set reads its own letters, '_' the others.
+    for charset in ("iso8859-5", "iso8859-7"):
+        isoinfo = ["isoinfo", "-i", image, "-J", "-j", charset]
+        listed = subprocess.run([*isoinfo, "-f"], capture_output=True, check=True).stdout.decode(charset)
+        for name in ("中文目录/Ελληνικά 中文.txt", "Документы/файл.txt"):
+            seen = "/" + "".join(c if c.encode(charset, "ignore") else "_" for c in name)
+            assert seen in listed.splitlines(), (charset, seen, listed)
+            content = subprocess.run([*isoinfo, "-x", seen.encode(charset)], capture_output=True).stdout
+            assert content == (cd / name).read_bytes(), (charset, seen)

@@ -1,4 +1,5 @@
-// The batch command line: what each argument list asks for, and what is wrong with it.
+// The batch command line: how a whole command line splits into arguments, what each argument list
+// asks for, and what is wrong with it.
 #include "app/batch_arguments.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,26 @@ TEST(BatchArguments, ReadsCommandsFoldersAndOptionsAndNamesWhatIsWrong) {
     EXPECT_EQ(r.out, c.out) << where;
     EXPECT_EQ(r.problem, c.problem) << where;
   }
+}
+
+TEST(BatchArguments, SplitsTheCommandLineAsTheRunTimeDoes) {
+  using Arguments = std::vector<std::string>;
+  const struct {
+    const char* line;
+    Arguments arguments;
+  } cases[] = {
+      {"Quorvane.exe", {}},
+      {"\"C:\\Program Files\\Quorvane.exe\" /check  \t\"D:\\Меню CD\\中文\" ",
+       {"/check", "D:\\Меню CD\\中文"}},
+      {"q \"a b c\" d e", {"a b c", "d", "e"}},
+      {"q \"ab\\\"c\" \"\\\\\" d", {"ab\"c", "\\", "d"}},
+      {"q a\\\\\\b d\"e f\"g h", {"a\\\\\\b", "de fg", "h"}},
+      {"q a\\\\\\\"b c d", {"a\\\"b", "c", "d"}},
+      {"q a\\\\\\\\\"b c\" d e", {"a\\\\b c", "d", "e"}},
+      {"q a\"b\"\" c d", {"ab\" c d"}},
+      {"q \"\" \"C:\\CD\\\"", {"", "C:\\CD\""}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(CommandLineArguments(c.line), c.arguments) << c.line;
 }
 
 }  // namespace

@@ -55,6 +55,11 @@ TEST(DiscCheck, FolderNamesPathsDepthsSizesAndCaseClashes) {
     for (int i = 0; i < 64; ++i) s += "\xC3\xA4";  // "ä" in UTF-8
     return s;
   }();
+  const std::string chinese63 = [] {
+    std::string s;
+    for (int i = 0; i < 63; ++i) s += "中";
+    return s;
+  }();
   const std::string base = a64.substr(4) + "\\" + a64.substr(4) + "\\" + a64.substr(4);  // 182
   const std::string long_folder = base + "\\" + std::string(58, 'q');  // 241 characters
   const struct {
@@ -64,7 +69,13 @@ TEST(DiscCheck, FolderNamesPathsDepthsSizesAndCaseClashes) {
       {{File("readme.txt"), File(a64)}, {}},
       {{File(a65)}, {"E " + a65}},
       {{File(umlauts64), File(umlauts64 + "\xC3\xA4")}, {"E " + umlauts64 + "\xC3\xA4"}},
-      {{File("\xE4.txt")}, {}},  // a single-byte code page's "ä"
+      {{File(chinese63 + "文"), File(chinese63 + "文字")}, {"E " + chinese63 + "文字"}},
+      {{File("\xE4.txt")}, {"E \xE4.txt"}},  // a single-byte code page's "ä": not UTF-8
+      {{Folder("中文目录"), File("中文目录\\Ελληνικά 中文.txt"), Folder("Документы"),
+        File("Документы\\файл.txt"), File("ｆｕｌｌ.txt"), File("Ω≈ç√.txt"), File("A\u0308.txt")},
+       {}},
+      {{Folder("smile \U0001F600"), File("smile \U0001F600\\a.txt"), File("\U0001D11E.txt")},
+       {"E smile \U0001F600", "E \U0001D11E.txt"}},  // an emoji, a musical symbol
       {{File("a;1.txt"), File("tab\t.txt"), File("q?.txt")},
        {"E a;1.txt", "E tab\t.txt", "E q?.txt"}},
       {{Folder(base), File(base + "\\" + std::string(57, 'q'))}, {}},
@@ -74,6 +85,12 @@ TEST(DiscCheck, FolderNamesPathsDepthsSizesAndCaseClashes) {
       {{File("big.iso", 4 * kGiB - 1), File("huge.iso", 4 * kGiB)}, {"E huge.iso", "E "}},
       {{Folder("Docs"), Folder("docs"), File("Docs\\a"), File("docs\\a"), File("docs\\A")},
        {"E docs", "E docs\\a"}},
+      {{File("Ä.txt"), File("ä.txt"), Folder("ДОКУМЕНТЫ"), Folder("документы")},
+       {"E ä.txt", "E документы"}},
+      // Windows upper-cases one unit at a time, with no folding beyond that and no normalisation.
+      {{File("SS.txt"), File("ß.txt"), File("full.txt"), File("ｆｕｌｌ.txt"), File("Ä.txt"),
+        File("A\u0308.txt")},
+       {}},
       {{File("video.avi", 704 * (1u << 20))}, {"E "}},  // over a CD 700 MB: 703.1 MB
       {{File("video.avi", 700 * (1u << 20))}, {}},
   };
@@ -118,6 +135,7 @@ TEST(DiscCheck, FilesTheDesignNames) {
     std::vector<std::string> expected;
   } cases[] = {
       {image("\\PICS\\Logo.JPG"), {}},
+      {image("\\ДОКУМЕНТЫ\\ΦΩΤΟ.JPG"), {}},
       {image("\\pics\\gone.jpg"), {"E \\pics\\gone.jpg #0"}},
       {image("\\pics"), {"E \\pics #0"}},
       {image("\\pics\\..\\pics\\.\\logo.jpg"), {}},
@@ -150,7 +168,8 @@ TEST(DiscCheck, FilesTheDesignNames) {
     t.app.CDFolder = "C:\\Disc";
     c.setup(t.app);
     const auto folder =
-        Saved({Folder("pics"), File("pics\\logo.jpg"), Folder("docs"), File("intro.wav")});
+        Saved({Folder("pics"), File("pics\\logo.jpg"), Folder("docs"), File("intro.wav"),
+               Folder("Документы"), File("Документы\\φωτο.jpg")});
     EXPECT_EQ(Found(t, folder), c.expected) << (c.expected.empty() ? "" : c.expected.front());
   }
 }
@@ -200,9 +219,9 @@ TEST(DiscCheck, SaysEachProblemInItsOwnWords) {
   options.design_has_unsaved_changes = true;
   const std::string long_path = std::string(60, 'p') + "\\" + std::string(60, 'q') + "\\" +
                                 std::string(60, 'r') + "\\" + std::string(60, 's');
-  std::vector<fs::FolderItem> folder =
-      Saved({Folder("pics"), File("pics\\logo.jpg"), File("intro.wav"), File("a?.txt"),
-             File("b\x01"), File(long_path), File("huge.iso", 4 * kGiB)});
+  std::vector<fs::FolderItem> folder = Saved(
+      {Folder("pics"), File("pics\\logo.jpg"), File("intro.wav"), File("a?.txt"), File("b\x01"),
+       File("\U0001F600"), File("\xFF"), File(long_path), File("huge.iso", 4 * kGiB)});
   folder[folder.size() - 3].info.modified = 100;  // AutoRun.ard
   std::vector<std::string> whats;
   for (const auto& finding : CheckDisc(t.app, folder, options)) whats.push_back(finding.what);
@@ -218,6 +237,9 @@ TEST(DiscCheck, SaysEachProblemInItsOwnWords) {
                 "The sound of the link is a folder, not a file.",
                 "The name holds \"?\", which a disc name cannot hold.",
                 "The name holds a control character, which a disc name cannot hold.",
+                "The name holds a character outside the Basic Multilingual Plane (such as an "
+                "emoji), which a disc name cannot hold.",
+                "The name holds bytes that are not UTF-8 text, which a disc name cannot hold.",
                 "The path is 243 characters long; a disc holds paths of at most 240.",
                 "The file holds 4,294,967,296 bytes; a disc holds files of at most "
                 "4,294,967,295 bytes.",
