@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/code_page.h"
+#include "core/utf8.h"
 
 namespace core {
 namespace {
@@ -17,44 +18,17 @@ uint32_t CharacterOf(uint8_t byte) {
   return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
 }
 
-void AppendUtf8(std::string& out, uint32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | code >> 6);
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | code >> 12);
-    out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-}
-
 }  // namespace
 
 std::optional<std::string> ToCodePage(std::string_view utf8) {
   std::string bytes;
-  for (size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<uint8_t>(utf8[i]);
-    // Every character of the page is below U+2200: one, two or three UTF-8 bytes.
-    const size_t length = lead < 0x80             ? 1
-                          : (lead & 0xE0) == 0xC0 ? 2
-                          : (lead & 0xF0) == 0xE0 ? 3
-                                                  : 0;
-    if (length == 0 || utf8.size() - i < length) return std::nullopt;
-    uint32_t code = length == 1 ? lead : lead & (length == 2 ? 0x1F : 0x0F);
-    for (size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<uint8_t>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      code = code << 6 | (next & 0x3F);
-    }
-    std::string encoded;
-    AppendUtf8(encoded, code);
-    if (encoded != utf8.substr(i, length)) return std::nullopt;  // an overlong form
-    i += length;
-    int byte = code < 0x80 || (code >= 0xA0 && code <= 0xFF) ? static_cast<int>(code) : -1;
+  for (size_t at = 0; at < utf8.size();) {
+    const Utf8Character c = DecodeUtf8(utf8, at);
+    if (c.length == 0) return std::nullopt;
+    at += c.length;
+    int byte = c.code < 0x80 || (c.code >= 0xA0 && c.code <= 0xFF) ? static_cast<int>(c.code) : -1;
     for (int k = 0; k < 32 && byte < 0; ++k) {
-      if (kHighControls[k] == code) byte = 0x80 + k;
+      if (kHighControls[k] == c.code) byte = 0x80 + k;
     }
     if (byte < 0) return std::nullopt;
     bytes += static_cast<char>(byte);

@@ -12,8 +12,7 @@ namespace core {
 
 inline constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-// Whether `text` is well-formed UTF-8: no stray or missing continuation bytes, no overlong
-// forms, no surrogates, nothing beyond U+10FFFF.
+// Whether `text` is well-formed UTF-8 all through (DecodeUtf8 says what that takes).
 bool IsUtf8(std::string_view text);
 
 // The stored bytes of a UTF-8 text: its code-page bytes where the code page holds every

@@ -13,10 +13,11 @@ from rig import AppFolder
 CAPTION = "Ελληνικά Русский 中文 עברית"
 PROGRAM = "\\中文目录\\Δοκιμή.exe"
 OPEN_FILE = 1
+FONT = Font(name="DejaVu Sans", size=14)
 BUTTON = Button(name="Run", caption="Запуск 中文", hint="Δοκιμή", left=40, top=40, width=200, height=48,
-                font=Font(name="DejaVu Sans", size=14), link=Command(action=OPEN_FILE, target=PROGRAM))
-LABEL = Label(name="Hebrew", caption="עברית 123", left=40, top=110, width=200, height=30,
-              font=Font(name="DejaVu Sans", size=14))
+                font=FONT, normal_font=FONT, link=Command(action=OPEN_FILE, target=PROGRAM))
+LABEL = Label(name="Hebrew", caption="עברית 123", left=40, top=110, width=200, height=30, font=FONT,
+              normal_font=FONT)
 
 
 def cd_in_every_script(rig, tmp_path) -> AppFolder:
