@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/file_system.h"
-#include "core/file_system_win32.h"
+#include "core/win32/file_system_win32.h"
 #include "fake_desktop.h"
 #include "ui/win32/wide_text.h"
 

@@ -8,8 +8,8 @@
 
 #include "core/file_system.h"
 #include "core/file_system_listing.h"
-#include "core/file_system_win32.h"
 #include "core/text.h"
+#include "core/win32/file_system_win32.h"
 #include "ui/win32/wide_text.h"
 
 namespace core::fs {
