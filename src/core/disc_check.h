@@ -29,10 +29,7 @@
 //  - AutoRun.ard or autorun.inf, which every save rewrites, is older than the design's last save,
 //    or the design has changes not saved yet;
 //  - a font the design uses is not one every Windows since Windows 7 ships;
-//  - the address of an "Open URL" link is not http://, https:// or ftp:// followed by a host name
-//    (and optionally a port and a path without blanks);
-//  - the address of a "Send Email" link is not local@domain (with a dot in the domain,
-//    optionally followed by "?subject=..." and the like);
+//  - the address of an "Open URL" or "Send Email" link is not well formed (core/address_rules.h);
 //  - a button with a link has an empty caption;
 //  - a link that opens, plays or prints a file names no file.
 // Each name or path error is reported once, at the highest folder it concerns.
@@ -102,9 +99,7 @@ std::string CheckSummary(const std::vector<Finding>& findings);
 // For the command line: 0 when nothing was found, 1 for warnings only, 2 when there are errors.
 int CheckExitCode(const std::vector<Finding>& findings);
 
-// The parts of the rules the findings are made of, for the image writer and the tests.
+// The part of the rules the font findings are made of, for the tests.
 bool IsKnownWindowsFont(std::string_view name);
-bool IsWellFormedUrl(std::string_view address);
-bool IsWellFormedEmail(std::string_view address);
 
 }  // namespace core

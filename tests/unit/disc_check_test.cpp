@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "core/address_rules.h"
 #include "core/disc_check.h"
 #include "core/project_ops.h"
 #include "fake_desktop.h"
