@@ -244,9 +244,9 @@ size_t VolumeLabel(std::string_view label, bool joliet, char16_t out[32]) {
   return size;
 }
 
-bool RecordBefore(std::string_view a, bool a_folder, std::string_view b, bool b_folder, int tree) {
-  const size_t unit = tree == 0 ? 1 : 2;
-  const uint32_t pad = tree == 0 ? ' ' : 0;
+bool RecordBefore(std::string_view a, bool a_folder, std::string_view b, bool b_folder, Tree tree) {
+  const size_t unit = tree == kPrimaryTree ? 1 : 2;
+  const uint32_t pad = tree == kPrimaryTree ? ' ' : 0;
   // Each identifier's name and extension: [0, name) and [extension, end), in bytes. A version
   // ends the identifier; a file's extension follows its last '.'.
   struct Parts {

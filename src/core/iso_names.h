@@ -12,6 +12,10 @@
 
 namespace core::disc {
 
+// The two directory trees of an image: the primary one with short names for DOS and old drivers,
+// and the Joliet one with the real names. They index the arrays that hold a fact for each tree.
+enum Tree : uint8_t { kPrimaryTree, kJolietTree, kTrees };
+
 // Numbers of `bytes` bytes (2 or 4). Both-endian is the little-endian copy followed by the
 // big-endian one, 2 * `bytes` in all.
 void PutLittle(uint8_t* at, uint32_t value, int bytes);
@@ -57,10 +61,10 @@ size_t JolietName(std::string_view utf8, uint8_t* out);
 // most 16 characters, a character Joliet cannot hold becomes '_'). Returns the count.
 size_t VolumeLabel(std::string_view label, bool joliet, char16_t out[32]);
 
-// The order of directory records (ECMA-119 9.3) of one tree (0 primary, 1 Joliet): by name,
+// The order of directory records (ECMA-119 9.3) of one tree: by name,
 // then by extension, each padded (with a space in the primary tree, 0 in the Joliet tree); a
 // folder's identifier is all name, a file's extension follows its last '.', and a version
 // (";1") is ignored.
-bool RecordBefore(std::string_view a, bool a_folder, std::string_view b, bool b_folder, int tree);
+bool RecordBefore(std::string_view a, bool a_folder, std::string_view b, bool b_folder, Tree tree);
 
 }  // namespace core::disc
