@@ -81,14 +81,11 @@ class BatchPlatform : public ui::win32::Win32Platform {
   ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
                                    ui::MessageIcon, ui::MessageButtons) override {
     output_.Line({title, ": ", text});
-    ++messages_;
     return ui::MessageResult::Cancel;
   }
-  int Messages() const { return messages_; }
 
  private:
   BatchOutput& output_;
-  int messages_ = 0;
 };
 
 // No window shows the design.
