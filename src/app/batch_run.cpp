@@ -10,6 +10,7 @@
 #include "core/presentation.h"
 #include "core/project_file.h"
 #include "core/text.h"
+#include "core/win32/file_system_win32.h"
 #include "ui/form.h"
 #include "ui/panel.h"
 #include "ui/win32/gdi.h"
@@ -46,6 +47,7 @@ class BatchOutput {
       file_.Reset(
           OpenForWriting(ui::win32::WideOf(out_file).c_str(), FILE_SHARE_READ, CREATE_ALWAYS));
       file_failed_ = !file_;
+      if (file_failed_) core::fs::NoteSystemError();
     }
   }
   bool FileFailed() const { return file_failed_; }
@@ -130,11 +132,10 @@ class BatchDesign {
   BatchDesign(const BatchDesign&) = delete;
   BatchDesign& operator=(const BatchDesign&) = delete;
 
-  // Missing files are Check Disc's to list, so reading reports none.
-  bool Load(const std::string& folder) {
-    const auto bytes = core::fs::ReadWholeFile(folder + "\\" + core::kProjectFileName);
-    return bytes &&
-           core::DecodeProject(app_, bytes->data(), bytes->size(), core::MissingFiles::Quiet);
+  // Missing files are Check Disc's to list, so reading reports none; a design that cannot be
+  // read is reported by the reader, as the designer reports it.
+  bool Load(const std::string& path) {
+    return core::LoadProject(app_, path, core::MissingFiles::Quiet);
   }
   const std::string& Caption() const { return window_.Caption(); }
 
@@ -158,7 +159,8 @@ std::vector<core::Finding> CheckAndPrint(core::AppState& app, BatchOutput& outpu
                                          std::vector<core::fs::FolderItem>& listing) {
   core::CheckOptions options;
   options.medium = MediumOf(request.medium);
-  auto findings = core::CheckCdFolder(app, options, listing);
+  // The report and the image may be written into the CD folder; the disc holds neither.
+  auto findings = core::CheckCdFolder(app, options, listing, {&request.out, &request.image});
   for (const auto& finding : findings) output.Line({core::FindingLine(app, finding)});
   output.Line({core::CheckSummary(findings)});
   return findings;
@@ -172,13 +174,22 @@ int Image(core::AppState& app, BatchOutput& output, const BatchRequest& request,
     output.Line({"The disc image was not made: the check found errors."});
     return kExitErrors;
   }
+  int exit_code = core::CheckExitCode(findings);
   const std::string label =
       request.label.empty() ? core::DefaultVolumeLabel(caption) : request.label;
+  const std::string recorded = core::RecordedVolumeLabel(label);
+  if (!request.label.empty() && recorded != label) {
+    output.Line({"Warning: The label \"", label,
+                 "\" does not fit on a disc as it is (16 characters at most, none of "
+                 "* / : ; ? \\); the disc is labelled \"",
+                 recorded, "\"."});
+    exit_code = kExitWarnings;
+  }
   if (core::MakeDiscImage(app, listing, request.image, label) != core::disc::ImageResult::Written) {
     return kExitErrors;
   }
-  output.Line({"Wrote the disc image \"", request.image, "\", labelled \"", label, "\"."});
-  return kExitClean;
+  output.Line({"Wrote the disc image \"", request.image, "\", labelled \"", recorded, "\"."});
+  return exit_code;
 }
 
 }  // namespace
@@ -202,33 +213,31 @@ int RunBatch(const BatchRequest& request, const std::string& exe_path) {
   NoPresentation presentation;
   core::AppState app(platform, presentation);
   app.ExePath = exe_path;
-  const std::string folder = WithoutTrailingSeparator(request.folder);
+  // Whole, so that the findings name it as the designer does and an image or a report written
+  // into it is known for what it is.
+  const std::string folder = WithoutTrailingSeparator(core::fs::FullPath(request.folder));
   if (!core::fs::DirectoryExists(folder)) {
     output.Line({"Directory \"", folder, "\" not found"});
     return kExitUsage;
   }
   app.CDFolder = folder;
-  switch (request.command) {
-    case BatchCommand::Deploy:
-      return Deploy(app, output, folder);
-    case BatchCommand::Check:
-    case BatchCommand::Image: {
-      BatchDesign design(app);
-      if (!design.Load(folder)) {
-        output.Line({"No design in \"", folder, "\": ", core::kProjectFileName,
-                     " is missing or cannot be read."});
-        return kExitUsage;
-      }
-      if (request.command == BatchCommand::Image) {
-        return Image(app, output, request, design.Caption());
-      }
-      std::vector<core::fs::FolderItem> listing;
-      return core::CheckExitCode(CheckAndPrint(app, output, request, listing));
-    }
-    default:
-      output.Line({BatchUsage()});
-      return kExitUsage;
+  const std::string design_path = folder + "\\" + core::kProjectFileName;
+  if (!core::fs::FileExists(design_path)) {
+    output.Line({"No design in \"", folder, "\": ", core::kProjectFileName, " is missing."});
+    return kExitUsage;
   }
+  // Every command reads the design first: /deploy writes nothing around one it cannot read.
+  BatchDesign design(app);
+  if (!design.Load(design_path)) {
+    output.Line({"The design \"", design_path, "\" cannot be read."});
+    return kExitErrors;
+  }
+  if (request.command == BatchCommand::Deploy) return Deploy(app, output, folder);
+  if (request.command == BatchCommand::Image) {
+    return Image(app, output, request, design.Caption());
+  }
+  std::vector<core::fs::FolderItem> listing;
+  return core::CheckExitCode(CheckAndPrint(app, output, request, listing));
 }
 
 }  // namespace app

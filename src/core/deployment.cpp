@@ -40,7 +40,8 @@ bool Deploy(AppState& app, const std::string& folder, bool with_project) {
   const std::string icon = folder + "\\" + kCdIconName;
   if (!fs::FileExists(icon)) WriteOrThrow(icon, app.platform.ApplicationIconFile());
   WriteOrThrow(folder + "\\" + kAutorunInfName, Bytes(kAutorunInfContents));
-  if (with_project && !SaveProjectFile(app, folder + "\\" + kProjectFileName)) return false;
+  if (!with_project) return true;
+  if (!SaveProjectFile(app, folder + "\\" + kProjectFileName)) return false;
   const std::string settings = SettingsFilePath(app.ExePath);
   WriteOrThrow(settings,
                SettingsFileBytes(SettingsFileContents(ReadSettingsFile(settings), folder)));

@@ -17,8 +17,8 @@ inline constexpr char kAutorunInfContents[] =
 // or settings file that cannot be written throws AppError for the general error handler.
 bool DeployToCDFolder(AppState& app, const std::string& folder);
 
-// The same without the project file: the player, the icon, the descriptor and the settings,
-// around a design that stays as it is (the command line's /deploy).
+// The player, the icon and the descriptor only, around a design that stays as it is (the command
+// line's /deploy, which leaves the designer's settings as they are too).
 bool DeployPlayerFiles(AppState& app, const std::string& folder);
 
 }  // namespace core

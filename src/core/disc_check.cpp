@@ -2,8 +2,10 @@
 #include "core/disc_check.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/address_rules.h"
+#include "core/disc_image.h"
 #include "core/paths.h"
 #include "core/product_names.h"
 #include "core/project_ops.h"
@@ -149,42 +151,31 @@ Resolved Resolve(std::string_view name) {
   return resolved;
 }
 
-// One name of the CD folder's listing (or, with no item, a folder that exists): sorted by its
-// parent, then by its name in capitals, then by the item's whole path, names that differ only
-// in case meet, and so do all the names of one folder.
+// One name of the CD folder's listing: sorted by its parent, then by its name in capitals, then by
+// the item's whole path, names that differ only in case meet, and so do all the names of one
+// folder.
 struct Key {
   std::string_view parent;
-  std::string_view name;  // as compared: in capitals where letter case must not count
+  std::string_view name;  // in capitals
   const fs::FolderItem* item;
 };
 
-bool KeyBefore(const Key& a, const Key& b) {
-  if (a.parent != b.parent) return a.parent < b.parent;
-  if (const int order = a.name.compare(b.name); order != 0) return order < 0;
-  return (a.item ? std::string_view(a.item->path) : std::string_view()) <
-         (b.item ? std::string_view(b.item->path) : std::string_view());
+int KeyOrder(const void* left, const void* right) {
+  const Key& a = *static_cast<const Key*>(left);
+  const Key& b = *static_cast<const Key*>(right);
+  if (const int order = a.parent.compare(b.parent); order != 0) return order;
+  if (const int order = a.name.compare(b.name); order != 0) return order;
+  return a.item->path.compare(b.item->path);
 }
 
-// Every listing is sorted by this one function, so that there is one sort in the program.
+// Every listing is sorted by this one function, the C library's sort: std::sort would bring its
+// own copy of a sort for every kind of key.
 void Sort(std::vector<Key>& keys) {
-  std::sort(keys.begin(), keys.end(), KeyBefore);
+  std::qsort(keys.data(), keys.size(), sizeof(Key), KeyOrder);
 }
 
-// The listing's names in their folders, sorted: in capitals (`capitals`[i].name is the path of
-// folder[i] in capitals) or, with none given, as they are.
-std::vector<Key> NamesInFolders(const std::vector<fs::FolderItem>& folder,
-                                const std::vector<Key>* capitals) {
-  std::vector<Key> keys;
-  keys.reserve(folder.size());
-  for (size_t i = 0; i < folder.size(); ++i) {
-    const std::string_view compared = capitals ? (*capitals)[i].name : folder[i].path;
-    keys.push_back({FolderOfPath(folder[i].path), NameInPath(compared), &folder[i]});
-  }
-  Sort(keys);
-  return keys;
-}
-
-enum class Need { File, FileOrFolder, Folder };
+// What the design needs a name to be: a glyph is shown as a button's, a picture as an image's.
+enum class Need { File, FileOrFolder, Folder, Glyph, Picture };
 
 // What a name of the design is for, as the start of a sentence ("The sound of the ", "link"):
 // its parts, so that no string is made for it unless there is something to say.
@@ -200,18 +191,26 @@ class Checker {
     // Every path in capitals: the case rule and every look-up of a name the design gives compare
     // these, as Windows finds a file in any letter case. The system is asked once for all of
     // them, joined by NULs, which no name holds.
+    // Links stay off the disc, so no rule but their own sees them.
     std::string joined;
-    for (const auto& item : folder) (joined += item.path) += '\0';
+    for (const auto& item : folder) {
+      if (!item.info.link) (joined += item.path) += '\0';
+    }
     capitals_ = fs::NameInCapitals(joined);
-    // The whole paths, sorted as names of one folder: in capitals, then the first listed.
+    // The whole paths, sorted as names of one folder (in capitals, then the first listed), and
+    // the names in their folders.
     index_.reserve(folder.size());
+    names_.reserve(folder.size());
     const char* path = capitals_.c_str();
     for (const auto& item : folder) {
-      index_.push_back({{}, path, &item});
-      path += index_.back().name.size() + 1;
+      if (item.info.link) continue;
+      const std::string_view capitals = path;
+      index_.push_back({{}, capitals, &item});
+      names_.push_back({FolderOfPath(item.path), NameInPath(capitals), &item});
+      path += capitals.size() + 1;
     }
-    names_ = NamesInFolders(folder, &index_);
     Sort(index_);
+    Sort(names_);
   }
 
   std::vector<Finding> Run() {
@@ -259,22 +258,36 @@ class Checker {
     return first;
   }
 
+  // Whether the player shows `item` as the glyph or picture `need` asks for: the player's own
+  // loader decides, so that what the check passes the menu shows.
+  bool Shows(const fs::FolderItem& item, Need need) const {
+    if (need != Need::Glyph && need != Need::Picture) return true;
+    const std::string path = Joined({app_.CDFolder, "\\", item.path});
+    return need == Need::Glyph ? app_.platform.LoadBitmapFile(path) != nullptr
+                               : app_.platform.LoadPictureFile(path, {}) != nullptr;
+  }
+
   // `role` starts the sentence: "The button's glyph".
   void CheckNamed(int object, const std::string& name, Need need, const Role& role) {
     if (name.empty()) return;
     const Resolved resolved = Resolve(name);
-    const fs::FolderItem* item = nullptr;
     const char* problem;
     if (resolved.place == Resolved::InFolder) {
-      item = resolved.path.empty() ? nullptr : Find(resolved.path);
-      const bool root_folder = resolved.path.empty() && need != Need::File;
-      if (root_folder ||
-          (item && (item->info.folder ? need != Need::File : need != Need::Folder))) {
+      const bool file = need != Need::FileOrFolder && need != Need::Folder;
+      if (resolved.path.empty() && !file) return;  // the CD folder itself
+      const fs::FolderItem* item = resolved.path.empty() ? nullptr : Find(resolved.path);
+      if (item == nullptr) {
+        problem = " does not exist in the CD folder.";
+      } else if (item->info.folder) {
+        if (!file) return;
+        problem = " is a folder, not a file.";
+      } else if (need == Need::Folder) {
+        problem = " is a file, not a folder.";
+      } else if (Shows(*item, need)) {
         return;
+      } else {
+        problem = " is no picture Quorvane can show.";
       }
-      problem = !item               ? " does not exist in the CD folder."
-                : item->info.folder ? " is a folder, not a file."
-                                    : " is a file, not a folder.";
     } else if (resolved.place == Resolved::OnNetwork) {
       problem = " lies on the network, so it will not be on the disc.";
     } else {
@@ -348,8 +361,8 @@ class Checker {
       CheckFont(index, label->Font);
       CheckFont(index, object.HotFont);
     } else if (const auto* button = ButtonOf(object)) {
-      CheckNamed(index, object.GlyphFile, Need::File, {"The button's glyph"});
-      CheckNamed(index, object.HotGlyphFile, Need::File, {"The button's glyph under the mouse"});
+      CheckNamed(index, object.GlyphFile, Need::Glyph, {"The button's glyph"});
+      CheckNamed(index, object.HotGlyphFile, Need::Glyph, {"The button's glyph under the mouse"});
       CheckFont(index, button->Font);
       CheckFont(index, object.HotFont);
       bool blank = true;
@@ -358,8 +371,9 @@ class Checker {
         Add(Severity::Warning, index, {"The button has a link but no caption."}, {});
       }
     } else if (ImageOf(object) != nullptr) {
-      CheckNamed(index, object.ImageFile, Need::File, {"The image's picture"});
-      CheckNamed(index, object.HotImageFile, Need::File, {"The image's picture under the mouse"});
+      CheckNamed(index, object.ImageFile, Need::Picture, {"The image's picture"});
+      CheckNamed(index, object.HotImageFile, Need::Picture,
+                 {"The image's picture under the mouse"});
     }
     CheckLink(index, object.Link, "link");
   }
@@ -402,7 +416,19 @@ class Checker {
 
   void CheckFolderItems() {
     for (const auto& item : folder_) {
+      if (item.info.link) {
+        Add(Severity::Warning, -1,
+            {"The link leads to a folder or to nothing, so it stays off the disc."}, item.path);
+        continue;
+      }
       const std::string_view name = NameInPath(item.path);
+      // Windows drops a name's last dots and spaces when it opens a file or folder by name.
+      if (name.back() == '.' || name.back() == ' ') {
+        Add(Severity::Error, -1,
+            {"The name ends in a ", name.back() == '.' ? "dot" : "space",
+             ", so Windows cannot open it."},
+            item.path);
+      }
       const size_t name_length = Utf16Length(name);
       if (name_length > kMaxDiscNameLength) {
         Add(Severity::Error, -1,
@@ -474,10 +500,10 @@ class Checker {
 
   void CheckTotalSize() {
     const DiscMediumInfo& medium = MediumInfo(options_.medium);
-    const uint64_t bytes = EstimatedImageBytes(folder_);
+    const uint64_t bytes = disc::ImageSize(folder_);
     if (bytes > medium.capacity) {
       Add(Severity::Error, -1,
-          {"The disc image will take about ", Megabytes(bytes).Text(), ", more than the ",
+          {"The disc image will take ", Megabytes(bytes).Text(), ", more than the ",
            Megabytes(medium.capacity).Text(), " a ", medium.name, " holds."},
           {});
     }
@@ -496,58 +522,11 @@ class Checker {
   std::vector<Finding> findings_;
 };
 
-constexpr uint64_t kSector = 2048;
-
-uint64_t Sectors(uint64_t bytes) {
-  return (bytes + kSector - 1) / kSector;
-}
-
 }  // namespace
 
 std::vector<Finding> CheckDisc(const AppState& app, const std::vector<fs::FolderItem>& folder,
                                const CheckOptions& options) {
   return Checker(app, folder, options).Run();
-}
-
-uint64_t EstimatedImageBytes(const std::vector<fs::FolderItem>& folder) {
-  // Per folder (the root included): its directory record bytes in each tree, and its path table
-  // entry. A record is 33 bytes and the name, padded to even; ISO 9660 names are cut to 31
-  // characters and files get ";1"; Joliet names are two bytes a character, with ";1" for files.
-  // The names sorted by folder, with an item-less key for the root and each listed folder (which
-  // may be empty), put each folder's records together.
-  std::vector<Key> keys = NamesInFolders(folder, nullptr);
-  keys.push_back({});
-  for (const auto& item : folder) {
-    if (item.info.folder) keys.push_back({item.path, {}, nullptr});
-  }
-  Sort(keys);
-  uint64_t path_table_iso = 10, path_table_joliet = 10;  // the root's entries
-  uint64_t file_sectors = 0, directory_sectors = 0;
-  uint64_t iso_bytes = 0, joliet_bytes = 0;  // of the folder keys[i] is in
-  const auto even = [](uint64_t n) { return n + (n & 1); };
-  for (size_t i = 0; i < keys.size(); ++i) {
-    if (const fs::FolderItem* item = keys[i].item) {
-      const uint64_t length = Utf16Length(keys[i].name);
-      const uint64_t version = item->info.folder ? 0 : 2;
-      iso_bytes += even(33 + std::min<uint64_t>(length, 31) + version);
-      joliet_bytes += even(33 + 2 * (std::min<uint64_t>(length, 64) + version));
-      if (item->info.folder) {
-        path_table_iso += even(8 + std::min<uint64_t>(length, 31));
-        path_table_joliet += even(8 + 2 * std::min<uint64_t>(length, 64));
-      } else {
-        file_sectors += Sectors(item->info.size);
-      }
-    }
-    // A record never crosses a sector: allow one sector more per folder and tree than the bytes.
-    if (i + 1 == keys.size() || keys[i + 1].parent != keys[i].parent) {
-      directory_sectors += Sectors(68 + iso_bytes) + 1 + Sectors(68 + joliet_bytes) + 1;
-      iso_bytes = joliet_bytes = 0;
-    }
-  }
-  // The system area (16 sectors), the primary and Joliet descriptors and the terminator; each
-  // tree has an L and an M path table.
-  const uint64_t fixed = 16 + 3 + 2 * Sectors(path_table_iso) + 2 * Sectors(path_table_joliet);
-  return (fixed + directory_sectors + file_sectors) * kSector;
 }
 
 std::string CheckSummary(const std::vector<Finding>& findings) {

@@ -11,11 +11,15 @@
 //    image's picture and hot picture, the target of a link that opens (a file or a folder), plays
 //    or prints a file, a link's sound file, the start sound, the window icon; the same for the
 //    start link; an "open" link's start folder that is not a folder;
+//  - a glyph or a picture (under the mouse too) that exists but that the player cannot show (an
+//    empty file, a text named .gif, a damaged PNG): the player's own loader, ui::Platform's
+//    LoadBitmapFile and LoadPictureFile, decides;
 //  - such a name lies outside the CD folder: a drive ("C:\...") or network ("\\server\...")
 //    path, or one whose ".." climbs above the CD folder;
 //  - two names in one folder that differ only in letter case, as Windows compares names: each
 //    UTF-16 unit upper-cased by itself ("Ä.txt" and "ä.txt" are one name; fs::NameInCapitals);
 //  - a name longer than 64 characters, or holding a control character or one of * / : ; ? \ ;
+//  - a name that ends in a dot or a space, which Windows cannot open;
 //  - a name holding a character outside the Basic Multilingual Plane (an emoji), which Joliet's
 //    UCS-2 cannot record, or bytes that are not UTF-8 (which only a POSIX listing can give);
 //  - a path longer than 240 characters (on the drive "D:\" + path must stay below Windows'
@@ -23,8 +27,10 @@
 //  - a folder more than 6 levels below the CD folder (the root's own folders are level 1; ISO
 //    9660 allows 8 levels counting the root, and the mkisofs family keeps one for relocation);
 //  - a file of 4 GiB (4,294,967,296 bytes) or more: ISO 9660 records a size in 32 bits;
-//  - an image larger than the chosen medium, estimated by EstimatedImageBytes.
+//  - an image larger than the chosen medium, as the image writer lays it out (disc::ImageSize).
 // Warnings
+//  - a link to a folder (a symbolic link, a junction) or a link that leads nowhere: it stays off
+//    the disc;
 //  - AutoRun.exe, AutoRun.ard, autorun.inf or AutoRun.ico is missing from the CD folder;
 //  - AutoRun.ard or autorun.inf, which every save rewrites, is older than the design's last save,
 //    or the design has changes not saved yet;
@@ -88,10 +94,6 @@ struct Finding {
 // come first, then warnings, each in the order: the window, the objects, the folder.
 std::vector<Finding> CheckDisc(const AppState& app, const std::vector<fs::FolderItem>& folder,
                                const CheckOptions& options);
-
-// The bytes an ISO 9660 image with Joliet names of `folder` takes, at most a few sectors off:
-// the volume descriptors, four path tables, two directory trees and every file's sectors.
-uint64_t EstimatedImageBytes(const std::vector<fs::FolderItem>& folder);
 
 // "2 errors, 1 warning", "1 error", "3 warnings" or "No problems found".
 std::string CheckSummary(const std::vector<Finding>& findings);

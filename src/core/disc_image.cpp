@@ -8,6 +8,7 @@
 #include "core/disc_image.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string_view>
@@ -167,19 +168,24 @@ uint32_t PlaceRecords(const Layout& layout, const Node& folder, Tree tree, uint8
   return at;
 }
 
-// The order of records in one tree's directories.
-struct RecordOrder {
-  const Layout* layout;
-  Tree tree;
-  bool operator()(uint32_t a, uint32_t b) const {
-    const Node& na = layout->nodes[a];
-    const Node& nb = layout->nodes[b];
-    const auto id = [&](const Node& n) {
-      return std::string_view(reinterpret_cast<const char*>(layout->Id(n, tree)), n.id_size[tree]);
-    };
-    return RecordBefore(id(na), na.folder, id(nb), nb.folder, tree);
-  }
-};
+// The order of records in one tree's directories, for the C library's sort: std::sort would bring
+// a sort of its own into the player. That sort takes no context, so the layout and the tree being
+// sorted wait here; an image is planned on one thread, start to end.
+const Layout* sorted_layout;
+Tree sorted_tree;
+
+int RecordOrder(const void* left, const void* right) {
+  const uint32_t a = *static_cast<const uint32_t*>(left);
+  const uint32_t b = *static_cast<const uint32_t*>(right);
+  if (a == b) return 0;  // two records of a folder are never equal
+  const Node& na = sorted_layout->nodes[a];
+  const Node& nb = sorted_layout->nodes[b];
+  const auto id = [](const Node& n) {
+    return std::string_view(reinterpret_cast<const char*>(sorted_layout->Id(n, sorted_tree)),
+                            n.id_size[sorted_tree]);
+  };
+  return RecordBefore(id(na), na.folder, id(nb), nb.folder, sorted_tree) ? -1 : 1;
+}
 
 void Plan(const std::vector<Entry>& entries, int64_t created, Layout& layout) {
   size_t most_nodes = 1, most_id_bytes = 0;
@@ -205,19 +211,19 @@ void Plan(const std::vector<Entry>& entries, int64_t created, Layout& layout) {
   layout.nodes[0].folder = true;  // the root
   layout.nodes[0].modified = created;
   for (const Entry& e : entries) {
-    if (e.path.empty()) continue;
+    if (e.path.empty() || e.info.link) continue;  // a link stays off the disc
     uint32_t node;
-    if (e.folder) {
+    if (e.info.folder) {
       node = FolderNode(layout, e.path.data(), e.path.size(), created);
     } else {
       const size_t slash = e.path.rfind('\\');
       const uint32_t parent =
           FolderNode(layout, e.path.data(), slash == std::string::npos ? 0 : slash, created);
       node = AddNode(layout, parent, e.path.data(), e.path.size(), slash + 1, false, 0);
-      if (e.size >= (uint64_t{1} << 32)) layout.refused = true;
+      if (e.info.size >= (uint64_t{1} << 32)) layout.refused = true;
     }
     layout.nodes[node].entry = &e;
-    layout.nodes[node].modified = e.modified;
+    layout.nodes[node].modified = e.info.modified;
   }
 
   // Each folder's children in entry order (which is node order), for both trees.
@@ -249,7 +255,9 @@ void Plan(const std::vector<Entry>& entries, int64_t created, Layout& layout) {
     }
     for (const Tree tree : kBothTrees) {
       uint32_t* order = layout.Children(folder, tree);
-      std::sort(order, order + folder.child_count, RecordOrder{&layout, tree});
+      sorted_layout = &layout;
+      sorted_tree = tree;
+      std::qsort(order, folder.child_count, sizeof(uint32_t), RecordOrder);
     }
   }
 
@@ -295,7 +303,7 @@ void Plan(const std::vector<Entry>& entries, int64_t created, Layout& layout) {
       Node& file = layout.nodes[order[k]];
       if (file.folder) continue;
       layout.files[layout.file_count++] = order[k];
-      const uint64_t size = file.entry->size;
+      const uint64_t size = file.entry->info.size;
       file.extent[kPrimaryTree] = file.extent[kJolietTree] =
           size == 0 ? 0 : static_cast<uint32_t>(sector);
       file.length[kPrimaryTree] = file.length[kJolietTree] = static_cast<uint32_t>(size);
@@ -398,7 +406,10 @@ struct Output final : ByteSink {
   ImageResult result = ImageResult::Written;
 
   bool Write(const uint8_t* data, size_t size) override {
-    if (allowed < size) return false;
+    if (allowed < size) {
+      result = ImageResult::Changed;
+      return false;
+    }
     allowed -= size;
     if (!sink.Write(data, size)) {
       result = ImageResult::WriteFailed;
@@ -430,11 +441,13 @@ ImageResult WriteImage(const std::vector<Entry>& entries, const ImageOptions& op
   const uint8_t* zeros = head.get();  // the system area: 16 sectors of zeros
   for (uint32_t i = 0; i < layout.file_count; ++i) {
     const Entry& file = *layout.nodes[layout.files[i]].entry;
-    out.allowed = file.size;
+    out.allowed = file.info.size;
     const bool complete = source.Read(file.path, out);
     if (out.result != ImageResult::Written) return out.result;
-    if (!complete || out.allowed != 0) return ImageResult::ReadFailed;
-    const size_t padding = static_cast<size_t>(Sectors(file.size) * kSectorSize - file.size);
+    if (!complete) return ImageResult::ReadFailed;
+    if (out.allowed != 0) return ImageResult::Changed;
+    const size_t padding =
+        static_cast<size_t>(Sectors(file.info.size) * kSectorSize - file.info.size);
     if (padding > 0 && !out.Put(zeros, padding)) return out.result;
   }
   return ImageResult::Written;

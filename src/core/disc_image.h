@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "core/file_system.h"
+
 namespace core::disc {
 
 inline constexpr uint32_t kSectorSize = 2048;
@@ -21,12 +23,10 @@ inline constexpr uint32_t kSectorSize = 2048;
 // root); the image is refused rather than recorded against the standard.
 inline constexpr int kDeepestFolder = 7;
 
-struct Entry {           // one file or folder of the CD folder
-  std::string path;      // relative, '\\'-separated, UTF-8 (e.g. "art\\logo.png")
-  bool folder = false;   // folders are listed too; a missing parent is made on the way
-  uint64_t size = 0;     // files: bytes (< 4 GiB)
-  int64_t modified = 0;  // seconds since 1970-01-01 UTC
-};
+// One file or folder of the CD folder, as its listing gives it: the path relative,
+// '\\'-separated, UTF-8 ("art\\logo.png"); folders are listed too, and a missing parent is made
+// on the way; a file's size (< 4 GiB) and last write. A link is left out: it stays off the disc.
+using Entry = fs::FolderItem;
 
 struct ImageOptions {
   std::string volume_label;  // the Joliet label (16 characters); the primary one is derived
@@ -52,7 +52,8 @@ class FileSource {
 enum class ImageResult {
   Written,
   Cancelled,
-  ReadFailed,  // the source failed, or a file's length is no longer the listed size
+  ReadFailed,  // the source failed
+  Changed,     // a file's length is no longer the listed size
   WriteFailed,
   TooLarge,  // a file of 4 GiB or more, a name Joliet cannot hold, folders nested too deep
 };

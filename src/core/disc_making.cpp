@@ -4,25 +4,40 @@
 #include <algorithm>
 #include <ctime>
 
+#include "core/iso_names.h"
 #include "core/messages.h"
 #include "core/paths.h"
 #include "core/project_ops.h"
 #include "core/text.h"
+#include "core/utf8.h"
 
 namespace core {
-namespace {
 
-// Where `file` lies below the CD folder, as the listing names it ("" when it lies elsewhere);
-// slashes are taken as backslashes and letter case does not count.
-std::string PathBelowFolder(const std::string& cd_folder, const std::string& file) {
-  const auto windows_form = [](std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return UpperAscii(std::move(path));
+std::string PathInCapitalsBelow(const std::string& folder, const std::string& file) {
+  const auto windows_form = [](const std::string& path) {
+    std::string capitals = fs::NameInCapitals(path);
+    std::replace(capitals.begin(), capitals.end(), '/', '\\');
+    while (!capitals.empty() && capitals.back() == '\\') capitals.pop_back();
+    return capitals;
   };
-  std::string below = RelativeToFolder(windows_form(cd_folder), windows_form(file));
-  if (!below.empty() && below.front() == '\\') below.erase(0, 1);
-  return below;
+  const std::string below = RelativeToFolder(windows_form(folder), windows_form(file));
+  return below.empty() ? below : below.substr(1);
 }
+
+void LeaveOff(const std::string& cd_folder, const std::string& file,
+              std::vector<fs::FolderItem>& listing) {
+  const std::string folder = fs::FullPath(cd_folder), full = fs::FullPath(file);
+  const std::string paths[] = {PathInCapitalsBelow(folder, full),
+                               PathInCapitalsBelow(folder, full + fs::kTemporarySuffix)};
+  if (paths[0].empty()) return;
+  std::erase_if(listing, [&](const fs::FolderItem& item) {
+    if (item.info.folder) return false;
+    const std::string capitals = fs::NameInCapitals(item.path);
+    return capitals == paths[0] || capitals == paths[1];
+  });
+}
+
+namespace {
 
 // Reads the files of the CD folder for the writer, by the names the listing gave.
 class CdFolderSource : public disc::FileSource {
@@ -47,25 +62,24 @@ class CdFolderSource : public disc::FileSource {
 class ImageFileSink : public disc::ByteSink {
  public:
   explicit ImageFileSink(fs::PiecewiseFile& file) : file_(file) {}
-  bool Write(const uint8_t* data, size_t size) override {
-    written_ = file_.Write(data, size);
-    return written_;
-  }
-  bool Failed() const { return !written_; }
+  bool Write(const uint8_t* data, size_t size) override { return file_.Write(data, size); }
 
  private:
   fs::PiecewiseFile& file_;
-  bool written_ = true;
 };
 
 }  // namespace
 
 std::vector<Finding> CheckCdFolder(const AppState& app, const CheckOptions& options,
-                                   std::vector<fs::FolderItem>& listing) {
+                                   std::vector<fs::FolderItem>& listing,
+                                   std::initializer_list<const std::string*> left_off) {
   if (!fs::ListFolderTree(app.CDFolder, listing)) {
     std::vector<Finding> unreadable(1);  // an error of the folder
     unreadable[0].what = Joined({"The CD folder cannot be read. ", fs::LastErrorText()});
     return unreadable;
+  }
+  for (const std::string* file : left_off) {
+    if (!file->empty()) LeaveOff(app.CDFolder, *file, listing);
   }
   return CheckDisc(app, listing, options);
 }
@@ -121,22 +135,19 @@ std::string DefaultVolumeLabel(const std::string& caption) {
   return label.empty() ? "DISC" : label;
 }
 
-disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>& listing,
+std::string RecordedVolumeLabel(const std::string& label) {
+  char16_t units[32];
+  const size_t count = disc::VolumeLabel(label, true, units);
+  std::string text;
+  for (size_t i = 0; i < count; ++i) AppendUtf8(text, units[i]);
+  return text;
+}
+
+disc::ImageResult MakeDiscImage(AppState& app, std::vector<fs::FolderItem>& listing,
                                 const std::string& image_path, const std::string& label,
                                 disc::ImageProgress progress, void* context) {
-  std::vector<disc::Entry> entries;
-  entries.reserve(listing.size());
   // An image saved into the CD folder itself is not part of the disc, nor is its temporary file.
-  const std::string image_in_folder = PathBelowFolder(app.CDFolder, image_path);
-  const std::string temp_in_folder =
-      image_in_folder.empty() ? std::string() : image_in_folder + fs::kTemporarySuffix;
-  for (const fs::FolderItem& item : listing) {
-    if (!image_in_folder.empty() && (EqualsIgnoringAsciiCase(item.path, image_in_folder) ||
-                                     EqualsIgnoringAsciiCase(item.path, temp_in_folder))) {
-      continue;
-    }
-    entries.push_back({item.path, item.info.folder, item.info.size, item.info.modified});
-  }
+  LeaveOff(app.CDFolder, image_path, listing);
   disc::ImageOptions options;
   options.volume_label = label;
   options.created = static_cast<int64_t>(std::time(nullptr));
@@ -148,7 +159,7 @@ disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>
   }
   CdFolderSource source(app.CDFolder);
   ImageFileSink sink(file);
-  disc::ImageResult result = disc::WriteImage(entries, options, source, sink, progress, context);
+  disc::ImageResult result = disc::WriteImage(listing, options, source, sink, progress, context);
   if (result == disc::ImageResult::Written && !file.Commit()) {
     result = disc::ImageResult::WriteFailed;
   }
@@ -157,9 +168,12 @@ disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>
     case disc::ImageResult::Cancelled:
       break;
     case disc::ImageResult::ReadFailed:
-      ShowError(app.platform, sink.Failed() ? CannotWriteText(image_path)
-                                            : Joined({"Cannot read file \"", source.LastPath(),
-                                                      "\". ", fs::LastErrorText()}));
+      ShowError(app.platform,
+                Joined({"Cannot read file \"", source.LastPath(), "\". ", fs::LastErrorText()}));
+      break;
+    case disc::ImageResult::Changed:
+      ShowError(app.platform, Joined({"The file \"", source.LastPath(),
+                                      "\" changed while the disc image was written."}));
       break;
     case disc::ImageResult::WriteFailed:
       ShowError(app.platform, CannotWriteText(image_path));

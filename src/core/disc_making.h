@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,23 @@
 
 namespace core {
 
-// Lists app.CDFolder into `listing` and checks the design against it. A folder that cannot be
-// read is itself an error finding, so the caller has one list to show.
+// Where `file` lies in `folder`, both full paths (fs::FullPath): its path below the folder in
+// capitals (fs::NameInCapitals), or "" when it lies elsewhere. Letter case does not count, as
+// Windows compares names, and a slash is a backslash.
+std::string PathInCapitalsBelow(const std::string& folder, const std::string& file);
+
+// Takes `file` and its temporary file out of `listing` when they lie in the CD folder
+// `cd_folder`, comparing full paths: the disc does not hold an image made into it, nor the
+// command line's report.
+void LeaveOff(const std::string& cd_folder, const std::string& file,
+              std::vector<fs::FolderItem>& listing);
+
+// Lists app.CDFolder into `listing`, leaves the files `left_off` (the command line's report and
+// image, empty when not given) out of it and checks the design against it. A folder that cannot
+// be read is itself an error finding, so the caller has one list to show.
 std::vector<Finding> CheckCdFolder(const AppState& app, const CheckOptions& options,
-                                   std::vector<fs::FolderItem>& listing);
+                                   std::vector<fs::FolderItem>& listing,
+                                   std::initializer_list<const std::string*> left_off = {});
 
 // The object a finding belongs to as the author knows it ("Button 2 \"Play\""), or "" for the
 // window and the folder.
@@ -32,12 +46,16 @@ std::string DefaultImageFileName(const std::string& caption);
 // characters (Joliet's limit), "DISC" for an empty caption.
 std::string DefaultVolumeLabel(const std::string& caption);
 
-// Writes the image of the CD folder `listing` (CheckCdFolder's, its names recorded as they are)
-// to `image_path` with `label`, telling `progress` (may be null), with `context`, the bytes
-// written and the total after every piece; its false cancels. Reports a failure through
-// app.platform and returns its kind; a cancelled write reports nothing. Either way no file is left
-// behind and a previous image stays as it was.
-disc::ImageResult MakeDiscImage(AppState& app, const std::vector<fs::FolderItem>& listing,
+// The label Windows shows for an image made with `label`: its Joliet volume label, cut to 16
+// characters and with '_' for a character a label cannot hold.
+std::string RecordedVolumeLabel(const std::string& label);
+
+// Writes the image of the CD folder `listing` (CheckCdFolder's, its names recorded as they are;
+// the image itself left out of it, should it lie there) to `image_path` with `label`, telling
+// `progress` (may be null), with `context`, the bytes written and the total after every piece; its
+// false cancels. Reports a failure through app.platform and returns its kind; a cancelled write
+// reports nothing. Either way no file is left behind and a previous image stays as it was.
+disc::ImageResult MakeDiscImage(AppState& app, std::vector<fs::FolderItem>& listing,
                                 const std::string& image_path, const std::string& label,
                                 disc::ImageProgress progress = nullptr, void* context = nullptr);
 

@@ -52,15 +52,19 @@ class PiecewiseFile {
 };
 
 // Hands the content of a file to `piece` in blocks; false when the file cannot be read to its
-// end, or as soon as `piece` returns false.
+// end, or as soon as `piece` returns false. A device or a pipe is no file: reading one could give
+// bytes without end, or wait for them forever, so it is refused (LastErrorText: kNotAFileText).
 bool ReadInPieces(const std::string& path,
                   bool (*piece)(void* context, const uint8_t* data, size_t size), void* context);
+
+inline constexpr char kNotAFileText[] = "It is a device or a pipe, not a file.";
 
 // What the check of a CD folder needs to know of a file or folder.
 struct FileInfo {
   uint64_t size = 0;     // bytes; 0 for a folder
   int64_t modified = 0;  // last write, seconds since 1970-01-01 00:00 UTC
   bool folder = false;
+  bool link = false;  // a link to a folder (or a junction) or one that leads nowhere: not followed
 };
 
 // The facts of one file or folder, or nothing when it does not exist or cannot be read.
@@ -74,7 +78,8 @@ struct FolderItem {
 };
 
 // Every file and folder below `root`, at any depth, sorted by path (byte order), replacing the
-// contents of `items`. Links to folders (symbolic links, junctions) are listed as nothing and not
+// contents of `items`. A link to a file is listed as that file. Links to folders (symbolic links,
+// junctions) and links that lead nowhere are listed as links, neither files nor folders, and not
 // followed, so that a loop cannot trap the listing. False, with LastErrorText set, when the root
 // or any folder below it cannot be read; `items` then holds what was read so far.
 bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items);
@@ -87,5 +92,9 @@ std::string NameInCapitals(std::string_view name);
 
 // The system's own words for the last failed file operation of this thread.
 std::string LastErrorText();
+
+// `path` as the system takes it from the current folder: whole from the drive or the network
+// share on, with its "." and ".." steps followed.
+std::string FullPath(const std::string& path);
 
 }  // namespace core::fs

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <wctype.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +20,7 @@ namespace core::fs {
 namespace {
 
 thread_local int last_errno = 0;
+constexpr int kNotAFile = -1;  // no errno: a device or a pipe where a file was to be read
 
 std::string Native(const std::string& path) {
   std::string result = path;
@@ -84,13 +86,13 @@ bool ListOneFolder(const std::string& root, const std::string& relative,
       last_errno = errno;
       return false;
     }
-    // A link to a file is listed as that file; a link to a folder, or one that leads nowhere, is
-    // left out.
-    if (S_ISLNK(st.st_mode) && (::stat(full.c_str(), &st) != 0 || S_ISDIR(st.st_mode))) {
-      errno = 0;
-      continue;
-    }
-    items.push_back({relative.empty() ? name : relative + "\\" + name, InfoOf(st)});
+    // A link to a file is listed as that file; a link to a folder, or one that leads nowhere, as
+    // a link, not followed.
+    const int64_t modified = st.st_mtime;
+    const bool link =
+        S_ISLNK(st.st_mode) && (::stat(full.c_str(), &st) != 0 || S_ISDIR(st.st_mode));
+    items.push_back({relative.empty() ? name : relative + "\\" + name,
+                     link ? FileInfo{0, modified, false, true} : InfoOf(st)});
     errno = 0;
   }
   if (errno != 0) {
@@ -183,6 +185,12 @@ bool PiecewiseFile::Commit() {
 
 bool ReadInPieces(const std::string& path,
                   bool (*piece)(void* context, const uint8_t* data, size_t size), void* context) {
+  // Asked before opening: opening a pipe waits for a writer.
+  struct stat st {};
+  if (::stat(Native(path).c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    last_errno = kNotAFile;
+    return false;
+  }
   UniqueFile f(std::fopen(Native(path).c_str(), "rb"));
   if (!f) {
     last_errno = errno;
@@ -239,7 +247,28 @@ std::string NameInCapitals(std::string_view name) {
 }
 
 std::string LastErrorText() {
-  return std::strerror(last_errno);
+  return last_errno == kNotAFile ? kNotAFileText : std::strerror(last_errno);
+}
+
+std::string FullPath(const std::string& path) {
+  std::string native = Native(path);
+  if (native.empty() || native[0] != '/') {
+    char here[4096];
+    if (::getcwd(here, sizeof here) != nullptr) native = std::string(here) + "/" + native;
+  }
+  // The steps followed as the system follows them.
+  std::string full;
+  for (size_t at = 0; at < native.size();) {
+    const size_t end = std::min(native.find('/', at), native.size());
+    const std::string_view step(native.data() + at, end - at);
+    if (step == "..") {
+      full.resize(full.empty() ? 0 : full.rfind('/'));
+    } else if (!step.empty() && step != ".") {
+      (full += '/') += step;
+    }
+    at = end + 1;
+  }
+  return full.empty() ? "/" : full;
 }
 
 }  // namespace core::fs

@@ -1,5 +1,5 @@
 // A CD folder's whole tree, walked the same way on every platform.
-#include <algorithm>
+#include <cstdlib>
 
 #include "core/file_system_listing.h"
 
@@ -14,8 +14,18 @@ bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items) {
     const std::string relative = items[next].path;
     if (!ListOneFolder(root, relative, items)) return false;
   }
-  std::sort(items.begin(), items.end(),
-            [](const FolderItem& a, const FolderItem& b) { return a.path < b.path; });
+  // Sorted by the C library's sort, through pointers (it moves its elements byte by byte, which a
+  // string does not survive): std::sort would bring a sort of its own into the player.
+  std::vector<FolderItem*> order(items.size());
+  for (size_t i = 0; i < items.size(); ++i) order[i] = &items[i];
+  std::qsort(order.data(), order.size(), sizeof(FolderItem*), [](const void* a, const void* b) {
+    return (*static_cast<FolderItem* const*>(a))
+        ->path.compare((*static_cast<FolderItem* const*>(b))->path);
+  });
+  std::vector<FolderItem> sorted;
+  sorted.reserve(items.size());
+  for (FolderItem* item : order) sorted.push_back(std::move(*item));
+  items.swap(sorted);
   return true;
 }
 

@@ -44,7 +44,9 @@ bool WriteObjectBlock(ByteWriter& out, const AutoObjectType& object);
 // Reports nothing: false when the block is cut short or names an unknown kind.
 bool ReadObjectBlock(ByteReader& in, AutoObjectType& object);
 
-// Replaces the project from the file at `path`; reports its own failures.
-bool LoadProject(AppState& app, const std::string& path);
+// Replaces the project from the file at `path`; reports its own failures, and files the design
+// names that do not exist unless `missing` says otherwise.
+bool LoadProject(AppState& app, const std::string& path,
+                 MissingFiles missing = MissingFiles::Report);
 
 }  // namespace core

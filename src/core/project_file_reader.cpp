@@ -216,7 +216,7 @@ bool DecodeProject(AppState& app, const uint8_t* data, size_t size, MissingFiles
   return true;
 }
 
-bool LoadProject(AppState& app, const std::string& path) {
+bool LoadProject(AppState& app, const std::string& path, MissingFiles missing) {
   if (!fs::FileExists(path)) {
     ShowFileNotFound(app.platform, path);
     return false;
@@ -227,7 +227,7 @@ bool LoadProject(AppState& app, const std::string& path) {
     return false;
   }
   app.platform.ForgetPictures();  // the design open until now is closed
-  return DecodeProject(app, bytes->data(), bytes->size());
+  return DecodeProject(app, bytes->data(), bytes->size(), missing);
 }
 
 }  // namespace core

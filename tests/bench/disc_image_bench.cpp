@@ -22,10 +22,10 @@ std::vector<Entry> SyntheticFolder() {
   std::vector<Entry> entries;
   for (int folder = 0; folder < 20; ++folder) {
     const std::string name = "Folder " + std::to_string(folder);
-    entries.push_back({name, true, 0, 1700000000});
+    entries.push_back({name, {0, 1700000000, true}});
     for (int file = 0; file < 20; ++file) {
-      entries.push_back({name + "\\Picture number " + std::to_string(file) + ".jpg", false,
-                         kFileSize, 1700000000});
+      entries.push_back(
+          {name + "\\Picture number " + std::to_string(file) + ".jpg", {kFileSize, 1700000000}});
     }
   }
   return entries;

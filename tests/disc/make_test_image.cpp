@@ -62,9 +62,9 @@ int main(int argc, char** argv) {
     for (char& c : e.path) {
       if (c == '/') c = '\\';
     }
-    e.folder = item.is_directory();
-    e.size = e.folder ? 0 : item.file_size();
-    e.modified = Seconds(item.last_write_time());
+    e.info.folder = item.is_directory();
+    e.info.size = e.info.folder ? 0 : item.file_size();
+    e.info.modified = Seconds(item.last_write_time());
     entries.push_back(std::move(e));
   }
   std::sort(entries.begin(), entries.end(),

@@ -8,6 +8,7 @@
 
 #include "core/address_rules.h"
 #include "core/disc_check.h"
+#include "core/disc_image.h"
 #include "core/project_ops.h"
 #include "fake_desktop.h"
 
@@ -25,6 +26,9 @@ fs::FolderItem File(std::string path, uint64_t size = 1) {
 }
 fs::FolderItem Folder(std::string path) {
   return {std::move(path), {0, 0, true}};
+}
+fs::FolderItem Link(std::string path) {
+  return {std::move(path), {0, 0, false, true}};
 }
 // A saved CD folder: the four files a save writes, and `more`.
 std::vector<fs::FolderItem> Saved(std::vector<fs::FolderItem> more) {
@@ -94,6 +98,10 @@ TEST(DiscCheck, FolderNamesPathsDepthsSizesAndCaseClashes) {
        {}},
       {{File("video.avi", 704 * (1u << 20))}, {"E "}},  // over a CD 700 MB: 703.1 MB
       {{File("video.avi", 700 * (1u << 20))}, {}},
+      {{File("end."), Folder("end "), File("end \\a"), File(". a"), File(".a")},
+       {"E end.", "E end "}},
+      // Links stay off the disc: no rule but their own sees them.
+      {{Folder("docs"), Link("Docs"), Link("loop;1."), File("docs\\a")}, {"W Docs", "W loop;1."}},
   };
   for (const auto& c : cases) {
     TestApp t;
@@ -112,8 +120,13 @@ TEST(DiscCheck, MediaHoldWhatTheirSectorsHold) {
   }
   EXPECT_EQ(over, (std::vector<std::string>{"cd700", "cd650"}));
   EXPECT_EQ(kDiscMedia[0].capacity, 737280000u);
-  EXPECT_GT(EstimatedImageBytes(folder), 4 * kGiB);
-  EXPECT_LT(EstimatedImageBytes(folder), 4 * kGiB + 64 * 2048);
+  // The check's size is the image writer's, to the sector: a folder that fills a CD exactly fits.
+  std::vector<fs::FolderItem> full = Saved({File("video.avi", 0)});
+  full.front().info.size = kDiscMedia[0].capacity - disc::ImageSize(full);
+  TestApp t;
+  EXPECT_EQ(Found(t, full), std::vector<std::string>{});
+  ++full.front().info.size;
+  EXPECT_EQ(Found(t, full), std::vector<std::string>{"E "});
 }
 
 TEST(DiscCheck, FilesTheDesignNames) {
@@ -136,7 +149,14 @@ TEST(DiscCheck, FilesTheDesignNames) {
     std::vector<std::string> expected;
   } cases[] = {
       {image("\\PICS\\Logo.JPG"), {}},
-      {image("\\ДОКУМЕНТЫ\\ΦΩΤΟ.JPG"), {}},
+      // A picture the player's loader refuses (the fake refuses ".bad") is no picture; a link's
+      // file is opened, not shown.
+      {image("\\pics\\broken.bad"), {"E \\pics\\broken.bad #0"}},
+      {object(kKindButton, [](auto& o) { o.HotGlyphFile = "\\pics\\broken.bad"; }),
+       {"E \\pics\\broken.bad #0"}},
+      {object(kKindButton, [](auto& o) { o.GlyphFile = "\\pics\\logo.jpg"; }), {}},
+      {link(kActionOpenFile, "\\pics\\broken.bad"), {}},
+      {link(kActionOpenFile, "\\ДОКУМЕНТЫ\\ΦΩΤΟ.JPG"), {}},
       {image("\\pics\\gone.jpg"), {"E \\pics\\gone.jpg #0"}},
       {image("\\pics"), {"E \\pics #0"}},
       {image("\\pics\\..\\pics\\.\\logo.jpg"), {}},
@@ -164,13 +184,16 @@ TEST(DiscCheck, FilesTheDesignNames) {
        },
        {"E \\go.exe"}},
   };
+  TempFolder cd;
+  std::filesystem::create_directories(NativePath(cd.File("pics")));
+  for (const char* file : {"pics\\logo.jpg", "pics\\broken.bad"}) cd.Write(file, "picture");
   for (const auto& c : cases) {
     TestApp t;
-    t.app.CDFolder = "C:\\Disc";
+    t.app.CDFolder = cd.Path();
     c.setup(t.app);
     const auto folder =
-        Saved({Folder("pics"), File("pics\\logo.jpg"), Folder("docs"), File("intro.wav"),
-               Folder("Документы"), File("Документы\\φωτο.jpg")});
+        Saved({Folder("pics"), File("pics\\logo.jpg"), File("pics\\broken.bad"), Folder("docs"),
+               File("intro.wav"), Folder("Документы"), File("Документы\\φωτο.jpg")});
     EXPECT_EQ(Found(t, folder), c.expected) << (c.expected.empty() ? "" : c.expected.front());
   }
 }
@@ -215,14 +238,16 @@ TEST(DiscCheck, SaysEachProblemInItsOwnWords) {
   AddNewObject(t.app, kKindButton, {0, 0}).Link.Action = kActionPrintFile;
   AddNewObject(t.app, kKindButton, {0, 0}).Link = {"", kActionOpenUrl, kShowNormal, "x", "", ""};
   AddNewObject(t.app, kKindButton, {0, 0}).Link = {"", kActionSendEmail, kShowNormal, "x", "", ""};
+  AddNewObject(t.app, kKindImage, {0, 0}).ImageFile = "\\pics\\logo.jpg";  // not on the drive
   CheckOptions options;
   options.design_saved_time = 5000;
   options.design_has_unsaved_changes = true;
   const std::string long_path = std::string(60, 'p') + "\\" + std::string(60, 'q') + "\\" +
                                 std::string(60, 'r') + "\\" + std::string(60, 's');
-  std::vector<fs::FolderItem> folder = Saved(
-      {Folder("pics"), File("pics\\logo.jpg"), File("intro.wav"), File("a?.txt"), File("b\x01"),
-       File("\U0001F600"), File("\xFF"), File(long_path), File("huge.iso", 4 * kGiB)});
+  std::vector<fs::FolderItem> folder =
+      Saved({Folder("pics"), File("pics\\logo.jpg"), File("intro.wav"), File("a?.txt"),
+             File("b\x01"), File("\U0001F600"), File("\xFF"), File(long_path),
+             File("huge.iso", 4 * kGiB), File("end."), Link("loop")});
   folder[folder.size() - 3].info.modified = 100;  // AutoRun.ard
   std::vector<std::string> whats;
   for (const auto& finding : CheckDisc(t.app, folder, options)) whats.push_back(finding.what);
@@ -236,6 +261,7 @@ TEST(DiscCheck, SaysEachProblemInItsOwnWords) {
                 "The button's glyph lies outside the CD folder, so it will not be on the disc.",
                 "The sound the link plays does not exist in the CD folder.",
                 "The sound of the link is a folder, not a file.",
+                "The image's picture is no picture Quorvane can show.",
                 "The name holds \"?\", which a disc name cannot hold.",
                 "The name holds a control character, which a disc name cannot hold.",
                 "The name holds a character outside the Basic Multilingual Plane (such as an "
@@ -244,8 +270,8 @@ TEST(DiscCheck, SaysEachProblemInItsOwnWords) {
                 "The path is 243 characters long; a disc holds paths of at most 240.",
                 "The file holds 4,294,967,296 bytes; a disc holds files of at most "
                 "4,294,967,295 bytes.",
-                "The disc image will take about 4096.1 MB, more than the 703.1 MB a CD 700 MB "
-                "holds.",
+                "The name ends in a dot, so Windows cannot open it.",
+                "The disc image will take 4096.1 MB, more than the 703.1 MB a CD 700 MB holds.",
                 "The link prints no file: its target is empty.",
                 "The web address of the link is not well formed: it needs http://, https:// or "
                 "ftp:// and a host name.",
@@ -256,6 +282,7 @@ TEST(DiscCheck, SaysEachProblemInItsOwnWords) {
                 "folder again.",
                 "The design has changes that are not saved yet; the disc would show it as last "
                 "saved.",
+                "The link leads to a folder or to nothing, so it stays off the disc.",
             }));
 }
 
@@ -298,20 +325,31 @@ TEST(DiscCheck, ListsARealFolderTree) {
   disc.Write("AutoRun.ard", "12345");
   disc.Write("pics\\old\\a.jpg", std::string(3000, 'x'));
   disc.Write("pics\\b.jpg", "");
-  // A link back to the root, where the system makes one, must not be followed.
-  std::error_code no_links_here;
+  // Links, where the system makes them: back to the root (never followed), to nothing, to a file.
+  std::error_code no_links;
   std::filesystem::create_directory_symlink(NativePath(disc.Path()), NativePath(disc.File("loop")),
-                                            no_links_here);
+                                            no_links);
+  std::filesystem::create_symlink(NativePath(disc.File("none")), NativePath(disc.File("gone")),
+                                  no_links);
+  std::filesystem::create_symlink(NativePath(disc.File("pics\\old\\a.jpg")),
+                                  NativePath(disc.File("pics\\c.jpg")), no_links);
   std::vector<fs::FolderItem> items;
   ASSERT_TRUE(fs::ListFolderTree(disc.Path(), items));
   std::vector<std::string> listed;
   for (const auto& item : items) {
-    listed.push_back(item.path + (item.info.folder ? "\\" : " " + std::to_string(item.info.size)));
+    listed.push_back(item.path + (item.info.link     ? " link"
+                                  : item.info.folder ? "\\"
+                                                     : " " + std::to_string(item.info.size)));
     EXPECT_NEAR(static_cast<double>(item.info.modified), static_cast<double>(std::time(nullptr)),
                 60.0);
   }
-  EXPECT_EQ(listed, (std::vector<std::string>{"AutoRun.ard 5", "empty\\", "pics\\", "pics\\b.jpg 0",
-                                              "pics\\old\\", "pics\\old\\a.jpg 3000"}));
+  std::vector<std::string> expected = {"AutoRun.ard 5", "empty\\",     "pics\\",
+                                       "pics\\b.jpg 0", "pics\\old\\", "pics\\old\\a.jpg 3000"};
+  if (!no_links) {
+    expected.insert(expected.begin() + 2, {"gone link", "loop link"});
+    expected.insert(expected.begin() + 6, "pics\\c.jpg 3000");
+  }
+  EXPECT_EQ(listed, expected);
   EXPECT_EQ(fs::Stat(disc.File("pics\\old\\a.jpg"))->size, 3000u);
   EXPECT_TRUE(fs::Stat(disc.File("pics"))->folder);
   EXPECT_FALSE(fs::Stat(disc.File("none")));

@@ -182,7 +182,7 @@ std::vector<Entry> Files(const std::vector<std::string>& paths, uint64_t size = 
   std::vector<Entry> entries;
   for (const std::string& p : paths) {
     const bool folder = p.back() == '\\';  // "name\\" is a folder
-    entries.push_back({folder ? p.substr(0, p.size() - 1) : p, folder, folder ? 0 : size});
+    entries.push_back({folder ? p.substr(0, p.size() - 1) : p, {folder ? 0 : size, 0, folder}});
   }
   return entries;
 }
@@ -239,7 +239,7 @@ TEST(DiscImage, ImageBytesStayTheSame) {
        "中文\\说明 ä.txt", "a\\b\\c\\deep file", "zz\\", "zz\\ZZ\\", "README", "v1.2.3.tar.gz"},
       5000);
   for (size_t i = 0; i < entries.size(); ++i)
-    entries[i].modified = int64_t{86400} * 4000 * (int64_t(i) - 3);
+    entries[i].info.modified = int64_t{86400} * 4000 * (int64_t(i) - 3);
   const ImageOptions options{"Menü CD: 中文 \\ and more", 1700000000};
   MemorySource source;
   source.content.assign(5000, 'q');
@@ -258,6 +258,7 @@ TEST(DiscImage, SizeIsSectorsOfHeadAndFiles) {
   // An empty folder: 16 system sectors, 3 descriptors, 4 path tables, 2 root directories.
   const Case cases[] = {
       {{}, 25},
+      {{{"loop", {0, 0, false, true}}}, 25},  // a link stays off the disc
       {Files({"empty.txt"}, 0), 25},
       {Files({"a.txt"}, 1), 26},
       {Files({"a.txt"}, 2048), 26},
@@ -268,7 +269,7 @@ TEST(DiscImage, SizeIsSectorsOfHeadAndFiles) {
   for (const Case& c : cases) {
     EXPECT_EQ(ImageSize(c.entries), c.sectors * kSectorSize) << c.sectors;
     MemorySource source;
-    source.content.assign(c.entries.empty() ? 0 : c.entries[0].size, 'x');
+    source.content.assign(c.entries.empty() ? 0 : c.entries[0].info.size, 'x');
     MemorySink sink;
     EXPECT_EQ(WriteImage(c.entries, {}, source, sink, {}), ImageResult::Written);
     EXPECT_EQ(sink.bytes.size(), c.sectors * kSectorSize);
@@ -316,8 +317,8 @@ TEST(DiscImage, FailuresStopTheImage) {
       {"8 below root", Files({"1\\2\\3\\4\\5\\6\\7\\8\\"}), ten, false, SIZE_MAX, -1,
        ImageResult::TooLarge},
       {"read fails", Files({"a"}), ten, true, SIZE_MAX, -1, ImageResult::ReadFailed},
-      {"file shrank", Files({"a"}), "01234", false, SIZE_MAX, -1, ImageResult::ReadFailed},
-      {"file grew", Files({"a"}), ten + "+", false, SIZE_MAX, -1, ImageResult::ReadFailed},
+      {"file shrank", Files({"a"}), "01234", false, SIZE_MAX, -1, ImageResult::Changed},
+      {"file grew", Files({"a"}), ten + "+", false, SIZE_MAX, -1, ImageResult::Changed},
       {"disc full in the head", Files({"a"}), ten, false, 1000, -1, ImageResult::WriteFailed},
       {"disc full in a file", Files({"a"}), ten, false, 25 * 2048 + 5, -1,
        ImageResult::WriteFailed},

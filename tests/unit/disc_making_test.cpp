@@ -4,6 +4,10 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "core/disc_making.h"
 #include "core/project_ops.h"
 #include "fake_desktop.h"
@@ -70,17 +74,68 @@ TEST(DiscMaking, AnImageReplacesTheOldOneOnlyWhenComplete) {
   EXPECT_TRUE(t.platform.messages.empty());
 
   cd.Write("ReadMe.txt", "shorter than listed");
-  EXPECT_EQ(MakeDiscImage(t.app, listing, image, "Menu"), disc::ImageResult::ReadFailed);
+  EXPECT_EQ(MakeDiscImage(t.app, listing, image, "Menu"), disc::ImageResult::Changed);
   EXPECT_EQ(cd.Read("menu.iso"), "an older image");
   EXPECT_EQ(on_disk(), (std::vector<std::string>{"ReadMe.txt", "menu.iso"}));
   ASSERT_EQ(t.platform.messages.size(), 1u);
+  EXPECT_EQ(t.platform.messages[0].text,
+            "The file \"" + cd.File("ReadMe.txt") + "\" changed while the disc image was written.");
 
   cd.Write("ReadMe.txt", std::string(5000, 'r'));
   EXPECT_EQ(MakeDiscImage(t.app, listing, image, "Menu"), disc::ImageResult::Written);
   const std::string written = cd.Read("menu.iso");
-  EXPECT_EQ(written.size(), disc::ImageSize({{"ReadMe.txt", false, 5000, 0}}));
+  EXPECT_EQ(written.size(), disc::ImageSize({{"ReadMe.txt", {5000}}}));
   EXPECT_NE(written.find(std::string(5000, 'r')), std::string::npos);
   EXPECT_EQ(on_disk(), (std::vector<std::string>{"ReadMe.txt", "menu.iso"}));
+}
+
+// A device or a pipe in the CD folder is refused for what it is, never read without end.
+TEST(DiscMaking, ADeviceIsNoFile) {
+  TempFolder cd;
+#ifdef _WIN32
+  const std::string device = "NUL";  // a device in every folder
+#else
+  const std::string device = "pipe";
+  ASSERT_EQ(::mkfifo(NativePath(cd.File(device)).c_str(), 0600), 0);
+#endif
+  TestApp t;
+  t.app.CDFolder = cd.Path();
+  std::vector<fs::FolderItem> listing = {{device, {}}};
+  EXPECT_EQ(MakeDiscImage(t.app, listing, cd.File("menu.iso"), "Menu"),
+            disc::ImageResult::ReadFailed);
+  ASSERT_EQ(t.platform.messages.size(), 1u);
+  EXPECT_EQ(t.platform.messages[0].text,
+            "Cannot read file \"" + cd.File(device) + "\". It is a device or a pipe, not a file.");
+}
+
+// The image and the report are left off a disc by their full paths, whatever their letter case.
+TEST(DiscMaking, AFileLiesInTheCdFolderByItsFullPath) {
+  const struct {
+    const char* folder;
+    const char* file;
+    const char* below;
+  } cases[] = {
+      {"C:\\Menu CD", "c:\\menu cd\\Menu.iso", "MENU.ISO"},
+      {"C:\\Menu CD\\", "C:/Menu CD/Sub/a.iso", "SUB\\A.ISO"},
+      {"D:\\", "D:\\menu.iso", "MENU.ISO"},
+      {"C:\\Диск", "C:\\диск\\Образ.iso", "ОБРАЗ.ISO"},
+      {"C:\\Menu CD", "C:\\Menu CD2\\menu.iso", ""},
+      {"C:\\Menu CD", "C:\\Menu CD", ""},
+      {"C:\\Menu CD", "D:\\Menu CD\\menu.iso", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PathInCapitalsBelow(c.folder, c.file), c.below) << c.file;
+}
+
+TEST(DiscMaking, TheRecordedLabelIsWhatADiscHolds) {
+  const struct {
+    const char* label;
+    const char* recorded;
+  } cases[] = {
+      {"Demo Disc", "Demo Disc"},
+      {"Quorvane Demo Disc 2024", "Quorvane Demo Di"},
+      {"Меню: 中文*", "Меню_ 中文_"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RecordedVolumeLabel(c.label), c.recorded) << c.label;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 #include "core/file_system.h"
@@ -30,6 +31,9 @@ namespace {
 // The program does all its file work on its one window thread, so a plain variable will do: a
 // thread-local one would bring the threads library's emulated storage into the player.
 DWORD last_error = 0;
+// The module's own code for a device or a pipe where a file was to be read (bit 29 marks a code
+// as the application's, never the system's).
+constexpr DWORD kNotAFile = 0x20000001;
 
 struct HandleCloser {
   void operator()(HANDLE h) const { ::CloseHandle(h); }
@@ -115,13 +119,25 @@ bool ListOneFolder(const std::string& root, const std::string& relative,
     const wchar_t* const wide_name = found.cFileName;
     if (wide_name[0] == L'.' && (wide_name[1] == 0 || (wide_name[1] == L'.' && wide_name[2] == 0)))
       continue;
-    // A junction or a link to a folder is left out, so that a loop cannot trap the listing.
-    const DWORD link_folder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
-    if ((found.dwFileAttributes & link_folder) == link_folder) continue;
     const std::string name = ui::win32::Utf8Of(wide_name);
     items.push_back({relative.empty() ? name : relative + "\\" + name,
                      InfoOf(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
                             found.ftLastWriteTime)});
+    FolderItem& item = items.back();
+    // A junction or a link to a folder is not followed, so that a loop cannot trap the listing. A
+    // link to a file is what it leads to (the listing holds the link's own size); a link that leads
+    // nowhere cannot be read.
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+      std::optional<FileInfo> target;
+      if (!item.info.folder) target = Stat(root + "\\" + item.path);
+      if (target && !target->folder) {
+        item.info = *target;
+      } else {
+        item.info.size = 0;
+        item.info.folder = false;
+        item.info.link = true;
+      }
+    }
   } while (::FindNextFileW(find.get(), &found));
   const DWORD error = ::GetLastError();
   if (error != ERROR_NO_MORE_FILES) {
@@ -218,6 +234,10 @@ bool ReadInPieces(const std::string& path,
                   bool (*piece)(void* context, const uint8_t* data, size_t size), void* context) {
   UniqueHandle h = OpenHandle(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   if (!h) return false;
+  if (::GetFileType(h.get()) != FILE_TYPE_DISK) {
+    last_error = kNotAFile;
+    return false;
+  }
   std::vector<uint8_t> block(1u << 18);
   for (;;) {
     DWORD got = 0;
@@ -255,6 +275,7 @@ std::string NameInCapitals(std::string_view name) {
 }
 
 std::string LastErrorText() {
+  if (last_error == kNotAFile) return kNotAFileText;
   wchar_t* buffer = nullptr;
   const DWORD length = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -266,6 +287,18 @@ std::string LastErrorText() {
     text.pop_back();
   }
   return text.empty() ? Joined({"Error ", Decimal(last_error)}) : text;
+}
+
+void NoteSystemError() {
+  last_error = ::GetLastError();
+}
+
+std::string FullPath(const std::string& path) {
+  wchar_t* full = ::_wfullpath(nullptr, ui::win32::WideOf(path).c_str(), 0);
+  if (full == nullptr) return path;
+  std::string text = ui::win32::Utf8Of(full);
+  std::free(full);
+  return text;
 }
 
 }  // namespace core::fs

@@ -1,4 +1,5 @@
-// The Windows side of the file module, as far as its tests need to see it.
+// The Windows side of the file module, as far as its tests and the Windows code around it need
+// to see it.
 #pragma once
 
 #include <string>
@@ -11,5 +12,9 @@ namespace core::fs {
 // a path, its slashes become backslashes here. A relative path cannot take that form and is left
 // as it is; the program makes no long path with "." or ".." steps.
 std::wstring SystemPath(const std::string& path);
+
+// Makes the system's last error the one LastErrorText describes, for a file that the program
+// opened without this module (the command line's report).
+void NoteSystemError();
 
 }  // namespace core::fs
