@@ -1,13 +1,18 @@
 """The command line of a build pipeline: Quorvane.exe /check, /deploy and /image on a copy of the
 demo CD folder, with no window, their text on the console (the process's output) and in the
-/out file, and their exit codes; names and paths in any language."""
+/out file, and their exit codes; names and paths in any language. None of them changes the
+designer's Quorvane.ini."""
 from __future__ import annotations
 
 import hashlib
+import os
 import shutil
 import subprocess
 
+import ardfile
 from rig import AppFolder
+
+INI = b"DefaultPath=C:\\Elsewhere\r\n"
 
 
 def run(rig, folder: AppFolder, *args: str) -> tuple[int, str]:
@@ -22,6 +27,7 @@ def demo_copy(rig, tmp_path, name="Demo CD"):
     shutil.copytree(rig.build / "demo" / "CD", cd)
     tools = AppFolder(rig, tmp_path / "tools")
     tools.add_quorvane("Quorvane.exe")
+    tools.write("Quorvane.ini", INI)
     return cd, tools
 
 
@@ -59,6 +65,35 @@ def test_check_and_deploy_report_through_exit_codes(rig, tmp_path):
     assert run(rig, tools, "/check", rig.winpath(tmp_path))[0] == 3  # no design there
     code, text = run(rig, tools, "/check", rig.winpath(cd), "/medium", "floppy")
     assert code == 3 and 'Unknown medium "floppy".' in text and "Usage:" in text
+    code, text = run(rig, tools, "/check", rig.winpath(cd), "/out", rig.winpath(tmp_path / "none" / "r.txt"))
+    assert code == 3 and "Cannot write file" in text and "Success" not in text, text
+    assert (tools / "Quorvane.ini").read_bytes() == INI
+
+
+def test_check_names_what_the_player_cannot_show_or_open(rig, tmp_path):
+    cd, tools = demo_copy(rig, tmp_path)
+    (cd / "empty.png").write_bytes(b"")
+    (cd / "notes.gif").write_text("no picture, just a note")
+    (cd / "broken.png").write_bytes((cd / "logo.png").read_bytes()[:40])
+    (cd / "trailing.").write_text("Windows drops the dot and opens another name")
+    os.symlink(tmp_path / "tools", cd / "shortcut")
+    design = ardfile.read_project((cd / "AutoRun.ard").read_bytes())
+    design.objects += [ardfile.Image(image_file="\\empty.png", hot_image_file="\\broken.png"),
+                       ardfile.Image(image_file="\\notes.gif"),
+                       ardfile.Button(glyph_file="\\notes.gif", link=ardfile.Command(action=1, target="\\trailing."))]
+    (cd / "AutoRun.ard").write_bytes(design.to_bytes())
+
+    code, text = run(rig, tools, "/check", rig.winpath(cd))
+    assert code == 2, text
+    for line in ("The image's picture is no picture Quorvane can show. (\\empty.png)",
+                 "The image's picture under the mouse is no picture Quorvane can show. (\\broken.png)",
+                 "The image's picture is no picture Quorvane can show. (\\notes.gif)",
+                 "The button's glyph is no picture Quorvane can show. (\\notes.gif)",
+                 "Error: The name ends in a dot, so Windows cannot open it. (trailing.)",
+                 "Warning: The link leads to a folder or to nothing, so it stays off the disc. (shortcut)"):
+        assert line in text, text
+    assert "logo.png" not in text and "cover.jpg" not in text, text  # what the player shows passes
+    assert (tools / "Quorvane.ini").read_bytes() == INI
 
 
 def test_image_is_read_back_by_independent_readers(rig, tmp_path):
@@ -69,7 +104,7 @@ def test_image_is_read_back_by_independent_readers(rig, tmp_path):
     image.write_bytes(b"an older image")
 
     code, text = run(rig, tools, "/image", rig.winpath(cd), rig.winpath(image), "/label", "Demo Disc")
-    assert code == 0, text
+    assert code == 1 and "3 warnings" in text, text  # as /check: no player in the folder yet
     assert not (tmp_path / "demo.iso.~tmp").exists()
     volume = subprocess.run(["isoinfo", "-d", "-i", image], capture_output=True, text=True).stdout
     assert "Volume id: DEMO_DISC" in volume, volume
@@ -88,6 +123,44 @@ def test_image_is_read_back_by_independent_readers(rig, tmp_path):
     before = image.read_bytes()
     assert run(rig, tools, "/image", rig.winpath(cd), rig.winpath(image))[0] == 2
     assert image.read_bytes() == before
+
+
+def test_image_made_inside_the_cd_folder(rig, tmp_path):
+    """From inside the CD folder: the image and the report land in it, and neither is packed into
+    the next image; a label too long is recorded cut, and a device in the folder is named."""
+    cd, tools = demo_copy(rig, tmp_path)
+    sizes = []
+    for _ in range(2):
+        app = rig.start(tools / "Quorvane.exe", "/image", ".", "menu.iso", "/out", "report.txt",
+                        "/label", "Quorvane Demo Disc 2024", cwd=cd)
+        code, text = app.wait_exit(timeout=60), app.log.read_text(errors="replace")
+        assert code == 1, text
+        assert ('Warning: The label "Quorvane Demo Disc 2024" does not fit on a disc as it is' in text
+                and 'the disc is labelled "Quorvane Demo Di".' in text), text
+        sizes.append((cd / "menu.iso").stat().st_size)
+        listed = subprocess.run(["isoinfo", "-J", "-f", "-i", cd / "menu.iso"], capture_output=True,
+                                text=True, check=True).stdout.split()
+        assert "/menu.iso" not in listed and "/report.txt" not in listed and "/ReadMe.txt" in listed
+    assert sizes[0] == sizes[1]
+    assert "Wrote the disc image" in (cd / "report.txt").read_text()
+
+    os.symlink("/dev/zero", cd / "zero")
+    before = (cd / "menu.iso").read_bytes()
+    code, text = run(rig, tools, "/image", rig.winpath(cd), rig.winpath(cd / "menu.iso"))
+    assert code == 2 and f'Cannot read file "{rig.winpath(cd)}\\zero". It is a device or a pipe, not a file.' in text, text
+    assert (cd / "menu.iso").read_bytes() == before and not (cd / "menu.iso.~tmp").exists()
+    assert (tools / "Quorvane.ini").read_bytes() == INI
+
+
+def test_deploy_of_a_damaged_design_writes_nothing(rig, tmp_path):
+    cd, tools = demo_copy(rig, tmp_path)
+    design = cd / "AutoRun.ard"
+    design.write_bytes(design.read_bytes()[:len(design.read_bytes()) // 2])
+    before = tree(cd)
+    code, text = run(rig, tools, "/deploy", rig.winpath(cd))
+    assert code == 2 and "Error: IO Error" in text, text
+    assert f'The design "{rig.winpath(design)}" cannot be read.' in text, text
+    assert tree(cd) == before and (tools / "Quorvane.ini").read_bytes() == INI
 
 
 def test_names_in_any_language_are_checked_and_imaged(rig, tmp_path):
@@ -112,7 +185,7 @@ def test_names_in_any_language_are_checked_and_imaged(rig, tmp_path):
     shutil.rmtree(cd / ("a" * 59))
     image = tmp_path / "Образ 光盘.iso"
     code, text = run(rig, tools, "/image", rig.winpath(cd), rig.winpath(image))
-    assert code == 0 and f'Wrote the disc image "{rig.winpath(image)}"' in text, text
+    assert code == 1 and f'Wrote the disc image "{rig.winpath(image)}"' in text, text
     readers = {"bsdtar": lambda into: ["bsdtar", "-xf", image, "-C", into],
                "7z": lambda into: ["7z", "x", image, f"-o{into}"]}
     for reader, command in readers.items():
