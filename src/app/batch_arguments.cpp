@@ -57,11 +57,14 @@ std::string Read(const std::vector<std::string>& arguments, BatchRequest& reques
       request.label = value;
     } else if (core::EqualsIgnoringAsciiCase(option, "medium") &&
                request.command != BatchCommand::Deploy) {
-      request.medium.clear();
+      const auto* known = core::kDiscMedia.end();
       for (const auto& medium : core::kDiscMedia) {
-        if (core::EqualsIgnoringAsciiCase(value, medium.keyword)) request.medium = medium.keyword;
+        if (core::EqualsIgnoringAsciiCase(value, medium.keyword)) known = &medium;
       }
-      if (request.medium.empty()) return core::Joined({"Unknown medium \"", value, "\"."});
+      if (known == core::kDiscMedia.end()) {
+        return core::Joined({"Unknown medium \"", value, "\"."});
+      }
+      request.medium = known->medium;
     } else {
       return core::Joined({"Unknown option \"", argument, "\"."});
     }
@@ -112,12 +115,11 @@ BatchRequest ReadBatchArguments(const std::vector<std::string>& arguments) {
   BatchRequest request;
   if (arguments.empty()) return request;
   std::string problem = Read(arguments, request);
-  if (!problem.empty()) {
-    request = BatchRequest();  // nothing of a wrong command line is used
-    request.command = BatchCommand::Wrong;
-    request.problem = std::move(problem);
-  }
-  return request;
+  if (problem.empty()) return request;
+  BatchRequest wrong;  // nothing of a wrong command line is used
+  wrong.command = BatchCommand::Wrong;
+  wrong.problem = std::move(problem);
+  return wrong;
 }
 
 std::string_view BatchUsage() {

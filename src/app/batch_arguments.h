@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/disc_check.h"
+
 namespace app {
 
 enum class BatchCommand : unsigned char { None, Check, Deploy, Image, Wrong };
@@ -17,9 +19,9 @@ struct BatchRequest {
   std::string folder;                         // the CD folder
   std::string image;                          // /image: the .iso file to write
   std::string label;                          // /label NAME; empty: from the menu's caption
-  std::string medium = "cd700";               // /medium cd650|cd700|dvd|dvddl
-  std::string out;                            // /out FILE: the text also goes there
-  std::string problem;                        // Wrong: what is wrong with the arguments
+  core::DiscMedium medium = core::DiscMedium::Cd700;  // /medium cd650|cd700|dvd|dvddl
+  std::string out;                                    // /out FILE: the text also goes there
+  std::string problem;                                // Wrong: what is wrong with the arguments
 };
 
 // The arguments after the program's own name in a whole command line (UTF-8), split as the C

@@ -146,19 +146,12 @@ class BatchDesign {
   ui::Panel inner_;
 };
 
-core::DiscMedium MediumOf(const std::string& keyword) {
-  for (const auto& info : core::kDiscMedia) {
-    if (keyword == info.keyword) return info.medium;
-  }
-  return core::DiscMedium::Cd700;
-}
-
 // Prints the findings and their summary; returns them.
 std::vector<core::Finding> CheckAndPrint(core::AppState& app, BatchOutput& output,
                                          const BatchRequest& request,
                                          std::vector<core::fs::FolderItem>& listing) {
   core::CheckOptions options;
-  options.medium = MediumOf(request.medium);
+  options.medium = request.medium;
   // The report and the image may be written into the CD folder; the disc holds neither.
   auto findings = core::CheckCdFolder(app, options, listing, {&request.out, &request.image});
   for (const auto& finding : findings) output.Line({core::FindingLine(app, finding)});

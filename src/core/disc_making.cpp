@@ -21,19 +21,19 @@ std::string PathInCapitalsBelow(const std::string& folder, const std::string& fi
     return capitals;
   };
   const std::string below = RelativeToFolder(windows_form(folder), windows_form(file));
-  return below.empty() ? below : below.substr(1);
+  return below.empty() ? below : std::string(below.begin() + 1, below.end());
 }
 
 void LeaveOff(const std::string& cd_folder, const std::string& file,
               std::vector<fs::FolderItem>& listing) {
-  const std::string folder = fs::FullPath(cd_folder), full = fs::FullPath(file);
-  const std::string paths[] = {PathInCapitalsBelow(folder, full),
-                               PathInCapitalsBelow(folder, full + fs::kTemporarySuffix)};
-  if (paths[0].empty()) return;
+  const std::string below = PathInCapitalsBelow(fs::FullPath(cd_folder), fs::FullPath(file));
+  if (below.empty()) return;
   std::erase_if(listing, [&](const fs::FolderItem& item) {
-    if (item.info.folder) return false;
     const std::string capitals = fs::NameInCapitals(item.path);
-    return capitals == paths[0] || capitals == paths[1];
+    const size_t more = capitals.size() - below.size();  // what follows `below`, if it starts so
+    return !item.info.folder && capitals.starts_with(below) &&
+           (more == 0 ||
+            EqualsIgnoringAsciiCase({capitals.data() + below.size(), more}, fs::kTemporarySuffix));
   });
 }
 
@@ -93,7 +93,7 @@ std::string FindingObjectName(const AppState& app, const Finding& finding) {
   std::string_view caption;
   if (const auto* label = LabelOf(object)) caption = label->Caption;
   if (const auto* button = ButtonOf(object)) caption = button->Caption;
-  caption = caption.substr(0, 40);
+  caption = {caption.data(), std::min<size_t>(caption.size(), 40)};
   const std::string_view quote = caption.empty() ? "" : "\"";
   return Joined({kinds[IsKnownKind(object.Kind) ? object.Kind : 0], " ",
                  Decimal(static_cast<uint64_t>(finding.object) + 1), caption.empty() ? "" : " ",

@@ -75,7 +75,7 @@ TEST(BatchArguments, ReadsCommandsFoldersAndOptionsAndNamesWhatIsWrong) {
     EXPECT_EQ(r.folder, c.folder) << where;
     EXPECT_EQ(r.image, c.image) << where;
     EXPECT_EQ(r.label, c.label) << where;
-    EXPECT_EQ(r.medium, c.medium) << where;
+    EXPECT_EQ(core::MediumInfo(r.medium).keyword, c.medium) << where;
     EXPECT_EQ(r.out, c.out) << where;
     EXPECT_EQ(r.problem, c.problem) << where;
   }
