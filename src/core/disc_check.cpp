@@ -190,8 +190,8 @@ class Checker {
       : app_(app), folder_(folder), options_(options) {
     // Every path in capitals: the case rule and every look-up of a name the design gives compare
     // these, as Windows finds a file in any letter case. The system is asked once for all of
-    // them, joined by NULs, which no name holds.
-    // Links stay off the disc, so no rule but their own sees them.
+    // them, joined by NULs, which no name holds. Links stay off the disc, so no rule but their
+    // own sees them.
     std::string joined;
     for (const auto& item : folder) {
       if (!item.info.link) (joined += item.path) += '\0';

@@ -19,22 +19,27 @@ using testing_support::NativePath;
 using testing_support::TempFolder;
 using testing_support::TestApp;
 
+// The names a caption gives, and the label a disc records when the caption is given as one.
 TEST(DiscMaking, NamesOfferedFromTheCaption) {
   const struct {
     const char* caption;
     const char* file;
     const char* label;
+    const char* recorded;
   } cases[] = {
-      {"Quorvane Demo", "Quorvane Demo.iso", "Quorvane Demo"},
-      {"", "Disc.iso", "DISC"},
-      {"A/B: \"new\"?", "A_B_ _new__.iso", "A/B: \"new\"?"},
-      {"Trailing dots...", "Trailing dots.iso", "Trailing dots..."},
-      {"Seventeen letters", "Seventeen letters.iso", "Seventeen letter"},
-      {"Sixteen letters  and more", "Sixteen letters  and more.iso", "Sixteen letters"},
+      {"Quorvane Demo", "Quorvane Demo.iso", "Quorvane Demo", "Quorvane Demo"},
+      {"", "Disc.iso", "DISC", ""},
+      {"A/B: \"new\"?", "A_B_ _new__.iso", "A/B: \"new\"?", "A_B_ \"new\"_"},
+      {"Trailing dots...", "Trailing dots.iso", "Trailing dots...", "Trailing dots..."},
+      {"Seventeen letters", "Seventeen letters.iso", "Seventeen letter", "Seventeen letter"},
+      {"Sixteen letters  and more", "Sixteen letters  and more.iso", "Sixteen letters",
+       "Sixteen letters "},
+      {"Меню: 中文*", "Меню_ 中文_.iso", "Меню: 中文*", "Меню_ 中文_"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DefaultImageFileName(c.caption), c.file) << c.caption;
     EXPECT_EQ(DefaultVolumeLabel(c.caption), c.label) << c.caption;
+    EXPECT_EQ(RecordedVolumeLabel(c.caption), c.recorded) << c.caption;
   }
 }
 
@@ -124,18 +129,6 @@ TEST(DiscMaking, AFileLiesInTheCdFolderByItsFullPath) {
       {"C:\\Menu CD", "D:\\Menu CD\\menu.iso", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(PathInCapitalsBelow(c.folder, c.file), c.below) << c.file;
-}
-
-TEST(DiscMaking, TheRecordedLabelIsWhatADiscHolds) {
-  const struct {
-    const char* label;
-    const char* recorded;
-  } cases[] = {
-      {"Demo Disc", "Demo Disc"},
-      {"Quorvane Demo Disc 2024", "Quorvane Demo Di"},
-      {"Меню: 中文*", "Меню_ 中文_"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(RecordedVolumeLabel(c.label), c.recorded) << c.label;
 }
 
 }  // namespace
