@@ -174,6 +174,32 @@ TEST(DiscCheck, FilesTheDesignNames) {
   }
 }
 
+// A double click on a finding opens the editor of what it names: for a link's file the link's.
+TEST(DiscCheck, FindingsSayWhereTheAuthorMendsThem) {
+  TestApp t;
+  t.app.Project.IconFile = "\\gone.ico";
+  t.app.Project.StartLink = {"", kActionPlaySound, kShowNormal, "\\gone.wav", "", ""};
+  AutoObjectType& button = AddNewObject(t.app, kKindButton, {0, 0});
+  button.GlyphFile = "\\gone.bmp";
+  button.Link = {"", kActionOpenFile, kShowNormal, "\\gone.exe", "", ""};
+  const struct {
+    const char* file;
+    int object;
+    FindingPlace place;
+  } expected[] = {{"\\gone.ico", -1, FindingPlace::Properties},
+                  {"\\gone.wav", -1, FindingPlace::Link},
+                  {"\\gone.bmp", 0, FindingPlace::Properties},
+                  {"\\gone.exe", 0, FindingPlace::Link},
+                  {"a?.txt", -1, FindingPlace::Folder}};
+  const auto findings = CheckDisc(t.app, Saved({File("a?.txt")}), {});
+  ASSERT_EQ(findings.size(), std::size(expected));
+  for (size_t i = 0; i < findings.size(); ++i) {
+    EXPECT_EQ(findings[i].file, expected[i].file);
+    EXPECT_EQ(findings[i].object, expected[i].object) << expected[i].file;
+    EXPECT_EQ(findings[i].place, expected[i].place) << expected[i].file;
+  }
+}
+
 TEST(DiscCheck, FontsCaptionsAndTheSavedFiles) {
   TestApp t;
   for (const char* font : {"Fancy Script", "tahoma", "Fancy Script"}) {

@@ -54,6 +54,19 @@ TEST(DiscCommands, TheRefusalCountsTheErrorsBeyondTheFirstTen) {
   EXPECT_EQ(ImageRefusal(t.app, findings).find("more"), std::string::npos);
 }
 
+TEST(DiscCommands, TheProgressSaysThePercentageAndTheMegabytesWritten) {
+  constexpr uint64_t kMB = 1 << 20;
+  const struct {
+    uint64_t done, total;
+    const char* text;
+  } cases[] = {{0, 0, ""},
+               {0, 3 * kMB, "0% (0 MB of 3 MB) written"},
+               {kMB - 1, 2 * kMB, "49% (0 MB of 2 MB) written"},
+               {1500 * kMB, 4000 * kMB + 1, "37% (1,500 MB of 4,000 MB) written"},
+               {5 * kMB, 5 * kMB, "100% (5 MB of 5 MB) written"}};
+  for (const auto& c : cases) EXPECT_EQ(ImageProgressText(c.done, c.total), c.text);
+}
+
 TEST(DiscCommands, TheImageIsOfferedBesideTheCdFolder) {
   EXPECT_EQ(ImageFolder("C:\\Menus\\Disc 1"), "C:\\Menus\\");
   EXPECT_EQ(ImageFolder("D:\\CD"), "D:\\");
