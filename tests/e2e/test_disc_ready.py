@@ -137,12 +137,9 @@ def test_make_disc_image_of_a_clean_folder_goes_straight_to_an_image_readers_lis
     rig.type_text("QUORVANE DEMO 1")
     rig.key("Return")
     progress = designer.app.wait_window(title="Making Disc Image")
-
-    def progress_shown():
-        for w in designer.app.windows():
-            if w.hwnd == progress.hwnd:
-                return re.fullmatch(r"(\d+)% \(([\d,]+) MB of ([\d,]+) MB\) written", static_text(w, PROGRESS_TEXT))
-    shown = rig.wait_until(progress_shown, 20, "the percentage and the megabytes written")
+    shown = rig.wait_until(lambda: [m for w in designer.app.windows() if w.hwnd == progress.hwnd for m in [
+        re.fullmatch(r"(\d+)% \(([\d,]+) MB of ([\d,]+) MB\) written", static_text(w, PROGRESS_TEXT))] if m],
+        20, "the percentage and the megabytes written")[0]
     image = tmp_path / "Quorvane Demo.iso"
     box = designer.app.wait_message_box(title="Make Disc Image")
     assert box.text == f'Disc image "{rig.winpath(image)}" written.'

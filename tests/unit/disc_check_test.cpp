@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "core/disc_check.h"
 #include "core/project_ops.h"
@@ -182,22 +183,16 @@ TEST(DiscCheck, FindingsSayWhereTheAuthorMendsThem) {
   AutoObjectType& button = AddNewObject(t.app, kKindButton, {0, 0});
   button.GlyphFile = "\\gone.bmp";
   button.Link = {"", kActionOpenFile, kShowNormal, "\\gone.exe", "", ""};
-  const struct {
-    const char* file;
-    int object;
-    FindingPlace place;
-  } expected[] = {{"\\gone.ico", -1, FindingPlace::Properties},
-                  {"\\gone.wav", -1, FindingPlace::Link},
-                  {"\\gone.bmp", 0, FindingPlace::Properties},
-                  {"\\gone.exe", 0, FindingPlace::Link},
-                  {"a?.txt", -1, FindingPlace::Folder}};
-  const auto findings = CheckDisc(t.app, Saved({File("a?.txt")}), {});
-  ASSERT_EQ(findings.size(), std::size(expected));
-  for (size_t i = 0; i < findings.size(); ++i) {
-    EXPECT_EQ(findings[i].file, expected[i].file);
-    EXPECT_EQ(findings[i].object, expected[i].object) << expected[i].file;
-    EXPECT_EQ(findings[i].place, expected[i].place) << expected[i].file;
+  using Place = std::tuple<std::string, int, FindingPlace>;
+  std::vector<Place> found;
+  for (const auto& f : CheckDisc(t.app, Saved({File("a?.txt")}), {})) {
+    found.emplace_back(f.file, f.object, f.place);
   }
+  EXPECT_EQ(found, (std::vector<Place>{{"\\gone.ico", -1, FindingPlace::Properties},
+                                       {"\\gone.wav", -1, FindingPlace::Link},
+                                       {"\\gone.bmp", 0, FindingPlace::Properties},
+                                       {"\\gone.exe", 0, FindingPlace::Link},
+                                       {"a?.txt", -1, FindingPlace::Folder}}));
 }
 
 TEST(DiscCheck, FontsCaptionsAndTheSavedFiles) {

@@ -56,15 +56,12 @@ TEST(DiscCommands, TheRefusalCountsTheErrorsBeyondTheFirstTen) {
 
 TEST(DiscCommands, TheProgressSaysThePercentageAndTheMegabytesWritten) {
   constexpr uint64_t kMB = 1 << 20;
-  const struct {
-    uint64_t done, total;
-    const char* text;
-  } cases[] = {{0, 0, ""},
-               {0, 3 * kMB, "0% (0 MB of 3 MB) written"},
-               {kMB - 1, 2 * kMB, "49% (0 MB of 2 MB) written"},
-               {1500 * kMB, 4000 * kMB + 1, "37% (1,500 MB of 4,000 MB) written"},
-               {5 * kMB, 5 * kMB, "100% (5 MB of 5 MB) written"}};
-  for (const auto& c : cases) EXPECT_EQ(ImageProgressText(c.done, c.total), c.text);
+  for (const auto& [done, total, text] :
+       {std::tuple{uint64_t{0}, uint64_t{0}, ""},
+        {kMB - 1, 2 * kMB, "49% (0 MB of 2 MB) written"},
+        {1500 * kMB, 4000 * kMB + 1, "37% (1,500 MB of 4,000 MB) written"}}) {
+    EXPECT_EQ(ImageProgressText(done, total), text);
+  }
 }
 
 TEST(DiscCommands, TheImageIsOfferedBesideTheCdFolder) {
