@@ -45,7 +45,7 @@ std::string ImageWrittenText(const std::string& image_path) {
 
 std::string ImageProgressText(uint64_t done, uint64_t total) {
   if (total == 0) return {};
-  // In 32 bits, which hold the megabytes of any disc, the percentage taken from the bytes.
+  // The megabytes of any disc fit in 32 bits; the percentage is taken from the bytes.
   const auto percent = static_cast<uint32_t>(done * 100 / total);
   const auto megabytes = [](uint64_t bytes) { return static_cast<uint32_t>(bytes >> 20); };
   return core::Joined({core::Decimal(percent), "% (", core::Decimal(megabytes(done), true),
