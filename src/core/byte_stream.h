@@ -35,8 +35,6 @@ class ByteReader {
  public:
   ByteReader(const uint8_t* data, size_t size) : data_(data), left_(size) {}
 
-  size_t Remaining() const { return left_; }
-
   bool Byte(uint8_t& value) {
     if (left_ < 1) return false;
     value = *data_;

@@ -236,7 +236,13 @@ class Checker {
  private:
   void Add(Severity severity, int object, std::initializer_list<std::string_view> what,
            std::string_view file) {
-    findings_.push_back({severity, object, Joined(what), std::string(file)});
+    findings_.push_back({severity, object, Joined(what), std::string(file),
+                         object >= 0 ? FindingPlace::Properties : FindingPlace::Folder});
+  }
+
+  // The findings from `first` on name what the author mends in `place`.
+  void Place(size_t first, FindingPlace place) {
+    for (size_t i = first; i < findings_.size(); ++i) findings_[i].place = place;
   }
 
   // The item of a path, in any letter case; of several, the first listed.
@@ -306,6 +312,7 @@ class Checker {
   }
 
   void CheckLink(int object, const TCommand& link, const char* whose) {
+    const size_t first = findings_.size();
     const char* verb = link.Action == kActionOpenFile    ? "opens"
                        : link.Action == kActionPlaySound ? "plays"
                        : link.Action == kActionPrintFile ? "prints"
@@ -334,6 +341,7 @@ class Checker {
           link.Target);
     }
     CheckNamed(object, link.SoundFile, Need::File, {"The sound of the ", whose});
+    Place(first, FindingPlace::Link);
   }
 
   void CheckFont(int object, const ui::Font& font) {
@@ -351,8 +359,10 @@ class Checker {
 
   void CheckWindow() {
     const AutoFormType& project = app_.Project;
+    const size_t first = findings_.size();
     CheckNamed(-1, project.IconFile, Need::File, {"The window icon"});
     CheckNamed(-1, project.StartSoundFile, Need::File, {"The start sound"});
+    Place(first, FindingPlace::Properties);
     CheckLink(-1, project.StartLink, "start link");
   }
 

@@ -82,11 +82,17 @@ struct CheckOptions {
 
 enum class Severity : uint8_t { Error, Warning };
 
+// Where the author mends what a finding names: the properties of its object (of the window, when
+// it names none), the link of its object (the start link), or, for the folder's own findings,
+// nowhere in the design.
+enum class FindingPlace : uint8_t { Folder, Properties, Link };
+
 struct Finding {
   Severity severity = Severity::Error;
   int object = -1;   // index in Project.Objects; -1 for the window or the folder
   std::string what;  // one sentence for the author
   std::string file;  // as the design names it, or the path below the CD folder; may be empty
+  FindingPlace place = FindingPlace::Folder;
   friend bool operator==(const Finding&, const Finding&) = default;
 };
 

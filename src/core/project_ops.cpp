@@ -82,20 +82,39 @@ std::string MediaPath(const AppState& app, const std::string& name) {
 
 namespace {
 
-void ReportMissing(AppState& app, MissingFiles missing, const std::string& path) {
-  if (missing == MissingFiles::Report) ShowFileNotFound(app.platform, path);
+// Adds `text` to `lines` as a line of its own, unless it is there: objects copied together
+// often share a file. (A message names a whole path in quotes, so it is no part of another.)
+void AddLine(std::string& lines, const std::string& text) {
+  if (lines.find(text) == std::string::npos) (lines += '\n') += text;
 }
 
-// Where a missing file is reported, a file that holds no picture the program can show is too:
-// the object then looks as it does for a missing file.
-template <typename Loaded>
-Loaded Reported(AppState& app, MissingFiles missing, const std::string& path, Loaded loaded) {
-  if (!loaded && missing == MissingFiles::Report) ShowNotAPicture(app.platform, path);
-  return loaded;
-}
+// Where the messages of one binding go: shown one box each, added to lines, or nowhere.
+struct Reports {
+  AppState& app;
+  MissingFiles missing;
+  std::string* lines = nullptr;
 
-void BindButtonMedia(AppState& app, MissingFiles missing, AutoObjectType& object,
-                     ui::SpeedButton& button) {
+  void Tell(const std::string& text) const {
+    if (lines != nullptr) {
+      AddLine(*lines, text);
+    } else {
+      ShowError(app.platform, text);
+    }
+  }
+  void Missing(const std::string& path) const {
+    if (missing != MissingFiles::Quiet) Tell(FileNotFoundText(path));
+  }
+  // Where a missing file is reported, a file that holds no picture the program can show is too:
+  // the object then looks as it does for a missing file.
+  template <typename Loaded>
+  Loaded Read(const std::string& path, Loaded loaded) const {
+    if (!loaded && missing == MissingFiles::Report) Tell(NotAPictureText(path));
+    return loaded;
+  }
+};
+
+void BindButtonMedia(const Reports& reports, AutoObjectType& object, ui::SpeedButton& button) {
+  AppState& app = reports.app;
   object.NormalGlyph.reset();
   object.HotGlyph.reset();
   object.NormalFont = button.Font;
@@ -104,8 +123,8 @@ void BindButtonMedia(AppState& app, MissingFiles missing, AutoObjectType& object
   if (!object.GlyphFile.empty()) {
     const std::string path = MediaPath(app, object.GlyphFile);
     if (!fs::FileExists(path)) {
-      ReportMissing(app, missing, path);
-    } else if (auto glyph = Reported(app, missing, path, app.platform.LoadBitmapFile(path))) {
+      reports.Missing(path);
+    } else if (auto glyph = reports.Read(path, app.platform.LoadBitmapFile(path))) {
       button.Glyph = *glyph;
       object.NormalGlyph = std::move(glyph);
     }
@@ -114,51 +133,74 @@ void BindButtonMedia(AppState& app, MissingFiles missing, AutoObjectType& object
   if (object.HotGlyphFile.empty()) return;
   const std::string hot_path = MediaPath(app, object.HotGlyphFile);
   if (!fs::FileExists(hot_path)) {
-    ReportMissing(app, missing, hot_path);
+    reports.Missing(hot_path);
     return;
   }
-  object.HotGlyph = Reported(app, missing, hot_path, app.platform.LoadBitmapFile(hot_path));
+  object.HotGlyph = reports.Read(hot_path, app.platform.LoadBitmapFile(hot_path));
 }
 
 // A picture file that does not exist is reported, and loading is still tried (and fails), so a
 // missing file yields exactly one message and an empty slot.
-std::unique_ptr<ui::Picture> LoadReportedPicture(AppState& app, MissingFiles missing,
-                                                 const std::string& name,
+std::unique_ptr<ui::Picture> LoadReportedPicture(const Reports& reports, const std::string& name,
                                                  const ui::ImageControl& image) {
+  AppState& app = reports.app;
   const std::string path = MediaPath(app, name);
   // The player may decode a picture it only shows stretched smaller; the designer, where the
   // author may make the image larger again, decodes it whole.
   const ui::Size shown =
       image.Stretch && !app.DesignMode ? ui::Size{image.Width, image.Height} : ui::Size{};
   if (!fs::FileExists(path)) {
-    ReportMissing(app, missing, path);
+    reports.Missing(path);
     return app.platform.LoadPictureFile(path, shown);
   }
-  return Reported(app, missing, path, app.platform.LoadPictureFile(path, shown));
+  return reports.Read(path, app.platform.LoadPictureFile(path, shown));
 }
 
-void BindImageMedia(AppState& app, MissingFiles missing, AutoObjectType& object,
-                    ui::ImageControl& image) {
+void BindImageMedia(const Reports& reports, AutoObjectType& object, ui::ImageControl& image) {
   object.NormalPicture.reset();
   object.HotPicture.reset();
   image.Picture.reset();
   if (!object.ImageFile.empty()) {
-    object.NormalPicture = LoadReportedPicture(app, missing, object.ImageFile, image);
+    object.NormalPicture = LoadReportedPicture(reports, object.ImageFile, image);
     if (object.NormalPicture) image.Picture = object.NormalPicture->Clone();
   }
   if (!object.HotImageFile.empty())
-    object.HotPicture = LoadReportedPicture(app, missing, object.HotImageFile, image);
+    object.HotPicture = LoadReportedPicture(reports, object.HotImageFile, image);
+}
+
+void BindMedia(const Reports& reports, AutoObjectType& object) {
+  if (auto* label = LabelOf(object)) {
+    object.NormalFont = label->Font;
+  } else if (auto* button = ButtonOf(object)) {
+    BindButtonMedia(reports, object, *button);
+  } else if (auto* image = ImageOf(object)) {
+    BindImageMedia(reports, object, *image);
+  }
 }
 
 }  // namespace
 
 void BindObjectMedia(AppState& app, AutoObjectType& object, MissingFiles missing) {
-  if (auto* label = LabelOf(object)) {
-    object.NormalFont = label->Font;
-  } else if (auto* button = ButtonOf(object)) {
-    BindButtonMedia(app, missing, object, *button);
-  } else if (auto* image = ImageOf(object)) {
-    BindImageMedia(app, missing, object, *image);
+  BindMedia({app, missing}, object);
+}
+
+void BindObjectMedia(AppState& app, AutoObjectType& object, std::string& lines) {
+  BindMedia({app, MissingFiles::Report, &lines}, object);
+}
+
+void AddMissingLinkFiles(const AppState& app, const TCommand& link, std::string& lines) {
+  const bool file = link.Action == kActionOpenFile || link.Action == kActionPlaySound ||
+                    link.Action == kActionPrintFile;
+  if (!file || link.Target.empty()) return;
+  const std::string target = app.CDFolder + link.Target;
+  // A link that opens a file may open a folder as well.
+  if (!fs::FileExists(target) && (link.Action != kActionOpenFile || !fs::DirectoryExists(target))) {
+    AddLine(lines, FileNotFoundText(target));
+  }
+  const std::string start = app.CDFolder + link.StartDirectory;
+  if (link.Action == kActionOpenFile && !link.StartDirectory.empty() &&
+      !fs::DirectoryExists(start)) {
+    AddLine(lines, DirectoryNotFoundText(start));
   }
 }
 

@@ -37,13 +37,26 @@ void RemoveObject(AppState& app, const AutoObjectType* object);
 // CD folder, any other name is used as it is.
 std::string MediaPath(const AppState& app, const std::string& name);
 
-// Whether binding media reports a file that does not exist. A design put back by undo, or after
-// a failed open, names the files it named when it was first shown: they were reported then.
-enum class MissingFiles : uint8_t { Report, Quiet };
+// Whether binding media reports a file that does not exist, or one that holds no picture the
+// program can show. A design put back by undo, or after a failed open, names the files it named
+// when it was first shown: they were reported then (Quiet). The player binds the design it loaded
+// a second time and reports a missing file again, as it always has; a file that is no picture is
+// reported once (Again).
+enum class MissingFiles : uint8_t { Report, Quiet, Again };
 
 void BindObjectMedia(AppState& app, AutoObjectType& object,
                      MissingFiles missing = MissingFiles::Report);
+// Binds as Report does, but adds each message to `lines` rather than showing it, a line each
+// (a line break before each), so that the messages of many objects can go into one box; a
+// message already there is not added again.
+void BindObjectMedia(AppState& app, AutoObjectType& object, std::string& lines);
 void BindAllObjects(AppState& app, MissingFiles missing = MissingFiles::Report);
+
+// Adds to `lines`, as BindObjectMedia does, the files of `link` that are missing from the CD
+// folder, as running it would look for them: the target of a link that opens, plays or prints a
+// file, and the start folder of one that opens a file.
+void AddMissingLinkFiles(const AppState& app, const TCommand& link, std::string& lines);
+
 void ApplyWindowLook(AppState& app);
 
 // Resets the project and the presentation window to the values of a new project.

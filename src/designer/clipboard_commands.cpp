@@ -6,6 +6,7 @@
 #include "core/clipboard_objects.h"
 #include "core/messages.h"
 #include "core/project_ops.h"
+#include "core/text.h"
 #include "designer/canvas_geometry.h"
 
 namespace designer {
@@ -42,6 +43,7 @@ bool PasteObjects(core::AppState& app, CanvasView& view, const std::vector<uint8
   const int32_t dy = GroupStep(at ? int64_t{at->y} - corners.top : kPasteOffset.y, corners.top,
                                corners.bottom, area.height);
   for (auto& other : app.Project.Objects) other->Selected = false;
+  std::string missing;  // the files of all the objects, for one box
   for (auto& object : objects) {
     ui::Control& c = *object->Control;
     c.Left = ui::Rect::Saturate(int64_t{c.Left} + dx);
@@ -49,11 +51,15 @@ bool PasteObjects(core::AppState& app, CanvasView& view, const std::vector<uint8
     ClampNewPosition(c, area);  // what a group too large for the area leaves outside
     c.SetParent(app.Project.InnerPanel());
     object->Selected = true;
-    core::BindObjectMedia(app, *object);
+    core::BindObjectMedia(app, *object, missing);
+    core::AddMissingLinkFiles(app, object->Link, missing);
     app.Project.Objects.push_back(std::move(object));
   }
   core::Renumber(app.Project);
   view.RefreshCanvas();
+  if (!missing.empty()) {
+    core::ShowError(app.platform, core::Joined({kPastedFilesMissing, "\n", missing}));
+  }
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/app_state.h"
@@ -14,14 +15,17 @@
 namespace designer {
 
 inline constexpr char kNothingToPaste[] = "The clipboard holds no objects Quorvane can paste.";
+inline constexpr char kPastedFilesMissing[] =
+    "The pasted objects name files that cannot be used in this CD folder:";
 // Where a paste or a duplicate lands from the objects it copies.
 inline constexpr ui::Point kPasteOffset{10, 10};
 
 // Adds the objects encoded in `data` on top of the design, in their order, as the only
 // selection: kPasteOffset from where they were, or with the group's top-left corner at `at`; the
 // group keeps its shape inside the design area as far as it fits. Their media are bound as an
-// edit binds them, so a file missing from this CD folder is reported. Data that holds no objects
-// is reported and changes nothing; false then.
+// edit binds them; the pictures and link files missing from this CD folder, and the pictures it
+// cannot show, are reported together in one box. Data that holds no objects is reported and
+// changes nothing; false then.
 bool PasteObjects(core::AppState& app, CanvasView& view, const std::vector<uint8_t>& data,
                   std::optional<ui::Point> at);
 

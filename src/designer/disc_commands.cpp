@@ -43,4 +43,13 @@ std::string ImageWrittenText(const std::string& image_path) {
   return core::Joined({"Disc image \"", image_path, "\" written."});
 }
 
+std::string ImageProgressText(uint64_t done, uint64_t total) {
+  if (total == 0) return {};
+  // The megabytes of any disc fit in 32 bits; the percentage is taken from the bytes.
+  const auto percent = static_cast<uint32_t>(done * 100 / total);
+  const auto megabytes = [](uint64_t bytes) { return static_cast<uint32_t>(bytes >> 20); };
+  return core::Joined({core::Decimal(percent), "% (", core::Decimal(megabytes(done), true),
+                       " MB of ", core::Decimal(megabytes(total), true), " MB) written"});
+}
+
 }  // namespace designer

@@ -35,4 +35,8 @@ std::string ImageFolder(const std::string& cd_folder);
 // Disc image "<path>" written.
 std::string ImageWrittenText(const std::string& image_path);
 
+// How far the image is: "45% (450 MB of 1,000 MB) written", in whole percents and megabytes of
+// 1,048,576 bytes, each rounded down; "" while the total is not known (0).
+std::string ImageProgressText(uint64_t done, uint64_t total);
+
 }  // namespace designer

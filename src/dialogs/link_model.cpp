@@ -16,15 +16,15 @@ LinkEnabling EnablingForAction(int action) {
   LinkEnabling on;
   switch (action) {
     case core::kActionOpenFile:  // a program takes parameters and a start directory
-      on.Edit1 = on.SpeedButton1 = on.Edit2 = on.Edit3 = true;
+      on.Target = on.PickTarget = on.Parameters = on.StartDirectory = true;
       break;
     case core::kActionOpenUrl:  // an address is typed, never picked from the disc
     case core::kActionSendEmail:
-      on.Edit1 = true;
+      on.Target = true;
       break;
     case core::kActionPlaySound:
     case core::kActionPrintFile:
-      on.Edit1 = on.SpeedButton1 = true;
+      on.Target = on.PickTarget = true;
       break;
     default:  // None, Browse CD, Exit AutoRun, and no selection need no target
       break;

@@ -20,12 +20,13 @@ struct LinkFields {
   std::string StartDirectory;
 };
 
-// Which controls the selected action uses; the others are greyed (button-face) but keep text.
+// What the selected action lets the author give; the controls of the rest are greyed
+// (button-face) but keep their text.
 struct LinkEnabling {
-  bool Edit1 = false;
-  bool SpeedButton1 = false;
-  bool Edit2 = false;
-  bool Edit3 = false;
+  bool Target = false;      // typed
+  bool PickTarget = false;  // chosen from the CD folder
+  bool Parameters = false;
+  bool StartDirectory = false;
   friend bool operator==(const LinkEnabling&, const LinkEnabling&) = default;
 };
 LinkEnabling EnablingForAction(int action);

@@ -67,8 +67,6 @@ class Form {
   void SetBorderStyle(uint8_t style);
   void SetBorderWidth(int32_t width);
   void SetCaption(const std::string& caption);
-  void SetLeft(int32_t left) { SetBounds(left, Top(), Width(), Height()); }
-  void SetTop(int32_t top) { SetBounds(Left(), top, Width(), Height()); }
   void SetWidth(int32_t width) { SetBounds(Left(), Top(), width, Height()); }
   void SetHeight(int32_t height) { SetBounds(Left(), Top(), Width(), height); }
   void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);

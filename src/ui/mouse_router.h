@@ -23,7 +23,6 @@ class MouseRouter {
   // the pressed control gets its normal look back and the coming release is no click.
   bool CaptureLost();
 
-  bool Capturing() const { return pressed_ != nullptr; }
   // The control that would take the mouse at a point; null outside the root.
   Control* ControlAt(Point client) const { return root_.ControlAt(client); }
 

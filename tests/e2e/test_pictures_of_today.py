@@ -1,12 +1,12 @@
 """Pictures of today: the demo's PNG logo, whose soft edges fade over the gradient, shows the same
-pixels on the canvas and in the player; a text file named as a picture is reported by name."""
+pixels on the canvas and in the player; a text file named as a picture is reported by name, once."""
 from __future__ import annotations
 
 import shutil
 
 from PIL import ImageChops
 
-from ardfile import Image, Project
+from ardfile import Command, Image, Project
 from behaviour_support import settled_window
 from designer_support import Designer
 from rig import same_color
@@ -36,15 +36,19 @@ def test_the_demo_logo_shows_the_same_pixels_on_the_canvas_and_in_the_player(rig
                    "the player's logo to equal the canvas's, pixel for pixel")
 
 
-def test_a_text_file_named_as_a_picture_is_reported_by_name(rig, app_folder):
+def test_a_text_file_named_as_a_picture_is_reported_by_name_once(rig, app_folder):
     app_folder.write("logo.jpg", "This is a text file, not a picture.\r\n")
     app_folder.add_quorvane("AutoRun.exe")
-    app_folder.write_project(Project(caption="Not A Picture", objects=[
-        Image(name="Logo", left=20, top=20, width=100, height=60, image_file="\\logo.jpg")]))
+    app_folder.add_marker("marker.exe")
+    app_folder.write_project(Project(caption="Not A Picture", start_link=Command(action=1, target="\\marker.exe"),
+                                     objects=[Image(name="Logo", left=20, top=20, width=100, height=60,
+                                                    image_file="\\logo.jpg")]))
     app = app_folder.start("AutoRun.exe")
     box = app.wait_message_box()
     assert (box.title, box.text) == (
         "Error", f'File "{app_folder.winpath}\\logo.jpg" is no picture Quorvane can show')
     rig.confirm_message_box(box, how="click")
+    rig.wait_for_marker(app_folder / "marker-out.json")  # the start link runs after the second binding
+    app.assert_no_window(cls="#32770", during=0)
     app.wait_window(title="Not A Picture")
     app.assert_running()

@@ -109,10 +109,13 @@ TEST(ClipboardObjects, PastedObjectsLandAsOneGroupOnTopAsTheSelectionWithTheirMe
     Sample into({0});
     into.app.CDFolder = "C:\\OtherDisc";
     ASSERT_TRUE(PasteObjects(into.app, into.view, from.Copied(), c.at));
-    // The button's glyphs are not in this CD folder: reported as opening a design reports them.
+    // The button's glyphs and the files its link opens are not in this CD folder: one box.
     EXPECT_EQ(into.platform.messages,
-              (std::vector{Error(core::FileNotFoundText("C:\\OtherDisc\\glyph1.bmp")),
-                           Error(core::FileNotFoundText("C:\\OtherDisc\\hotglyph1.bmp"))}));
+              std::vector{Error(std::string(kPastedFilesMissing) + "\n\n" +
+                                core::FileNotFoundText("C:\\OtherDisc\\glyph1.bmp") + "\n" +
+                                core::FileNotFoundText("C:\\OtherDisc\\hotglyph1.bmp") + "\n" +
+                                core::FileNotFoundText("C:\\OtherDisc\\link1.exe") + "\n" +
+                                core::DirectoryNotFoundText("C:\\OtherDisc\\link1-dir"))});
     const auto& objects = into.app.Project.Objects;
     ASSERT_EQ(objects.size(), 5u);
     for (size_t i = 0; i < objects.size(); ++i) {

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #include "core/address_rules.h"
 #include "core/disc_check.h"
@@ -196,6 +197,26 @@ TEST(DiscCheck, FilesTheDesignNames) {
                File("intro.wav"), Folder("Документы"), File("Документы\\φωτο.jpg")});
     EXPECT_EQ(Found(t, folder), c.expected) << (c.expected.empty() ? "" : c.expected.front());
   }
+}
+
+// A double click on a finding opens the editor of what it names: for a link's file the link's.
+TEST(DiscCheck, FindingsSayWhereTheAuthorMendsThem) {
+  TestApp t;
+  t.app.Project.IconFile = "\\gone.ico";
+  t.app.Project.StartLink = {"", kActionPlaySound, kShowNormal, "\\gone.wav", "", ""};
+  AutoObjectType& button = AddNewObject(t.app, kKindButton, {0, 0});
+  button.GlyphFile = "\\gone.bmp";
+  button.Link = {"", kActionOpenFile, kShowNormal, "\\gone.exe", "", ""};
+  using Place = std::tuple<std::string, int, FindingPlace>;
+  std::vector<Place> found;
+  for (const auto& f : CheckDisc(t.app, Saved({File("a?.txt")}), {})) {
+    found.emplace_back(f.file, f.object, f.place);
+  }
+  EXPECT_EQ(found, (std::vector<Place>{{"\\gone.ico", -1, FindingPlace::Properties},
+                                       {"\\gone.wav", -1, FindingPlace::Link},
+                                       {"\\gone.bmp", 0, FindingPlace::Properties},
+                                       {"\\gone.exe", 0, FindingPlace::Link},
+                                       {"a?.txt", -1, FindingPlace::Folder}}));
 }
 
 TEST(DiscCheck, FontsCaptionsAndTheSavedFiles) {

@@ -54,6 +54,16 @@ TEST(DiscCommands, TheRefusalCountsTheErrorsBeyondTheFirstTen) {
   EXPECT_EQ(ImageRefusal(t.app, findings).find("more"), std::string::npos);
 }
 
+TEST(DiscCommands, TheProgressSaysThePercentageAndTheMegabytesWritten) {
+  constexpr uint64_t kMB = 1 << 20;
+  for (const auto& [done, total, text] :
+       {std::tuple{uint64_t{0}, uint64_t{0}, ""},
+        {kMB - 1, 2 * kMB, "49% (0 MB of 2 MB) written"},
+        {1500 * kMB, 4000 * kMB + 1, "37% (1,500 MB of 4,000 MB) written"}}) {
+    EXPECT_EQ(ImageProgressText(done, total), text);
+  }
+}
+
 TEST(DiscCommands, TheImageIsOfferedBesideTheCdFolder) {
   EXPECT_EQ(ImageFolder("C:\\Menus\\Disc 1"), "C:\\Menus\\");
   EXPECT_EQ(ImageFolder("D:\\CD"), "D:\\");

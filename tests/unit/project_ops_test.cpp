@@ -1,6 +1,7 @@
 // List upkeep, media binding, the window look, and new-project and new-object values.
 #include <gtest/gtest.h>
 
+#include "core/messages.h"
 #include "core/project_ops.h"
 #include "fake_desktop.h"
 
@@ -214,6 +215,58 @@ TEST_F(MediaBinding, UnreadableHotPictureKeepsTheNormalPicture) {
   EXPECT_EQ(ImageOf(i)->Picture->GetSize().width, 7);
   ASSERT_NE(i.NormalPicture, nullptr);
   EXPECT_EQ(i.HotPicture, nullptr);
+}
+
+// The player's second binding of a design it loaded tells a missing file again but not a file
+// that is no picture; a paste lists every message once in one box.
+TEST_F(MediaBinding, EachWayOfReportingTellsWhatItShould) {
+  dir.Write("broken.bad", "xx");
+  const std::string gone = FileNotFoundText(dir.File("gone.jpg")),
+                    broken = NotAPictureText(dir.File("broken.bad"));
+  AutoObjectType& i = AddNewObject(t.app, kKindImage, {0, 0});
+  i.ImageFile = "\\gone.jpg";
+  i.HotImageFile = "\\broken.bad";
+  const std::pair<MissingFiles, std::vector<std::string>> cases[] = {
+      {MissingFiles::Report, {gone, broken}},
+      {MissingFiles::Again, {gone}},
+      {MissingFiles::Quiet, {}}};
+  for (const auto& [missing, expected] : cases) {
+    t.platform.messages.clear();
+    BindObjectMedia(t.app, i, missing);
+    std::vector<std::string> shown;
+    for (const auto& message : t.platform.messages) shown.push_back(message.text);
+    EXPECT_EQ(shown, expected) << static_cast<int>(missing);
+  }
+  t.platform.messages.clear();
+  std::string lines = "\n" + gone;  // another object's: not listed again
+  BindObjectMedia(t.app, i, lines);
+  EXPECT_EQ(lines, "\n" + gone + "\n" + broken);
+  EXPECT_TRUE(t.platform.messages.empty());
+}
+
+TEST_F(MediaBinding, ALinkMissesTheFilesItWouldOpenPlayOrPrint) {
+  dir.Write("a.txt", "1");
+  const std::string cd = dir.Path();
+  const struct {
+    uint8_t action;
+    const char* target;
+    const char* start;
+    std::string lines;
+  } cases[] = {
+      {kActionOpenFile, "\\a.txt", "\\", ""},
+      {kActionOpenFile, "\\", "", ""},  // a folder opens as well
+      {kActionOpenFile, "\\setup.exe", "\\bin",
+       "\n" + FileNotFoundText(cd + "\\setup.exe") + "\n" + DirectoryNotFoundText(cd + "\\bin")},
+      {kActionPlaySound, "\\", "", "\n" + FileNotFoundText(cd + "\\")},
+      {kActionPrintFile, "\\b.txt", "", "\n" + FileNotFoundText(cd + "\\b.txt")},
+      {kActionOpenUrl, "\\b.txt", "", ""},
+      {kActionPlaySound, "", "", ""},
+  };
+  for (const auto& c : cases) {
+    std::string lines;
+    AddMissingLinkFiles(t.app, {"", c.action, kShowNormal, c.target, "", c.start}, lines);
+    EXPECT_EQ(lines, c.lines) << c.target;
+  }
 }
 
 TEST_F(MediaBinding, RebindingAfterTheFileWentAwayClearsThePicture) {

@@ -1,12 +1,6 @@
-// Design units on screens of other DPIs: the edge mapping, scaled painting and the keyboard's
-// reading order.
+// Design units on screens of other DPIs: the edge mapping and scaled painting.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
-#include "core/project_ops.h"
-#include "fake_desktop.h"
-#include "player/keyboard_focus.h"
 #include "raster_canvas.h"
 #include "ui/scaled_canvas.h"
 
@@ -58,27 +52,6 @@ TEST(ScaledCanvas, KeepsNeighboursTouchingAndPixelArtSharp) {
     for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(twice.At(x, y), glyph.At(x / 2, y / 2));
   }
   EXPECT_EQ(&bitmaps.Get(ui::PixelBitmap(glyph), ui::Scale(192)), &twice);  // scaled once
-}
-
-TEST(KeyboardFocus, ReadsTopToBottomThenLeftToRightAndWraps) {
-  testing_support::TestApp t;
-  const std::vector<std::tuple<int32_t, int32_t, bool>> places{
-      {50, 10, true}, {10, 40, true}, {10, 10, false}, {90, 10, true}};
-  for (const auto& [left, top, linked] : places) {
-    core::AutoObjectType& object = core::AddNewObject(t.app, core::kKindButton, {});
-    object.Control->SetBounds(left, top, 20, 20);
-    object.Link.Action = linked ? core::kActionExit : core::kActionNone;
-  }
-  auto& objects = t.app.Project.Objects;
-  objects[3]->Control->Visible = false;
-  EXPECT_EQ(player::ReadingOrder(t.app.Project, false), (std::vector<int32_t>{2, 0, 1}));
-  const std::vector<int32_t> order = player::ReadingOrder(t.app.Project, true);
-  ASSERT_EQ(order, (std::vector<int32_t>{0, 1}));
-  EXPECT_EQ(player::NextFocus(order, -1, true), 0);
-  EXPECT_EQ(player::NextFocus(order, -1, false), 1);
-  EXPECT_EQ(player::NextFocus(order, 1, true), 0);
-  EXPECT_EQ(player::NextFocus(order, 0, false), 1);
-  EXPECT_EQ(player::NextFocus({}, 0, true), -1);
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 
 #include <commctrl.h>
 
+#include "designer/disc_commands.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
 
 namespace {
 
@@ -38,6 +40,12 @@ bool DiscImageProgress::Step(uint64_t done, uint64_t total) {
   if (total > 0) {
     ::SendDlgItemMessageW(window, QUORVANE_IMAGE_PROGRESS_BAR, PBM_SETPOS,
                           static_cast<WPARAM>(done * kBarSteps / total), 0);
+  }
+  // The text changes with the megabytes: set only then, it does not flicker.
+  if (const uint64_t megabytes = done >> 20; megabytes != shown_megabytes_) {
+    shown_megabytes_ = megabytes;
+    ::SetDlgItemTextW(window, QUORVANE_IMAGE_PROGRESS_TEXT,
+                      ui::win32::WideOf(designer::ImageProgressText(done, total)).c_str());
   }
   MSG message{};
   while (!cancelled_ && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -1,7 +1,8 @@
-// "Making Disc Image": how far the image is, and the Cancel button. Writing an image takes
-// seconds to minutes, and the program's one thread does it, so the progress calls are where the
-// window gets its messages: the bar moves, the designer repaints, Cancel is heard. A short write
-// shows no window at all: it appears once the work has taken half a second.
+// "Making Disc Image": how far the image is, as a bar and as the percentage and the megabytes
+// written, and the Cancel button. Writing an image takes seconds to minutes, and the program's
+// one thread does it, so the progress calls are where the window gets its messages: the bar
+// moves, the designer repaints, Cancel is heard. A short write shows no window at all: it
+// appears once the work has taken half a second.
 #pragma once
 
 #include <windows.h>
@@ -26,4 +27,5 @@ class DiscImageProgress {
   ui::win32::OwnedHandle<HWND, &::DestroyWindow> window_;
   DWORD started_;
   bool cancelled_ = false;
+  uint64_t shown_megabytes_ = ~uint64_t{0};  // the text under the bar says these
 };

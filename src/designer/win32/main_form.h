@@ -68,15 +68,20 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   // Logging off, shutting down or restarting asks about unsaved changes as closing does.
   bool QueryEndSession();
   bool Save1Click();
+  // "Save and Test": the name is kept as the original names it.
   void est1Click();
   void Exit1Click();
   // Check Disc and Make Disc Image (main_form_disc.cpp). Both need the CD folder to be there;
   // false after saying that it is not.
   bool CdFolderFound();
   void CheckDisc1Click();
+  // The Check Disc window, and what the author chose there; `for_image` when Make Disc Image
+  // found something to show first.
+  void ShowFindings(bool for_image);
   void MakeDiscImage1Click(core::DiscMedium medium);
   void SelectCDIcon1Click();
   void HelpContentsandIndex1Click();
+  // "Technical Support...": the name is kept as the original names it.
   void echnialSupport1Click();
   void HomePage1Click();
   void About1Click();

@@ -13,6 +13,14 @@ constexpr char kPictures[] =
     "PNG Image File (*.png)|*.png|GIF Image File (*.gif)|*.gif";
 
 namespace label {
+enum : int16_t {
+  kCaptionLabel = 91,
+  kAlignmentLabel,
+  kLayoutLabel,
+  kColorLabel,
+  kFontLabel,
+  kHotFontLabel
+};
 enum : int {
   kEdit1 = 101,
   kComboBox1,
@@ -27,20 +35,20 @@ enum : int {
 };
 using F = dialogs::LabelFields;
 constexpr FieldRow<F> kControls[] = {
-    {ControlSpec::Picture, 90, nullptr, 8, 8, 32, 32},
-    {ControlSpec::Label, 91, "Caption:", 56, 12, 90, 16},
+    {ControlSpec::Picture, kDialogPicture, nullptr, 8, 8, 32, 32},
+    {ControlSpec::Label, kCaptionLabel, "Caption:", 56, 12, 90, 16},
     {ControlSpec::Edit, kEdit1, nullptr, 150, 8, 262, 23, &F::Caption},
-    {ControlSpec::Label, 92, "Alignment:", 56, 44, 90, 16},
+    {ControlSpec::Label, kAlignmentLabel, "Alignment:", 56, 44, 90, 16},
     {ControlSpec::List, kComboBox1, nullptr, 150, 40, 150, 24, &F::Alignment,
      dialogs::kAlignmentItems},
-    {ControlSpec::Label, 93, "Layout", 56, 76, 90, 16},
+    {ControlSpec::Label, kLayoutLabel, "Layout", 56, 76, 90, 16},
     {ControlSpec::List, kComboBox2, nullptr, 150, 72, 150, 24, &F::Layout,
      dialogs::kLabelLayoutItems},
-    {ControlSpec::Label, 94, "Color:", 56, 108, 90, 16},
+    {ControlSpec::Label, kColorLabel, "Color:", 56, 108, 90, 16},
     {ControlSpec::Button, kButton1, "Select...", 216, 103, 82, 25, kPanel1},
-    {ControlSpec::Label, 95, "Font:", 56, 140, 90, 16},
+    {ControlSpec::Label, kFontLabel, "Font:", 56, 140, 90, 16},
     {ControlSpec::Button, kButton2, "Select...", 216, 135, 82, 25, kPanel2},
-    {ControlSpec::Label, 96, "Hot Track Font:", 56, 172, 90, 16},
+    {ControlSpec::Label, kHotFontLabel, "Hot Track Font:", 56, 172, 90, 16},
     {ControlSpec::Button, kButton3, "Select...", 216, 167, 82, 25, kPanel3},
     {ControlSpec::Check, kCheckBox1, "Transparent", 150, 196, 150, 20, &F::Transparent},
     {ControlSpec::Swatch, kPanel1, nullptr, 150, 104, 60, 23, &F::Color},
@@ -52,6 +60,16 @@ constexpr FieldRow<F> kControls[] = {
 }  // namespace label
 
 namespace button {
+enum : int16_t {
+  kCaptionLabel = 91,
+  kLayoutLabel,
+  kFontLabel,
+  kHotFontLabel,
+  kGlyphLabel,
+  kHotGlyphLabel,
+  kMarginLabel,
+  kSpacingLabel
+};
 enum : int {
   kEdit1 = 101,
   kComboBox1,
@@ -72,27 +90,27 @@ using F = dialogs::ButtonFields;
 // The label column is as wide as the other dialogs' (116): "Hot Track Bitmap:" needs 93 pixels in
 // Tahoma and 102 in DejaVu Sans, and a static control wraps a caption it cannot fit.
 constexpr FieldRow<F> kControls[] = {
-    {ControlSpec::Picture, 90, nullptr, 8, 8, 32, 32},
-    {ControlSpec::Label, 91, "Caption:", 56, 12, 116, 16},
+    {ControlSpec::Picture, kDialogPicture, nullptr, 8, 8, 32, 32},
+    {ControlSpec::Label, kCaptionLabel, "Caption:", 56, 12, 116, 16},
     {ControlSpec::Edit, kEdit1, nullptr, 176, 8, 262, 23, &F::Caption},
-    {ControlSpec::Label, 92, "Layout:", 56, 44, 116, 16},
+    {ControlSpec::Label, kLayoutLabel, "Layout:", 56, 44, 116, 16},
     {ControlSpec::List, kComboBox1, nullptr, 176, 40, 150, 24, &F::Layout,
      dialogs::kButtonLayoutItems},
-    {ControlSpec::Label, 93, "Font:", 56, 76, 116, 16},
+    {ControlSpec::Label, kFontLabel, "Font:", 56, 76, 116, 16},
     {ControlSpec::FontSample, kPanel2, nullptr, 176, 72, 60, 23, &F::Font},
     {ControlSpec::Button, kButton2, "Select...", 242, 71, 82, 25, kPanel2},
-    {ControlSpec::Label, 94, "Hot Track Font:", 56, 108, 116, 16},
+    {ControlSpec::Label, kHotFontLabel, "Hot Track Font:", 56, 108, 116, 16},
     {ControlSpec::FontSample, kPanel1, nullptr, 176, 104, 60, 23, &F::HotFont},
     {ControlSpec::Button, kButton6, "Select...", 242, 103, 82, 25, kPanel1},
-    {ControlSpec::Label, 95, "Bitmap:", 56, 140, 116, 16},
+    {ControlSpec::Label, kGlyphLabel, "Bitmap:", 56, 140, 116, 16},
     {ControlSpec::Edit, kEdit2, nullptr, 176, 136, 174, 23, &F::GlyphFile},
     {ControlSpec::Button, kButton1, "Select...", 356, 135, 82, 25, kEdit2, kBitmaps},
-    {ControlSpec::Label, 96, "Hot Track Bitmap:", 56, 172, 116, 16},
+    {ControlSpec::Label, kHotGlyphLabel, "Hot Track Bitmap:", 56, 172, 116, 16},
     {ControlSpec::Edit, kEdit3, nullptr, 176, 168, 174, 23, &F::HotGlyphFile},
     {ControlSpec::Button, kButton3, "Select...", 356, 167, 82, 25, kEdit3, kBitmaps},
-    {ControlSpec::Label, 97, "Margin:", 56, 204, 116, 16},
+    {ControlSpec::Label, kMarginLabel, "Margin:", 56, 204, 116, 16},
     {ControlSpec::Spin, kSpinEdit1, nullptr, 176, 200, 80, 23, &F::Margin, dialogs::kMarginField},
-    {ControlSpec::Label, 98, "Spacing:", 270, 204, 56, 16},
+    {ControlSpec::Label, kSpacingLabel, "Spacing:", 270, 204, 56, 16},
     {ControlSpec::Spin, kSpinEdit2, nullptr, 330, 200, 80, 23, &F::Spacing, dialogs::kSpacingField},
     {ControlSpec::Check, kCheckBox1, "Flat", 176, 228, 70, 20, &F::Flat},
     {ControlSpec::Check, kCheckBox2, "Transparent", 256, 228, 110, 20, &F::Transparent},
@@ -102,17 +120,18 @@ constexpr FieldRow<F> kControls[] = {
 }  // namespace button
 
 namespace image {
+enum : int16_t { kDisplayStyleLabel = 91, kImageFileLabel, kHotImageFileLabel };
 enum : int { kComboBox1 = 101, kEdit1, kButton3, kEdit2, kButton4, kCheckBox1 };
 using F = dialogs::ImageFields;
 constexpr FieldRow<F> kControls[] = {
-    {ControlSpec::Picture, 90, nullptr, 8, 8, 32, 32},
-    {ControlSpec::Label, 91, "Display Style:", 56, 12, 140, 16},
+    {ControlSpec::Picture, kDialogPicture, nullptr, 8, 8, 32, 32},
+    {ControlSpec::Label, kDisplayStyleLabel, "Display Style:", 56, 12, 140, 16},
     {ControlSpec::List, kComboBox1, nullptr, 200, 8, 150, 24, &F::DisplayStyle,
      dialogs::kDisplayStyleItems},
-    {ControlSpec::Label, 92, "Image File:", 56, 44, 140, 16},
+    {ControlSpec::Label, kImageFileLabel, "Image File:", 56, 44, 140, 16},
     {ControlSpec::Edit, kEdit1, nullptr, 200, 40, 190, 23, &F::ImageFile},
     {ControlSpec::Button, kButton3, "Select...", 396, 39, 82, 25, kEdit1, kPictures},
-    {ControlSpec::Label, 93, "Hot Track Image File:", 56, 76, 140, 16},
+    {ControlSpec::Label, kHotImageFileLabel, "Hot Track Image File:", 56, 76, 140, 16},
     {ControlSpec::Edit, kEdit2, nullptr, 200, 72, 190, 23, &F::HotImageFile},
     {ControlSpec::Button, kButton4, "Select...", 396, 71, 82, 25, kEdit2, kPictures},
     {ControlSpec::Check, kCheckBox1, "Transparent", 200, 102, 150, 20, &F::Transparent},

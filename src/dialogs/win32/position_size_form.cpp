@@ -7,19 +7,20 @@
 namespace {
 
 enum : int { kLeft = 101, kTop, kWidth, kHeight };
+enum : int16_t { kLeftLabel = 91, kTopLabel, kWidthLabel, kHeightLabel };
 
 const DialogLayout kPositionSizeFormLayout{L"TPositionSizeForm", "Position and Size", {236, 168}};
 
 using F = dialogs::PositionSizeFields;
 constexpr FieldRow<F> kControls[] = {
-    {ControlSpec::Picture, 90, nullptr, 8, 8, 32, 32},
-    {ControlSpec::Label, 91, "Left:", 56, 12, 60, 16},
+    {ControlSpec::Picture, kDialogPicture, nullptr, 8, 8, 32, 32},
+    {ControlSpec::Label, kLeftLabel, "Left:", 56, 12, 60, 16},
     {ControlSpec::Edit, kLeft, nullptr, 120, 8, 108, 23, &F::Left},
-    {ControlSpec::Label, 92, "Top:", 56, 42, 60, 16},
+    {ControlSpec::Label, kTopLabel, "Top:", 56, 42, 60, 16},
     {ControlSpec::Edit, kTop, nullptr, 120, 38, 108, 23, &F::Top},
-    {ControlSpec::Label, 93, "Width:", 56, 72, 60, 16},
+    {ControlSpec::Label, kWidthLabel, "Width:", 56, 72, 60, 16},
     {ControlSpec::Edit, kWidth, nullptr, 120, 68, 108, 23, &F::Width},
-    {ControlSpec::Label, 94, "Height:", 56, 102, 60, 16},
+    {ControlSpec::Label, kHeightLabel, "Height:", 56, 102, 60, 16},
     {ControlSpec::Edit, kHeight, nullptr, 120, 98, 108, 23, &F::Height},
     {ControlSpec::OkButton, 0, "OK", 60, 134, 80, 26},
     {ControlSpec::CancelButton, 0, "Cancel", 148, 134, 80, 26},

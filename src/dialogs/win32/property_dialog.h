@@ -57,6 +57,10 @@ struct ControlSpec {
   }
 };
 
+// The rows that edit nothing have ids below those of the controls that do (101 on): the
+// decorative picture this one, each dialog's labels theirs from 91 on, named in its file.
+inline constexpr int16_t kDialogPicture = 90;
+
 // The member of a dialog's Fields that a control edits, named in its row by a member pointer.
 template <typename Fields>
 using FieldOf = dialogs::FieldOf<Fields>;

@@ -281,7 +281,8 @@ void TAutoRunForm::Timer1Timer() {
     return;
   }
   Panel1.Color = app_->Project.BackColor;
-  core::BindAllObjects(*app_);
+  // The load bound the design it read whole; a picture it could not show is not told twice.
+  core::BindAllObjects(*app_, loaded ? core::MissingFiles::Again : core::MissingFiles::Report);
   RenderBackground();
   ui::win32::Application::SetTitle(form_.Caption());
   ui::win32::Application::SetTaskbarIcon(icon_ != nullptr ? icon_ : ui::win32::Application::Icon());

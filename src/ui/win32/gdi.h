@@ -118,7 +118,6 @@ class PaintScope {
   PaintScope& operator=(const PaintScope&) = delete;
   ~PaintScope() { ::EndPaint(hwnd_, &ps_); }
   HDC Dc() const { return dc_; }
-  const RECT& Dirty() const { return ps_.rcPaint; }
 
  private:
   HWND hwnd_;

@@ -24,10 +24,12 @@
 #define QUORVANE_CHECK_FINDINGS 112
 #define QUORVANE_CHECK_SUMMARY 113
 #define QUORVANE_CHECK_MAKE_IMAGE 114
+#define QUORVANE_CHECK_DETAIL 115 /* the chosen finding's whole text */
 #define QUORVANE_DIALOG_VOLUME_LABEL 120
 #define QUORVANE_VOLUME_LABEL 121
 #define QUORVANE_DIALOG_IMAGE_PROGRESS 130
 #define QUORVANE_IMAGE_PROGRESS_BAR 131
+#define QUORVANE_IMAGE_PROGRESS_TEXT 132 /* the percentage and the megabytes written */
 
 #ifndef RC_INVOKED
 #include <windows.h>
