@@ -1,9 +1,10 @@
 // The batch modes: their output, the desktop services without boxes, and each command.
 #include "app/batch_run.h"
 
+#include "app/library_errors.h"
+
 #include <windows.h>
 
-#include "core/app_error.h"
 #include "core/deployment.h"
 #include "core/disc_making.h"
 #include "core/file_system.h"
@@ -84,6 +85,7 @@ class BatchPlatform : public ui::win32::Win32Platform {
     ++messages_;
     return ui::MessageResult::Cancel;
   }
+  void ReportError(const std::string& text) override { output_.Line({"Error: ", text}); }
   int Messages() const { return messages_; }
 
  private:
@@ -111,12 +113,7 @@ std::string WithoutTrailingSeparator(std::string folder) {
 }
 
 int Deploy(core::AppState& app, BatchOutput& output, const std::string& folder) {
-  try {
-    if (!core::DeployPlayerFiles(app, folder)) return kExitErrors;
-  } catch (const core::AppError& error) {
-    output.Line({"Error: ", error.what()});
-    return kExitErrors;
-  }
+  if (!core::DeployPlayerFiles(app, folder)) return kExitErrors;
   output.Line({"Deployed the player, AutoRun.inf and the icon to \"", folder, "\"."});
   return kExitClean;
 }
@@ -192,6 +189,10 @@ std::vector<std::string> CommandLineArguments() {
 
 int RunBatch(const BatchRequest& request, const std::string& exe_path) {
   BatchOutput output(request.out);
+  // A failure the program cannot go on from is a line of output too, never a box.
+  static BatchOutput* fatal_output = nullptr;
+  fatal_output = &output;
+  SetFatalErrorReport([](const char* what) { fatal_output->Line({"Error: ", what}); });
   if (request.command == BatchCommand::Wrong) {
     output.Line({request.problem});
     output.Line({BatchUsage()});
