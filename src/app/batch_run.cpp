@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "core/app_error.h"
+#include "app/library_errors.h"
 #include "core/deployment.h"
 #include "core/disc_making.h"
 #include "core/file_system.h"
@@ -85,6 +85,7 @@ class BatchPlatform : public ui::win32::Win32Platform {
     output_.Line({title, ": ", text});
     return ui::MessageResult::Cancel;
   }
+  void ReportError(const std::string& text) override { output_.Line({"Error: ", text}); }
 
  private:
   BatchOutput& output_;
@@ -110,12 +111,7 @@ std::string WithoutTrailingSeparator(std::string folder) {
 }
 
 int Deploy(core::AppState& app, BatchOutput& output, const std::string& folder) {
-  try {
-    if (!core::DeployPlayerFiles(app, folder)) return kExitErrors;
-  } catch (const core::AppError& error) {
-    output.Line({"Error: ", error.what()});
-    return kExitErrors;
-  }
+  if (!core::DeployPlayerFiles(app, folder)) return kExitErrors;
   output.Line({"Deployed the player, AutoRun.inf and the icon to \"", folder, "\"."});
   return kExitClean;
 }
@@ -193,6 +189,10 @@ std::vector<std::string> CommandLineArguments() {
 
 int RunBatch(const BatchRequest& request, const std::string& exe_path) {
   BatchOutput output(request.out);
+  // A failure the program cannot go on from is a line of output too, never a box.
+  static BatchOutput* fatal_output = nullptr;
+  fatal_output = &output;
+  SetFatalErrorReport([](const char* what) { fatal_output->Line({"Error: ", what}); });
   if (request.command == BatchCommand::Wrong) {
     output.Line({request.problem});
     output.Line({BatchUsage()});

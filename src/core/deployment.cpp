@@ -1,7 +1,6 @@
 // CD folder deployment.
 #include "core/deployment.h"
 
-#include "core/app_error.h"
 #include "core/file_system.h"
 #include "core/messages.h"
 #include "core/project_file.h"
@@ -13,10 +12,11 @@ namespace {
 
 // Files outside the project file are not the innermost readers' business: a failure ends the
 // whole save, reported by the general error handler with the file and the system's reason.
-void WriteOrThrow(const std::string& path, const std::vector<uint8_t>& bytes) {
-  if (fs::ReplaceFileContents(path, bytes) != fs::WriteOutcome::Written) {
-    throw AppError(CannotWriteText(path));
-  }
+bool WriteOrReport(ui::Platform& platform, const std::string& path,
+                   const std::vector<uint8_t>& bytes) {
+  if (fs::ReplaceFileContents(path, bytes) == fs::WriteOutcome::Written) return true;
+  platform.ReportError(CannotWriteText(path));
+  return false;
 }
 
 std::vector<uint8_t> Bytes(const std::string& text) {
@@ -38,14 +38,19 @@ bool Deploy(AppState& app, const std::string& folder, bool with_project) {
     return false;
   }
   const std::string icon = folder + "\\" + kCdIconName;
-  if (!fs::FileExists(icon)) WriteOrThrow(icon, app.platform.ApplicationIconFile());
-  WriteOrThrow(folder + "\\" + kAutorunInfName, Bytes(kAutorunInfContents));
+  ui::Platform& platform = app.platform;
+  if (!fs::FileExists(icon) && !WriteOrReport(platform, icon, platform.ApplicationIconFile())) {
+    return false;
+  }
+  if (!WriteOrReport(platform, folder + "\\" + kAutorunInfName, Bytes(kAutorunInfContents))) {
+    return false;
+  }
+  // The command line deploys the player's files only: the settings are the designer's.
   if (!with_project) return true;
   if (!SaveProjectFile(app, folder + "\\" + kProjectFileName)) return false;
   const std::string settings = SettingsFilePath(app.ExePath);
-  WriteOrThrow(settings,
-               SettingsFileBytes(SettingsFileContents(ReadSettingsFile(settings), folder)));
-  return true;
+  return WriteOrReport(platform, settings,
+                       SettingsFileBytes(SettingsFileContents(ReadSettingsFile(settings), folder)));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ inline constexpr char kAutorunInfContents[] =
     "[autorun]\r\nOPEN=AUTORUN.EXE\r\nICON=AUTORUN.ICO\r\n";
 
 // Deploys into `folder` (no trailing backslash). Reports its own failures; an icon, descriptor
-// or settings file that cannot be written throws AppError for the general error handler.
+// or settings file that cannot be written goes to the general error handler and ends the save.
 bool DeployToCDFolder(AppState& app, const std::string& folder);
 
 // The player, the icon and the descriptor only, around a design that stays as it is (the command

@@ -29,8 +29,8 @@ std::optional<std::vector<uint8_t>> EncodeProject(const AppState& app,
                                                   WindowPlace place = WindowPlace::Stored);
 
 // Writes the project to `path`, replacing the file once the new one is complete. A failed write
-// reports "IO Error" and keeps the previous file. A file that cannot be created at all throws
-// AppError for the general error handler. Does not change the model.
+// reports "IO Error" and keeps the previous file. A file that cannot be created at all goes to
+// the general error handler. Does not change the model.
 bool SaveProjectFile(AppState& app, const std::string& path);
 
 // Reads a project file image into the project; reports its own failures, and files the design

@@ -1,6 +1,5 @@
 // Writing the project file. Within the control blocks the properties follow the alphabetical
 // order of their names; the window and panel fields follow the project block's own order.
-#include "core/app_error.h"
 #include "core/byte_stream.h"
 #include "core/file_system.h"
 #include "core/messages.h"
@@ -152,7 +151,8 @@ bool SaveProjectFile(AppState& app, const std::string& path) {
     case fs::WriteOutcome::Written:
       return true;
     case fs::WriteOutcome::CannotCreate:
-      throw AppError("Cannot create file \"" + path + "\". " + fs::LastErrorText());
+      app.platform.ReportError("Cannot create file \"" + path + "\". " + fs::LastErrorText());
+      return false;
     case fs::WriteOutcome::WriteFailed:
       break;
   }

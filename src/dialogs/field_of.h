@@ -86,12 +86,15 @@ constexpr int FieldIndex(FieldOf<Fields> member) {
   return -1;
 }
 
+// Not defined, and no constant: reached only for a member its Fields' list lacks.
+void MemberNotInTheFieldsList();
+
 // The bit of a listed member, known while compiling: a member left out of the list does not
 // compile.
 template <typename Fields, typename T>
 consteval FieldMask Bit(T Fields::*member) {
   const int index = FieldIndex<Fields>(member);
-  if (index < 0) throw "the member is not in its Fields' list";
+  if (index < 0) MemberNotInTheFieldsList();  // a call no constant evaluation can make
   return FieldMask{1} << index;
 }
 

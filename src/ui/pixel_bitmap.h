@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "ui/geometry.h"
@@ -14,6 +15,9 @@ class PixelBitmap {
  public:
   PixelBitmap() = default;
   PixelBitmap(int32_t width, int32_t height, uint32_t fill = 0);
+  // A bitmap for a picture read from a file: null when memory for its pixels cannot be had now,
+  // so that a picture too large for the memory left is dropped and the program goes on.
+  static std::unique_ptr<PixelBitmap> Make(int32_t width, int32_t height);
 
   // A picture with see-through parts (PNG, GIF) keeps its alpha, premultiplied, in each pixel's
   // top byte; every other picture leaves that byte zero.

@@ -24,6 +24,9 @@ class Platform {
 
   virtual MessageResult ShowMessageBox(const std::string& text, const std::string& title,
                                        MessageIcon icon, MessageButtons buttons) = 0;
+  // The application's general error handler: reports an error that ends the current command
+  // (a file that cannot be created or written), in a box titled with the application's title.
+  virtual void ReportError(const std::string& text) = 0;
   virtual Size ScreenSize() const = 0;
   virtual uint32_t TickCount() const = 0;
 

@@ -34,10 +34,17 @@ struct ShownMessage {
   friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
 };
 
+// The title a fake platform's general error reports are recorded with.
+inline constexpr char kGeneralErrorTitle[] = "<general error>";
+
 class FakePlatform : public ui::Platform {
  public:
   ui::MessageResult ShowMessageBox(const std::string& text, const std::string& title,
                                    ui::MessageIcon icon, ui::MessageButtons buttons) override;
+  // Recorded among the messages, titled kGeneralErrorTitle.
+  void ReportError(const std::string& text) override {
+    messages.push_back({text, kGeneralErrorTitle, ui::MessageIcon::Error});
+  }
   ui::Size ScreenSize() const override { return screen; }
   uint32_t TickCount() const override { return ++ticks; }
   std::vector<uint8_t> ApplicationIconFile() const override { return icon_file; }

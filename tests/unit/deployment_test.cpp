@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/app_error.h"
 #include "core/deployment.h"
 #include "core/project_file.h"
 #include "core/project_ops.h"
@@ -95,19 +94,18 @@ TEST_F(Deployment, AFailedCopyOfThePlayerStopsEverythingAfterIt) {
 
 TEST_F(Deployment, AProjectFileThatCannotBeReplacedEndsTheSaveForTheGeneralHandler) {
   std::filesystem::create_directories(NativePath(disc.File("AutoRun.ard")) / "blocked");
-  EXPECT_THROW(DeployToCDFolder(t.app, disc.Path()), AppError);
-  EXPECT_TRUE(t.platform.messages.empty());
+  EXPECT_FALSE(DeployToCDFolder(t.app, disc.Path()));
+  ASSERT_EQ(t.platform.messages.size(), 1u);
+  EXPECT_EQ(t.platform.messages[0].title, testing_support::kGeneralErrorTitle);
   EXPECT_FALSE(std::filesystem::exists(NativePath(designer.File("Quorvane.ini"))));
 }
 
 TEST_F(Deployment, AnIconThatCannotBeWrittenEndsTheSaveForTheGeneralHandler) {
   std::filesystem::create_directories(NativePath(disc.File("AutoRun.ico")) / "blocked");
-  try {
-    DeployToCDFolder(t.app, disc.Path());
-    ADD_FAILURE() << "no error raised";
-  } catch (const AppError& error) {
-    EXPECT_NE(std::string(error.what()).find("AutoRun.ico"), std::string::npos) << error.what();
-  }
+  EXPECT_FALSE(DeployToCDFolder(t.app, disc.Path()));
+  ASSERT_EQ(t.platform.messages.size(), 1u);
+  EXPECT_EQ(t.platform.messages[0].title, testing_support::kGeneralErrorTitle);
+  EXPECT_NE(t.platform.messages[0].text.find("AutoRun.ico"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(NativePath(disc.File("autorun.inf"))));
   EXPECT_FALSE(std::filesystem::exists(NativePath(disc.File("AutoRun.ard"))));
 }

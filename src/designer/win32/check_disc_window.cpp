@@ -221,12 +221,7 @@ INT_PTR HandleCheckDisc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
 }
 
 INT_PTR CALLBACK CheckDiscProcedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-  try {
-    return HandleCheckDisc(dialog, message, wparam, lparam);
-  } catch (...) {  // no exception crosses into the dialog manager
-    ui::win32::ReportUnhandledError("Unexpected error");
-    return TRUE;
-  }
+  return HandleCheckDisc(dialog, message, wparam, lparam);
 }
 
 }  // namespace

@@ -19,8 +19,7 @@ namespace {
 
 // Asks where and under which label, then writes the image of the CD folder `listing`, which
 // the check passed, and says so when it is written.
-void WriteDiscImage(HWND owner, core::AppState& app,
-                    const std::vector<core::fs::FolderItem>& listing) {
+void WriteDiscImage(HWND owner, core::AppState& app, std::vector<core::fs::FolderItem>& listing) {
   const std::string& caption = app.Project.Window->Caption();
   const std::optional<std::string> path = [&] {
     const ui::win32::ModalScope modal(owner);

@@ -183,11 +183,7 @@ class ClientObject final : public IAccessible {
     AccessibleHost* host = host_;
     SetFocus(window_);  // the window's focus handling may ask this object again
     if (index < 0) return S_OK;
-    try {
-      host->FocusObject(index);
-    } catch (...) {
-      return E_FAIL;
-    }
+    host->FocusObject(index);
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
@@ -275,11 +271,7 @@ class ClientObject final : public IAccessible {
     items_.clear();
     host_ = HostOf(window_);
     if (host_ == nullptr) return RPC_E_DISCONNECTED;
-    try {
-      items_ = host_->AccessibleItems();
-    } catch (...) {
-      return E_OUTOFMEMORY;
-    }
+    items_ = host_->AccessibleItems();
     if (child == nullptr) return S_OK;
     if (child->vt != VT_I4 || child->lVal < 0 || child->lVal > static_cast<LONG>(items_.size())) {
       return E_INVALIDARG;

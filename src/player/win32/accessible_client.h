@@ -17,8 +17,7 @@ namespace player::win32 {
 
 // What the accessibility object needs from the window that shows the menu. Every call comes on the
 // window's thread. All but RunObjectLink come from inside a client's call, where the window must
-// not close or change its design. An exception from AccessibleItems or FocusObject becomes the
-// client's error; the others must not throw.
+// not close or change its design.
 class AccessibleHost {
  public:
   virtual ~AccessibleHost() = default;

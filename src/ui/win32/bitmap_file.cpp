@@ -13,8 +13,8 @@ namespace ui::win32 {
 std::unique_ptr<PixelBitmap> PixelsOfBitmap(HBITMAP bitmap) {
   BITMAP info{};
   if (bitmap == nullptr || ::GetObjectA(bitmap, sizeof info, &info) == 0) return nullptr;
-  auto pixels = std::make_unique<PixelBitmap>(info.bmWidth, info.bmHeight);
-  if (pixels->Empty()) return nullptr;
+  auto pixels = PixelBitmap::Make(info.bmWidth, info.bmHeight);
+  if (!pixels || pixels->Empty()) return nullptr;
   BITMAPINFO request{};
   request.bmiHeader.biSize = sizeof request.bmiHeader;
   request.bmiHeader.biWidth = info.bmWidth;

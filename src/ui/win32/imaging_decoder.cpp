@@ -67,8 +67,8 @@ std::unique_ptr<PixelBitmap> DecodeWithImagingComponent(std::span<const uint8_t>
       uint64_t{width} * height > kMaxPixels) {
     return nullptr;
   }
-  auto pixels =
-      std::make_unique<PixelBitmap>(static_cast<int32_t>(width), static_cast<int32_t>(height));
+  auto pixels = PixelBitmap::Make(static_cast<int32_t>(width), static_cast<int32_t>(height));
+  if (!pixels) return nullptr;
   const UINT stride = width * 4;
   if (FAILED(converter->CopyPixels(nullptr, stride, stride * height,
                                    reinterpret_cast<BYTE*>(pixels->Row(0))))) {

@@ -8,7 +8,6 @@
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
-#include <new>
 
 namespace ui::win32 {
 namespace {
@@ -124,7 +123,8 @@ bool Decode(Session& session, std::span<const uint8_t> data, Size shown) {
 
   const auto width = static_cast<int32_t>(info.output_width);
   const auto height = static_cast<int32_t>(info.output_height);
-  session.pixels = std::make_unique<PixelBitmap>(width, height);
+  session.pixels = PixelBitmap::Make(width, height);
+  if (!session.pixels) return false;
   while (info.output_scanline < info.output_height) {
     uint32_t* row = session.pixels->Row(static_cast<int32_t>(info.output_scanline));
     JSAMPROW samples = reinterpret_cast<JSAMPROW>(row);
@@ -144,11 +144,7 @@ bool Decode(Session& session, std::span<const uint8_t> data, Size shown) {
 std::unique_ptr<PixelBitmap> DecodeJpeg(std::span<const uint8_t> data, Size shown, Size* natural) {
   if (data.empty()) return nullptr;
   Session session;
-  try {
-    if (!Decode(session, data, shown)) return nullptr;
-  } catch (const std::bad_alloc&) {
-    return nullptr;
-  }
+  if (!Decode(session, data, shown)) return nullptr;
   if (natural != nullptr) *natural = session.natural;
   return std::move(session.pixels);
 }

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
-#include <new>
 #include <optional>
 #include <span>
 #include <vector>
 
+#include "ui/memory.h"
 #include "ui/picture_file_checks.h"
 #include "ui/scale.h"
 #include "ui/win32/bitmap_file.h"
@@ -38,7 +38,10 @@ std::optional<Bytes> ReadWholeFile(const std::string& path) {
   if (opened == INVALID_HANDLE_VALUE) return std::nullopt;
   const OwnedKernelHandle file(opened);
   LARGE_INTEGER size{};
-  if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart > kMaxFileSize) return std::nullopt;
+  if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart > kMaxFileSize ||
+      !CanAllocate(static_cast<uint64_t>(size.QuadPart))) {
+    return std::nullopt;
+  }
   Bytes bytes(static_cast<std::size_t>(size.QuadPart));
   DWORD got = 0;
   if (!bytes.empty() &&
@@ -191,39 +194,31 @@ std::unique_ptr<Picture> ReadPicture(PictureKind kind, const std::string& path, 
 
 std::unique_ptr<ui::Picture> LoadPictureFromFile(const std::string& path, Size shown,
                                                  uint64_t* bytes_held) {
-  try {
-    const std::optional<Bytes> bytes = ReadWholeFile(path);
-    if (!bytes) return nullptr;
-    // The content decides, whatever the name says.
-    const std::optional<PictureKind> kind = PictureKindOf(*bytes);
-    if (!kind) return nullptr;
-    std::unique_ptr<Picture> picture = ReadPicture(*kind, path, *bytes, shown);
-    // What the cache counts: the decoded pixels, or the file where it is larger (a metafile).
-    if (bytes_held != nullptr && picture) {
-      *bytes_held =
-          std::max<uint64_t>(bytes->size(), static_cast<const GdiPicture&>(*picture).HeldBytes());
-    }
-    // A picture of no size could be neither seen nor sized to.
-    if (!picture || picture->GetSize().width <= 0 || picture->GetSize().height <= 0) return nullptr;
-    return picture;
-  } catch (const std::bad_alloc&) {
-    return nullptr;
+  const std::optional<Bytes> bytes = ReadWholeFile(path);
+  if (!bytes) return nullptr;
+  // The content decides, whatever the name says.
+  const std::optional<PictureKind> kind = PictureKindOf(*bytes);
+  if (!kind) return nullptr;
+  std::unique_ptr<Picture> picture = ReadPicture(*kind, path, *bytes, shown);
+  // What the cache counts: the decoded pixels, or the file where it is larger (a metafile).
+  if (bytes_held != nullptr && picture) {
+    *bytes_held =
+        std::max<uint64_t>(bytes->size(), static_cast<const GdiPicture&>(*picture).HeldBytes());
   }
+  // A picture of no size could be neither seen nor sized to.
+  if (!picture || picture->GetSize().width <= 0 || picture->GetSize().height <= 0) return nullptr;
+  return picture;
 }
 
 std::unique_ptr<PixelBitmap> LoadGlyphFromFile(const std::string& path) {
-  try {
-    const std::optional<Bytes> bytes = ReadWholeFile(path);
-    if (!bytes) return nullptr;
-    const std::optional<PictureKind> kind = PictureKindOf(*bytes);
-    if (kind == PictureKind::Bitmap) return ReadBitmapFile(path);
-    if (kind == PictureKind::Png || kind == PictureKind::Gif) {
-      return DecodeWithImagingComponent(*bytes);
-    }
-    return nullptr;
-  } catch (const std::bad_alloc&) {
-    return nullptr;
+  const std::optional<Bytes> bytes = ReadWholeFile(path);
+  if (!bytes) return nullptr;
+  const std::optional<PictureKind> kind = PictureKindOf(*bytes);
+  if (kind == PictureKind::Bitmap) return ReadBitmapFile(path);
+  if (kind == PictureKind::Png || kind == PictureKind::Gif) {
+    return DecodeWithImagingComponent(*bytes);
   }
+  return nullptr;
 }
 
 }  // namespace ui::win32

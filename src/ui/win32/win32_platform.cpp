@@ -11,6 +11,7 @@
 #include "ui/win32/picture_loader.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
+#include "ui/win32/window.h"
 
 namespace ui::win32 {
 namespace {
@@ -47,6 +48,11 @@ MessageResult Win32Platform::ShowMessageBox(const std::string& text, const std::
     default:
       return MessageResult::Ok;
   }
+}
+
+void Win32Platform::ReportError(const std::string& text) {
+  const ModalScope modal(::GetActiveWindow());
+  ReportUnhandledError(text.c_str());
 }
 
 Size Win32Platform::ScreenSize() const {

@@ -11,6 +11,7 @@ class Win32Platform : public Platform {
  public:
   MessageResult ShowMessageBox(const std::string& text, const std::string& title, MessageIcon icon,
                                MessageButtons buttons) override;
+  void ReportError(const std::string& text) override;
   Size ScreenSize() const override;
   uint32_t TickCount() const override;
   std::vector<uint8_t> ApplicationIconFile() const override;

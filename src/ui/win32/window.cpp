@@ -1,7 +1,5 @@
-// Window class registration, object binding and the guarded window procedure.
+// Window class registration, object binding and the window procedure.
 #include "ui/win32/window.h"
-
-#include <exception>
 
 #include "ui/win32/application.h"
 #include "ui/win32/wide_text.h"
@@ -57,14 +55,7 @@ LRESULT CALLBACK Window::WindowProcedure(HWND hwnd, UINT message, WPARAM wparam,
     self->hwnd_ = nullptr;
     return ::DefWindowProcW(hwnd, message, wparam, lparam);
   }
-  try {
-    return self->HandleMessage(message, wparam, lparam);
-  } catch (const std::exception& error) {
-    ReportUnhandledError(error.what());
-  } catch (...) {
-    ReportUnhandledError("Unexpected error");
-  }
-  return 0;
+  return self->HandleMessage(message, wparam, lparam);
 }
 
 void ReportUnhandledError(const char* what) {

@@ -1,6 +1,7 @@
 // Base of every Win32 window of the program: registers the window class once, binds the C++
-// object to its HWND on WM_NCCREATE and forgets it on WM_NCDESTROY, and keeps exceptions from
-// crossing the window procedure by handing them to the general error handler.
+// object to its HWND on WM_NCCREATE and forgets it on WM_NCDESTROY. The program is built without
+// exceptions: a failure that ends a command is reported where it happens (ui::Platform's
+// ReportError), and nothing can cross the window procedure.
 #pragma once
 
 #include <windows.h>
