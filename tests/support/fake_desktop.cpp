@@ -24,7 +24,8 @@ std::filesystem::path NativePath(std::string path) {
     if (c == '\\') c = '/';
   }
 #endif
-  return std::filesystem::path(path);
+  // The program's paths are UTF-8 on Windows too, where a narrow path would be the code page's.
+  return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
 ui::MessageResult FakePlatform::ShowMessageBox(const std::string& text, const std::string& title,
@@ -79,7 +80,8 @@ TempFolder::TempFolder() {
   std::filesystem::create_directories(dir);
   // Natively the folder keeps its slashes (so it does not look CD-relative); names below it are
   // joined with backslashes, as the program joins them.
-  path_ = dir.string();
+  const std::u8string utf8 = dir.u8string();
+  path_.assign(utf8.begin(), utf8.end());
 }
 
 TempFolder::~TempFolder() {
