@@ -321,10 +321,7 @@ class Checker {
   }
 
   std::vector<Finding> Run() {
-    CheckWindow();
-    for (size_t i = 0; i < app_.Project.Objects.size(); ++i) {
-      CheckObject(static_cast<int>(i), *app_.Project.Objects[i]);
-    }
+    CheckDesign();
     CheckSavedFiles();
     CheckFolderItems();
     CheckCaseClashes();
@@ -338,6 +335,21 @@ class Checker {
       }
     }
     return sorted;
+  }
+
+  void CheckDesign() {
+    CheckWindow();
+    for (size_t i = 0; i < app_.Project.Objects.size(); ++i) {
+      CheckObject(static_cast<int>(i), *app_.Project.Objects[i]);
+    }
+  }
+
+  // The paths below the CD folder of what the design names that may be files, each once.
+  std::vector<std::string> NamedFiles() {
+    std::vector<std::string> named;
+    named_ = &named;
+    CheckDesign();
+    return named;
   }
 
  private:
@@ -369,6 +381,13 @@ class Checker {
   void CheckNamed(int object, const std::string& name, Need need, const Role& role) {
     if (name.empty()) return;
     const Resolved resolved = Resolve(name);
+    if (named_ != nullptr) {
+      if (need != Need::Folder && resolved.place == Resolved::InFolder && !resolved.path.empty() &&
+          std::find(named_->begin(), named_->end(), resolved.path) == named_->end()) {
+        named_->push_back(resolved.path);
+      }
+      return;
+    }
     const fs::FolderItem* item = nullptr;
     const char* problem;
     if (resolved.place == Resolved::InFolder) {
@@ -600,6 +619,7 @@ class Checker {
   std::vector<Key> names_;  // the names in capitals, in their folders
   std::vector<const std::string*> fonts_reported_;
   std::vector<Finding> findings_;
+  std::vector<std::string>* named_ = nullptr;  // set: CheckNamed gathers names, judges none
 };
 
 constexpr uint64_t kSector = 2048;
@@ -613,6 +633,12 @@ uint64_t Sectors(uint64_t bytes) {
 std::vector<Finding> CheckDisc(const AppState& app, const std::vector<fs::FolderItem>& folder,
                                const CheckOptions& options) {
   return Checker(app, folder, options).Run();
+}
+
+std::vector<std::string> FilesTheDesignNames(const AppState& app) {
+  const std::vector<fs::FolderItem> no_folder;
+  const CheckOptions no_options;
+  return Checker(app, no_folder, no_options).NamedFiles();
 }
 
 uint64_t EstimatedImageBytes(const std::vector<fs::FolderItem>& folder) {

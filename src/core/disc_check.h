@@ -92,6 +92,12 @@ struct Finding {
 std::vector<Finding> CheckDisc(const AppState& app, const std::vector<fs::FolderItem>& folder,
                                const CheckOptions& options);
 
+// The paths below the CD folder (backslashes, no leading one) of the files the design names and
+// the rules above look for, each once, in the order checked: the glyphs, pictures, sounds and
+// icon, and what links open, play or print. Names outside the CD folder and start folders are
+// left out; a link may open a folder, which a caller can tell by looking.
+std::vector<std::string> FilesTheDesignNames(const AppState& app);
+
 // The bytes an ISO 9660 image with Joliet names of `folder` takes, at most a few sectors off:
 // the volume descriptors, four path tables, two directory trees and every file's sectors.
 uint64_t EstimatedImageBytes(const std::vector<fs::FolderItem>& folder);

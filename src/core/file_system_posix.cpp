@@ -209,6 +209,15 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   return std::fclose(f.release()) == 0 && written;
 }
 
+bool MakeFolder(const std::string& path) {
+  if (DirectoryExists(path)) return true;
+  const size_t slash = path.find_last_of("\\/");
+  if (slash != std::string::npos && slash > 0 && !MakeFolder(path.substr(0, slash))) return false;
+  if (::mkdir(Native(path).c_str(), 0777) == 0) return true;
+  last_errno = errno;
+  return false;
+}
+
 std::optional<FileInfo> Stat(const std::string& path) {
   struct stat st {};
   if (path.empty() || ::stat(Native(path).c_str(), &st) != 0) {

@@ -236,6 +236,15 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   return false;
 }
 
+bool MakeFolder(const std::string& path) {
+  if (DirectoryExists(path)) return true;
+  const size_t slash = path.find_last_of("\\/");
+  if (slash != std::string::npos && slash > 0 && !MakeFolder(path.substr(0, slash))) return false;
+  if (::CreateDirectoryW(SystemPath(path).c_str(), nullptr)) return true;
+  last_error = ::GetLastError();
+  return false;
+}
+
 std::optional<FileInfo> Stat(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (path.empty() ||

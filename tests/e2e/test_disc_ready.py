@@ -55,7 +55,7 @@ def test_make_disc_image_writes_an_image_that_readers_list_as_the_cd_folder(rig,
     designer = demo(rig, tmp_path)
     designer.press("alt+f")
     designer.app.wait_window(cls="#32768")
-    rig.key("Down", "Down", "Down", "Down", "Return")  # Open, Save, Save and Test, Check Disc, Make Disc Image
+    rig.key(*["Down"] * 5, "Return")  # Open, Save, Save As, Save and Test, Check Disc, Make Disc Image
     save = designer.app.wait_window(title="Save As")
     rig.focus(save)
     rig.key("Return")  # the offered name, beside the CD folder

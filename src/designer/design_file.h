@@ -1,0 +1,73 @@
+// What the designer knows of the design file it shows, AutoRun.ard, and the decisions that keep
+// another program, a damaged file or a moved CD folder from costing the author work: whether the
+// file has changed since the designer last read or wrote it, whether a save over it asks first,
+// whether coming back to the designer offers the file's new design, which files Save As takes
+// along into another CD folder, and the name by which designers tell each other which CD folder
+// they have open. The main window only asks these and shows the answers.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/file_system.h"
+
+namespace designer {
+
+// A file's time and size, or nothing when there is no file.
+using FileFacts = std::optional<core::fs::FileInfo>;
+
+// AutoRun.ard as the designer last read or wrote it.
+struct DesignFileRecord {
+  FileFacts known;
+  // False after a read that stopped part way (a damaged file): what is shown is only part of it.
+  bool read_whole = true;
+  // The changed file the author was last offered to load, so that one change is offered once.
+  FileFacts offered;
+};
+
+// Whether the file, as it is `now`, is another than the one `known`: it came, went, or its last
+// write time or size differ.
+bool ChangedSince(const FileFacts& known, const FileFacts& now);
+
+enum class SaveQuestion : uint8_t { None, ChangedByAnother, ReadIncompletely };
+
+// What a save must ask before it replaces the file, which is `now`: nothing when there is no file
+// to lose; else whether another program changed it since, or it was only read in part.
+SaveQuestion QuestionBeforeSave(const DesignFileRecord& record, const FileFacts& now);
+// The question's words; empty for SaveQuestion::None.
+const char* SaveQuestionText(SaveQuestion question);
+
+// Whether coming back to the designer offers to load the file anew: it changed since it was read
+// or written, the author has no changes the new design would drop, and this change was not
+// offered before.
+bool OffersReload(const DesignFileRecord& record, const FileFacts& now, bool modified);
+inline constexpr char kReloadOfferText[] =
+    "AutoRun.ard was changed by another program since you opened it. Load the new design?";
+
+// Of `named` (paths below a CD folder, as core::FilesTheDesignNames gives them), the files that
+// are in the folder `from` but not in the folder `to`, in the order named.
+std::vector<std::string> FilesToCopy(const std::vector<std::string>& named, const std::string& from,
+                                     const std::string& to);
+// "Copy the 3 files the menu uses into the new folder?"
+std::string CopyOfferText(size_t count);
+// Copies `files` (paths below both folders) from `from` to `to`, making the folders they lie in;
+// the full path of the first file that could not be written, or "" when all were copied.
+std::string CopyFiles(const std::vector<std::string>& files, const std::string& from,
+                      const std::string& to);
+
+// Save's error for a CD folder that was moved or deleted, which offers Save As (Yes).
+std::string MissingFolderText(const std::string& folder);
+// Another designer has `folder` open: go on (Yes, the default) or choose another folder (No).
+std::string FolderInUseText(const std::string& folder);
+// Save As was pointed at a folder that holds a design already.
+std::string ReplaceOtherDesignText(const std::string& folder);
+
+// One number for every spelling of the folder at `full_path` (any letter case as Windows compares
+// names, a trailing backslash or not, slashes or backslashes), and another for another folder: it
+// names the mutex that says a designer has the folder open, since a mutex name can hold no
+// backslash and only MAX_PATH characters, and tells whether two paths name one folder.
+uint64_t FolderKey(const std::string& full_path);
+
+}  // namespace designer

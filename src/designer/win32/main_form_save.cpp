@@ -1,0 +1,129 @@
+// The main window's saving: Save, Save As, Save and Test, the save prompt, and the questions that
+// keep a save from replacing what another program or a damaged file left in AutoRun.ard.
+#include <ctime>
+
+#include "core/deployment.h"
+#include "core/disc_check.h"
+#include "core/file_system.h"
+#include "core/messages.h"
+#include "core/paths.h"
+#include "designer/win32/folder_browser.h"
+#include "designer/win32/main_form.h"
+#include "ui/win32/wide_text.h"
+
+namespace {
+
+constexpr char kSaveAsPrompt[] = "Select the folder to save the CD files in";
+constexpr char kSaveAsTitle[] = "Save As";
+
+}  // namespace
+
+std::string TMainForm::DesignFilePath() const {
+  return app_.CDFolder + "\\" + core::kProjectFileName;
+}
+
+bool TMainForm::AskToSaveChanges() {
+  if (!Modified()) return true;
+  switch (app_.platform.ShowMessageBox("Save Changes to file?", "Exit", ui::MessageIcon::Question,
+                                       ui::MessageButtons::YesNoCancel)) {
+    case ui::MessageResult::Yes:
+      return Save1Click();
+    case ui::MessageResult::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TMainForm::Ask(const std::string& text, const char* title, ui::MessageButtons buttons,
+                    ui::MessageIcon icon) {
+  return app_.platform.ShowMessageBox(text, title, icon, buttons) == ui::MessageResult::Yes;
+}
+
+bool TMainForm::Save1Click() {
+  if (core::fs::DirectoryExists(app_.CDFolder)) return SaveHere();
+  // Moved or deleted: another folder is the only place the design can still go.
+  return Ask(designer::MissingFolderText(app_.CDFolder), core::kErrorTitle,
+             ui::MessageButtons::YesNo, ui::MessageIcon::Error) &&
+         SaveAs1Click();
+}
+
+bool TMainForm::SaveHere() {
+  const designer::SaveQuestion question =
+      designer::QuestionBeforeSave(design_file_, core::fs::Stat(DesignFilePath()));
+  // No keeps the file and the design as they are.
+  return (question == designer::SaveQuestion::None ||
+          Ask(designer::SaveQuestionText(question), "Save", ui::MessageButtons::YesNoDefaultNo)) &&
+         DeployInto(app_.CDFolder);
+}
+
+bool TMainForm::SaveAs1Click() {
+  for (;;) {
+    // In the folder that holds the CD folder, or held it before it was moved: where a new CD
+    // folder beside it is made.
+    const auto chosen = ChooseFolder(kSaveAsPrompt, core::FolderPart(app_.CDFolder), true);
+    if (!chosen) return false;
+    if (folder_lock_.Holds(*chosen)) return SaveHere();
+    std::string folder = *chosen;
+    if (folder.back() == '\\') folder.pop_back();  // a drive root: "D:"
+    if (core::fs::FileExists(folder + '\\' + core::kProjectFileName) &&
+        !Ask(designer::ReplaceOtherDesignText(folder), kSaveAsTitle,
+             ui::MessageButtons::YesNoDefaultNo)) {
+      continue;
+    }
+    const std::vector<std::string> files =
+        designer::FilesToCopy(core::FilesTheDesignNames(app_), app_.CDFolder, folder);
+    if (!files.empty() &&
+        Ask(designer::CopyOfferText(files.size()), kSaveAsTitle, ui::MessageButtons::YesNo)) {
+      if (const std::string failed = designer::CopyFiles(files, app_.CDFolder, folder);
+          !failed.empty()) {
+        core::ShowError(app_.platform, core::CannotWriteText(failed));
+        return false;
+      }
+    }
+    if (!DeployInto(folder)) return false;
+    app_.CDFolder = folder;
+    folder_lock_.Hold(folder);
+    UpdateCaption();
+    UpdateCDIconButton();
+    return true;
+  }
+}
+
+bool TMainForm::DeployInto(const std::string& folder) {
+  // Taken before the files are written, so that none of them can seem older than the save.
+  const auto started = static_cast<int64_t>(std::time(nullptr));
+  if (!core::DeployToCDFolder(app_, folder)) return false;
+  design_file_ = {core::fs::Stat(folder + '\\' + core::kProjectFileName), true, {}};
+  EditForm->Undo().NoteSaved();
+  saved_at_ = started;
+  return true;
+}
+
+void TMainForm::OfferReload() {
+  // Not while a dialog is open over the design: the next return to the designer offers it.
+  if (app_.CDFolder.empty() || !::IsWindowEnabled(Handle())) return;
+  const designer::FileFacts now = core::fs::Stat(DesignFilePath());
+  if (!designer::OffersReload(design_file_, now, Modified())) return;
+  design_file_.offered = now;
+  if (Ask(designer::kReloadOfferText, core::kProductName, ui::MessageButtons::YesNo)) {
+    OpenFolder(app_.CDFolder);  // a file that cannot be read leaves the design as it is
+  }
+}
+
+void TMainForm::est1Click() {
+  Save1Click();  // the deployed player starts whether or not this save succeeded
+  // Quoted, so that a folder name with blanks cannot make Windows start another program.
+  std::wstring player =
+      ui::win32::WideOf("\"" + app_.CDFolder + "\\" + core::kPlayerFileName + "\"");
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION started{};
+  if (::CreateProcessW(nullptr, player.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started)) {
+    ::CloseHandle(started.hThread);  // the player runs on its own
+    ::CloseHandle(started.hProcess);
+  }
+}
