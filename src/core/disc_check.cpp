@@ -344,7 +344,7 @@ class Checker {
     }
   }
 
-  // The paths below the CD folder of what the design names that may be files, each once.
+  // The paths below the CD folder of what the design names that may be files.
   std::vector<std::string> NamedFiles() {
     std::vector<std::string> named;
     named_ = &named;
@@ -382,8 +382,7 @@ class Checker {
     if (name.empty()) return;
     const Resolved resolved = Resolve(name);
     if (named_ != nullptr) {
-      if (need != Need::Folder && resolved.place == Resolved::InFolder && !resolved.path.empty() &&
-          std::find(named_->begin(), named_->end(), resolved.path) == named_->end()) {
+      if (need != Need::Folder && resolved.place == Resolved::InFolder && !resolved.path.empty()) {
         named_->push_back(resolved.path);
       }
       return;

@@ -93,9 +93,9 @@ std::vector<Finding> CheckDisc(const AppState& app, const std::vector<fs::Folder
                                const CheckOptions& options);
 
 // The paths below the CD folder (backslashes, no leading one) of the files the design names and
-// the rules above look for, each once, in the order checked: the glyphs, pictures, sounds and
-// icon, and what links open, play or print. Names outside the CD folder and start folders are
-// left out; a link may open a folder, which a caller can tell by looking.
+// the rules above look for, in the order checked (a file named twice comes twice): the glyphs,
+// pictures, sounds and icon, and what links open, play or print. Names outside the CD folder and
+// start folders are left out; a link may open a folder, which a caller can tell by looking.
 std::vector<std::string> FilesTheDesignNames(const AppState& app);
 
 // The bytes an ISO 9660 image with Joliet names of `folder` takes, at most a few sectors off:

@@ -31,8 +31,9 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
 // Copies a file, replacing the destination. False when anything fails.
 bool CopyFileOver(const std::string& from, const std::string& to);
 
-// Makes the folder `path` and the folders above it that are missing; true when it is a folder.
-bool MakeFolder(const std::string& path);
+// Makes the folders above the file `path` that are missing (a copy's destination), as far as it
+// can: the copy into them then says whether they are there.
+void MakeFoldersAbove(const std::string& path);
 
 // A file too large to hold in memory (a disc image), written in pieces under a temporary name
 // beside `path`. Commit puts it in place of `path`; until then the previous file stays as it was,

@@ -209,13 +209,14 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   return std::fclose(f.release()) == 0 && written;
 }
 
-bool MakeFolder(const std::string& path) {
-  if (DirectoryExists(path)) return true;
-  const size_t slash = path.find_last_of("\\/");
-  if (slash != std::string::npos && slash > 0 && !MakeFolder(path.substr(0, slash))) return false;
-  if (::mkdir(Native(path).c_str(), 0777) == 0) return true;
-  last_errno = errno;
-  return false;
+void MakeFoldersAbove(const std::string& path) {
+  std::string folders = Native(path);
+  for (size_t slash = folders.find('/', 1); slash != std::string::npos;
+       slash = folders.find('/', slash + 1)) {
+    folders[slash] = '\0';
+    ::mkdir(folders.c_str(), 0777);  // a folder that is there already refuses, as it should
+    folders[slash] = '/';
+  }
 }
 
 std::optional<FileInfo> Stat(const std::string& path) {

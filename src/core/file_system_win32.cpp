@@ -236,13 +236,15 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   return false;
 }
 
-bool MakeFolder(const std::string& path) {
-  if (DirectoryExists(path)) return true;
-  const size_t slash = path.find_last_of("\\/");
-  if (slash != std::string::npos && slash > 0 && !MakeFolder(path.substr(0, slash))) return false;
-  if (::CreateDirectoryW(SystemPath(path).c_str(), nullptr)) return true;
-  last_error = ::GetLastError();
-  return false;
+void MakeFoldersAbove(const std::string& path) {
+  std::wstring folders = SystemPath(path);
+  for (wchar_t& c : folders) {
+    if (c != L'\\' || &c == &folders[0]) continue;
+    c = L'\0';
+    ::CreateDirectoryW(folders.c_str(),
+                       nullptr);  // one that is there already refuses, as it should
+    c = L'\\';
+  }
 }
 
 std::optional<FileInfo> Stat(const std::string& path) {

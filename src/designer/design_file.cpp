@@ -1,9 +1,6 @@
 // The design file's record and the decisions around it.
 #include "designer/design_file.h"
 
-#include "core/messages.h"
-#include "core/paths.h"
-#include "core/product_names.h"
 #include "core/text.h"
 
 namespace designer {
@@ -37,46 +34,24 @@ std::vector<std::string> FilesToCopy(const std::vector<std::string>& named, cons
                                      const std::string& to) {
   std::vector<std::string> files;
   for (const std::string& path : named) {
-    if (core::fs::FileExists(from + '\\' + path) && !core::fs::Stat(to + '\\' + path)) {
+    bool listed = false;  // a picture may well be named twice, as the normal and the hot one
+    for (const std::string& file : files) listed = listed || file == path;
+    if (!listed && core::fs::FileExists(core::Joined({from, "\\", path})) &&
+        !core::fs::Stat(core::Joined({to, "\\", path}))) {
       files.push_back(path);
     }
   }
   return files;
 }
 
-std::string CopyOfferText(size_t count) {
-  const core::Decimal number(count);
-  const bool one = count == 1;
-  return core::Joined({"Copy the ", one ? std::string_view() : number, one ? "file" : " files",
-                       " the menu uses into the new folder?"});
-}
-
 std::string CopyFiles(const std::vector<std::string>& files, const std::string& from,
                       const std::string& to) {
   for (const std::string& path : files) {
-    const std::string copy = to + '\\' + path;
-    if (!core::fs::MakeFolder(core::FolderWithoutTrailingBackslash(core::FolderPart(copy))) ||
-        !core::fs::CopyFileOver(from + '\\' + path, copy)) {
-      return copy;
-    }
+    const std::string copy = core::Joined({to, "\\", path});
+    core::fs::MakeFoldersAbove(copy);
+    if (!core::fs::CopyFileOver(core::Joined({from, "\\", path}), copy)) return copy;
   }
   return {};
-}
-
-std::string MissingFolderText(const std::string& folder) {
-  return core::Joined({core::DirectoryNotFoundText(folder),
-                       ".\n\nSave the design into another folder with Save As?"});
-}
-
-std::string FolderInUseText(const std::string& folder) {
-  return core::Joined({"Another ", core::kProductName, " has the CD folder \"", folder,
-                       "\" open. When both save, one replaces the other's work.\n\n"
-                       "Go on with this folder? Choose No to pick another one."});
-}
-
-std::string ReplaceOtherDesignText(const std::string& folder) {
-  return core::Joined({"The folder \"", folder, "\" already holds a menu (", core::kProjectFileName,
-                       "). Replace it with this design?"});
 }
 
 uint64_t FolderKey(const std::string& full_path) {

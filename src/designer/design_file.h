@@ -47,22 +47,13 @@ inline constexpr char kReloadOfferText[] =
     "AutoRun.ard was changed by another program since you opened it. Load the new design?";
 
 // Of `named` (paths below a CD folder, as core::FilesTheDesignNames gives them), the files that
-// are in the folder `from` but not in the folder `to`, in the order named.
+// are in the folder `from` but not in the folder `to`, each once, in the order named.
 std::vector<std::string> FilesToCopy(const std::vector<std::string>& named, const std::string& from,
                                      const std::string& to);
-// "Copy the 3 files the menu uses into the new folder?"
-std::string CopyOfferText(size_t count);
 // Copies `files` (paths below both folders) from `from` to `to`, making the folders they lie in;
 // the full path of the first file that could not be written, or "" when all were copied.
 std::string CopyFiles(const std::vector<std::string>& files, const std::string& from,
                       const std::string& to);
-
-// Save's error for a CD folder that was moved or deleted, which offers Save As (Yes).
-std::string MissingFolderText(const std::string& folder);
-// Another designer has `folder` open: go on (Yes, the default) or choose another folder (No).
-std::string FolderInUseText(const std::string& folder);
-// Save As was pointed at a folder that holds a design already.
-std::string ReplaceOtherDesignText(const std::string& folder);
 
 // One number for every spelling of the folder at `full_path` (any letter case as Windows compares
 // names, a trailing backslash or not, slashes or backslashes), and another for another folder: it

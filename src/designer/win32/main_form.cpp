@@ -231,6 +231,23 @@ std::string TMainForm::SettingsFile() const {
   return core::SettingsFilePath(app_.ExePath);
 }
 
+void TMainForm::est1Click() {
+  Save1Click();  // the deployed player starts whether or not this save succeeded
+  // Quoted, so that a folder name with blanks cannot make Windows start another program.
+  std::wstring player =
+      ui::win32::WideOf("\"" + app_.CDFolder + "\\" + core::kPlayerFileName + "\"");
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION started{};
+  if (::CreateProcessW(nullptr, player.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started)) {
+    ::CloseHandle(started.hThread);  // the player runs on its own
+    ::CloseHandle(started.hProcess);
+  }
+}
+
 TMainForm::OpenOutcome TMainForm::Open1Click() {
   if (!AskToSaveChanges()) return OpenOutcome::Cancelled;
   return BrowseAndOpen();
@@ -256,7 +273,10 @@ std::optional<std::string> TMainForm::ChooseFolder(const char* prompt, const std
 
 bool TMainForm::MayUseFolder(const std::string& folder) {
   return !folder_lock_.HeldElsewhere(folder) ||
-         Ask(designer::FolderInUseText(folder), core::kProductName, ui::MessageButtons::YesNo);
+         Ask({"Another ", core::kProductName, " has the CD folder \"", folder,
+              "\" open. When both save, one replaces the other's work.\n\n"
+              "Go on with this folder? Choose No to pick another one."},
+             core::kProductName, ui::MessageButtons::YesNo);
 }
 
 bool TMainForm::OpenFolder(std::string folder) {

@@ -6,8 +6,10 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/disc_check.h"
 #include "designer/design_file.h"
@@ -88,9 +90,9 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   std::string DesignFilePath() const;
   // Coming back to the designer: an unchanged design offers the design file's new design.
   void OfferReload();
-  // A question whose answer is Yes or No: true for Yes.
-  bool Ask(const std::string& text, const char* title, ui::MessageButtons buttons,
-           ui::MessageIcon icon = ui::MessageIcon::Question);
+  // A question made of the parts of `text`, answered Yes (true) or No.
+  bool Ask(std::initializer_list<std::string_view> text, const char* title,
+           ui::MessageButtons buttons, ui::MessageIcon icon = ui::MessageIcon::Question);
   void est1Click();
   void Exit1Click();
   // Check Disc and Make Disc Image (main_form_disc.cpp). Both need the CD folder to be there;

@@ -1,5 +1,5 @@
-// The main window's saving: Save, Save As, Save and Test, the save prompt, and the questions that
-// keep a save from replacing what another program or a damaged file left in AutoRun.ard.
+// The main window's saving: Save, Save As, the save prompt, and the questions that keep a save
+// from replacing what another program or a damaged file left in AutoRun.ard.
 #include <ctime>
 
 #include "core/deployment.h"
@@ -7,9 +7,9 @@
 #include "core/file_system.h"
 #include "core/messages.h"
 #include "core/paths.h"
+#include "core/text.h"
 #include "designer/win32/folder_browser.h"
 #include "designer/win32/main_form.h"
-#include "ui/win32/wide_text.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr char kSaveAsTitle[] = "Save As";
 }  // namespace
 
 std::string TMainForm::DesignFilePath() const {
-  return app_.CDFolder + "\\" + core::kProjectFileName;
+  return core::Joined({app_.CDFolder, "\\", core::kProjectFileName});
 }
 
 bool TMainForm::AskToSaveChanges() {
@@ -35,16 +35,18 @@ bool TMainForm::AskToSaveChanges() {
   }
 }
 
-bool TMainForm::Ask(const std::string& text, const char* title, ui::MessageButtons buttons,
-                    ui::MessageIcon icon) {
-  return app_.platform.ShowMessageBox(text, title, icon, buttons) == ui::MessageResult::Yes;
+bool TMainForm::Ask(std::initializer_list<std::string_view> text, const char* title,
+                    ui::MessageButtons buttons, ui::MessageIcon icon) {
+  return app_.platform.ShowMessageBox(core::Joined(text), title, icon, buttons) ==
+         ui::MessageResult::Yes;
 }
 
 bool TMainForm::Save1Click() {
   if (core::fs::DirectoryExists(app_.CDFolder)) return SaveHere();
   // Moved or deleted: another folder is the only place the design can still go.
-  return Ask(designer::MissingFolderText(app_.CDFolder), core::kErrorTitle,
-             ui::MessageButtons::YesNo, ui::MessageIcon::Error) &&
+  return Ask({core::DirectoryNotFoundText(app_.CDFolder),
+              ".\n\nSave the design into another folder with Save As?"},
+             core::kErrorTitle, ui::MessageButtons::YesNo, ui::MessageIcon::Error) &&
          SaveAs1Click();
 }
 
@@ -53,7 +55,8 @@ bool TMainForm::SaveHere() {
       designer::QuestionBeforeSave(design_file_, core::fs::Stat(DesignFilePath()));
   // No keeps the file and the design as they are.
   return (question == designer::SaveQuestion::None ||
-          Ask(designer::SaveQuestionText(question), "Save", ui::MessageButtons::YesNoDefaultNo)) &&
+          Ask({designer::SaveQuestionText(question)}, "Save",
+              ui::MessageButtons::YesNoDefaultNo)) &&
          DeployInto(app_.CDFolder);
 }
 
@@ -61,20 +64,24 @@ bool TMainForm::SaveAs1Click() {
   for (;;) {
     // In the folder that holds the CD folder, or held it before it was moved: where a new CD
     // folder beside it is made.
-    const auto chosen = ChooseFolder(kSaveAsPrompt, core::FolderPart(app_.CDFolder), true);
+    auto chosen = ChooseFolder(kSaveAsPrompt, core::FolderPart(app_.CDFolder), true);
     if (!chosen) return false;
-    if (folder_lock_.Holds(*chosen)) return SaveHere();
-    std::string folder = *chosen;
+    std::string& folder = *chosen;
+    if (folder_lock_.Holds(folder)) return SaveHere();
     if (folder.back() == '\\') folder.pop_back();  // a drive root: "D:"
-    if (core::fs::FileExists(folder + '\\' + core::kProjectFileName) &&
-        !Ask(designer::ReplaceOtherDesignText(folder), kSaveAsTitle,
-             ui::MessageButtons::YesNoDefaultNo)) {
+    if (core::fs::FileExists(core::Joined({folder, "\\", core::kProjectFileName})) &&
+        !Ask({"The folder \"", folder, "\" already holds a menu (", core::kProjectFileName,
+              "). Replace it with this design?"},
+             kSaveAsTitle, ui::MessageButtons::YesNoDefaultNo)) {
       continue;
     }
     const std::vector<std::string> files =
         designer::FilesToCopy(core::FilesTheDesignNames(app_), app_.CDFolder, folder);
-    if (!files.empty() &&
-        Ask(designer::CopyOfferText(files.size()), kSaveAsTitle, ui::MessageButtons::YesNo)) {
+    const core::Decimal count(files.size());
+    const bool one = files.size() == 1;
+    if (!files.empty() && Ask({"Copy the ", one ? std::string_view() : count,
+                               one ? "file" : " files", " the menu uses into the new folder?"},
+                              kSaveAsTitle, ui::MessageButtons::YesNo)) {
       if (const std::string failed = designer::CopyFiles(files, app_.CDFolder, folder);
           !failed.empty()) {
         core::ShowError(app_.platform, core::CannotWriteText(failed));
@@ -82,8 +89,8 @@ bool TMainForm::SaveAs1Click() {
       }
     }
     if (!DeployInto(folder)) return false;
-    app_.CDFolder = folder;
-    folder_lock_.Hold(folder);
+    app_.CDFolder = std::move(folder);
+    folder_lock_.Hold(app_.CDFolder);
     UpdateCaption();
     UpdateCDIconButton();
     return true;
@@ -94,7 +101,7 @@ bool TMainForm::DeployInto(const std::string& folder) {
   // Taken before the files are written, so that none of them can seem older than the save.
   const auto started = static_cast<int64_t>(std::time(nullptr));
   if (!core::DeployToCDFolder(app_, folder)) return false;
-  design_file_ = {core::fs::Stat(folder + '\\' + core::kProjectFileName), true, {}};
+  design_file_ = {core::fs::Stat(core::Joined({folder, "\\", core::kProjectFileName})), true, {}};
   EditForm->Undo().NoteSaved();
   saved_at_ = started;
   return true;
@@ -106,24 +113,7 @@ void TMainForm::OfferReload() {
   const designer::FileFacts now = core::fs::Stat(DesignFilePath());
   if (!designer::OffersReload(design_file_, now, Modified())) return;
   design_file_.offered = now;
-  if (Ask(designer::kReloadOfferText, core::kProductName, ui::MessageButtons::YesNo)) {
+  if (Ask({designer::kReloadOfferText}, core::kProductName, ui::MessageButtons::YesNo)) {
     OpenFolder(app_.CDFolder);  // a file that cannot be read leaves the design as it is
-  }
-}
-
-void TMainForm::est1Click() {
-  Save1Click();  // the deployed player starts whether or not this save succeeded
-  // Quoted, so that a folder name with blanks cannot make Windows start another program.
-  std::wstring player =
-      ui::win32::WideOf("\"" + app_.CDFolder + "\\" + core::kPlayerFileName + "\"");
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_SHOWNORMAL;
-  PROCESS_INFORMATION started{};
-  if (::CreateProcessW(nullptr, player.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &started)) {
-    ::CloseHandle(started.hThread);  // the player runs on its own
-    ::CloseHandle(started.hProcess);
   }
 }
