@@ -16,7 +16,6 @@
 #include "designer/maker_contact.h"
 #include "designer/win32/about_box.h"
 #include "designer/win32/designer_commands.h"
-#include "designer/win32/folder_browser.h"
 #include "designer/win32/help_contents.h"
 #include "ui/win32/application.h"
 #include "ui/win32/bitmap_file.h"
@@ -261,22 +260,6 @@ TMainForm::OpenOutcome TMainForm::BrowseAndOpen() {
   const auto chosen = ChooseFolder(kFolderPrompt, start, false);
   if (!chosen) return OpenOutcome::Cancelled;
   return OpenFolder(*chosen) ? OpenOutcome::Opened : OpenOutcome::Failed;
-}
-
-std::optional<std::string> TMainForm::ChooseFolder(const char* prompt, const std::string& start,
-                                                   bool new_folders) {
-  for (;;) {
-    const auto chosen = BrowseForFolder(Handle(), prompt, start, new_folders);
-    if (!chosen || MayUseFolder(*chosen)) return chosen;
-  }
-}
-
-bool TMainForm::MayUseFolder(const std::string& folder) {
-  return !folder_lock_.HeldElsewhere(folder) ||
-         Ask({"Another ", core::kProductName, " has the CD folder \"", folder,
-              "\" open. When both save, one replaces the other's work.\n\n"
-              "Go on with this folder? Choose No to pick another one."},
-             core::kProductName, ui::MessageButtons::YesNo);
 }
 
 bool TMainForm::OpenFolder(std::string folder) {

@@ -66,7 +66,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   OpenOutcome Open1Click();
   OpenOutcome BrowseAndOpen();
   // The folder browser, shown again while the author turns down a folder another designer has
-  // open; nothing when the author cancels.
+  // open; nothing when the author cancels (main_form_save.cpp).
   std::optional<std::string> ChooseFolder(const char* prompt, const std::string& start,
                                           bool new_folders);
   // False when another designer has `folder` open and the author would rather choose another.

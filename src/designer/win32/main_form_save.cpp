@@ -1,5 +1,6 @@
 // The main window's saving: Save, Save As, the save prompt, and the questions that keep a save
-// from replacing what another program or a damaged file left in AutoRun.ard.
+// from replacing what another program or a damaged file left in AutoRun.ard, or a folder another
+// designer has open from being opened unasked.
 #include <ctime>
 
 #include "core/deployment.h"
@@ -95,6 +96,22 @@ bool TMainForm::SaveAs1Click() {
     UpdateCDIconButton();
     return true;
   }
+}
+
+std::optional<std::string> TMainForm::ChooseFolder(const char* prompt, const std::string& start,
+                                                   bool new_folders) {
+  for (;;) {
+    const auto chosen = BrowseForFolder(Handle(), prompt, start, new_folders);
+    if (!chosen || MayUseFolder(*chosen)) return chosen;
+  }
+}
+
+bool TMainForm::MayUseFolder(const std::string& folder) {
+  return !folder_lock_.HeldElsewhere(folder) ||
+         Ask({"Another ", core::kProductName, " has the CD folder \"", folder,
+              "\" open. When both save, one replaces the other's work.\n\n"
+              "Go on with this folder? Choose No to pick another one."},
+             core::kProductName, ui::MessageButtons::YesNo);
 }
 
 bool TMainForm::DeployInto(const std::string& folder) {
