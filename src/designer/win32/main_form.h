@@ -66,7 +66,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   OpenOutcome Open1Click();
   OpenOutcome BrowseAndOpen();
   // The folder browser, shown again while the author turns down a folder another designer has
-  // open; nothing when the author cancels (main_form_save.cpp).
+  // open; nothing when the author cancels (main_form_commands.cpp).
   std::optional<std::string> ChooseFolder(const char* prompt, const std::string& start,
                                           bool new_folders);
   // False when another designer has `folder` open and the author would rather choose another.
@@ -79,7 +79,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   void ShowOpenedDesign();
   // Logging off, shutting down or restarting asks about unsaved changes as closing does.
   bool QueryEndSession();
-  // Save, Save As and what they share (main_form_save.cpp). Save into a CD folder that is gone
+  // Save, Save As and what they share (main_form_commands.cpp). Save into a CD folder that is gone
   // offers Save As; a save over a design file another program changed, or that was read only in
   // part, asks first.
   bool Save1Click();
@@ -112,6 +112,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   bool AskToSaveChanges();
   bool Modified() const;
   std::string SettingsFile() const;
+  // Carries out a menu, shortcut or tool bar command (main_form_commands.cpp).
   void OnCommand(int id);
   bool CreateStripControls();
   // Places the CD icon button and makes the read-out's font, the logo and the CD icon's glyph
