@@ -214,7 +214,7 @@ void MakeFoldersAbove(const std::string& path) {
   for (size_t slash = folders.find('/', 1); slash != std::string::npos;
        slash = folders.find('/', slash + 1)) {
     folders[slash] = '\0';
-    ::mkdir(folders.c_str(), 0777);  // a folder that is there already refuses, as it should
+    ::mkdir(folders.c_str(), 0777);  // one that is there already refuses, as it should
     folders[slash] = '/';
   }
 }

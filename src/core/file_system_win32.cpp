@@ -241,8 +241,8 @@ void MakeFoldersAbove(const std::string& path) {
   for (wchar_t& c : folders) {
     if (c != L'\\' || &c == &folders[0]) continue;
     c = L'\0';
-    ::CreateDirectoryW(folders.c_str(),
-                       nullptr);  // one that is there already refuses, as it should
+    // A folder that is there already refuses, as it should.
+    ::CreateDirectoryW(folders.c_str(), nullptr);
     c = L'\\';
   }
 }

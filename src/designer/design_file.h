@@ -2,7 +2,7 @@
 // another program, a damaged file or a moved CD folder from costing the author work: whether the
 // file has changed since the designer last read or wrote it, whether a save over it asks first,
 // whether coming back to the designer offers the file's new design, which files Save As takes
-// along into another CD folder, and the name by which designers tell each other which CD folder
+// along into another CD folder, and the key by which designers tell each other which CD folder
 // they have open. The main window only asks these and shows the answers.
 #pragma once
 

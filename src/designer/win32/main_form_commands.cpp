@@ -198,9 +198,7 @@ void TMainForm::OnCommand(int id) {
     return Route{id, step, Route::Editing, {.editing = action}};
   };
   constexpr auto call = [](int id, const char* step, void (*action)(TMainForm&)) {
-    Route route{id, step, Route::Call, {}};
-    route.call = action;
-    return route;
+    return Route{id, step, Route::Call, {.call = action}};
   };
   static constexpr Route kRoutes[] = {
       call(kCmdOpen, nullptr, [](TMainForm& f) { f.Open1Click(); }),
