@@ -1,34 +1,9 @@
-// The design file's record and the decisions around it.
+// Which files Save As copies, and the key of a CD folder.
 #include "designer/design_file.h"
 
 #include "core/text.h"
 
 namespace designer {
-
-bool ChangedSince(const FileFacts& known, const FileFacts& now) {
-  if (known.has_value() != now.has_value()) return true;
-  return known && (known->modified != now->modified || known->size != now->size);
-}
-
-SaveQuestion QuestionBeforeSave(const DesignFileRecord& record, const FileFacts& now) {
-  if (!now) return SaveQuestion::None;  // nothing there to lose
-  if (ChangedSince(record.known, now)) return SaveQuestion::ChangedByAnother;
-  return record.read_whole ? SaveQuestion::None : SaveQuestion::ReadIncompletely;
-}
-
-const char* SaveQuestionText(SaveQuestion question) {
-  return question == SaveQuestion::ChangedByAnother
-             ? "AutoRun.ard was changed by another program since you opened it. Replace it with "
-               "this design?"
-         : question == SaveQuestion::ReadIncompletely
-             ? "AutoRun.ard could not be read completely. Replace it with this design?"
-             : "";
-}
-
-bool OffersReload(const DesignFileRecord& record, const FileFacts& now, bool modified) {
-  // A file that went away leaves nothing to load.
-  return now && !modified && ChangedSince(record.known, now) && ChangedSince(record.offered, now);
-}
 
 std::vector<std::string> FilesToCopy(const std::vector<std::string>& named, const std::string& from,
                                      const std::string& to) {

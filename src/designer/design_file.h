@@ -29,20 +29,37 @@ struct DesignFileRecord {
 
 // Whether the file, as it is `now`, is another than the one `known`: it came, went, or its last
 // write time or size differ.
-bool ChangedSince(const FileFacts& known, const FileFacts& now);
+inline bool ChangedSince(const FileFacts& known, const FileFacts& now) {
+  if (known.has_value() != now.has_value()) return true;
+  return known && (known->modified != now->modified || known->size != now->size);
+}
 
 enum class SaveQuestion : uint8_t { None, ChangedByAnother, ReadIncompletely };
 
 // What a save must ask before it replaces the file, which is `now`: nothing when there is no file
 // to lose; else whether another program changed it since, or it was only read in part.
-SaveQuestion QuestionBeforeSave(const DesignFileRecord& record, const FileFacts& now);
+inline SaveQuestion QuestionBeforeSave(const DesignFileRecord& record, const FileFacts& now) {
+  if (!now) return SaveQuestion::None;  // nothing there to lose
+  if (ChangedSince(record.known, now)) return SaveQuestion::ChangedByAnother;
+  return record.read_whole ? SaveQuestion::None : SaveQuestion::ReadIncompletely;
+}
 // The question's words; empty for SaveQuestion::None.
-const char* SaveQuestionText(SaveQuestion question);
+inline const char* SaveQuestionText(SaveQuestion question) {
+  return question == SaveQuestion::ChangedByAnother
+             ? "AutoRun.ard was changed by another program since you opened it. Replace it with "
+               "this design?"
+         : question == SaveQuestion::ReadIncompletely
+             ? "AutoRun.ard could not be read completely. Replace it with this design?"
+             : "";
+}
 
 // Whether coming back to the designer offers to load the file anew: it changed since it was read
 // or written, the author has no changes the new design would drop, and this change was not
 // offered before.
-bool OffersReload(const DesignFileRecord& record, const FileFacts& now, bool modified);
+inline bool OffersReload(const DesignFileRecord& record, const FileFacts& now, bool modified) {
+  // A file that went away leaves nothing to load.
+  return now && !modified && ChangedSince(record.known, now) && ChangedSince(record.offered, now);
+}
 inline constexpr char kReloadOfferText[] =
     "AutoRun.ard was changed by another program since you opened it. Load the new design?";
 
