@@ -202,9 +202,10 @@ def test_a_design_read_in_part_at_start_up_is_not_saved_over_unasked(rig, tmp_pa
     error = designer.app.wait_message_box(title="Error")
     assert error.text == "IO Error"
     rig.confirm_message_box(error)
-    designer.press("ctrl+s")
-    box = designer.app.wait_message_box(title="Save")
-    assert box.text == "AutoRun.ard could not be read completely. Replace it with this design?"
-    rig.click_button(box, "No")
-    designer.wait_closed(box)
+    for _ in range(2):  # asked again: the first No wrote nothing
+        designer.press("ctrl+s")
+        box = designer.app.wait_message_box(title="Save")
+        assert box.text == "AutoRun.ard could not be read completely. Replace it with this design?"
+        rig.click_button(box, "No")
+        designer.wait_closed(box)
     assert (tmp_path / "cd" / "AutoRun.ard").read_bytes() == damaged
