@@ -214,10 +214,7 @@ class Checker {
   }
 
   std::vector<Finding> Run() {
-    CheckWindow();
-    for (size_t i = 0; i < app_.Project.Objects.size(); ++i) {
-      CheckObject(static_cast<int>(i), *app_.Project.Objects[i]);
-    }
+    CheckDesign();
     CheckSavedFiles();
     CheckFolderItems();
     CheckCaseClashes();
@@ -231,6 +228,21 @@ class Checker {
       }
     }
     return sorted;
+  }
+
+  void CheckDesign() {
+    CheckWindow();
+    for (size_t i = 0; i < app_.Project.Objects.size(); ++i) {
+      CheckObject(static_cast<int>(i), *app_.Project.Objects[i]);
+    }
+  }
+
+  // The paths below the CD folder of what the design names that may be files.
+  std::vector<std::string> NamedFiles() {
+    std::vector<std::string> named;
+    named_ = &named;
+    CheckDesign();
+    return named;
   }
 
  private:
@@ -277,6 +289,12 @@ class Checker {
   void CheckNamed(int object, const std::string& name, Need need, const Role& role) {
     if (name.empty()) return;
     const Resolved resolved = Resolve(name);
+    if (named_ != nullptr) {
+      if (need != Need::Folder && resolved.place == Resolved::InFolder && !resolved.path.empty()) {
+        named_->push_back(resolved.path);
+      }
+      return;
+    }
     const char* problem;
     if (resolved.place == Resolved::InFolder) {
       const bool file = need != Need::FileOrFolder && need != Need::Folder;
@@ -530,6 +548,7 @@ class Checker {
   std::vector<Key> names_;  // the names in capitals, in their folders
   std::vector<const std::string*> fonts_reported_;
   std::vector<Finding> findings_;
+  std::vector<std::string>* named_ = nullptr;  // set: CheckNamed gathers names, judges none
 };
 
 }  // namespace
@@ -537,6 +556,12 @@ class Checker {
 std::vector<Finding> CheckDisc(const AppState& app, const std::vector<fs::FolderItem>& folder,
                                const CheckOptions& options) {
   return Checker(app, folder, options).Run();
+}
+
+std::vector<std::string> FilesTheDesignNames(const AppState& app) {
+  const std::vector<fs::FolderItem> no_folder;
+  const CheckOptions no_options;
+  return Checker(app, no_folder, no_options).NamedFiles();
 }
 
 std::string CheckSummary(const std::vector<Finding>& findings) {

@@ -101,6 +101,12 @@ struct Finding {
 std::vector<Finding> CheckDisc(const AppState& app, const std::vector<fs::FolderItem>& folder,
                                const CheckOptions& options);
 
+// The paths below the CD folder (backslashes, no leading one) of the files the design names and
+// the rules above look for, in the order checked (a file named twice comes twice): the glyphs,
+// pictures, sounds and icon, and what links open, play or print. Names outside the CD folder and
+// start folders are left out; a link may open a folder, which a caller can tell by looking.
+std::vector<std::string> FilesTheDesignNames(const AppState& app);
+
 // "2 errors, 1 warning", "1 error", "3 warnings" or "No problems found".
 std::string CheckSummary(const std::vector<Finding>& findings);
 

@@ -31,6 +31,10 @@ WriteOutcome ReplaceFileContents(const std::string& path, const std::vector<uint
 // Copies a file, replacing the destination. False when anything fails.
 bool CopyFileOver(const std::string& from, const std::string& to);
 
+// Makes the folders above the file `path` that are missing (a copy's destination), as far as it
+// can: the copy into them then says whether they are there.
+void MakeFoldersAbove(const std::string& path);
+
 // A file too large to hold in memory (a disc image), written in pieces under a temporary name
 // beside `path`. Commit puts it in place of `path`; until then the previous file stays as it was,
 // and destroying it uncommitted (cancelled, failed) deletes the temporary file.

@@ -217,6 +217,16 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   return std::fclose(f.release()) == 0 && written;
 }
 
+void MakeFoldersAbove(const std::string& path) {
+  std::string folders = Native(path);
+  for (size_t slash = folders.find('/', 1); slash != std::string::npos;
+       slash = folders.find('/', slash + 1)) {
+    folders[slash] = '\0';
+    ::mkdir(folders.c_str(), 0777);  // one that is there already refuses, as it should
+    folders[slash] = '/';
+  }
+}
+
 std::optional<FileInfo> Stat(const std::string& path) {
   struct stat st {};
   if (path.empty() || ::stat(Native(path).c_str(), &st) != 0) {

@@ -15,7 +15,9 @@
 namespace ui {
 
 enum class MessageIcon : uint8_t { None, Error, Information, Question };
-enum class MessageButtons : uint8_t { Ok, YesNoCancel };
+// YesNo has Yes as its default button; YesNoDefaultNo, for a question whose Yes loses something,
+// has No.
+enum class MessageButtons : uint8_t { Ok, YesNoCancel, YesNo, YesNoDefaultNo };
 enum class MessageResult : uint8_t { Ok, Yes, No, Cancel };
 
 class Platform {

@@ -82,8 +82,10 @@ class TestSave:
         designer = Designer(rig, tmp_path, cd).start()
         designer.press("ctrl+s")
         box = designer.app.wait_message_box()
-        assert (box.title, box.text) == ("Error", f'Directory "{designer.cd_winpath}" not found')
-        rig.confirm_message_box(box, how="key")
+        assert (box.title, box.text) == ("Error", f'Directory "{designer.cd_winpath}" not found.\n\n'
+                                                  "Save the design into another folder with Save As?")
+        rig.click_button(box, "No")
+        designer.wait_closed(box)
         assert not cd.exists()
         assert sorted(p.name for p in designer.folder.path.iterdir()) == ["Quorvane.exe", "Quorvane.ini"]
         designer.assert_ini_untouched()

@@ -29,7 +29,8 @@ PROGRESS_TEXT = 132  # the static under the progress bar
 def make_disc_image(designer: Designer) -> None:
     designer.press("alt+f")
     designer.app.wait_window(cls="#32768")
-    designer.rig.key("Down", "Down", "Down", "Down", "Return")  # Open, Save, Save and Test, Check Disc
+    # Open, Save, Save As, Save and Test, Check Disc, Make Disc Image
+    designer.rig.key(*["Down"] * 5, "Return")
 
 
 def static_text(window, control_id: int) -> str:

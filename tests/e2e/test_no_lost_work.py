@@ -1,13 +1,16 @@
 """The ways an author could lose work, walked with real input: the design window narrowed and a
 wide panel border set and reset, a folder whose design cannot be read, Windows ending the session,
-a drag under the About box, and a CD folder that vanished. What counts is what the author sees and
-what lands in AutoRun.ard."""
+a drag under the About box, a CD folder that vanished, two designers on one folder, Save As into a
+new folder and a design file read only in part. What counts is what the author sees and what
+lands in AutoRun.ard."""
 from __future__ import annotations
 
 import pytest
 
-from ardfile import Button, Label, Project, read_project
-from designer_support import Designer, client_point as at
+from ardfile import Button, Image, Label, Project, read_project
+from behaviour_support import write_bmp
+from designer_support import Designer, client_point as at, stamp_old
+from test_designer_main_window import drive_q  # noqa: F401 (a fixture)
 
 BUTTONS = [Button(name=f"B{x}", caption="Go", left=x, top=40, width=100, height=40) for x in (60, 260, 460)]
 
@@ -15,7 +18,7 @@ BUTTONS = [Button(name=f"B{x}", caption="Go", left=x, top=40, width=100, height=
 def start(rig, tmp_path, *objects) -> Designer:
     """The designer on a saved menu of `objects`: the start, which counts as a change, is saved."""
     cd = tmp_path / "cd"
-    cd.mkdir()
+    cd.mkdir(exist_ok=True)
     project = Project(left=212, top=174, back_color=0x336699, gradient_style=8, objects=list(objects))
     (cd / "AutoRun.ard").write_bytes(project.to_bytes())
     designer = Designer(rig, tmp_path, cd).start()
@@ -126,6 +129,83 @@ def test_a_vanished_cd_folder_stays_the_cd_folder(rig, tmp_path):
     assert box.text == "Save Changes to file?"
     rig.click_button(box, "Yes")
     error = designer.app.wait_message_box(title="Error")
-    assert error.text == f'Directory "{designer.cd_winpath}" not found'
-    rig.confirm_message_box(error)
+    assert error.text == (f'Directory "{designer.cd_winpath}" not found.\n\n'
+                          "Save the design into another folder with Save As?")
+    rig.click_button(error, "No")
     assert designer.main_window().title == "*" + designer.cd_winpath + " - Quorvane"
+
+
+CHANGED = "AutoRun.ard was changed by another program since you opened it. "
+
+
+def test_two_designers_on_one_folder_ask_before_replacing_each_other(rig, tmp_path):
+    a = start(rig, tmp_path, Label(name="First", caption="First", left=10, top=10))
+    b = Designer(rig, tmp_path / "b", a.cd).start()
+    shared = b.app.wait_message_box(title="Quorvane")
+    assert shared.text.startswith(f'Another Quorvane has the CD folder "{a.cd_winpath}" open.')
+    rig.confirm_message_box(shared)  # Return: go on, the default
+    b.tool("Add Label")
+    rig.click(*b.at(40, 100))
+    b.saved_project()
+    b.press("ctrl+x")  # saved: B closes at once, and A is the active program again
+    assert b.app.wait_exit() == 0
+    offer = a.app.wait_message_box(title="Quorvane")
+    assert offer.text == CHANGED + "Load the new design?"
+    rig.click_button(offer, "No")  # A keeps its design
+    a.tool("Add Button")
+    rig.click(*a.at(200, 100))
+    b_saved = (a.cd / "AutoRun.ard").read_bytes()
+    for answer in ("No", "Yes"):
+        stamp_old(a.ini)
+        a.press("ctrl+s")
+        box = a.app.wait_message_box(title="Save")
+        assert box.text == CHANGED + "Replace it with this design?"
+        rig.click_button(box, answer)
+        a.wait_closed(box)
+        if answer == "No":
+            assert (a.cd / "AutoRun.ard").read_bytes() == b_saved
+    a.wait_saved()
+    assert places(read_project((a.cd / "AutoRun.ard").read_bytes())) == [(10, 10), (200, 100)]
+
+
+def test_save_as_takes_the_menu_and_its_pictures_into_a_new_folder(rig, tmp_path, drive_q):
+    write_bmp(drive_q / "cd" / "art" / "logo.bmp", (64, 64), (0, 160, 0))
+    (drive_q / "cd" / "AutoRun.ard").write_bytes(
+        Project(objects=[Image(left=200, top=20, width=64, height=64, image_file="\\art\\logo.bmp")]).to_bytes())
+    designer = Designer(rig, tmp_path, drive_q / "cd", cd_winpath="Q:\\cd").start()
+    designer.tool("Add Label")
+    rig.click(*designer.at(40, 30))
+    designer.press("ctrl+shift+s")
+    browser = designer.app.wait_window(title="Browse for Folder")  # at Q:, which holds the CD folder
+    rig.click_button(browser, "Make New Folder")
+    rig.type_text("Moved")
+    rig.key("Return")
+    rig.wait_until((drive_q / "Moved").is_dir, 10, "the new folder")
+    rig.click_button(browser, "OK")
+    copy = designer.app.wait_message_box(title="Save As")
+    assert copy.text == "Copy the file the menu uses into the new folder?"
+    rig.click_button(copy, "Yes")
+    designer.main_window("Q:\\Moved")  # the old name is gone from the caption
+    moved = drive_q / "Moved"
+    assert places(read_project((moved / "AutoRun.ard").read_bytes())) == [(200, 20), (40, 30)]
+    assert (moved / "art" / "logo.bmp").read_bytes() == (drive_q / "cd" / "art" / "logo.bmp").read_bytes()
+    designer.press("ctrl+t")  # Save and Test: the menu plays from the new folder, pictures and all
+    rig.wait_for_window(cls="TAutoRunForm", where=lambda w: w.exe == "Q:\\Moved\\AutoRun.exe")
+    rig.assert_no_window(title="Error", during=2)
+
+
+def test_a_design_read_in_part_at_start_up_is_not_saved_over_unasked(rig, tmp_path):
+    damaged = Project(objects=[Label(caption="Kept"), Label(caption="Cut")]).to_bytes()[:-100]
+    (tmp_path / "cd").mkdir()
+    (tmp_path / "cd" / "AutoRun.ard").write_bytes(damaged)
+    designer = Designer(rig, tmp_path, tmp_path / "cd").start()
+    error = designer.app.wait_message_box(title="Error")
+    assert error.text == "IO Error"
+    rig.confirm_message_box(error)
+    for _ in range(2):  # asked again: the first No wrote nothing
+        designer.press("ctrl+s")
+        box = designer.app.wait_message_box(title="Save")
+        assert box.text == "AutoRun.ard could not be read completely. Replace it with this design?"
+        rig.click_button(box, "No")
+        designer.wait_closed(box)
+    assert (tmp_path / "cd" / "AutoRun.ard").read_bytes() == damaged

@@ -256,6 +256,17 @@ bool CopyFileOver(const std::string& from, const std::string& to) {
   return false;
 }
 
+void MakeFoldersAbove(const std::string& path) {
+  std::wstring folders = SystemPath(path);
+  for (wchar_t& c : folders) {
+    if (c != L'\\' || &c == &folders[0]) continue;
+    c = L'\0';
+    // A folder that is there already refuses, as it should.
+    ::CreateDirectoryW(folders.c_str(), nullptr);
+    c = L'\\';
+  }
+}
+
 std::optional<FileInfo> Stat(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (path.empty() ||

@@ -24,11 +24,15 @@ constexpr Shortcut CtrlAlt(WORD key) {
 constexpr Shortcut Shift(WORD key) {
   return {key, false, false, true};
 }
+constexpr Shortcut CtrlShift(WORD key) {
+  return {key, true, false, true};
+}
 constexpr MenuItemSpec kSeparator{0, nullptr, {}};
 
 constexpr MenuItemSpec kFileMenu[] = {
     {kCmdOpen, "Open...", Ctrl('O')},
     {kCmdSave, "Save", Ctrl('S')},
+    {kCmdSaveAs, "Save As...", CtrlShift('S')},
     {kCmdSaveAndTest, "Save and Test", Ctrl('T')},
     {kCmdCheckDisc, "Check Disc...", {VK_F7, false, false}},
     {kCmdMakeDiscImage, "Make Disc Image...", {}},

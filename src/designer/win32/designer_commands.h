@@ -53,6 +53,7 @@ enum DesignerCommand : int {
   // The File menu's disc commands.
   kCmdCheckDisc = 220,
   kCmdMakeDiscImage,
+  kCmdSaveAs = 230,
 };
 
 // The Arrange menu's commands, in the order of designer::ArrangeCommand, then Position and Size.

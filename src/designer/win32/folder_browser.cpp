@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "ui/win32/modal_loop.h"
+#include "ui/win32/shell.h"
 #include "ui/win32/wide_text.h"
 
 namespace {
@@ -24,7 +25,7 @@ struct CoTaskMemFreer {
 }  // namespace
 
 std::optional<std::string> BrowseForFolder(HWND owner, const std::string& prompt,
-                                           const std::string& start_folder) {
+                                           const std::string& start_folder, bool new_folders) {
   wchar_t display_name[MAX_PATH] = {};
   const std::wstring title = ui::win32::WideOf(prompt), start = ui::win32::WideOf(start_folder);
   BROWSEINFOW info{};
@@ -32,6 +33,10 @@ std::optional<std::string> BrowseForFolder(HWND owner, const std::string& prompt
   info.pszDisplayName = display_name;
   info.lpszTitle = title.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS;
+  if (new_folders) {
+    ui::win32::UseComOnThisThread();  // the new style's own controls need it
+    info.ulFlags |= BIF_NEWDIALOGSTYLE;
+  }
   info.lpfn = &SelectStartFolder;
   info.lParam = start.empty() ? 0 : reinterpret_cast<LPARAM>(start.c_str());
   const ui::win32::ModalScope modal(owner);

@@ -4,7 +4,6 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <ctime>
 
 #include "core/deployment.h"
 #include "core/file_system.h"
@@ -17,7 +16,6 @@
 #include "designer/maker_contact.h"
 #include "designer/win32/about_box.h"
 #include "designer/win32/designer_commands.h"
-#include "designer/win32/folder_browser.h"
 #include "designer/win32/help_contents.h"
 #include "ui/win32/application.h"
 #include "ui/win32/bitmap_file.h"
@@ -42,6 +40,8 @@ constexpr int kLogoWidth = 173;
 constexpr int kArrangeBarGap = 8;
 constexpr int kReadOutMargin = 8;
 constexpr int kReadOutTop = 4;
+// Posted when the designer becomes the active program again.
+constexpr UINT kOfferReloadMessage = WM_APP + 1;
 
 }  // namespace
 
@@ -192,9 +192,15 @@ void TMainForm::FormShow() {
   EditForm->Show(SW_SHOWNOACTIVATE);
   EditForm->RefreshCanvas();
   UpdateCaption();
+  if (!app_.CDFolder.empty() && !MayUseFolder(app_.CDFolder)) app_.CDFolder.clear();
   if (!app_.CDFolder.empty()) {
-    // There is no design yet to stay with: one that could not be read shows what it put in place.
-    if (!OpenProject(app_.CDFolder + "\\" + core::kProjectFileName)) ShowOpenedDesign();
+    // There is no design yet to stay with: one that could not be read shows what it put in place,
+    // and a save asks before it replaces the file.
+    if (!OpenProject(DesignFilePath())) {
+      ShowOpenedDesign();
+      design_file_ = {core::fs::Stat(DesignFilePath()), false, {}};
+    }
+    folder_lock_.Hold(app_.CDFolder);
   } else {
     // Asked again after a folder whose design could not be read, until one opens or the author
     // gives up.
@@ -224,28 +230,6 @@ std::string TMainForm::SettingsFile() const {
   return core::SettingsFilePath(app_.ExePath);
 }
 
-bool TMainForm::AskToSaveChanges() {
-  if (!Modified()) return true;
-  switch (app_.platform.ShowMessageBox("Save Changes to file?", "Exit", ui::MessageIcon::Question,
-                                       ui::MessageButtons::YesNoCancel)) {
-    case ui::MessageResult::Yes:
-      return Save1Click();
-    case ui::MessageResult::No:
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool TMainForm::Save1Click() {
-  // Taken before the files are written, so that none of them can seem older than the save.
-  const auto started = static_cast<int64_t>(std::time(nullptr));
-  if (!core::DeployToCDFolder(app_, app_.CDFolder)) return false;
-  EditForm->Undo().NoteSaved();
-  saved_at_ = started;
-  return true;
-}
-
 void TMainForm::est1Click() {
   Save1Click();  // the deployed player starts whether or not this save succeeded
   // Quoted, so that a folder name with blanks cannot make Windows start another program.
@@ -265,11 +249,15 @@ void TMainForm::est1Click() {
 
 TMainForm::OpenOutcome TMainForm::Open1Click() {
   if (!AskToSaveChanges()) return OpenOutcome::Cancelled;
+  return BrowseAndOpen();
+}
+
+TMainForm::OpenOutcome TMainForm::BrowseAndOpen() {
   // A CD folder that has vanished stays the CD folder when the author cancels: the caption, the
   // save prompt and a save go on naming it, and a save reports it missing instead of writing
   // elsewhere. The browser then starts at no folder.
   const std::string start = core::fs::DirectoryExists(app_.CDFolder) ? app_.CDFolder : "";
-  const auto chosen = BrowseForFolder(Handle(), kFolderPrompt, start);
+  const auto chosen = ChooseFolder(kFolderPrompt, start, false);
   if (!chosen) return OpenOutcome::Cancelled;
   return OpenFolder(*chosen) ? OpenOutcome::Opened : OpenOutcome::Failed;
 }
@@ -282,7 +270,7 @@ bool TMainForm::OpenFolder(std::string folder) {
   const ui::Point previous_place{window.Left(), window.Top()};
   app_.CDFolder = folder;
   const int32_t previous_reference = EditForm->Editor().ReferenceIndex();
-  if (!OpenProject(app_.CDFolder + "\\" + core::kProjectFileName)) {
+  if (!OpenProject(DesignFilePath())) {
     // A save must not write the old design over the file that could not be read.
     app_.CDFolder = previous_folder;
     EditForm->Undo().PutBack(previous_design, previous_place);
@@ -295,6 +283,7 @@ bool TMainForm::OpenFolder(std::string folder) {
   // reported by the next save, which writes it too.
   core::RememberRecentFolder(SettingsFile(), app_.CDFolder);
   saved_at_.reset();  // not saved into this folder yet
+  folder_lock_.Hold(app_.CDFolder);
   UpdateCDIconButton();
   return true;
 }
@@ -307,15 +296,23 @@ void TMainForm::OpenRecentFolder(size_t index) {
     core::ShowDirectoryNotFound(app_.platform, folders[index]);
     return;
   }
-  if (AskToSaveChanges()) OpenFolder(folders[index]);
+  if (!AskToSaveChanges()) return;
+  if (MayUseFolder(folders[index])) {
+    OpenFolder(folders[index]);
+  } else {
+    BrowseAndOpen();
+  }
 }
 
 bool TMainForm::OpenProject(const std::string& path) {
+  // Taken before the read: a change while it reads shows as a change afterwards.
+  const designer::FileFacts read = core::fs::Stat(path);
   if (!core::fs::FileExists(path)) {
     NewProject();
   } else if (!core::LoadProject(app_, path)) {
     return false;  // the reader has reported it
   }
+  design_file_ = {read, true, {}};
   ShowOpenedDesign();
   return true;
 }
@@ -422,146 +419,17 @@ void TMainForm::About1Click() {
   ShowAboutBox(Handle());
 }
 
-void TMainForm::ChangeSnapSetting(int id) {
-  core::SnapSettings& snap = EditForm->Editor().Snap;
-  const char* name = core::kGridSizeKey;
-  std::string value;
-  if (id == kCmdGridSize) {
-    if (!EditForm->EditGridSize()) return;
-    value = std::to_string(snap.GridSize);
-  } else {
-    const core::SnapFlag& flag = core::kSnapFlags[id - kCmdSnapToObjects];
-    bool& on = snap.*flag.setting;
-    on = !on;
-    name = flag.key;
-    value = on ? "1" : "0";
-  }
-  const std::string path = SettingsFile();
-  if (!core::RememberSetting(path, name, value)) {
-    core::ShowError(app_.platform, core::CannotWriteText(path));
-  }
-  EditForm->RefreshCanvas();  // the grid shows or goes
-}
-
-designer::Tool TMainForm::CurrentTool() const {
-  if (ToolBar1.IsDown(kCmdToolAddLabel)) return designer::Tool::AddLabel;
-  if (ToolBar1.IsDown(kCmdToolAddButton)) return designer::Tool::AddButton;
-  if (ToolBar1.IsDown(kCmdToolAddImage)) return designer::Tool::AddImage;
-  return designer::Tool::Select;
-}
-
-void TMainForm::PutSelectDown() {
-  ToolBar1.PutDown(kCmdToolSelect);
-}
-
-void TMainForm::OnCommand(int id) {
-  designer::CanvasEditor& canvas = EditForm->Editor();
-  TEditForm& edit = *EditForm;
-  switch (id) {
-    case kCmdOpen:
-      Open1Click();
-      break;
-    case kCmdSave:
-      Save1Click();
-      break;
-    case kCmdSaveAndTest:
-      est1Click();
-      break;
-    case kCmdExit:
-      Exit1Click();
-      break;
-    case kCmdCheckDisc:
-      CheckDisc1Click();
-      break;
-    case kCmdMakeDiscImage:
-      MakeDiscImage1Click(disc_medium_);
-      break;
-    case kCmdUndo:
-      edit.UndoStep();
-      break;
-    case kCmdRedo:
-      edit.RedoStep();
-      break;
-    case kCmdFormProperties:
-      edit.AsStep("Form Properties", [&] { edit.EditFormProperties(); });
-      break;
-    case kCmdStartLink:
-      edit.AsStep("Start Link", [&] { edit.EditStartLink(); });
-      break;
-    case kCmdObjectProperties:
-      edit.AsStep("Object Properties", [&] { edit.EditObjectProperties(); });
-      break;
-    case kCmdObjectLink:
-      edit.AsStep("Object Link", [&] { edit.EditObjectLink(); });
-      break;
-    case kCmdSelectionFont:
-    case kCmdSelectionHotFont: {
-      const bool hot = id == kCmdSelectionHotFont;
-      edit.AsStep(hot ? "Hot Track Font" : "Font", [&] { edit.SetSelectionFont(hot); });
-      break;
-    }
-    case kCmdDelete:
-      edit.AsStep("Delete", [&] { canvas.DeleteSelected(); });
-      break;
-    case kCmdClear:
-      edit.AsStep("Clear", [&] { canvas.ClearDesign(); });
-      break;
-    case kCmdBringToFront:
-      edit.AsStep("Bring to Front", [&] { canvas.BringSelectedToFront(); });
-      break;
-    case kCmdSendToBack:
-      edit.AsStep("Send to Back", [&] { canvas.SendSelectedToBack(); });
-      break;
-    case kCmdSelectAll:
-      canvas.SelectAll();
-      break;
-    case kCmdCut:
-    case kCmdCopy:
-    case kCmdPaste:
-    case kCmdDuplicate:
-      edit.ClipboardCommand(id);
-      break;
-    case kCmdPositionAndSize:
-      edit.AsStep("Position and Size", [&] { edit.EditPositionAndSize(); });
-      break;
-    case kCmdSelectCDIcon:
-    case kCmdCDIcon:
-      SelectCDIcon1Click();
-      break;
-    case kCmdHelpContents:
-      HelpContentsandIndex1Click();
-      break;
-    case kCmdTechnicalSupport:
-      echnialSupport1Click();
-      break;
-    case kCmdHomePage:
-      HomePage1Click();
-      break;
-    case kCmdAbout:
-      About1Click();
-      break;
-    case kCmdSnapToObjects:
-    case kCmdShowGrid:
-    case kCmdSnapToGrid:
-    case kCmdGridSize:
-      ChangeSnapSetting(id);
-      break;
-    default:
-      if (id >= kCmdRecentFolder && id < kCmdRecentFolder + int{core::kMaxRecentFolders}) {
-        OpenRecentFolder(static_cast<size_t>(id - kCmdRecentFolder));
-      }
-      if (id >= kCmdAlignLefts && id <= kCmdCenterVertically) {
-        const auto command = static_cast<designer::ArrangeCommand>(id - kCmdAlignLefts);
-        edit.AsStep(ArrangeCaption(id), [&] { canvas.Arrange(command); });
-      }
-      break;  // the tool buttons only change which tool is down
-  }
-}
-
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND:
       OnCommand(LOWORD(wparam));
+      return 0;
+    case WM_ACTIVATEAPP:
+      // Asked once the activation is over, not in the middle of it.
+      if (wparam) ::PostMessageW(Handle(), kOfferReloadMessage, 0, 0);
+      break;
+    case kOfferReloadMessage:
+      OfferReload();
       return 0;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lparam);

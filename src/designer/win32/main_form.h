@@ -1,15 +1,20 @@
 // TMainForm, the designer's main window: a thin strip across the top of the screen with the
-// menu bar and the tool bar. It chooses and opens the CD folder, saves and test-runs, checks the
-// disc and makes its image, asks about unsaved changes, picks the CD icon, opens help and the
-// maker's pages, and hands every editing command to the canvas. Closing it ends the program.
+// menu bar and the tool bar. It chooses and opens the CD folder, saves (there or into another
+// folder) and test-runs, checks the disc and makes its image, asks about unsaved changes and about
+// a design file that another program changed, picks the CD icon, opens help and the maker's
+// pages, and hands every editing command to the canvas. Closing it ends the program.
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/disc_check.h"
+#include "designer/design_file.h"
 #include "designer/win32/edit_form.h"
+#include "designer/win32/folder_lock.h"
 #include "player/win32/autorun_form.h"
 #include "ui/form.h"
 #include "ui/win32/dib_surface.h"
@@ -59,6 +64,13 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   enum class OpenOutcome { Opened, Cancelled, Failed };
   // Asks about unsaved changes, then for a folder, and opens it.
   OpenOutcome Open1Click();
+  OpenOutcome BrowseAndOpen();
+  // The folder browser, shown again while the author turns down a folder another designer has
+  // open; nothing when the author cancels (main_form_commands.cpp).
+  std::optional<std::string> ChooseFolder(const char* prompt, const std::string& start,
+                                          bool new_folders);
+  // False when another designer has `folder` open and the author would rather choose another.
+  bool MayUseFolder(const std::string& folder);
   // Makes `folder` the CD folder and opens its design; after a design that could not be read,
   // the designer stays on the folder and design it had.
   bool OpenFolder(std::string folder);
@@ -67,7 +79,20 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   void ShowOpenedDesign();
   // Logging off, shutting down or restarting asks about unsaved changes as closing does.
   bool QueryEndSession();
+  // Save, Save As and what they share (main_form_commands.cpp). Save into a CD folder that is gone
+  // offers Save As; a save over a design file another program changed, or that was read only in
+  // part, asks first.
   bool Save1Click();
+  bool SaveHere();
+  bool SaveAs1Click();
+  // Deploys into `folder`; on success its AutoRun.ard is the file this designer knows.
+  bool DeployInto(const std::string& folder);
+  std::string DesignFilePath() const;
+  // Coming back to the designer: an unchanged design offers the design file's new design.
+  void OfferReload();
+  // A question made of the parts of `text`, answered Yes (true) or No.
+  bool Ask(std::initializer_list<std::string_view> text, const char* title,
+           ui::MessageButtons buttons, ui::MessageIcon icon = ui::MessageIcon::Question);
   // "Save and Test": the name is kept as the original names it.
   void est1Click();
   void Exit1Click();
@@ -92,6 +117,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   bool AskToSaveChanges();
   bool Modified() const;
   std::string SettingsFile() const;
+  // Carries out a menu, shortcut or tool bar command (main_form_commands.cpp).
   void OnCommand(int id);
   bool CreateStripControls();
   // Places the CD icon button and makes the read-out's font, the logo and the CD icon's glyph
@@ -110,7 +136,9 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   TEditForm* EditForm = nullptr;  // not owned
   std::string BaseCaption;
   bool ClosingAllowed = false;
-  std::optional<int64_t> saved_at_;  // when Save last wrote the design into this CD folder
+  std::optional<int64_t> saved_at_;         // when Save last wrote the design into this CD folder
+  designer::DesignFileRecord design_file_;  // the CD folder's AutoRun.ard as last read or written
+  FolderLock folder_lock_;                  // tells other designers which folder this one has
   // The medium Check Disc last checked; Make Disc Image checks for it too.
   core::DiscMedium disc_medium_ = core::DiscMedium::Cd700;
   ui::win32::OwnedMenu MainMenu1;  // owned until given to the window

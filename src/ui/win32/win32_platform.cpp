@@ -34,8 +34,8 @@ UINT IconFlag(MessageIcon icon) {
 
 MessageResult Win32Platform::ShowMessageBox(const std::string& text, const std::string& title,
                                             MessageIcon icon, MessageButtons buttons) {
-  const UINT type =
-      IconFlag(icon) | (buttons == MessageButtons::YesNoCancel ? MB_YESNOCANCEL : MB_OK);
+  static constexpr UINT kButtons[] = {MB_OK, MB_YESNOCANCEL, MB_YESNO, MB_YESNO | MB_DEFBUTTON2};
+  const UINT type = IconFlag(icon) | kButtons[static_cast<size_t>(buttons)];
   HWND owner = ::GetActiveWindow();
   const ModalScope modal(owner);
   switch (::MessageBoxW(owner, WideOf(text).c_str(), WideOf(title).c_str(), type)) {
