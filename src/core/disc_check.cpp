@@ -171,7 +171,7 @@ int KeyOrder(const void* left, const void* right) {
 // Every listing is sorted by this one function, the C library's sort: std::sort would bring its
 // own copy of a sort for every kind of key.
 void Sort(std::vector<Key>& keys) {
-  std::qsort(keys.data(), keys.size(), sizeof(Key), KeyOrder);
+  if (keys.size() > 1) std::qsort(keys.data(), keys.size(), sizeof(Key), KeyOrder);
 }
 
 // What the design needs a name to be: a glyph is shown as a button's, a picture as an image's.

@@ -257,7 +257,9 @@ void Plan(const std::vector<Entry>& entries, int64_t created, Layout& layout) {
       uint32_t* order = layout.Children(folder, tree);
       sorted_layout = &layout;
       sorted_tree = tree;
-      std::qsort(order, folder.child_count, sizeof(uint32_t), RecordOrder);
+      if (folder.child_count > 1) {
+        std::qsort(order, folder.child_count, sizeof(uint32_t), RecordOrder);
+      }
     }
   }
 

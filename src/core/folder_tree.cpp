@@ -16,6 +16,7 @@ bool ListFolderTree(const std::string& root, std::vector<FolderItem>& items) {
   }
   // Sorted by the C library's sort, through pointers (it moves its elements byte by byte, which a
   // string does not survive): std::sort would bring a sort of its own into the player.
+  if (items.size() < 2) return true;  // qsort takes no empty list
   std::vector<FolderItem*> order(items.size());
   for (size_t i = 0; i < items.size(); ++i) order[i] = &items[i];
   std::qsort(order.data(), order.size(), sizeof(FolderItem*), [](const void* a, const void* b) {
