@@ -146,7 +146,7 @@ def test_four_equal_buttons_in_a_column_with_the_layout_commands(rig, tmp_path):
     before = saved(designer)
     me.drag((40, 360), (590, 75))  # all four at once: one font
     me.command("ctrl+p")
-    window = me.dialog("Button Properties")
+    window = me.dialog("Button Properties: 4 buttons")
     me.click(at(window, 242, 71, 82, 25))  # Font: Select...
     fonts = me.dialog("Font")
     me.click(at(fonts, 173, 78))  # Bold

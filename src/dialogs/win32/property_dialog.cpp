@@ -315,6 +315,9 @@ dialogs::DialogFlags PropertyDialog::RunFields(const void* rows, size_t row_coun
                                                void* fields, dialogs::SharedFields* shared) {
   several_ = shared != nullptr;
   unknown_rows_ = 0;
+  // "Button Properties: 4 buttons": the author sees that OK gives all of them what is changed.
+  Properties().SetCaption(several_ ? std::string(Layout().caption) + ": " + shared->what
+                                   : std::string(Layout().caption));
   for (size_t i = 0; i < row_count; ++i) {
     const ControlSpec& row = *row_at(rows, i);
     Fill(row, field_at(rows, i, fields), several_ && (shared->unknown & row.FieldBit()) != 0);
@@ -388,7 +391,16 @@ dialogs::DialogFlags PropertyDialog::RunModal() {
   flags_ = {};
   touched_rows_ = 0;
   done_ = false;
-  if (HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
+  CentreOverDesigner();
+  // The first control comes up with the focus and, when it is a text field, its text selected,
+  // so that typing replaces it, as in Windows' own dialogs.
+  if (HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) {
+    ::SetFocus(first);
+    const ControlSpec* spec = SpecOf(::GetDlgCtrlID(first));
+    if (spec != nullptr && (spec->kind == ControlSpec::Edit || spec->kind == ControlSpec::Spin)) {
+      ::SendMessageW(first, EM_SETSEL, 0, -1);
+    }
+  }
   ui::win32::RunModal(Handle(), done_);
   done_ = true;
   return flags_;
