@@ -83,8 +83,8 @@ bool ExecuteLinks(ModalView<LinkFields>& view, std::span<core::TCommand* const> 
 
 bool ExecuteObjectLinks(ModalView<LinkFields>& view,
                         std::span<core::AutoObjectType* const> objects) {
-  std::vector<core::TCommand*> links;
-  for (core::AutoObjectType* object : objects) links.push_back(&object->Link);
+  std::vector<core::TCommand*> links(objects.size());
+  for (size_t i = 0; i < objects.size(); ++i) links[i] = &objects[i]->Link;
   return ExecuteLinks(view, links, ObjectsText(objects));
 }
 

@@ -4,6 +4,8 @@
 
 #include <iterator>
 
+#include "core/text.h"
+
 namespace dialogs {
 
 std::string ObjectsText(std::span<core::AutoObjectType* const> objects) {
@@ -15,24 +17,22 @@ std::string ObjectsText(std::span<core::AutoObjectType* const> objects) {
         object != nullptr && object->Kind < std::size(kNouns) ? kNouns[object->Kind] : "objects";
     noun = noun == nullptr || noun == own ? own : "objects";
   }
-  return std::to_string(objects.size()) + " " + (noun != nullptr ? noun : "objects");
+  return core::Joined({core::Decimal(objects.size()), " ", noun != nullptr ? noun : "objects"});
 }
 
 ObjectLinks::ObjectLinks(ModalView<LinkFields>* editor,
                          std::span<core::AutoObjectType* const> objects)
-    : editor_(editor) {
-  for (core::AutoObjectType* object : objects) {
-    if (object == nullptr) continue;
-    objects_.push_back(object);
-    links_.push_back(object->Link);
+    : editor_(editor), objects_(objects), links_(objects.size()), edited_links_(objects.size()) {
+  for (size_t i = 0; i < objects.size(); ++i) {
+    // A missing object is refused by the dialog before any link is edited.
+    if (objects[i] != nullptr) links_[i] = objects[i]->Link;
+    edited_links_[i] = &links_[i];
   }
 }
 
 bool ObjectLinks::Edit() {
   if (editor_ == nullptr || links_.empty()) return false;
-  std::vector<core::TCommand*> links;
-  for (core::TCommand& link : links_) links.push_back(&link);
-  const bool changed = ExecuteLinks(*editor_, links, ObjectsText(objects_));
+  const bool changed = ExecuteLinks(*editor_, edited_links_, ObjectsText(objects_));
   edited_ = edited_ || changed;
   return changed;
 }

@@ -42,8 +42,9 @@ class ObjectLinks {
 
  private:
   ModalView<LinkFields>* editor_;  // not owned
-  std::vector<core::AutoObjectType*> objects_;
+  std::span<core::AutoObjectType* const> objects_;
   std::vector<core::TCommand> links_;  // in the order of objects_
+  std::vector<core::TCommand*> edited_links_;
   bool edited_ = false;
 };
 

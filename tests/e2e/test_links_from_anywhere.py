@@ -23,8 +23,10 @@ def test_a_caption_typed_at_once_and_a_link_from_the_properties_undo_together(ri
     rig.key("s")  # the action list, first, has the focus: Send Email
     rig.key("Tab")
     rig.type_text(EMAIL)
-    close_with(designer, link)
-    close_with(designer, window)
+    rig.key("Return")
+    designer.wait_closed(link)
+    rig.key("Return")  # OK has the focus now: the link goes with the caption
+    designer.wait_closed(window)
     saved = designer.saved_project().objects[0]
     assert (saved.caption, saved.link.action, saved.link.target) == ("Start", 3, EMAIL)
     designer.press("ctrl+z")

@@ -151,7 +151,9 @@ constexpr FieldRow<F> kControls[] = {
 void ObjectPropertyDialog::OnClick(const ControlSpec& clicked) {
   if (clicked.id != kLinkButton) return PropertyDialog::OnClick(clicked);
   // A link edited here is one change of this dialog: its OK applies it, its Cancel drops it.
-  if (links_ != nullptr && links_->Edit()) MarkChanged();
+  if (links_ == nullptr || !links_->Edit()) return;
+  MarkChanged();
+  ::SetFocus(Item(IDOK));  // what comes next: Enter confirms the link with the rest
 }
 
 TLabelPropertyForm::TLabelPropertyForm()

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "core/text.h"
 #include "ui/win32/application.h"
 #include "ui/win32/dialog_font.h"
 #include "ui/win32/gdi_canvas.h"
@@ -316,8 +317,8 @@ dialogs::DialogFlags PropertyDialog::RunFields(const void* rows, size_t row_coun
   several_ = shared != nullptr;
   unknown_rows_ = 0;
   // "Button Properties: 4 buttons": the author sees that OK gives all of them what is changed.
-  Properties().SetCaption(several_ ? std::string(Layout().caption) + ": " + shared->what
-                                   : std::string(Layout().caption));
+  Properties().SetCaption(several_ ? core::Joined({Layout().caption, ": ", shared->what})
+                                   : Layout().caption);
   for (size_t i = 0; i < row_count; ++i) {
     const ControlSpec& row = *row_at(rows, i);
     Fill(row, field_at(rows, i, fields), several_ && (shared->unknown & row.FieldBit()) != 0);
