@@ -337,9 +337,8 @@ TEST(CanvasEditor, DeleteRemovesTheSelectionAndClearRemovesAll) {
 // Records which dialog opened and answers as the author closed it.
 struct FakeDialogs : PropertyDialogs {
   bool EditLink(core::TCommand& l) override { return Open("link", &l); }
-  bool EditLinks(std::span<core::AutoObjectType* const> objects) override {
-    several.assign(objects.begin(), objects.end());
-    return Open("links", nullptr);
+  bool EditLinks(std::span<core::AutoObjectType* const> o) override {
+    return several.assign(o.begin(), o.end()), Open("links", nullptr);
   }
   bool EditLabel(core::AutoObjectType& o) override { return Open("label", &o); }
   bool EditButton(core::AutoObjectType& o) override { return Open("button", &o); }
@@ -375,6 +374,9 @@ TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndRefreshOnlyAfterAppliedEdi
   core::AddNewObject(k.t.app, core::kKindLabel, {0, 0});
   core::AddNewObject(k.t.app, core::kKindButton, {0, 0});
   FakeDialogs dialogs;
+  k.Select({});  // Object Link says what it needs
+  k.editor.EditObjectLink(dialogs);
+  EXPECT_EQ(k.t.platform.messages.at(0).text, kSelectForLink);
   k.Select({0, 3});  // two kinds: no properties dialog opens, the link editor for both does
   k.editor.EditObjectProperties(dialogs);
   k.editor.EditObjectLink(dialogs);
@@ -394,17 +396,6 @@ TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndRefreshOnlyAfterAppliedEdi
   k.editor.EditStartLink(dialogs);
   EXPECT_EQ(dialogs.records.back(), &k.t.app.Project.StartLink);
   EXPECT_EQ(k.view.refreshes, refreshes);
-}
-
-TEST(CanvasEditor, ObjectLinkWithNothingSelectedSaysWhatItNeeds) {
-  Canvas k;
-  FakeDialogs dialogs;
-  k.Select({});
-  k.editor.EditObjectLink(dialogs);
-  EXPECT_TRUE(dialogs.opened.empty());
-  EXPECT_EQ(k.t.platform.messages,
-            (std::vector<testing_support::ShownMessage>{
-                {kSelectForLink, "Object Link", ui::MessageIcon::Information}}));
 }
 
 TEST(CanvasEditor, ObjectPropertiesOnSeveralObjectsNeedsOneKind) {

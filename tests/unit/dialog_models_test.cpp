@@ -292,9 +292,12 @@ struct SharedFake : ModalView<Fields> {
   DialogFlags Run(Fields& fields) override {
     ++runs;
     shown = fields;
-    unknown = this->Shared()->unknown;
+    SharedFields one;  // for a dialog of one record
+    SharedFields& shared = this->Shared() != nullptr ? *this->Shared() : one;
+    unknown = shared.unknown;
     edit(fields);
-    this->Shared()->changed = changes;
+    shared.changed = changes;
+    if (this->Links() != nullptr) this->Links()->Edit();  // "Link...", when the dialog has it
     return flags;
   }
   std::function<void(Fields&)> edit;
@@ -411,106 +414,54 @@ TEST(SeveralObjects, ObjectsOfAnotherKindAreRefusedUnshown) {
   EXPECT_EQ(core::LabelOf(*mixed[0])->Caption, "New Label");
 }
 
-// Each link as "action|target|parameters|start directory|sound file".
-std::string LinkText(const core::TCommand& l) {
-  return std::to_string(l.Action) + "|" + l.Target + "|" + l.Parameters + "|" + l.StartDirectory +
-         "|" + l.SoundFile;
-}
-
 TEST(SeveralLinks, OnlyWhatTheAuthorGaveAValueIsWrittenToEachLink) {
   using L = LinkFields;
-  // Two file links and an address; the author picks Open or Execute File and types into all.
-  const core::TCommand stored[] = {{"\\a.wav", 1, 1, "\\a.exe", "/x", "\\"},
-                                   {"", 1, 1, "\\b.exe", "/x", "\\b"},
-                                   {"\\c.wav", 2, 1, "http://c", "/x", ""}};
-  const struct {
-    DialogFlags flags;
-    FieldMask changes;
-    std::vector<std::string> links;  // none: nothing written, each link as stored
-  } cases[] = {
-      {kApplied,
-       Bit(&L::Target),
-       {"1|\\s.exe|/x|\\|\\a.wav", "1|\\s.exe|/x|\\b|", "2| s.exe |/x||\\c.wav"}},
-      {kApplied,
-       Bit(&L::Action) | Bit(&L::StartDirectory),
-       {"1|\\a.exe|/x|\\bin|\\a.wav", "1|\\b.exe|/x|\\bin|", "1|http://c|/x|\\bin|\\c.wav"}},
-      {kApplied,
-       Bit(&L::Parameters),
-       {"1|\\a.exe| |\\|\\a.wav", "1|\\b.exe| |\\b|", "2|http://c| ||\\c.wav"}},
-      {kApplied, 0, {}},
-      {kCancelled, Bit(&L::Target), {}},
+  // Two file links and an address; the author picks Open or Execute File and types into all. The
+  // links after ("action|target|parameters|start directory|sound file;" each); none: as stored.
+  const std::vector<core::TCommand> stored = {{"\\a.wav", 1, 1, "\\a.exe", "/x", "\\"},
+                                              {"", 1, 1, "\\b.exe", "/x", "\\b"},
+                                              {"\\c.wav", 2, 1, "http://c", "/x", ""}};
+  const std::tuple<DialogFlags, FieldMask, std::string> cases[] = {
+      {kApplied, Bit(&L::Target),
+       "1|\\s.exe|/x|\\|\\a.wav;1|\\s.exe|/x|\\b|;2| s.exe |/x||\\c.wav;"},
+      {kApplied, Bit(&L::Action) | Bit(&L::StartDirectory),
+       "1|\\a.exe|/x|\\bin|\\a.wav;1|\\b.exe|/x|\\bin|;1|http://c|/x|\\bin|\\c.wav;"},
+      {kApplied, Bit(&L::Parameters),
+       "1|\\a.exe| |\\|\\a.wav;1|\\b.exe| |\\b|;2|http://c| ||\\c.wav;"},
+      {kApplied, 0, ""},
+      {kCancelled, Bit(&L::Target), ""}};
+  const auto text = [](const std::vector<core::TCommand>& links, std::string all = {}) {
+    for (const core::TCommand& l : links) {
+      all += std::to_string(l.Action) + '|' + l.Target + '|' + l.Parameters + '|' +
+             l.StartDirectory + '|' + l.SoundFile + ';';
+    }
+    return all;
   };
-  for (const auto& c : cases) {
-    std::vector<core::TCommand> links(std::begin(stored), std::end(stored));
-    std::vector<core::TCommand*> edited;
-    for (core::TCommand& link : links) edited.push_back(&link);
-    SharedFake<L> view([](L& v) { v = {1, " s.exe ", " ", " bin "}; }, c.changes, c.flags);
-    EXPECT_EQ(ExecuteLinks(view, edited, "3 buttons"), !c.links.empty()) << c.changes;
+  for (const auto& [flags, changes, want] : cases) {
+    std::vector<core::TCommand> links = stored;
+    const std::vector<core::TCommand*> edited = {&links[0], &links[1], &links[2]};
+    SharedFake<L> view([](L& v) { v = {1, " s.exe ", " ", " bin "}; }, changes, flags);
+    EXPECT_EQ(ExecuteLinks(view, edited, "3 buttons"), !want.empty()) << changes;
     EXPECT_EQ(std::tuple(view.unknown, view.shown.Parameters),
               std::tuple(Bit(&L::Action) | Bit(&L::Target) | Bit(&L::StartDirectory), "/x"));
-    for (size_t i = 0; i < links.size(); ++i) {
-      const std::string want = c.links.empty() ? LinkText(stored[i]) : c.links[i];
-      EXPECT_EQ(LinkText(links[i]), want) << c.changes << " link " << i;
-    }
+    EXPECT_EQ(text(links), want.empty() ? text(stored) : want) << changes;
   }
 }
-
-// Runs an object dialog whose author presses "Link..." (the link editor then sets the target
-// "x" or is cancelled) and closes the object dialog with `flags`.
-struct LinkingFake : ModalView<ButtonFields> {
-  DialogFlags Run(ButtonFields&) override {
-    what = this->Shared() == nullptr ? "one" : this->Shared()->what;
-    this->Links()->Edit();
-    return flags;
-  }
-  DialogFlags flags;
-  std::string what;
-};
 
 TEST(ObjectLinks, ALinkEditedFromAnObjectDialogGoesWithItsOkAndDropsWithItsCancel) {
-  const struct {
-    size_t buttons;
-    DialogFlags link_editor, dialog;
-    bool applied;
-    const char* target;  // each button's afterwards
-    const char* what;    // in the dialogs' titles
-  } cases[] = {
-      {1, kApplied, kApplied, true, "x", "one"},
-      {1, kApplied, kCancelled, false, "", "one"},
-      {1, kCancelled, kApplied, true, "", "one"},  // OK after another change
-      {2, kApplied, kApplied, true, "x", "2 buttons"},
-      {2, kApplied, kCancelled, false, "", "2 buttons"},
-  };
-  for (const auto& c : cases) {
+  // How many buttons, how the link editor and then the dialog close, each button's target after.
+  for (const auto& [count, editor_flags, dialog_flags, target] :
+       {std::tuple{1, kApplied, kApplied, "x"},
+        {1, kCancelled, kApplied, ""},
+        {2, kApplied, kApplied, "x"},
+        {2, kApplied, kCancelled, ""}}) {
     TestApp t;
-    const Objects buttons = NewObjects(t, core::kKindButton, c.buttons);
-    SharedFake<LinkFields> link_editor([](LinkFields& v) { v.Target = "x"; },
-                                       c.buttons > 1 ? Bit(&LinkFields::Target) : 0, c.link_editor);
-    FakeView<LinkFields> one_link([](LinkFields& v) { v.Target = "x"; }, c.link_editor);
-    LinkingFake dialog;
-    dialog.flags = c.dialog;
-    ModalView<LinkFields>& editor =
-        c.buttons > 1 ? static_cast<ModalView<LinkFields>&>(link_editor) : one_link;
-    EXPECT_EQ(ExecuteButtonProperties(dialog, buttons, &editor), c.applied) << c.what;
-    EXPECT_EQ(dialog.what, c.what);
-    for (const core::AutoObjectType* button : buttons) EXPECT_EQ(button->Link.Target, c.target);
-  }
-}
-
-TEST(SeveralObjects, TheTitleNamesHowManyOfWhichKind) {
-  const struct {
-    std::vector<uint8_t> kinds;
-    const char* text;
-  } cases[] = {
-      {{core::kKindButton, core::kKindButton, core::kKindButton, core::kKindButton}, "4 buttons"},
-      {{core::kKindLabel, core::kKindLabel}, "2 labels"},
-      {{core::kKindImage, core::kKindImage, core::kKindImage}, "3 images"},
-      {{core::kKindImage, core::kKindLabel, core::kKindImage}, "3 objects"}};
-  for (const auto& c : cases) {
-    TestApp t;
-    Objects objects;
-    for (const uint8_t kind : c.kinds) objects.push_back(&New(t, kind));
-    EXPECT_EQ(ObjectsText(objects), c.text);
+    const Objects buttons = NewObjects(t, core::kKindButton, static_cast<size_t>(count));
+    SharedFake<LinkFields> editor([](LinkFields& v) { v.Target = "x"; }, Bit(&LinkFields::Target),
+                                  editor_flags);
+    SharedFake<ButtonFields> dialog([](ButtonFields&) {}, 0, dialog_flags);
+    EXPECT_EQ(ExecuteButtonProperties(dialog, buttons, &editor), dialog_flags.Applies());
+    for (const core::AutoObjectType* button : buttons) EXPECT_EQ(button->Link.Target, target);
   }
 }
 

@@ -142,22 +142,10 @@ TEST(FormProperties, CentringTruncatesTowardZero) {
 }
 
 TEST(DialogPlace, CentredOverTheDesignerAndKeptInTheWorkArea) {
-  const Rect work{0, 0, 1024, 740};
-  const struct {
-    Rect over;
-    Size size;
-    Point place;
-  } cases[] = {
-      {{0, 0, 1024, 600}, {400, 300}, {312, 150}},    // the main window and the design window
-      {{100, 500, 400, 740}, {400, 300}, {50, 440}},  // low on the screen: up until it fits
-      {{-300, -50, 100, 100}, {400, 300}, {0, 0}},    // off the top left
-      {{900, 100, 1200, 200}, {400, 300}, {624, 0}},  // off the right
-      {{0, 0, 1024, 740}, {1100, 800}, {0, 0}},       // larger than the room: its top left inside
-  };
-  for (const auto& c : cases) {
-    const Point place = CentredOver(c.over, c.size, work);
-    EXPECT_EQ(place, c.place) << c.over.left << ", " << c.over.top;
-  }
+  const Rect work{0, 0, 1024, 740}, designer{0, 0, 1024, 600}, low{100, 500, 400, 740};
+  EXPECT_EQ(CentredOver(designer, {400, 300}, work), (Point{312, 150}));
+  EXPECT_EQ(CentredOver(low, {400, 300}, work), (Point{50, 440})) << "up until it fits";
+  EXPECT_EQ(CentredOver(work, {1100, 800}, work), (Point{0, 0})) << "its title bar inside";
 }
 
 TEST(ExtremeSizes, CentringAndEdgesSaturateInsteadOfOverflowing) {

@@ -393,15 +393,18 @@ dialogs::DialogFlags PropertyDialog::RunModal() {
   touched_rows_ = 0;
   done_ = false;
   CentreOverDesigner();
-  // The first control comes up with the focus and, when it is a text field, its text selected,
-  // so that typing replaces it, as in Windows' own dialogs.
-  if (HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) {
-    ::SetFocus(first);
-    const ControlSpec* spec = SpecOf(::GetDlgCtrlID(first));
-    if (spec != nullptr && (spec->kind == ControlSpec::Edit || spec->kind == ControlSpec::Spin)) {
+  // The first text field the author can type into comes up focused with its text selected, so
+  // that typing replaces it, as in Windows' own dialogs; without one, the first control.
+  HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  for (size_t i = 0; const ControlSpec* c = Control(i); ++i) {
+    if ((c->kind == ControlSpec::Edit || c->kind == ControlSpec::Spin) &&
+        ::IsWindowEnabled(Item(c->id))) {
+      first = Item(c->id);
       ::SendMessageW(first, EM_SETSEL, 0, -1);
+      break;
     }
   }
+  if (first != nullptr) ::SetFocus(first);
   ui::win32::RunModal(Handle(), done_);
   done_ = true;
   return flags_;
