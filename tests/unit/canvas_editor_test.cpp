@@ -381,7 +381,6 @@ TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndRefreshOnlyAfterAppliedEdi
   k.editor.EditObjectProperties(dialogs);
   k.editor.EditObjectLink(dialogs);
   EXPECT_EQ(dialogs.opened, std::vector<std::string>{"links"});
-  EXPECT_EQ(dialogs.several.size(), 2u);
   for (auto [index, kind] : {std::pair{0, "image"}, {3, "label"}, {4, "button"}}) {
     k.Select({index});
     k.editor.EditObjectProperties(dialogs);
