@@ -45,6 +45,7 @@ bool QuorvaneProgram::CreateDesignerWindows() {
            &dialogs_->ImagePropertyForm, &dialogs_->FormPropertyForm, &dialogs_->PositionSizeForm,
            &dialogs_->GridSizeForm.Dialog()}) {
     dialog->Bind(state_);
+    dialog->OpenOver(MainForm->Handle(), EditForm->Handle());
     if (!dialog->Create(platform_.ScreenSize())) return false;
   }
   EditForm->SetDialogs(*dialogs_);

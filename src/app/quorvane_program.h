@@ -21,7 +21,13 @@
 
 // The designer's dialogs, created once at start-up, as the canvas's commands open them.
 struct DesignerDialogs : designer::PropertyDialogs {
+  DesignerDialogs() {
+    LabelPropertyForm.UseLinkEditor(LinkForm);
+    ButtonPropertyForm.UseLinkEditor(LinkForm);
+    ImagePropertyForm.UseLinkEditor(LinkForm);
+  }
   bool EditLink(core::TCommand& link) override { return LinkForm.Execute(&link); }
+  bool EditLinks(SelectedObjects objects) override { return LinkForm.Execute(objects); }
   bool EditLabel(core::AutoObjectType& o) override { return LabelPropertyForm.Execute(&o); }
   bool EditButton(core::AutoObjectType& o) override { return ButtonPropertyForm.Execute(&o); }
   bool EditImage(core::AutoObjectType& o) override { return ImagePropertyForm.Execute(&o); }

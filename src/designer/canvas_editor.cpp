@@ -412,7 +412,13 @@ void CanvasEditor::Rebind(const std::vector<core::AutoObjectType*>& objects) {
 }
 
 void CanvasEditor::EditObjectLink(PropertyDialogs& dialogs) {
-  if (core::AutoObjectType* object = SingleSelected()) dialogs.EditLink(object->Link);
+  const std::vector<core::AutoObjectType*> objects = SelectedObjects(false);
+  if (objects.empty()) {
+    app_.platform.ShowMessageBox(kSelectForLink, kObjectLinkTitle, ui::MessageIcon::Information,
+                                 ui::MessageButtons::Ok);
+    return;
+  }
+  dialogs.EditLinks(objects);
 }
 
 void CanvasEditor::EditStartLink(PropertyDialogs& dialogs) {

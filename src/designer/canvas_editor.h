@@ -17,6 +17,9 @@
 
 namespace designer {
 
+inline constexpr char kSelectForLink[] = "Select one or more objects to edit their link.";
+inline constexpr char kObjectLinkTitle[] = "Object Link";
+
 // The main window's tool group: exactly one is down.
 enum class Tool : uint8_t { Select, AddLabel, AddButton, AddImage };
 enum class MouseButton : uint8_t { Left, Right, Middle };
@@ -87,8 +90,9 @@ class CanvasEditor {
   void ClearDesign();
   void BringSelectedToFront();
   void SendSelectedToBack();
-  // The dialog commands. Object properties and object link act on the one selected object
-  // only; a link edit changes nothing visible, so it does not refresh.
+  // The dialog commands. Object properties acts on the one selected object, or on several of one
+  // kind; object link on every selected object, and with none it says what it needs. A link edit
+  // changes nothing visible, so it does not refresh.
   void EditObjectProperties(PropertyDialogs& dialogs);
   void EditObjectLink(PropertyDialogs& dialogs);
   void EditStartLink(PropertyDialogs& dialogs);

@@ -16,6 +16,9 @@ class PropertyDialogs {
  public:
   virtual ~PropertyDialogs() = default;
   virtual bool EditLink(core::TCommand& link) = 0;
+  // The links of one or more objects at once: the link editor shows what they share and writes
+  // only what the author changed, to all of them.
+  virtual bool EditLinks(std::span<core::AutoObjectType* const> objects) = 0;
   virtual bool EditLabel(core::AutoObjectType& object) = 0;
   virtual bool EditButton(core::AutoObjectType& object) = 0;
   virtual bool EditImage(core::AutoObjectType& object) = 0;

@@ -44,8 +44,10 @@ void Write(core::AutoObjectType& object, const F& fields, FieldMask write) {
 
 }  // namespace
 
-bool ExecuteLabelProperties(ModalView<F>& view, std::span<core::AutoObjectType* const> objects) {
-  return EditObjects(ObjectRules<F>{Read, Write}, view, objects);
+bool ExecuteLabelProperties(ModalView<F>& view, std::span<core::AutoObjectType* const> objects,
+                            ModalView<LinkFields>* link_editor) {
+  ObjectLinks links(link_editor, objects);
+  return EditObjects(ObjectRules<F>{Read, Write}, view, objects, ObjectsText(objects), &links);
 }
 
 }  // namespace dialogs

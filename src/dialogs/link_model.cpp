@@ -1,7 +1,10 @@
-// The link editor's action list, field enabling, fill and write-back.
+// The link editor's action list, field enabling, fill and write-back, of one link or several.
 #include "dialogs/link_model.h"
 
+#include <vector>
+
 #include "dialogs/cd_file_picker.h"
+#include "dialogs/object_dialog_rules.h"
 
 namespace dialogs {
 
@@ -12,8 +15,9 @@ const std::array<const char*, 8> kLinkActionItems = {
     "Browse CD",  "Exit AutoRun",
 };
 
-LinkEnabling EnablingForAction(int action) {
+LinkEnabling EnablingForAction(int action, bool actions_differ) {
   LinkEnabling on;
+  if (actions_differ) return {true, true, true, true};
   switch (action) {
     case core::kActionOpenFile:  // a program takes parameters and a start directory
       on.Target = on.PickTarget = on.Parameters = on.StartDirectory = true;
@@ -40,31 +44,48 @@ bool TargetsCdFile(uint8_t action) {
          action == core::kActionPrintFile;
 }
 
+using F = LinkFields;
+
+bool Read(const core::TCommand& link, F& fields) {
+  fields.Action = link.Action <= core::kActionExit ? link.Action : -1;
+  fields.Target = link.Target;
+  fields.Parameters = link.Parameters;
+  fields.StartDirectory = link.StartDirectory;
+  return true;
+}
+
+void Write(core::TCommand& link, const F& fields, FieldMask write) {
+  // With no item selected (a stored code the list does not know) the code stays as it was; the
+  // texts are still the author's.
+  if ((write & Bit(&F::Action)) && fields.Action >= 0 && fields.Action <= core::kActionExit) {
+    link.Action = static_cast<uint8_t>(fields.Action);
+  }
+  const bool file = TargetsCdFile(link.Action);
+  if (write & Bit(&F::Target)) link.Target = file ? NormalizePath(fields.Target) : fields.Target;
+  if (write & Bit(&F::Parameters)) link.Parameters = fields.Parameters;
+  if (write & Bit(&F::StartDirectory)) {
+    link.StartDirectory = file ? NormalizePath(fields.StartDirectory) : fields.StartDirectory;
+  }
+}
+
+constexpr ObjectRules<F, core::TCommand> kRules{Read, Write};
+
 }  // namespace
 
 bool ExecuteLink(ModalView<LinkFields>& view, core::TCommand* link) {
-  if (link == nullptr) return false;
-  LinkFields fields;
-  fields.Action = link->Action <= core::kActionExit ? link->Action : -1;
-  fields.Target = link->Target;
-  fields.Parameters = link->Parameters;
-  fields.StartDirectory = link->StartDirectory;
+  return EditObjects(kRules, view, std::span<core::TCommand* const>(&link, 1));
+}
 
-  if (!view.Run(fields).Applies()) return false;
+bool ExecuteLinks(ModalView<LinkFields>& view, std::span<core::TCommand* const> links,
+                  std::string what) {
+  return EditObjects(kRules, view, links, std::move(what));
+}
 
-  // With no item selected (a stored code the list does not know) the code stays as it was; the
-  // texts are still the author's.
-  if (fields.Action >= 0 && fields.Action <= core::kActionExit) {
-    link->Action = static_cast<uint8_t>(fields.Action);
-  }
-  link->Target = fields.Target;
-  link->Parameters = fields.Parameters;
-  link->StartDirectory = fields.StartDirectory;
-  if (TargetsCdFile(link->Action)) {
-    link->Target = NormalizePath(link->Target);
-    link->StartDirectory = NormalizePath(link->StartDirectory);
-  }
-  return true;
+bool ExecuteObjectLinks(ModalView<LinkFields>& view,
+                        std::span<core::AutoObjectType* const> objects) {
+  std::vector<core::TCommand*> links(objects.size());
+  for (size_t i = 0; i < objects.size(); ++i) links[i] = &objects[i]->Link;
+  return ExecuteLinks(view, links, ObjectsText(objects));
 }
 
 }  // namespace dialogs

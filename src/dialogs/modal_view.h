@@ -5,8 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace dialogs {
+
+class ObjectLinks;  // object_dialog_rules.h
 
 struct DialogFlags {
   bool Changed = false;   // set by every change handler while the dialog is shown
@@ -25,6 +28,7 @@ inline constexpr FieldMask kEveryField = ~FieldMask{0};
 struct SharedFields {
   FieldMask unknown = 0;
   FieldMask changed = 0;
+  std::string what;  // what the dialog shows, for its title: "4 buttons"
 };
 
 template <typename Fields>
@@ -34,20 +38,26 @@ class ModalView {
   // Shows `fields`, runs the dialog modally and leaves the edited values in `fields`. The flags
   // start cleared after the fill.
   virtual DialogFlags Run(Fields& fields) = 0;
-  // Run for several objects: Run reads `shared` through Shared() meanwhile.
-  DialogFlags RunShared(Fields& fields, SharedFields& shared) {
-    shared_ = &shared;
+  // Run for objects: for several of them Run reads `shared` through Shared() meanwhile, and the
+  // objects' links, which an object dialog's "Link..." edits, through Links().
+  DialogFlags RunObjects(Fields& fields, SharedFields* shared, ObjectLinks* links) {
+    shared_ = shared;
+    links_ = links;
     const DialogFlags flags = Run(fields);
     shared_ = nullptr;
+    links_ = nullptr;
     return flags;
   }
 
  protected:
   // Null while the dialog shows one record.
   SharedFields* Shared() const { return shared_; }
+  // Null while the dialog shows no objects with links.
+  ObjectLinks* Links() const { return links_; }
 
  private:
   SharedFields* shared_ = nullptr;
+  ObjectLinks* links_ = nullptr;
 };
 
 }  // namespace dialogs

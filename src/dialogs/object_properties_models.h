@@ -9,6 +9,7 @@
 
 #include "core/project_model.h"
 #include "dialogs/field_of.h"
+#include "dialogs/link_model.h"
 #include "dialogs/number_field.h"
 #include "ui/color.h"
 #include "ui/font.h"
@@ -75,13 +76,17 @@ inline constexpr std::span<const FieldOf<ImageFields>> kFieldList<ImageFields> =
 
 // One object, every field written back; or several of the dialog's kind at once: the dialog
 // shows the values they share, and writes only the members the author changed, to every one of
-// them. Each refuses (returns false, shows nothing) no object or one of another kind.
+// them. Each refuses (returns false, shows nothing) no object or one of another kind. Given a
+// link editor, the dialog's "Link..." edits the objects' links, which they take with its OK.
 bool ExecuteLabelProperties(ModalView<LabelFields>& view,
-                            std::span<core::AutoObjectType* const> objects);
+                            std::span<core::AutoObjectType* const> objects,
+                            ModalView<LinkFields>* link_editor = nullptr);
 bool ExecuteButtonProperties(ModalView<ButtonFields>& view,
-                             std::span<core::AutoObjectType* const> objects);
+                             std::span<core::AutoObjectType* const> objects,
+                             ModalView<LinkFields>* link_editor = nullptr);
 bool ExecuteImageProperties(ModalView<ImageFields>& view,
-                            std::span<core::AutoObjectType* const> objects);
+                            std::span<core::AutoObjectType* const> objects,
+                            ModalView<LinkFields>* link_editor = nullptr);
 inline bool ExecuteLabelProperties(ModalView<LabelFields>& view, core::AutoObjectType* object) {
   return ExecuteLabelProperties(view, {&object, 1});
 }

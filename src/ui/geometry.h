@@ -46,4 +46,18 @@ struct Rect {
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The top-left corner of a window of `size` centred over `over`, moved into `room` (a screen's
+// work area) as far as it fits; one larger than the room keeps its top-left corner, and so its
+// title bar, inside.
+inline Point CentredOver(const Rect& over, Size size, const Rect& room) {
+  const auto place = [](int32_t low, int32_t high, int32_t length, int32_t room_low,
+                        int32_t room_high) {
+    const int64_t centred = (int64_t{low} + high - length) / 2;
+    return Rect::Saturate(
+        std::max(std::min(centred, int64_t{room_high} - length), int64_t{room_low}));
+  };
+  return {place(over.left, over.right, size.width, room.left, room.right),
+          place(over.top, over.bottom, size.height, room.top, room.bottom)};
+}
+
 }  // namespace ui

@@ -337,6 +337,9 @@ TEST(CanvasEditor, DeleteRemovesTheSelectionAndClearRemovesAll) {
 // Records which dialog opened and answers as the author closed it.
 struct FakeDialogs : PropertyDialogs {
   bool EditLink(core::TCommand& l) override { return Open("link", &l); }
+  bool EditLinks(std::span<core::AutoObjectType* const> o) override {
+    return several.assign(o.begin(), o.end()), Open("links", nullptr);
+  }
   bool EditLabel(core::AutoObjectType& o) override { return Open("label", &o); }
   bool EditButton(core::AutoObjectType& o) override { return Open("button", &o); }
   bool EditImage(core::AutoObjectType& o) override { return Open("image", &o); }
@@ -371,17 +374,20 @@ TEST(CanvasEditor, DialogCommandsOpenTheRightDialogAndRefreshOnlyAfterAppliedEdi
   core::AddNewObject(k.t.app, core::kKindLabel, {0, 0});
   core::AddNewObject(k.t.app, core::kKindButton, {0, 0});
   FakeDialogs dialogs;
-  k.Select({0, 3});  // two selected: neither object command opens anything
+  k.Select({});  // Object Link says what it needs
+  k.editor.EditObjectLink(dialogs);
+  EXPECT_EQ(k.t.platform.messages.at(0).text, kSelectForLink);
+  k.Select({0, 3});  // two kinds: no properties dialog opens, the link editor for both does
   k.editor.EditObjectProperties(dialogs);
   k.editor.EditObjectLink(dialogs);
-  EXPECT_TRUE(dialogs.opened.empty());
+  EXPECT_EQ(dialogs.opened, std::vector<std::string>{"links"});
   for (auto [index, kind] : {std::pair{0, "image"}, {3, "label"}, {4, "button"}}) {
     k.Select({index});
     k.editor.EditObjectProperties(dialogs);
     EXPECT_EQ(dialogs.opened.back(), kind);
   }
   k.editor.EditObjectLink(dialogs);
-  EXPECT_EQ(dialogs.records.back(), &k.t.app.Project.Objects[4]->Link);
+  EXPECT_EQ(dialogs.several, std::vector{k.t.app.Project.Objects[4].get()});
 
   dialogs.applies = false;  // Cancel, the close box, or OK without a change
   const int refreshes = k.view.refreshes;

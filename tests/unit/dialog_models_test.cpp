@@ -10,6 +10,7 @@
 #include "dialogs/cd_file_picker.h"
 #include "dialogs/form_properties_model.h"
 #include "dialogs/link_model.h"
+#include "dialogs/object_dialog_rules.h"
 #include "dialogs/object_properties_models.h"
 #include "fake_desktop.h"
 
@@ -130,6 +131,7 @@ TEST(LinkDialog, EachActionEnablesItsFields) {
   for (int action = -1; action <= 8; ++action) {
     EXPECT_EQ(EnablingForAction(action), expected[action + 1]) << "action " << action;
   }
+  EXPECT_EQ(EnablingForAction(-1, true), all) << "several links of different actions";
 }
 
 TEST(FormDialog, WritesWindowProjectAndPanelAndKnowsTwoPositions) {
@@ -290,9 +292,12 @@ struct SharedFake : ModalView<Fields> {
   DialogFlags Run(Fields& fields) override {
     ++runs;
     shown = fields;
-    unknown = this->Shared()->unknown;
+    SharedFields one;  // for a dialog of one record
+    SharedFields& shared = this->Shared() != nullptr ? *this->Shared() : one;
+    unknown = shared.unknown;
     edit(fields);
-    this->Shared()->changed = changes;
+    shared.changed = changes;
+    if (this->Links() != nullptr) this->Links()->Edit();  // "Link...", when the dialog has it
     return flags;
   }
   std::function<void(Fields&)> edit;
@@ -407,6 +412,57 @@ TEST(SeveralObjects, ObjectsOfAnotherKindAreRefusedUnshown) {
   EXPECT_FALSE(ExecuteLabelProperties(view, Objects{}));
   EXPECT_EQ(view.runs, 0);
   EXPECT_EQ(core::LabelOf(*mixed[0])->Caption, "New Label");
+}
+
+TEST(SeveralLinks, OnlyWhatTheAuthorGaveAValueIsWrittenToEachLink) {
+  using L = LinkFields;
+  // Two file links and an address; the author picks Open or Execute File and types into all. The
+  // links after ("action|target|parameters|start directory|sound file;" each); none: as stored.
+  const std::vector<core::TCommand> stored = {{"\\a.wav", 1, 1, "\\a.exe", "/x", "\\"},
+                                              {"", 1, 1, "\\b.exe", "/x", "\\b"},
+                                              {"\\c.wav", 2, 1, "http://c", "/x", ""}};
+  const std::tuple<DialogFlags, FieldMask, std::string> cases[] = {
+      {kApplied, Bit(&L::Target),
+       "1|\\s.exe|/x|\\|\\a.wav;1|\\s.exe|/x|\\b|;2| s.exe |/x||\\c.wav;"},
+      {kApplied, Bit(&L::Action) | Bit(&L::StartDirectory),
+       "1|\\a.exe|/x|\\bin|\\a.wav;1|\\b.exe|/x|\\bin|;1|http://c|/x|\\bin|\\c.wav;"},
+      {kApplied, Bit(&L::Parameters),
+       "1|\\a.exe| |\\|\\a.wav;1|\\b.exe| |\\b|;2|http://c| ||\\c.wav;"},
+      {kApplied, 0, ""},
+      {kCancelled, Bit(&L::Target), ""}};
+  const auto text = [](const std::vector<core::TCommand>& links, std::string all = {}) {
+    for (const core::TCommand& l : links) {
+      all += std::to_string(l.Action) + '|' + l.Target + '|' + l.Parameters + '|' +
+             l.StartDirectory + '|' + l.SoundFile + ';';
+    }
+    return all;
+  };
+  for (const auto& [flags, changes, want] : cases) {
+    std::vector<core::TCommand> links = stored;
+    const std::vector<core::TCommand*> edited = {&links[0], &links[1], &links[2]};
+    SharedFake<L> view([](L& v) { v = {1, " s.exe ", " ", " bin "}; }, changes, flags);
+    EXPECT_EQ(ExecuteLinks(view, edited, "3 buttons"), !want.empty()) << changes;
+    EXPECT_EQ(std::tuple(view.unknown, view.shown.Parameters),
+              std::tuple(Bit(&L::Action) | Bit(&L::Target) | Bit(&L::StartDirectory), "/x"));
+    EXPECT_EQ(text(links), want.empty() ? text(stored) : want) << changes;
+  }
+}
+
+TEST(ObjectLinks, ALinkEditedFromAnObjectDialogGoesWithItsOkAndDropsWithItsCancel) {
+  // How many buttons, how the link editor and then the dialog close, each button's target after.
+  for (const auto& [count, editor_flags, dialog_flags, target] :
+       {std::tuple{1, kApplied, kApplied, "x"},
+        {1, kCancelled, kApplied, ""},
+        {2, kApplied, kApplied, "x"},
+        {2, kApplied, kCancelled, ""}}) {
+    TestApp t;
+    const Objects buttons = NewObjects(t, core::kKindButton, static_cast<size_t>(count));
+    SharedFake<LinkFields> editor([](LinkFields& v) { v.Target = "x"; }, Bit(&LinkFields::Target),
+                                  editor_flags);
+    SharedFake<ButtonFields> dialog([](ButtonFields&) {}, 0, dialog_flags);
+    EXPECT_EQ(ExecuteButtonProperties(dialog, buttons, &editor), dialog_flags.Applies());
+    for (const core::AutoObjectType* button : buttons) EXPECT_EQ(button->Link.Target, target);
+  }
 }
 
 TEST(NumberField, ABlankFieldOfSeveralObjectsIsLeftAlone) {

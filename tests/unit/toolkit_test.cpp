@@ -141,6 +141,13 @@ TEST(FormProperties, CentringTruncatesTowardZero) {
   EXPECT_EQ(form.Top(), 0);
 }
 
+TEST(DialogPlace, CentredOverTheDesignerAndKeptInTheWorkArea) {
+  const Rect work{0, 0, 1024, 740}, designer{0, 0, 1024, 600}, low{100, 500, 400, 740};
+  EXPECT_EQ(CentredOver(designer, {400, 300}, work), (Point{312, 150}));
+  EXPECT_EQ(CentredOver(low, {400, 300}, work), (Point{50, 440})) << "up until it fits";
+  EXPECT_EQ(CentredOver(work, {1100, 800}, work), (Point{0, 0})) << "its title bar inside";
+}
+
 TEST(ExtremeSizes, CentringAndEdgesSaturateInsteadOfOverflowing) {
   constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();

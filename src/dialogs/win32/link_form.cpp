@@ -30,11 +30,12 @@ TLinkForm::TLinkForm()
     : PropertyDialog(kLinkFormLayout, kControls, ui::win32::kPictureObjectLink) {}
 
 dialogs::DialogFlags TLinkForm::Run(dialogs::LinkFields& fields) {
-  return RunBound(kControls, fields);
+  return RunBound(kControls, fields, Shared());
 }
 
 void TLinkForm::ComboBox1Change() {
-  const dialogs::LinkEnabling on = dialogs::EnablingForAction(ListIndex(kComboBox1));
+  const dialogs::LinkEnabling on =
+      dialogs::EnablingForAction(ListIndex(kComboBox1), Unknown(kComboBox1));
   // A disabled edit keeps its text (written back on OK) and shows the button face.
   Enable(kEdit1, on.Target);
   Enable(kSpeedButton1, on.PickTarget);

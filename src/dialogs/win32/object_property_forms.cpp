@@ -12,6 +12,9 @@ constexpr char kPictures[] =
     "Icons (*.ico)|*.ico|Enhanced Metafiles (*.emf)|*.emf|Metafiles (*.wmf)|*.wmf|"
     "PNG Image File (*.png)|*.png|GIF Image File (*.gif)|*.gif";
 
+// "Link...", in each table left of OK.
+constexpr int16_t kLinkButton = 120;
+
 namespace label {
 enum : int16_t {
   kCaptionLabel = 91,
@@ -54,6 +57,7 @@ constexpr FieldRow<F> kControls[] = {
     {ControlSpec::Swatch, kPanel1, nullptr, 150, 104, 60, 23, &F::Color},
     {ControlSpec::FontSample, kPanel2, nullptr, 150, 136, 60, 23, &F::Font},
     {ControlSpec::FontSample, kPanel3, nullptr, 150, 168, 60, 23, &F::HotFont},
+    {ControlSpec::Button, kLinkButton, "Link...", 56, 218, 82, 26},
     {ControlSpec::OkButton, 0, "OK", 246, 218, 80, 26},
     {ControlSpec::CancelButton, 0, "Cancel", 332, 218, 80, 26},
 };
@@ -114,6 +118,7 @@ constexpr FieldRow<F> kControls[] = {
     {ControlSpec::Spin, kSpinEdit2, nullptr, 330, 200, 80, 23, &F::Spacing, dialogs::kSpacingField},
     {ControlSpec::Check, kCheckBox1, "Flat", 176, 228, 70, 20, &F::Flat},
     {ControlSpec::Check, kCheckBox2, "Transparent", 256, 228, 110, 20, &F::Transparent},
+    {ControlSpec::Button, kLinkButton, "Link...", 56, 250, 82, 26},
     {ControlSpec::OkButton, 0, "OK", 272, 250, 80, 26},
     {ControlSpec::CancelButton, 0, "Cancel", 358, 250, 80, 26},
 };
@@ -135,6 +140,7 @@ constexpr FieldRow<F> kControls[] = {
     {ControlSpec::Edit, kEdit2, nullptr, 200, 72, 190, 23, &F::HotImageFile},
     {ControlSpec::Button, kButton4, "Select...", 396, 71, 82, 25, kEdit2, kPictures},
     {ControlSpec::Check, kCheckBox1, "Transparent", 200, 102, 150, 20, &F::Transparent},
+    {ControlSpec::Button, kLinkButton, "Link...", 56, 130, 82, 26},
     {ControlSpec::OkButton, 0, "OK", 312, 130, 80, 26},
     {ControlSpec::CancelButton, 0, "Cancel", 398, 130, 80, 26},
 };
@@ -142,23 +148,34 @@ constexpr FieldRow<F> kControls[] = {
 
 }  // namespace
 
+void ObjectPropertyDialog::OnClick(const ControlSpec& clicked) {
+  if (clicked.id != kLinkButton) return PropertyDialog::OnClick(clicked);
+  // A link edited here is one change of this dialog: its OK applies it, its Cancel drops it.
+  if (links_ == nullptr || !links_->Edit()) return;
+  MarkChanged();
+  ::SetFocus(Item(IDOK));  // what comes next: Enter confirms the link with the rest
+}
+
 TLabelPropertyForm::TLabelPropertyForm()
-    : PropertyDialog(kLabelPropertyFormLayout, label::kControls, ui::win32::kPictureAddLabel) {}
+    : ObjectPropertyDialog(kLabelPropertyFormLayout, label::kControls,
+                           ui::win32::kPictureAddLabel) {}
 
 dialogs::DialogFlags TLabelPropertyForm::Run(dialogs::LabelFields& fields) {
-  return RunBound(label::kControls, fields, Shared());
+  return RunWithLinks<dialogs::LabelFields>(label::kControls, fields, Shared(), Links());
 }
 
 TButtonPropertyForm::TButtonPropertyForm()
-    : PropertyDialog(kButtonPropertyFormLayout, button::kControls, ui::win32::kPictureAddButton) {}
+    : ObjectPropertyDialog(kButtonPropertyFormLayout, button::kControls,
+                           ui::win32::kPictureAddButton) {}
 
 dialogs::DialogFlags TButtonPropertyForm::Run(dialogs::ButtonFields& fields) {
-  return RunBound(button::kControls, fields, Shared());
+  return RunWithLinks<dialogs::ButtonFields>(button::kControls, fields, Shared(), Links());
 }
 
 TImagePropertyForm::TImagePropertyForm()
-    : PropertyDialog(kImagePropertyFormLayout, image::kControls, ui::win32::kPictureAddImage) {}
+    : ObjectPropertyDialog(kImagePropertyFormLayout, image::kControls,
+                           ui::win32::kPictureAddImage) {}
 
 dialogs::DialogFlags TImagePropertyForm::Run(dialogs::ImageFields& fields) {
-  return RunBound(image::kControls, fields, Shared());
+  return RunWithLinks<dialogs::ImageFields>(image::kControls, fields, Shared(), Links());
 }

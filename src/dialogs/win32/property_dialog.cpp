@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "core/text.h"
 #include "ui/win32/application.h"
 #include "ui/win32/dialog_font.h"
 #include "ui/win32/gdi_canvas.h"
@@ -315,6 +316,9 @@ dialogs::DialogFlags PropertyDialog::RunFields(const void* rows, size_t row_coun
                                                void* fields, dialogs::SharedFields* shared) {
   several_ = shared != nullptr;
   unknown_rows_ = 0;
+  // "Button Properties: 4 buttons": the author sees that OK gives all of them what is changed.
+  Properties().SetCaption(several_ ? core::Joined({Layout().caption, ": ", shared->what})
+                                   : Layout().caption);
   for (size_t i = 0; i < row_count; ++i) {
     const ControlSpec& row = *row_at(rows, i);
     Fill(row, field_at(rows, i, fields), several_ && (shared->unknown & row.FieldBit()) != 0);
@@ -388,7 +392,19 @@ dialogs::DialogFlags PropertyDialog::RunModal() {
   flags_ = {};
   touched_rows_ = 0;
   done_ = false;
-  if (HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE)) ::SetFocus(first);
+  CentreOverDesigner();
+  // The first text field the author can type into comes up focused with its text selected, so
+  // that typing replaces it, as in Windows' own dialogs; without one, the first control.
+  HWND first = ::GetNextDlgTabItem(Handle(), nullptr, FALSE);
+  for (size_t i = 0; const ControlSpec* c = Control(i); ++i) {
+    if ((c->kind == ControlSpec::Edit || c->kind == ControlSpec::Spin) &&
+        ::IsWindowEnabled(Item(c->id))) {
+      first = Item(c->id);
+      ::SendMessageW(first, EM_SETSEL, 0, -1);
+      break;
+    }
+  }
+  if (first != nullptr) ::SetFocus(first);
   ui::win32::RunModal(Handle(), done_);
   done_ = true;
   return flags_;

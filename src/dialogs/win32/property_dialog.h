@@ -159,6 +159,10 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
   void RefuseNumber(int id, const dialogs::NumberField& field);
   // The CD file picker on an edit; true when it put a new path into the edit.
   bool PickFile(int edit, const std::string& filter, dialogs::RefusalStyle style);
+  // The control shows no value: the objects shown differ in it, and the author gave it none.
+  bool Unknown(int id) const { return (unknown_rows_ & RowBit(id)) != 0; }
+  // An edit the dialog's own controls do not show (a link edited from it) counts as a change.
+  void MarkChanged() { flags_.Changed = true; }
 
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
   void OnScaleChanged() override;
@@ -193,7 +197,6 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
   bool ReadBack(const ControlSpec& control, void* value);
   // A control's bit in the sets of marks, by its row; 0 for a control not in the table.
   uint64_t RowBit(int id) const;
-  bool Unknown(int id) const { return (unknown_rows_ & RowBit(id)) != 0; }
   // The author gave the control a value: it is no longer unknown, and it is written back.
   void Touch(int id);
   // Runs the dialog modally on the values just filled into its controls: the flags start
@@ -213,7 +216,6 @@ class PropertyDialog : public DialogForm, public dialogs::OpenFileDialog {
   bool NumbersReadable();
   // A spin edit's number, if its text is one the field takes.
   std::optional<int32_t> SpinNumber(const ControlSpec& spin) const;
-  void MarkChanged() { flags_.Changed = true; }
   ui::Color SwatchColor(int id) const;
   void SetSwatchColor(int id, ui::Color color);
   const ui::Font& SampleFont(int id) const;
