@@ -132,7 +132,8 @@ TEST(ClipboardObjects, PastedObjectsLandAsOneGroupOnTopAsTheSelectionWithTheirMe
 TEST(ClipboardObjects, DuplicateCopiesTheSelectionBesideItAndNothingWithoutOne) {
   for (const std::vector<size_t>& selected : {std::vector<size_t>{}, {0, 2}}) {
     Sample design(selected);
-    DuplicateSelection(design.app, design.view);
+    DuplicateSteps steps;
+    DuplicateSelection(design.app, design.view, steps);
     const auto& objects = design.app.Project.Objects;
     ASSERT_EQ(objects.size(), 3 + selected.size());
     for (size_t i = 0; i < selected.size(); ++i) {

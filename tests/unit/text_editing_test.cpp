@@ -1,0 +1,135 @@
+// The rules behind editing text and duplicating in steps: the size that shows a caption whole,
+// the hot-track font that follows the font, and the step of a run of duplicates.
+#include <gtest/gtest.h>
+
+#include "core/project_ops.h"
+#include "designer/canvas_editor.h"
+#include "designer/clipboard_commands.h"
+#include "designer/text_rules.h"
+#include "fake_desktop.h"
+#include "raster_canvas.h"
+
+namespace designer {
+namespace {
+
+// Captions of `n` letters: 6 pixels each and 13 high in the test canvas's cell font.
+std::string Letters(size_t n) {
+  return std::string(n, 'x');
+}
+
+TEST(TextRules, AnObjectGrowsToShowItsCaptionWholeAndNeverShrinks) {
+  struct Case {
+    uint8_t kind;
+    ui::Size size;
+    size_t letters;
+    int32_t room = 600;
+    bool wrap = false, auto_size = false;  // labels
+    uint8_t layout = ui::kGlyphLeft;       // buttons, with a 16 x 16 glyph when `glyph`
+    bool glyph = false;
+    int32_t margin = -1;
+    ui::Size fit;
+  };
+  for (const Case& c : std::vector<Case>{
+           {core::kKindLabel, {65, 17}, 3, 600, false, false, {}, {}, {}, {65, 17}},
+           {core::kKindLabel, {65, 17}, 20, 600, false, false, {}, {}, {}, {120, 17}},
+           {core::kKindLabel, {65, 17}, 20, 600, true, false, {}, {}, {}, {120, 17}},
+           {core::kKindLabel, {65, 17}, 20, 90, true, false, {}, {}, {}, {90, 26}},  // 15 a line
+           {core::kKindLabel, {65, 17}, 20, 30, true, false, {}, {}, {}, {65, 26}},
+           {core::kKindLabel, {65, 17}, 20, 600, false, true, {}, {}, {}, {65, 17}},
+           {core::kKindLabel, {200, 50}, 2, 600, true, false, {}, {}, {}, {200, 50}},
+           {core::kKindButton, {120, 40}, 10, 600, {}, {}, ui::kGlyphLeft, false, -1, {120, 40}},
+           {core::kKindButton, {120, 40}, 30, 600, {}, {}, ui::kGlyphLeft, false, -1, {192, 40}},
+           {core::kKindButton, {120, 40}, 20, 600, {}, {}, ui::kGlyphLeft, true, -1, {152, 40}},
+           {core::kKindButton, {120, 40}, 20, 600, {}, {}, ui::kGlyphRight, true, 10, {156, 40}},
+           {core::kKindButton, {120, 20}, 20, 600, {}, {}, ui::kGlyphTop, true, -1, {124, 45}},
+           {core::kKindImage, {105, 105}, 30, 600, {}, {}, {}, {}, {}, {105, 105}},
+       }) {
+    core::AutoObjectType object;
+    object.Kind = c.kind;
+    object.Control = core::MakeControl(c.kind);
+    object.Control->SetBounds(0, 0, c.size.width, c.size.height);
+    if (ui::Label* label = core::LabelOf(object)) {
+      label->WordWrap = c.wrap;
+      label->AutoSize = c.auto_size;
+    } else if (ui::SpeedButton* button = core::ButtonOf(object)) {
+      button->Layout = c.layout;
+      button->SetMargin(c.margin);
+      if (c.glyph) button->Glyph = ui::PixelBitmap(16, 16);
+    }
+    testing_support::RasterCanvas measure(1, 1);
+    EXPECT_EQ(SizeToFit(object, Letters(c.letters), measure, c.room), c.fit)
+        << int{c.kind} << " " << c.letters << " letters, room " << c.room;
+  }
+}
+
+TEST(TextRules, TheHotFontFollowsTheFontWhereItWasTheSameButForItsColour) {
+  const ui::Font before{"Arial", 0x000000, 10, 0};
+  const ui::Font after{"Tahoma", 0x123456, 12, ui::kFontBold};
+  const ui::Font follows{"Tahoma", 0x0000FF, 12, ui::kFontBold};
+  struct Case {
+    ui::Font hot, expected;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{"Arial", 0x0000FF, 10, 0}, follows},  // only its colour differed
+           {{"Arial", 0x000000, 10, 0}, {"Tahoma", 0x000000, 12, ui::kFontBold}},
+           {{"Arial", 0x0000FF, 11, 0}, {"Arial", 0x0000FF, 11, 0}},  // its own size
+           {{"Arial", 0x0000FF, 10, ui::kFontItalic}, {"Arial", 0x0000FF, 10, ui::kFontItalic}},
+           {{"Verdana", 0x0000FF, 10, 0}, {"Verdana", 0x0000FF, 10, 0}},
+       }) {
+    ui::Font hot = c.hot;
+    KeepHotFontInStep(hot, before, after);
+    EXPECT_EQ(hot, c.expected) << c.hot.name << " " << c.hot.size;
+  }
+}
+
+struct Views : CanvasView {
+  void RefreshCanvas() override {}
+  void XorFocusRect(const ui::Rect&) override {}
+  Tool CurrentTool() const override { return Tool::Select; }
+  void SelectTool() override {}
+  void SetPointer(ui::Cursor) override {}
+  ui::Size DesignArea() const override { return {600, 400}; }
+};
+
+TEST(DuplicateSteps, ACopyMovedIntoPlaceSetsTheStepOfTheNextOnes) {
+  enum Then : uint8_t { Nothing, SelectOriginal, Forgotten };
+  struct Case {
+    std::vector<ui::Point> originals;
+    ui::Point move;  // of the first copies, before the second duplicate
+    Then then;
+    ui::Point second, third;  // the top-left corners of the next two duplicates
+  };
+  for (const Case& c : std::vector<Case>{
+           {{{20, 20}}, {0, 0}, Nothing, {40, 40}, {50, 50}},
+           {{{20, 20}}, {-10, 40}, Nothing, {20, 120}, {20, 170}},  // a column 50 apart
+           {{{20, 20}}, {-10, -10}, Nothing, {30, 30}, {40, 40}},   // back on the original
+           {{{20, 20}}, {-10, 40}, SelectOriginal, {30, 30}, {40, 40}},
+           {{{20, 20}}, {-10, 40}, Forgotten, {30, 80}, {40, 90}},  // undone, say
+           {{{20, 20}, {20, 70}}, {90, -10}, Nothing, {220, 20}, {320, 20}},
+       }) {
+    testing_support::TestApp t;
+    for (ui::Point at : c.originals) core::AddNewObject(t.app, core::kKindButton, at);
+    for (auto& o : t.app.Project.Objects) o->Selected = true;
+    Views view;
+    DuplicateSteps steps;
+    DuplicateSelection(t.app, view, steps);
+    auto& objects = t.app.Project.Objects;
+    for (auto& o : objects) {
+      if (o->Selected)
+        o->Control->SetBounds(o->Control->Left + c.move.x, o->Control->Top + c.move.y,
+                              o->Control->Width, o->Control->Height);
+    }
+    if (c.then == SelectOriginal) {
+      for (size_t i = 0; i < objects.size(); ++i) objects[i]->Selected = i < c.originals.size();
+    }
+    if (c.then == Forgotten) steps.Forget();
+    for (const ui::Point expected : {c.second, c.third}) {
+      DuplicateSelection(t.app, view, steps);
+      const ui::Control& copy = *objects[objects.size() - c.originals.size()]->Control;
+      EXPECT_EQ((ui::Point{copy.Left, copy.Top}), expected) << c.move.x << "," << c.move.y;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace designer
