@@ -105,7 +105,6 @@ class CanvasEditor {
   // dialog preset to the first one's, for every selected label and button, whatever else is
   // selected; nothing when none is (the commands are greyed then).
   void SetSelectionFont(PropertyDialogs& dialogs, bool hot);
-  bool SelectionHasFonts() const { return !SelectedObjects(true).empty(); }
   // Bold: every selected label and button bold, or regular when all of them are bold already,
   // the hot-track fonts kept in step; each grows to show its caption whole in the new font, as
   // `measure` measures it.

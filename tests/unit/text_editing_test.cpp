@@ -1,27 +1,19 @@
-// The rules behind editing text and duplicating in steps: the size that shows a caption whole,
-// the hot-track font that follows the font, and the step of a run of duplicates.
+// The rules behind editing text: the size that shows a caption whole, and the hot-track font that
+// follows the font.
 #include <gtest/gtest.h>
 
 #include "core/project_ops.h"
-#include "designer/canvas_editor.h"
-#include "designer/clipboard_commands.h"
 #include "designer/text_rules.h"
-#include "fake_desktop.h"
 #include "raster_canvas.h"
 
 namespace designer {
 namespace {
 
-// Captions of `n` letters: 6 pixels each and 13 high in the test canvas's cell font.
-std::string Letters(size_t n) {
-  return std::string(n, 'x');
-}
-
 TEST(TextRules, AnObjectGrowsToShowItsCaptionWholeAndNeverShrinks) {
   struct Case {
     uint8_t kind;
     ui::Size size;
-    size_t letters;
+    size_t letters;  // 6 pixels wide each, 13 high, in the test canvas's font
     int32_t room = 600;
     bool wrap = false, auto_size = false;  // labels
     uint8_t layout = ui::kGlyphLeft;       // buttons, with a 16 x 16 glyph when `glyph`
@@ -57,7 +49,7 @@ TEST(TextRules, AnObjectGrowsToShowItsCaptionWholeAndNeverShrinks) {
       if (c.glyph) button->Glyph = ui::PixelBitmap(16, 16);
     }
     testing_support::RasterCanvas measure(1, 1);
-    EXPECT_EQ(SizeToFit(object, Letters(c.letters), measure, c.room), c.fit)
+    EXPECT_EQ(SizeToFit(object, std::string(c.letters, 'x'), measure, c.room), c.fit)
         << int{c.kind} << " " << c.letters << " letters, room " << c.room;
   }
 }
@@ -79,55 +71,6 @@ TEST(TextRules, TheHotFontFollowsTheFontWhereItWasTheSameButForItsColour) {
     ui::Font hot = c.hot;
     KeepHotFontInStep(hot, before, after);
     EXPECT_EQ(hot, c.expected) << c.hot.name << " " << c.hot.size;
-  }
-}
-
-struct Views : CanvasView {
-  void RefreshCanvas() override {}
-  void XorFocusRect(const ui::Rect&) override {}
-  Tool CurrentTool() const override { return Tool::Select; }
-  void SelectTool() override {}
-  void SetPointer(ui::Cursor) override {}
-  ui::Size DesignArea() const override { return {600, 400}; }
-};
-
-TEST(DuplicateSteps, ACopyMovedIntoPlaceSetsTheStepOfTheNextOnes) {
-  enum Then : uint8_t { Nothing, SelectOriginal, Forgotten };
-  struct Case {
-    std::vector<ui::Point> originals;
-    ui::Point move;  // of the first copies, before the second duplicate
-    Then then;
-    ui::Point second, third;  // the top-left corners of the next two duplicates
-  };
-  for (const Case& c : std::vector<Case>{
-           {{{20, 20}}, {0, 0}, Nothing, {40, 40}, {50, 50}},
-           {{{20, 20}}, {-10, 40}, Nothing, {20, 120}, {20, 170}},  // a column 50 apart
-           {{{20, 20}}, {-10, -10}, Nothing, {30, 30}, {40, 40}},   // back on the original
-           {{{20, 20}}, {-10, 40}, SelectOriginal, {30, 30}, {40, 40}},
-           {{{20, 20}}, {-10, 40}, Forgotten, {30, 80}, {40, 90}},  // undone, say
-           {{{20, 20}, {20, 70}}, {90, -10}, Nothing, {220, 20}, {320, 20}},
-       }) {
-    testing_support::TestApp t;
-    for (ui::Point at : c.originals) core::AddNewObject(t.app, core::kKindButton, at);
-    for (auto& o : t.app.Project.Objects) o->Selected = true;
-    Views view;
-    DuplicateSteps steps;
-    DuplicateSelection(t.app, view, steps);
-    auto& objects = t.app.Project.Objects;
-    for (auto& o : objects) {
-      if (o->Selected)
-        o->Control->SetBounds(o->Control->Left + c.move.x, o->Control->Top + c.move.y,
-                              o->Control->Width, o->Control->Height);
-    }
-    if (c.then == SelectOriginal) {
-      for (size_t i = 0; i < objects.size(); ++i) objects[i]->Selected = i < c.originals.size();
-    }
-    if (c.then == Forgotten) steps.Forget();
-    for (const ui::Point expected : {c.second, c.third}) {
-      DuplicateSelection(t.app, view, steps);
-      const ui::Control& copy = *objects[objects.size() - c.originals.size()]->Control;
-      EXPECT_EQ((ui::Point{copy.Left, copy.Top}), expected) << c.move.x << "," << c.move.y;
-    }
   }
 }
 

@@ -70,10 +70,9 @@ LRESULT CALLBACK CaptionBox::BoxProcedure(HWND hwnd, UINT message, WPARAM wparam
   auto* box = reinterpret_cast<CaptionBox*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (box != nullptr && box->hwnd_ == hwnd) return box->OnMessage(message, wparam, lparam);
   // Closing: the EDIT class's own procedure sees the box out.
-  return ::CallWindowProcW(box != nullptr && box->edit_procedure_ != nullptr
-                               ? box->edit_procedure_
-                               : reinterpret_cast<WNDPROC>(::DefWindowProcW),
-                           hwnd, message, wparam, lparam);
+  const WNDPROC edit = box != nullptr ? box->edit_procedure_ : nullptr;
+  return edit != nullptr ? ::CallWindowProcW(edit, hwnd, message, wparam, lparam)
+                         : ::DefWindowProcW(hwnd, message, wparam, lparam);
 }
 
 LRESULT CaptionBox::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -259,8 +259,9 @@ void ShowEditState(HMENU menu, const designer::CanvasEditor::EditFacts& facts) {
   const auto enable = [menu](UINT id, bool can) {
     ::EnableMenuItem(menu, id, MF_BYCOMMAND | (can ? MF_ENABLED : MF_GRAYED));
   };
-  for (const UINT id : {kCmdCut, kCmdCopy, kCmdDuplicate, kCmdDelete})
+  for (const UINT id : {kCmdCut, kCmdCopy, kCmdDuplicate, kCmdDelete}) {
     enable(id, facts.selected > 0);
+  }
   enable(kCmdObjectProperties, facts.properties);
   for (const UINT id : {kCmdBringToFront, kCmdSendToBack}) enable(id, facts.selected == 1);
   enable(kCmdEditCaption, facts.selected == 1 && facts.with_fonts == 1);
