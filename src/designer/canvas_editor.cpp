@@ -393,11 +393,16 @@ std::vector<core::AutoObjectType*> CanvasEditor::SelectedObjects(bool with_fonts
 void CanvasEditor::SetSelectionFont(PropertyDialogs& dialogs, bool hot) {
   const std::vector<core::AutoObjectType*> objects = SelectedObjects(true);
   if (objects.empty()) return;
-  ui::Font font = FontOf(*objects.front(), hot);
+  const ui::Font preset = FontOf(*objects.front(), hot);
+  ui::Font font = preset;
   if (!dialogs.ChooseFont(font)) return;
   for (core::AutoObjectType* object : objects) {
-    if (!hot) KeepHotFontInStep(object->HotFont, FontOf(*object, false), font);
-    FontOf(*object, hot) = font;
+    if (hot) {
+      ApplyFontChanges(object->HotFont, preset, font);
+    } else {
+      KeepHotFontInStep(object->HotFont, FontOf(*object, false), font);
+      FontOf(*object, false) = font;
+    }
   }
   Rebind(objects);
 }

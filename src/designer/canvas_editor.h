@@ -101,9 +101,10 @@ class CanvasEditor {
   void EditStartLink(PropertyDialogs& dialogs);
   // The one selected object, or null when none or more than one is selected.
   core::AutoObjectType* SingleSelected() const;
-  // "Font..." (`hot` false) and "Hot Track Font..." (`hot` true): one font, chosen in the font
-  // dialog preset to the first one's, for every selected label and button, whatever else is
-  // selected; nothing when none is (the commands are greyed then).
+  // "Font..." (`hot` false) and "Hot Track Font..." (`hot` true): the font dialog, preset to the
+  // first one's, for every selected label and button, whatever else is selected; nothing when
+  // none is (the commands are greyed then). Font... gives each the chosen font and keeps its
+  // hot-track font in step; Hot Track Font... gives each hot-track font what the author changed.
   void SetSelectionFont(PropertyDialogs& dialogs, bool hot);
   // Bold: every selected label and button bold, or regular when all of them are bold already,
   // the hot-track fonts kept in step; each grows to show its caption whole in the new font, as

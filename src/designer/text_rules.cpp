@@ -69,6 +69,13 @@ void KeepHotFontInStep(ui::Font& hot, const ui::Font& before, const ui::Font& af
   hot.style = after.style;
 }
 
+void ApplyFontChanges(ui::Font& hot, const ui::Font& preset, const ui::Font& chosen) {
+  if (chosen.name != preset.name) hot.name = chosen.name;
+  if (chosen.size != preset.size) hot.size = chosen.size;
+  if (chosen.style != preset.style) hot.style = chosen.style;
+  if (chosen.color != preset.color) hot.color = chosen.color;
+}
+
 ui::Size SizeToFit(const core::AutoObjectType& object, const std::string& caption,
                    ui::Canvas& measure, int32_t room) {
   if (const ui::Label* label = core::LabelOf(object)) {

@@ -26,6 +26,11 @@ ui::Font& FontOf(core::AutoObjectType& object, bool hot);
 // face, size and style takes those of `after`, so that the object keeps its look under the mouse
 // and the keyboard focus; its colour stays its own. Any other hot-track font is left as it is.
 void KeepHotFontInStep(ui::Font& hot, const ui::Font& before, const ui::Font& after);
+// "Hot Track Font..." on an object: what the author changed in the font dialog from its `preset`
+// (face, size, style or colour, each on its own) goes into the object's hot-track font, the rest
+// stays its own. One object's is its preset, so it takes the chosen font whole; of several, a new
+// colour leaves each one's face, size and style in step with its font.
+void ApplyFontChanges(ui::Font& hot, const ui::Font& preset, const ui::Font& chosen);
 
 // The size a label or button needs to show `caption` whole in its font, measured by `measure` as
 // auto size measures it, and never smaller than the object is. A word-wrapped label widens to its

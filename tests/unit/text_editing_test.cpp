@@ -22,7 +22,6 @@ TEST(TextRules, AnObjectGrowsToShowItsCaptionWholeAndNeverShrinks) {
     ui::Size fit;
   };
   for (const Case& c : std::vector<Case>{
-           {core::kKindLabel, {65, 17}, 3, 600, false, false, {}, {}, {}, {65, 17}},
            {core::kKindLabel, {65, 17}, 20, 600, false, false, {}, {}, {}, {120, 17}},
            {core::kKindLabel, {65, 17}, 20, 600, true, false, {}, {}, {}, {120, 17}},
            {core::kKindLabel, {65, 17}, 20, 90, true, false, {}, {}, {}, {90, 26}},  // 15 a line
@@ -55,22 +54,29 @@ TEST(TextRules, AnObjectGrowsToShowItsCaptionWholeAndNeverShrinks) {
 }
 
 TEST(TextRules, TheHotFontFollowsTheFontWhereItWasTheSameButForItsColour) {
-  const ui::Font before{"Arial", 0x000000, 10, 0};
-  const ui::Font after{"Tahoma", 0x123456, 12, ui::kFontBold};
-  const ui::Font follows{"Tahoma", 0x0000FF, 12, ui::kFontBold};
-  struct Case {
-    ui::Font hot, expected;
-  };
-  for (const Case& c : std::vector<Case>{
-           {{"Arial", 0x0000FF, 10, 0}, follows},  // only its colour differed
-           {{"Arial", 0x000000, 10, 0}, {"Tahoma", 0x000000, 12, ui::kFontBold}},
-           {{"Arial", 0x0000FF, 11, 0}, {"Arial", 0x0000FF, 11, 0}},  // its own size
-           {{"Arial", 0x0000FF, 10, ui::kFontItalic}, {"Arial", 0x0000FF, 10, ui::kFontItalic}},
-           {{"Verdana", 0x0000FF, 10, 0}, {"Verdana", 0x0000FF, 10, 0}},
-       }) {
-    ui::Font hot = c.hot;
+  const ui::Font before{"Arial", 0, 10, 0}, after{"Tahoma", 0x123456, 12, ui::kFontBold};
+  for (auto [hot, expected] : std::vector<std::pair<ui::Font, ui::Font>>{
+           {{"Arial", 0xFF, 10, 0}, {"Tahoma", 0xFF, 12, ui::kFontBold}},  // its colour differed
+           {{"Arial", 0, 10, 0}, {"Tahoma", 0, 12, ui::kFontBold}},
+           {{"Arial", 0xFF, 11, 0}, {"Arial", 0xFF, 11, 0}},  // its own size
+           {{"Arial", 0xFF, 10, ui::kFontItalic}, {"Arial", 0xFF, 10, ui::kFontItalic}},
+           {{"Verdana", 0xFF, 10, 0}, {"Verdana", 0xFF, 10, 0}}}) {
+    const ui::Font was = hot;
     KeepHotFontInStep(hot, before, after);
-    EXPECT_EQ(hot, c.expected) << c.hot.name << " " << c.hot.size;
+    EXPECT_EQ(hot, expected) << was.name << " " << was.size;
+  }
+}
+
+TEST(TextRules, HotTrackFontGivesEachObjectOnlyWhatTheAuthorChanged) {
+  const ui::Font preset{"Arial", 0, 10, 0}, own{"Tahoma", 5, 14, ui::kFontItalic};
+  for (const auto& [chosen, expected] : std::vector<std::pair<ui::Font, ui::Font>>{
+           {{"Arial", 0xFF, 10, 0}, {"Tahoma", 0xFF, 14, ui::kFontItalic}},  // a colour alone
+           {{"Arial", 0, 12, ui::kFontBold}, {"Tahoma", 5, 12, ui::kFontBold}},
+           {{"Verdana", 0, 10, 0}, {"Verdana", 5, 14, ui::kFontItalic}},
+           {preset, own}}) {
+    ui::Font hot = own;
+    ApplyFontChanges(hot, preset, chosen);
+    EXPECT_EQ(hot, expected) << chosen.name << " " << chosen.size;
   }
 }
 
