@@ -40,7 +40,9 @@ ui::Size ButtonToFit(const ui::SpeedButton& button, const std::string& caption,
   // caption Spacing beyond it (or centred in the rest); room clear of the edge at both ends.
   const int32_t gap = glyph_along > 0 && text_along > 0 ? std::max(button.Spacing, 0) : 0;
   const int32_t lead = button.Margin() >= 0 ? button.Margin() : kButtonEnd;
-  const int32_t along = lead + glyph_along + gap + text_along + kButtonEnd;
+  // Margin and Spacing come from the file as they are: the sum is taken wide and saturated.
+  const int32_t along =
+      ui::Rect::Saturate(int64_t{lead} + glyph_along + gap + text_along + kButtonEnd);
   const int32_t thick =
       std::max(across ? glyph.height : glyph.width, across ? text.height : text.width) +
       2 * kButtonEdge;
