@@ -466,7 +466,7 @@ def test_cmake_generates_the_art_and_follows_source_edits(tmp_path):
     assert outputs["cdicon.ico"].read_bytes() == generate(
         tmp_path, "ico", "cd.ico", [str(tree / "art" / n) for n in ICONS["cd"]]).read_bytes()
     assert parse_bmp(outputs["default_glyph.bmp"].read_bytes())[2] == read_source(ART + "/" + GLYPH)[2]
-    for name, size in [("toolbar.bmp", (512, 32)), ("logo.bmp", (173, 38)),
+    for name, size in [("toolbar.bmp", (544, 32)), ("logo.bmp", (173, 38)),
                        ("about.bmp", (64, 64))]:
         assert parse_bmp((build / "art" / name).read_bytes())[:2] == size, name
 

@@ -5,6 +5,7 @@
 
 #include "core/project_ops.h"
 #include "designer/canvas_geometry.h"
+#include "designer/text_rules.h"
 
 namespace designer {
 
@@ -276,6 +277,7 @@ void CanvasEditor::DeleteSelected() {
     if (objects[i].get() == clicked_) clicked_ = nullptr;  // never kept past its object
     core::RemoveObject(app_, objects[i].get());
   }
+  duplicates_.Forget();
   view_.RefreshCanvas();
 }
 
@@ -283,6 +285,7 @@ void CanvasEditor::ClearDesign() {
   app_.platform.ForgetPictures();
   core::ClearObjects(app_);
   clicked_ = nullptr;
+  duplicates_.Forget();
   view_.RefreshCanvas();
 }
 
@@ -299,6 +302,7 @@ void CanvasEditor::KeepReferenceAt(int32_t index) {
   clicked_ = index >= 0 && static_cast<size_t>(index) < objects.size()
                  ? objects[static_cast<size_t>(index)].get()
                  : nullptr;
+  duplicates_.Forget();  // every object was replaced
 }
 
 int32_t CanvasEditor::SingleSelectedIndex() const {
@@ -386,24 +390,74 @@ std::vector<core::AutoObjectType*> CanvasEditor::SelectedObjects(bool with_fonts
   return objects;
 }
 
-namespace {
-
-// A label's or button's font, or its hot-track font.
-ui::Font& FontOf(core::AutoObjectType& object, bool hot) {
-  if (hot) return object.HotFont;
-  if (ui::Label* label = core::LabelOf(object)) return label->Font;
-  return core::ButtonOf(object)->Font;
-}
-
-}  // namespace
-
 void CanvasEditor::SetSelectionFont(PropertyDialogs& dialogs, bool hot) {
   const std::vector<core::AutoObjectType*> objects = SelectedObjects(true);
   if (objects.empty()) return;
-  ui::Font font = FontOf(*objects.front(), hot);
+  const ui::Font preset = FontOf(*objects.front(), hot);
+  ui::Font font = preset;
   if (!dialogs.ChooseFont(font)) return;
-  for (core::AutoObjectType* object : objects) FontOf(*object, hot) = font;
+  for (core::AutoObjectType* object : objects) {
+    if (hot) {
+      ApplyFontChanges(object->HotFont, preset, font);
+    } else {
+      KeepHotFontInStep(object->HotFont, FontOf(*object, false), font);
+      FontOf(*object, false) = font;
+    }
+  }
   Rebind(objects);
+}
+
+bool CanvasEditor::SelectionIsBold() const {
+  const std::vector<core::AutoObjectType*> objects = SelectedObjects(true);
+  return !objects.empty() && std::all_of(objects.begin(), objects.end(), [](auto* object) {
+    return (FontOf(*object, false).style & ui::kFontBold) != 0;
+  });
+}
+
+void CanvasEditor::ToggleBold(ui::Canvas& measure) {
+  const std::vector<core::AutoObjectType*> objects = SelectedObjects(true);
+  if (objects.empty()) return;
+  const bool bold = !SelectionIsBold();
+  for (core::AutoObjectType* object : objects) {
+    ui::Font& font = FontOf(*object, false);
+    const ui::Font before = font;
+    font.style =
+        static_cast<uint8_t>(bold ? font.style | ui::kFontBold : font.style & ~ui::kFontBold);
+    KeepHotFontInStep(object->HotFont, before, font);
+    object->NormalFont = font;  // as binding the object's media takes it, without the files
+    const ui::Size fit = SizeToShow(*object, *CaptionOf(*object), measure);
+    object->Control->Width = fit.width;
+    object->Control->Height = fit.height;
+  }
+  view_.RefreshCanvas();
+}
+
+ui::Size CanvasEditor::SizeToShow(const core::AutoObjectType& object, const std::string& caption,
+                                  ui::Canvas& measure) const {
+  const int64_t room = int64_t{view_.DesignArea().width} - object.Control->Left;
+  return SizeToFit(object, caption, measure, ui::Rect::Saturate(room));
+}
+
+bool CanvasEditor::SetCaption(const std::string& text, ui::Canvas& measure) {
+  core::AutoObjectType* object = SingleSelected();
+  std::string* caption = object != nullptr ? CaptionOf(*object) : nullptr;
+  if (caption == nullptr) return false;
+  const ui::Size fit = SizeToShow(*object, text, measure);
+  *caption = text;
+  object->Control->Width = fit.width;
+  object->Control->Height = fit.height;
+  view_.RefreshCanvas();
+  return true;
+}
+
+CanvasEditor::EditFacts CanvasEditor::Facts() const {
+  const std::vector<core::AutoObjectType*> selected = SelectedObjects(false);
+  EditFacts facts{app_.Project.Objects.size(), selected.size(), SelectedObjects(true).size()};
+  facts.properties =
+      !selected.empty() && std::all_of(selected.begin(), selected.end(),
+                                       [&](auto* o) { return o->Kind == selected.front()->Kind; });
+  facts.bold = SelectionIsBold();
+  return facts;
 }
 
 void CanvasEditor::Rebind(const std::vector<core::AutoObjectType*>& objects) {

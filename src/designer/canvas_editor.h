@@ -5,15 +5,22 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "core/app_state.h"
 #include "core/project_model.h"
 #include "designer/arrange.h"
+#include "designer/duplicate_steps.h"
 #include "designer/property_dialogs.h"
 #include "designer/snapping.h"
 #include "ui/control.h"
 #include "ui/geometry.h"
+
+namespace ui {
+// Measures text. Its header comes after <windows.h> in Windows code, whose DrawText is a macro.
+class Canvas;
+}  // namespace ui
 
 namespace designer {
 
@@ -98,11 +105,33 @@ class CanvasEditor {
   void EditStartLink(PropertyDialogs& dialogs);
   // The one selected object, or null when none or more than one is selected.
   core::AutoObjectType* SingleSelected() const;
-  // "Font..." (`hot` false) and "Hot Track Font..." (`hot` true): one font, chosen in the font
-  // dialog preset to the first one's, for every selected label and button, whatever else is
-  // selected; nothing when none is (the commands are greyed then).
+  // "Font..." (`hot` false) and "Hot Track Font..." (`hot` true): the font dialog, preset to the
+  // first one's, for every selected label and button, whatever else is selected; nothing when
+  // none is (the commands are greyed then). Font... gives each the chosen font and keeps its
+  // hot-track font in step; Hot Track Font... gives each hot-track font what the author changed.
   void SetSelectionFont(PropertyDialogs& dialogs, bool hot);
-  bool SelectionHasFonts() const { return !SelectedObjects(true).empty(); }
+  // Bold: every selected label and button bold, or regular when all of them are bold already,
+  // the hot-track fonts kept in step; each grows to show its caption whole in the new font, as
+  // `measure` measures it.
+  void ToggleBold(ui::Canvas& measure);
+  bool SelectionIsBold() const;
+  // The caption typed in place into the one selected label or button, which grows to show it
+  // whole; false when there is no such object.
+  bool SetCaption(const std::string& text, ui::Canvas& measure);
+  // The size the object needs to show `caption` whole, within the design area's width.
+  ui::Size SizeToShow(const core::AutoObjectType& object, const std::string& caption,
+                      ui::Canvas& measure) const;
+
+  // What the Edit menu's commands have to act on, so that those with nothing are greyed.
+  struct EditFacts {
+    size_t objects = 0, selected = 0, with_fonts = 0;
+    bool properties = false;  // Object Properties has one object, or several of one kind
+    bool bold = false;        // every selected label and button is bold
+  };
+  EditFacts Facts() const;
+
+  // Where the next duplicate goes: the step of the last one while its copies are the selection.
+  DuplicateSteps& Duplicates() { return duplicates_; }
 
   // The Arrange menu's commands and the arrow keys, on the selection.
   void Arrange(ArrangeCommand command);
@@ -151,6 +180,7 @@ class CanvasEditor {
   ui::Point snap_offset_;
   // Compared with the project's objects only, never followed: it may be gone.
   const core::AutoObjectType* clicked_ = nullptr;
+  DuplicateSteps duplicates_;
 };
 
 }  // namespace designer

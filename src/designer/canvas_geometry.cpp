@@ -2,6 +2,7 @@
 #include "designer/canvas_geometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace designer {
 namespace {
@@ -215,6 +216,19 @@ std::vector<Mark> SelectionMarks(const core::AutoFormType& project) {
     }
   }
   return marks;
+}
+
+uint32_t GridDotOver(uint32_t pixel) {
+  constexpr uint32_t kMarkGray = 0x808080;
+  constexpr int kLeastContrast = 32;  // of 255: a green XORed turns a purple 22 apart
+  const auto lightness = [](uint32_t p) {
+    return static_cast<int>((77 * ((p >> 16) & 0xFF) + 150 * ((p >> 8) & 0xFF) + 29 * (p & 0xFF)) >>
+                            8);
+  };
+  const uint32_t xored = pixel ^ kMarkGray;
+  const int before = lightness(pixel);
+  if (std::abs(lightness(xored) - before) >= kLeastContrast) return xored;
+  return before < 128 ? 0xFFFFFFu : 0u;
 }
 
 }  // namespace designer

@@ -65,4 +65,10 @@ struct Mark {
 // The marks of every object, from the top-most to the bottom-most.
 std::vector<Mark> SelectionMarks(const core::AutoFormType& project);
 
+// The grid's dot over a pixel of the picture (0x00RRGGBB): the marks' gray XORed in, as the grid
+// has always been drawn, where that makes the pixel lighter or darker enough to be seen; else
+// black on a light pixel and white on a dark one. XOR alone turns a mid green into a purple of
+// the same lightness, which a single dot does not show.
+uint32_t GridDotOver(uint32_t pixel);
+
 }  // namespace designer

@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/project_ops.h"
 #include "core/text.h"
+#include "designer/arrange.h"
 #include "designer/canvas_geometry.h"
 
 namespace designer {
@@ -63,9 +64,15 @@ bool PasteObjects(core::AppState& app, CanvasView& view, const std::vector<uint8
   return true;
 }
 
-void DuplicateSelection(core::AppState& app, CanvasView& view) {
+void DuplicateSelection(core::AppState& app, CanvasView& view, DuplicateSteps& steps) {
   const std::vector<uint8_t> data = core::EncodeSelectedObjects(app.Project);
-  if (!data.empty()) PasteObjects(app, view, data, std::nullopt);
+  const std::optional<ui::Rect> group = SelectionBounds(app.Project);
+  if (data.empty() || !group) return;
+  const ui::Point from{group->left, group->top};
+  const ui::Point step = steps.NextOffset(app.Project);
+  const ui::Point at{ui::Rect::Saturate(int64_t{from.x} + step.x),
+                     ui::Rect::Saturate(int64_t{from.y} + step.y)};
+  if (PasteObjects(app, view, data, at)) steps.Note(app.Project, from);
 }
 
 }  // namespace designer

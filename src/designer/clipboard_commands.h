@@ -10,6 +10,7 @@
 
 #include "core/app_state.h"
 #include "designer/canvas_editor.h"
+#include "designer/duplicate_steps.h"
 #include "ui/geometry.h"
 
 namespace designer {
@@ -17,8 +18,6 @@ namespace designer {
 inline constexpr char kNothingToPaste[] = "The clipboard holds no objects Quorvane can paste.";
 inline constexpr char kPastedFilesMissing[] =
     "The pasted objects name files that cannot be used in this CD folder:";
-// Where a paste or a duplicate lands from the objects it copies.
-inline constexpr ui::Point kPasteOffset{10, 10};
 
 // Adds the objects encoded in `data` on top of the design, in their order, as the only
 // selection: kPasteOffset from where they were, or with the group's top-left corner at `at`; the
@@ -29,8 +28,8 @@ inline constexpr ui::Point kPasteOffset{10, 10};
 bool PasteObjects(core::AppState& app, CanvasView& view, const std::vector<uint8_t>& data,
                   std::optional<ui::Point> at);
 
-// Pastes a copy of the selection beside it, leaving the clipboard alone; nothing when nothing is
-// selected.
-void DuplicateSelection(core::AppState& app, CanvasView& view);
+// Pastes a copy of the selection beside it, leaving the clipboard alone, as far from it as
+// `steps` says, and notes the copies there; nothing when nothing is selected.
+void DuplicateSelection(core::AppState& app, CanvasView& view, DuplicateSteps& steps);
 
 }  // namespace designer

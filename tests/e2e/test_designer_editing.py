@@ -146,9 +146,10 @@ def test_stacking_deleting_and_clearing(rig, tmp_path):
     # A right click selects the object under the pointer alone and opens the canvas's menu.
     rig.click(*designer.at(70, 70))  # One
     rig.click(*designer.at(430, 70), button=3)  # Four
-    pick_from_menu(designer, 11)  # Form Properties, ..., Object Link, Font, Hot Track Font, Cut, Copy,
-    assert names(designer) == ["One", "Three"]  # Paste, Duplicate, Delete
+    pick_from_menu(designer, 13)  # Form Properties, ..., Object Link, Edit Caption, Font, Hot Track Font,
+    assert names(designer) == ["One", "Three"]  # Bold, Cut, Copy, Paste, Duplicate, Delete
 
-    designer.press("alt+e")  # opens Edit on Undo; then Redo, Cut, Copy, Paste, Duplicate, Form Properties,
-    pick_from_menu(designer, 13)  # Start Link, Object Properties, Object Link, Font, Hot Track Font, Delete, Clear
+    designer.press("alt+e")  # opens Edit on Undo; then Redo, Cut, Copy, Paste, Duplicate, Form Properties, Start
+    pick_from_menu(designer, 15)  # Link, Object Properties, Object Link, Edit Caption, Font, Hot Track Font, Bold,
+    # Delete, Clear
     assert names(designer) == []

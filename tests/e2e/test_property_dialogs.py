@@ -61,8 +61,8 @@ def close_with(designer: Designer, window, button: str = "OK") -> None:
 
 # (entry, objects selected before, its keys / tool / menu item, the dialog; None: none opens). Edit menu
 # items are counted up from its last one (Select CD Icon), context menu items down from the top.
-ENTRIES = [("edit menu", "", 11, "Form Properties"), ("tool", "", "Form Properties", "Form Properties"),
-           ("canvas keys", "", "ctrl+alt+p", "Form Properties"), ("edit menu", "", 10, "Edit Link"),
+ENTRIES = [("edit menu", "", 13, "Form Properties"), ("tool", "", "Form Properties", "Form Properties"),
+           ("canvas keys", "", "ctrl+alt+p", "Form Properties"), ("edit menu", "", 12, "Edit Link"),
            ("canvas keys", "", "ctrl+alt+l", "Edit Link"), ("keys", "L", "ctrl+p", "Label Properties"),
            ("tool", "B", "Object Properties", "Button Properties"), ("context menu", "", 3, "Image Properties"),
            ("keys", "B", "ctrl+l", "Edit Link"), ("tool", "I", "Object Link", "Edit Link"),

@@ -10,7 +10,9 @@
 #include "core/project_ops.h"
 #include "designer/canvas_editor.h"
 #include "designer/canvas_geometry.h"
+#include "designer/text_rules.h"
 #include "fake_desktop.h"
+#include "raster_canvas.h"
 
 namespace designer {
 namespace {
@@ -424,7 +426,7 @@ TEST(CanvasEditor, FontCommandsSetEveryLabelAndButtonOfTheSelection) {
     objects[3]->HotFont.size = 31;
     FakeDialogs dialogs;
     k.Select({2});
-    EXPECT_FALSE(k.editor.SelectionHasFonts());
+    EXPECT_EQ(k.editor.Facts().with_fonts, 0u);
     k.editor.SetSelectionFont(dialogs, hot);
     EXPECT_TRUE(dialogs.opened.empty()) << "an image alone has no font";
 
@@ -443,9 +445,47 @@ TEST(CanvasEditor, FontCommandsSetEveryLabelAndButtonOfTheSelection) {
     const ui::Font none = ui::DefaultFont(), chosen = dialogs.chosen;
     EXPECT_EQ(fonts(3), hot ? std::pair(ui::Font{none.name, none.color, 30}, chosen)
                             : std::pair(chosen, ui::Font{none.name, none.color, 31}));
-    EXPECT_EQ(fonts(4), hot ? std::pair(none, chosen) : std::pair(chosen, none));
+    // The button's hot-track font was its font but for nothing: it follows, in its own colour.
+    const ui::Font follows{chosen.name, none.color, chosen.size, chosen.style};
+    EXPECT_EQ(fonts(4), hot ? std::pair(none, chosen) : std::pair(chosen, follows));
     EXPECT_EQ(fonts(5), std::pair(none, none)) << "not selected";
     EXPECT_EQ(objects[2]->HotFont, none) << "an image keeps its own";
+  }
+}
+
+TEST(CanvasEditor, BoldSetsTheSelectionBoldUnlessAllOfItIsAndGrowsWhatNoLongerFits) {
+  // The styles of a label and a button, selected with an image, before and after Bold.
+  for (const auto& [before, after] :
+       std::vector<std::pair<std::vector<uint8_t>, std::vector<uint8_t>>>{
+           {{0, 0}, {1, 1}}, {{1, 0}, {1, 1}}, {{1, 1}, {0, 0}}, {{3, 1}, {2, 0}}}) {
+    Canvas k;
+    for (const uint8_t kind : {core::kKindLabel, core::kKindButton}) {
+      core::AddNewObject(k.t.app, kind, {0, 0});
+    }
+    auto& o = k.t.app.Project.Objects;
+    for (size_t i : {0, 1}) FontOf(*o[3 + i], false).style = o[3 + i]->HotFont.style = before[i];
+    core::LabelOf(*o[3])->Caption = std::string(30, 'x');  // 180 wide in the test canvas's font
+    k.Select({2, 3, 4});
+    testing_support::RasterCanvas measure(1, 1);
+    k.editor.ToggleBold(measure);
+    for (size_t i : {0, 1}) {
+      EXPECT_EQ(std::pair(FontOf(*o[3 + i], false).style, o[3 + i]->HotFont.style),
+                std::pair(after[i], after[i]));
+    }
+    EXPECT_EQ(o[3]->Control->Width, 180);
+  }
+}
+
+TEST(CanvasGeometry, GridDotsStayGrayXorUnlessThatLeavesThemAsLightAsTheDesign) {
+  for (const auto& [pixel, dot] :
+       std::vector<std::pair<uint32_t, uint32_t>>{{0xFFFFFF, 0x7F7F7F},
+                                                  {0x000000, 0x808080},
+                                                  {0x0000FF, 0x80807F},
+                                                  {0x996633, 0x19E6B3},
+                                                  {0x008000, 0xFFFFFF},
+                                                  {0x800080, 0xFFFFFF},
+                                                  {0x00FF00, 0x000000}}) {
+    EXPECT_EQ(GridDotOver(pixel), dot) << std::hex << pixel;
   }
 }
 

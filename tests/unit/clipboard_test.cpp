@@ -1,5 +1,5 @@
 // The clipboard's objects: what Copy encodes, what Paste refuses, where pasted and duplicated
-// objects land and what they report.
+// objects land (a run of duplicates in the step of the first one moved) and what they report.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -132,7 +132,8 @@ TEST(ClipboardObjects, PastedObjectsLandAsOneGroupOnTopAsTheSelectionWithTheirMe
 TEST(ClipboardObjects, DuplicateCopiesTheSelectionBesideItAndNothingWithoutOne) {
   for (const std::vector<size_t>& selected : {std::vector<size_t>{}, {0, 2}}) {
     Sample design(selected);
-    DuplicateSelection(design.app, design.view);
+    DuplicateSteps steps;
+    DuplicateSelection(design.app, design.view, steps);
     const auto& objects = design.app.Project.Objects;
     ASSERT_EQ(objects.size(), 3 + selected.size());
     for (size_t i = 0; i < selected.size(); ++i) {
@@ -142,6 +143,44 @@ TEST(ClipboardObjects, DuplicateCopiesTheSelectionBesideItAndNothingWithoutOne) 
       EXPECT_TRUE(objects[3 + i]->Selected && !objects[selected[i]]->Selected);
     }
     EXPECT_EQ(design.platform.messages.empty(), selected.empty());  // the copies' missing files
+  }
+}
+
+TEST(DuplicateSteps, ACopyMovedIntoPlaceSetsTheStepOfTheNextOnes) {
+  enum Then : uint8_t { Nothing, SelectOriginal, Forgotten };
+  struct Case {
+    std::vector<ui::Point> originals;
+    ui::Point move;  // of the first copies, before the second duplicate
+    Then then;
+    ui::Point second, third;  // the top-left corners of the next two duplicates
+  };
+  for (const Case& c : std::vector<Case>{
+           {{{20, 20}}, {0, 0}, Nothing, {40, 40}, {50, 50}},
+           {{{20, 20}}, {-10, 40}, Nothing, {20, 120}, {20, 170}},  // a column 50 apart
+           {{{20, 20}}, {-10, -10}, Nothing, {30, 30}, {40, 40}},   // back on the original
+           {{{20, 20}}, {-10, 40}, SelectOriginal, {30, 30}, {40, 40}},
+           {{{20, 20}}, {-10, 40}, Forgotten, {30, 80}, {40, 90}},  // undone, say
+           {{{20, 20}, {20, 70}}, {90, -10}, Nothing, {220, 20}, {320, 20}},
+       }) {
+    testing_support::TestApp t;
+    for (ui::Point at : c.originals) core::AddNewObject(t.app, core::kKindButton, at);
+    for (auto& o : t.app.Project.Objects) o->Selected = true;
+    AreaView view;
+    DuplicateSteps steps;
+    DuplicateSelection(t.app, view, steps);
+    auto& objects = t.app.Project.Objects;
+    for (auto& o : objects) {
+      if (o->Selected) o->Control->Left += c.move.x, o->Control->Top += c.move.y;
+    }
+    if (c.then == SelectOriginal) {
+      for (size_t i = 0; i < objects.size(); ++i) objects[i]->Selected = i < c.originals.size();
+    }
+    if (c.then == Forgotten) steps.Forget();
+    for (const ui::Point expected : {c.second, c.third}) {
+      DuplicateSelection(t.app, view, steps);
+      const ui::Control& copy = *objects[objects.size() - c.originals.size()]->Control;
+      EXPECT_EQ((ui::Point{copy.Left, copy.Top}), expected) << c.move.x << "," << c.move.y;
+    }
   }
 }
 

@@ -53,8 +53,10 @@ constexpr MenuItemSpec kEditMenu[] = {
     {kCmdStartLink, "Start Link...", {}},
     {kCmdObjectProperties, "Object Properties...", Ctrl('P')},
     {kCmdObjectLink, "Object Link...", Ctrl('L')},
+    {kCmdEditCaption, "Edit Caption", {VK_F2, false, false}},
     {kCmdSelectionFont, "Font...", {}},
     {kCmdSelectionHotFont, "Hot Track Font...", {}},
+    {kCmdBold, "Bold", CtrlShift('B')},
     kSeparator,
     {kCmdDelete, "Delete", {VK_DELETE, false, false}},
     {kCmdClear, "Clear", {}},
@@ -107,8 +109,10 @@ constexpr MenuItemSpec kCanvasMenu[] = {
     {kCmdStartLink, "Start Link...", CtrlAlt('L')},
     {kCmdObjectProperties, "Object Properties...", Ctrl('P')},
     {kCmdObjectLink, "Object Link...", Ctrl('L')},
+    {kCmdEditCaption, "Edit Caption", {VK_F2, false, false}},
     {kCmdSelectionFont, "Font...", {}},
     {kCmdSelectionHotFont, "Hot Track Font...", {}},
+    {kCmdBold, "Bold", CtrlShift('B')},
     kSeparator,
     {kCmdCut, "Cut", Shift(VK_DELETE)},
     {kCmdCopy, "Copy", Ctrl('C')},
@@ -153,6 +157,8 @@ constexpr ToolButtonSpec kArrangeBar[] = {
      "Distribute Horizontally", false},
     {ToolButtonSpec::Button, kCmdDistributeVertically, kPictureDistributeVertically,
      "Distribute Vertically", false},
+    {ToolButtonSpec::Separator, 0, 8, nullptr, false},
+    {ToolButtonSpec::Button, kCmdBold, kPictureBold, "Bold", false},
 };
 
 constexpr ToolButtonSpec kDiscBar[] = {
@@ -249,10 +255,21 @@ void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history) {
        kEditMenu[1].shortcut);
 }
 
-void ShowFontsState(HMENU menu, bool any_label_or_button) {
-  for (const UINT id : {kCmdSelectionFont, kCmdSelectionHotFont}) {
-    ::EnableMenuItem(menu, id, MF_BYCOMMAND | (any_label_or_button ? MF_ENABLED : MF_GRAYED));
+void ShowEditState(HMENU menu, const designer::CanvasEditor::EditFacts& facts) {
+  const auto enable = [menu](UINT id, bool can) {
+    ::EnableMenuItem(menu, id, MF_BYCOMMAND | (can ? MF_ENABLED : MF_GRAYED));
+  };
+  for (const UINT id : {kCmdCut, kCmdCopy, kCmdDuplicate, kCmdDelete}) {
+    enable(id, facts.selected > 0);
   }
+  enable(kCmdObjectProperties, facts.properties);
+  for (const UINT id : {kCmdBringToFront, kCmdSendToBack}) enable(id, facts.selected == 1);
+  enable(kCmdEditCaption, facts.selected == 1 && facts.with_fonts == 1);
+  for (const UINT id : {kCmdSelectionFont, kCmdSelectionHotFont, kCmdBold}) {
+    enable(id, facts.with_fonts > 0);
+  }
+  for (const UINT id : {kCmdClear, kCmdSelectAll}) enable(id, facts.objects > 0);
+  ::CheckMenuItem(menu, kCmdBold, MF_BYCOMMAND | (facts.bold ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void ShowSnapState(HMENU menu, const core::SnapSettings& settings) {

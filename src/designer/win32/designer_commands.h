@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/settings_file.h"
+#include "designer/canvas_editor.h"
 #include "designer/undo_history.h"
 #include "ui/win32/menu_table.h"
 #include "ui/win32/tool_bar.h"
@@ -54,6 +55,9 @@ enum DesignerCommand : int {
   kCmdCheckDisc = 220,
   kCmdMakeDiscImage,
   kCmdSaveAs = 230,
+  // The caption's edit in place and the Bold switch of the selected labels and buttons.
+  kCmdEditCaption = 240,
+  kCmdBold,
 };
 
 // The Arrange menu's commands, in the order of designer::ArrangeCommand, then Position and Size.
@@ -97,9 +101,13 @@ void ShowArrangeState(HMENU arrange_menu, size_t selected);
 // The Edit menu's first two items name the step they would take ("Undo Move") and are greyed
 // when there is none.
 void ShowUndoState(HMENU edit_menu, const designer::UndoHistory& history);
-// "Font..." and "Hot Track Font..." are greyed in the Edit menu and the canvas's context menu
-// while no label or button is selected.
-void ShowFontsState(HMENU menu, bool any_label_or_button);
+// The Edit menu's and the canvas's context menu's commands that have nothing to act on are
+// greyed: those of the selection while nothing is selected, "Object Properties..." while it has
+// neither one object nor several of one kind, "Bring to Front" and "Send to Back" unless one
+// object is selected, "Edit Caption" unless one label or button is, the font commands while no
+// label or button is, "Clear" and "Select All" while there is no object. "Bold" shows a check
+// mark while every selected label and button is bold.
+void ShowEditState(HMENU menu, const designer::CanvasEditor::EditFacts& facts);
 // The Arrange menu's switches of the snapping and the grid show a check mark while they are on.
 void ShowSnapState(HMENU menu, const core::SnapSettings& settings);
 // The File menu lists the recent CD folders, numbered, above Exit.

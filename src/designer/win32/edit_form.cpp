@@ -217,14 +217,15 @@ void TEditForm::DrawGridAndGuides() {
   const ui::Size size = image1_picture_.GetSize();
   const core::SnapSettings& snap = editor_.Snap;
   if (snap.ShowGrid && DeviceScale().IsIdentity()) {
-    image1_picture_.XorPoints({0, 0, size.width, size.height}, {snap.GridSize, snap.GridSize},
-                              kMarkPixel);
+    image1_picture_.MapPoints({0, 0, size.width, size.height}, {snap.GridSize, snap.GridSize},
+                              designer::GridDotOver);
   } else if (snap.ShowGrid && snap.GridSize > 0) {
     // Scaled, the grid's points lie where its design units do, a step apart or not.
     for (int32_t y = 0; y < image1_rect_.Height(); y += snap.GridSize) {
       for (int32_t x = 0; x < image1_rect_.Width(); x += snap.GridSize) {
         const ui::Rect at = OnPicture({x, y, x, y});
-        image1_picture_.XorPoints({at.left, at.top, at.left + 1, at.top + 1}, {1, 1}, kMarkPixel);
+        image1_picture_.MapPoints({at.left, at.top, at.left + 1, at.top + 1}, {1, 1},
+                                  designer::GridDotOver);
       }
     }
   }
@@ -277,6 +278,7 @@ void TEditForm::OnMouse(const ui::win32::MouseEvent& event) {
   const ui::Point p{event.point.x - image1_rect_.left, event.point.y - image1_rect_.top};
   switch (event.action) {
     case MouseEvent::Down: {
+      EndCaptionEdit();  // a click elsewhere keeps what was typed
       if (!image1_rect_.Contains(event.point)) return;
       pressed_on_image1_ = true;
       const designer::MouseButton button =
@@ -388,7 +390,7 @@ void TEditForm::Restore(bool back) {
 void TEditForm::ShowContextMenu(ui::Point at) {
   POINT screen{};
   ::GetCursorPos(&screen);
-  ShowFontsState(PopupMenu1.Get(), editor_.SelectionHasFonts());
+  ShowEditState(PopupMenu1.Get(), editor_.Facts());
   const int id = ::TrackPopupMenu(PopupMenu1.Get(),
                                   TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
                                   screen.x, screen.y, 0, Handle(), nullptr);
@@ -431,6 +433,7 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (close_gate_.CanvasMayClose()) ::DestroyWindow(Handle());
       return 0;
     case WM_ENTERSIZEMOVE:
+      EndCaptionEdit();
       sizing_snapshot_ = undo_.Snapshot();
       break;
     case WM_EXITSIZEMOVE:
@@ -442,7 +445,12 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       ShowPasteState(reinterpret_cast<HMENU>(wparam));
       break;
     case WM_COMMAND:
-      if (command_target_ != nullptr) ::SendMessageW(command_target_, WM_COMMAND, wparam, lparam);
+      // A control's notification names it: only the caption's edit box sends any.
+      if (lparam != 0) {
+        OnCaptionKey(message, wparam, lparam);
+      } else if (command_target_ != nullptr) {
+        ::SendMessageW(command_target_, WM_COMMAND, wparam, lparam);
+      }
       return 0;
     case WM_SYSKEYUP:
       // Alt released during or after a drag it took part in opens no menu.
@@ -452,7 +460,12 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_KEYDOWN:
-      if (OnNudgeKey(wparam) || OnSelectionKey(wparam)) return 0;
+      if (OnCaptionKey(message, wparam, lparam) || OnNudgeKey(wparam) || OnSelectionKey(wparam)) {
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      if (OnCaptionKey(message, wparam, lparam)) return 0;
       break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -473,6 +486,7 @@ LRESULT TEditForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       break;
     case WM_DESTROY:
+      caption_box_.Close();
       ui::win32::Application::SetAccelerators(Handle(), nullptr);
       break;
     default:

@@ -9,6 +9,7 @@
 
 #include "designer/canvas_editor.h"
 #include "designer/design_undo.h"
+#include "designer/win32/caption_box.h"
 #include "player/win32/autorun_form.h"
 #include "ui/form.h"
 #include "ui/panel.h"
@@ -39,7 +40,9 @@ class ReadOut {
   virtual void ShowReadOut(const std::string& text) = 0;
 };
 
-class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
+class TEditForm : public ui::win32::FormWindow,
+                  public designer::CanvasView,
+                  private CaptionBox::Owner {
  public:
   TEditForm(core::AppState& app, TAutoRunForm& autorun_form, const CloseGate& close_gate);
   bool Create();
@@ -107,6 +110,17 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   // Greys Paste in `menu` while the clipboard holds no objects.
   static void ShowPasteState(HMENU menu);
 
+  // Text in place (edit_form_text.cpp): "Edit Caption" opens the edit box over the one selected
+  // label or button with its caption selected; typing opens it with the typed letter in place of
+  // the caption. Keeping the typed text is one step, in which the object grows to show it whole.
+  void EditCaption() { BeginCaptionEdit(0); }
+  // Ends the edit in place, keeping the text, before anything else acts on the design.
+  void EndCaptionEdit() {
+    if (caption_box_.IsOpen()) CaptionBoxDone(true);
+  }
+  // Bold on or off for the selected labels and buttons, each grown to show its caption whole.
+  void ToggleBold();
+
   ui::Panel Panel1;  // mirrors the presentation window's outer panel settings
 
   static constexpr char kResizeStepName[] = "Resize Window";
@@ -125,8 +139,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void CopyBorderAndTransparency();
   void CopyPanelBevels();
   void DrawSelectionMarks();
-  // The grid's dots and the drag's guides, XOR-drawn over the snapshot: the author's aids, never
-  // part of the design.
+  // The grid's dots, in a gray or black or white that shows on the snapshot, and the drag's
+  // guides, XOR-drawn over it: the author's aids, never part of the design.
   void DrawGridAndGuides();
   // Places Panel1 over the client area; Image1 is the rectangle inside its bevels.
   ui::Rect LayoutImage1();
@@ -147,6 +161,14 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   bool OnSelectionKey(WPARAM key);
   // The selection's place and size, or without a selection the pointer's place when given.
   void UpdateReadOut(const ui::Point* pointer);
+  // Text in place: `typed`, when not 0, is the first letter, which replaces the caption.
+  void BeginCaptionEdit(wchar_t typed);
+  void CaptionBoxDone(bool keep) override;
+  // A letter or key the canvas got while the box is open goes on to it; a letter typed over one
+  // selected label or button opens it. True when the message was taken.
+  bool OnCaptionKey(UINT message, WPARAM wparam, LPARAM lparam);
+  // Over the object being edited, grown to show `text` whole (canvas client pixels).
+  RECT CaptionBoxBounds(const std::wstring& text);
 
   ui::Form form_;
   core::AppState& app_;
@@ -172,4 +194,8 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   ui::win32::OwnedAccelerators shortcuts_;
   ReadOut* read_out_ = nullptr;  // not owned
   bool double_click_ = false;    // the press under way is a double click's second
+  CaptionBox caption_box_;
+  std::wstring caption_before_;  // the box's text as it opened
+  // The object whose caption the box holds: compared, never followed once the box is closed.
+  const core::AutoObjectType* caption_object_ = nullptr;
 };

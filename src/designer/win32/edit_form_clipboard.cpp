@@ -44,7 +44,7 @@ void TEditForm::ClipboardCommand(int id, std::optional<ui::Point> at) {
     } else if (id == kCmdPaste) {
       designer::PasteObjects(app_, *this, pasted, at);
     } else {
-      designer::DuplicateSelection(app_, *this);
+      designer::DuplicateSelection(app_, *this, editor_.Duplicates());
     }
   });
 }

@@ -461,7 +461,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (first == kCmdUndo) {
         ShowUndoState(popup, EditForm->Undo().History());
         TEditForm::ShowPasteState(popup);
-        ShowFontsState(popup, EditForm->Editor().SelectionHasFonts());
+        ShowEditState(popup, EditForm->Editor().Facts());
       }
       ShowSnapState(popup, EditForm->Editor().Snap);
       if (first == kCmdAlignLefts) {

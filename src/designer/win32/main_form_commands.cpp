@@ -217,6 +217,8 @@ void TMainForm::OnCommand(int id) {
       call(kCmdSelectionFont, "Font", [](TMainForm& f) { f.EditForm->SetSelectionFont(false); }),
       call(kCmdSelectionHotFont, "Hot Track Font",
            [](TMainForm& f) { f.EditForm->SetSelectionFont(true); }),
+      design(kCmdBold, "Bold", &TEditForm::ToggleBold),
+      design(kCmdEditCaption, nullptr, &TEditForm::EditCaption),  // its closing is the step
       editing(kCmdDelete, "Delete", &CanvasEditor::DeleteSelected),
       editing(kCmdClear, "Clear", &CanvasEditor::ClearDesign),
       editing(kCmdBringToFront, "Bring to Front", &CanvasEditor::BringSelectedToFront),

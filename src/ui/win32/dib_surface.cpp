@@ -19,7 +19,8 @@ void DibSurface::Fill(uint32_t pixel) {
   std::fill(bits_, bits_ + static_cast<size_t>(size_.width) * size_.height, pixel);
 }
 
-void DibSurface::XorPoints(Rect area, Size step, uint32_t pixel) {
+template <typename Change>
+void DibSurface::ForEachPoint(Rect area, Size step, Change change) {
   if (bits_ == nullptr || step.width <= 0 || step.height <= 0 || area.left < 0 || area.top < 0) {
     return;
   }
@@ -28,8 +29,16 @@ void DibSurface::XorPoints(Rect area, Size step, uint32_t pixel) {
   const int bottom = std::min(area.bottom, size_.height);
   for (int y = area.top; y < bottom; y += step.height) {
     uint32_t* row = bits_ + static_cast<size_t>(y) * size_.width;
-    for (int x = area.left; x < right; x += step.width) row[x] ^= pixel;
+    for (int x = area.left; x < right; x += step.width) change(row[x]);
   }
+}
+
+void DibSurface::XorPoints(Rect area, Size step, uint32_t pixel) {
+  ForEachPoint(area, step, [pixel](uint32_t& at) { at ^= pixel; });
+}
+
+void DibSurface::MapPoints(Rect area, Size step, uint32_t (*dot)(uint32_t pixel)) {
+  ForEachPoint(area, step, [dot](uint32_t& at) { at = dot(at & 0x00FFFFFFu); });
 }
 
 bool DibSurface::Resize(Size size) {

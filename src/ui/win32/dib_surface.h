@@ -28,8 +28,14 @@ class DibSurface {
   // every `step.height`th row, counted from the area's top-left corner: a lattice of dots, or
   // with steps of 1 a filled line, that a second call takes away again.
   void XorPoints(Rect area, Size step, uint32_t pixel);
+  // The same lattice, each of its pixels replaced by what `dot` makes of it.
+  void MapPoints(Rect area, Size step, uint32_t (*dot)(uint32_t pixel));
 
  private:
+  // Changes, through `change`, the pixels of the lattice that XorPoints describes.
+  template <typename Change>
+  void ForEachPoint(Rect area, Size step, Change change);
+
   MemoryDc dc_;
   GdiObject<HBITMAP> bitmap_;
   HGDIOBJ previous_ = nullptr;  // the DC's original bitmap, selected back before freeing

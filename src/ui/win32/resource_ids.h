@@ -54,6 +54,7 @@ enum ToolStripPicture : int {
   kPictureDistributeHorizontally = 13,
   kPictureDistributeVertically = 14,
   kPictureCheckDisc = 15,
+  kPictureBold = 16,
 };
 
 // Artwork bitmaps are opaque; this colour in them is drawn as see-through.
