@@ -7,7 +7,7 @@ from __future__ import annotations
 
 from ardfile import Button, Font, read_project
 from behaviour_support import write_bmp
-from designer_support import Designer, client_point as at
+from designer_support import Designer, client_point as at, stamp_old
 
 TAIL = 4 + 80  # the reserved word and the tick-count filler differ from save to save
 ARRANGE_X = {"Align Lefts": 461, "Make Same Size": 539, "Distribute Vertically": 617}  # tool bar
@@ -52,6 +52,11 @@ class Author:
         self.actions += 2
         self.designer.tool(tool)
         self.rig.click(*self.designer.at(x, y))
+
+    def on_canvas(self) -> None:
+        """Keys go to the design window: it is the foreground window again, with no click for it."""
+        canvas = self.designer.canvas_window
+        self.rig.wait_until(lambda: self.rig.foreground() == canvas.hwnd, 10, "the design window in front")
 
     def arrange(self, command: str) -> None:
         self.actions += 1
@@ -177,3 +182,74 @@ def test_four_equal_buttons_in_a_column_with_the_layout_commands(rig, tmp_path):
     assert buttons[3].link.action == 7  # Exit AutoRun
     assert project.objects[-1].image_file == "\\logo.bmp"
     print(f"\nthe menu took {me.actions} mouse and key actions")
+
+
+def test_the_plain_menu_in_few_actions(rig, tmp_path):
+    """The same menu with the quick ways: captions typed in place, one Bold before the duplicates,
+    duplicates in steps, the link editor's copied target coming up selected, the picture's file
+    typed into its field that comes up selected. Keys go to the design window, which gets them back
+    after each dialog."""
+    cd = tmp_path / "CD"
+    cd.mkdir()
+    for name in ("setup.exe", "readme.txt"):
+        (cd / name).write_bytes(b"x")
+    write_bmp(cd / "logo.bmp", (96, 64), (200, 40, 40))
+    designer = Designer(rig, tmp_path, cd).start()
+    designer.canvas()
+    me = Author(designer)
+
+    me.add("Add Label", 30, 20)  # the heading, typed over the new label, as is every caption
+    me.type("Welcome to the disc")
+    me.keys("Return")
+    me.add("Add Button", 60, 80)  # one bold button with its link
+    me.type("Install")
+    me.keys("Return", "ctrl+shift+b", "ctrl+l")
+    me.dialog("Edit Link")
+    me.keys("Down", "Tab")  # Open or Execute File
+    me.type("\\setup.exe")
+    me.keys("Return")
+    me.on_canvas()
+    me.keys("ctrl+d")  # the copy 10, 10 on, moved 60 below the first: the step of the next two
+    me.drag((80, 100), (70, 150))
+    for caption, link in (("Read Me", ["\\readme.txt"]), ("Web Site", ["shift+Tab", "Down", "Tab", "http://www.quorvane.com/"]),
+                          ("Exit", ["shift+Tab", "End"])):
+        if caption != "Read Me":
+            me.keys("ctrl+d")
+        me.type(caption)
+        me.keys("Return", "ctrl+l")
+        me.dialog("Edit Link")  # the copied target comes up selected
+        for step in link:
+            me.type(step) if step.startswith(("\\", "http")) else me.keys(step)
+        me.keys("Return")
+        me.on_canvas()
+    me.add("Add Image", 400, 90)  # the picture
+    me.keys("ctrl+p")
+    me.dialog("Image Properties")  # its file's field comes up selected
+    me.type("logo.bmp")
+    me.keys("Return")
+    me.on_canvas()
+    stamp_old(designer.ini)
+    me.keys("ctrl+s")
+    designer.wait_saved()
+
+    project = read_project((cd / "AutoRun.ard").read_bytes())
+    heading, *buttons, image = project.objects
+    assert [b.caption for b in buttons] == ["Install", "Read Me", "Web Site", "Exit"]
+    assert len({(b.left, b.width, b.height) for b in buttons}) == 1, "four equal buttons, lined up"
+    gaps = [b.top - (a.top + a.height) for a, b in zip(buttons, buttons[1:])]
+    assert len(set(gaps)) == 1 and gaps[0] > 0, f"equal gaps: {gaps}"
+    assert all(b.font.style & 1 and b.hot_font.style & 1 for b in buttons), "bold, also under the mouse"
+    assert [(b.link.action, b.link.target) for b in buttons[:3]] == [
+        (1, "\\setup.exe"), (1, "\\readme.txt"), (2, "http://www.quorvane.com/")]
+    assert buttons[3].link.action == 7  # Exit AutoRun
+    assert image.image_file == "\\logo.bmp"
+    assert heading.caption == "Welcome to the disc"
+    # The heading grew to show its whole text: its ink (the columns much darker somewhere than their
+    # own background, over the gradient) ends inside it, short of its right edge.
+    box = (*designer.at(heading.left, heading.top), *designer.at(heading.left + heading.width, heading.top + heading.height))
+    shot = rig.screen().crop(box)
+    columns = [[sum(shot.getpixel((x, y))) for y in range(shot.height)] for x in range(shot.width)]
+    ink = [x for x, column in enumerate(columns) if min(column) < max(column) // 2]
+    assert ink and ink[-1] < shot.width - 1, f"the heading's text runs to its edge: {ink[-3:]} of {shot.width}"
+    print(f"\nthe plain menu took {me.actions} mouse and key actions")
+    assert me.actions <= 45

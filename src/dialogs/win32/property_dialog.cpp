@@ -392,6 +392,7 @@ dialogs::DialogFlags PropertyDialog::RunModal() {
   flags_ = {};
   touched_rows_ = 0;
   done_ = false;
+  const HWND came_from = ::GetActiveWindow();  // before the focus below makes this one active
   CentreOverDesigner();
   // The first text field the author can type into comes up focused with its text selected, so
   // that typing replaces it, as in Windows' own dialogs; without one, the first control.
@@ -405,7 +406,7 @@ dialogs::DialogFlags PropertyDialog::RunModal() {
     }
   }
   if (first != nullptr) ::SetFocus(first);
-  ui::win32::RunModal(Handle(), done_);
+  ui::win32::RunModal(Handle(), done_, came_from);
   done_ = true;
   return flags_;
 }

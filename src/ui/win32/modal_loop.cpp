@@ -33,7 +33,7 @@ void EnableAll(const std::vector<HWND>& windows) {
 
 }  // namespace
 
-void RunModal(HWND window, const bool& done) {
+void RunModal(HWND window, const bool& done, HWND came_from) {
   const std::vector<HWND> disabled = DisableAllBut(window);
   ::ShowWindow(window, SW_SHOW);
   ::SetForegroundWindow(window);
@@ -49,8 +49,14 @@ void RunModal(HWND window, const bool& done) {
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
-  // The owners come back before the window goes, so that the activation returns to them.
+  // The owners come back before the window goes, so that the activation returns to them: to the
+  // window the author came from, given the activation while this one still shows (hiding the
+  // active window would hand the activation to its owner instead).
   EnableAll(disabled);
+  if (came_from != nullptr && came_from != window && ::IsWindow(came_from) &&
+      ::IsWindowVisible(came_from)) {
+    ::SetForegroundWindow(came_from);
+  }
   ::ShowWindow(window, SW_HIDE);
 }
 
