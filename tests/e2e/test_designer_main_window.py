@@ -1,6 +1,6 @@
 """The designer's main window with real input: start-up on a CD folder and Save and Test, the
-save prompt of Open and Exit, a drive root as CD folder, the CD icon, the About box and the help
-page that F1 opens."""
+save prompt of Open and Exit, a drive root as CD folder, the folder picker opening in the CD
+folder, the CD icon, the About box and the help page that F1 opens."""
 from __future__ import annotations
 
 import re
@@ -12,7 +12,7 @@ from PIL import ImageChops
 
 import ardfile
 from behaviour_support import count_color, settled_window, write_ico
-from designer_support import OLD_TIME_NS, TOOL_X, Designer, stamp_old, tree_highlight_top
+from designer_support import OLD_TIME_NS, TOOL_X, Designer, stamp_old
 from rig import REPO, WINE_RUN, AppFolder, Rect, prefix_dir, same_color
 
 # Wine 8 swaps red and blue of PNG icons (write_ico's): icon colours with red == blue.
@@ -78,9 +78,8 @@ def test_open_and_exit_ask_to_save_a_change(rig, tmp_path, keys, answer, blocked
         assert app.wait_exit() == 0
     else:
         if keys == "ctrl+o" and answer != "Cancel":
-            browser = app.wait_window(title="Browse for Folder")
-            assert "Select the folder for CD files" in [s.text for s in browser.statics]
-            rig.focus(browser)
+            picker, _ = designer.folder_picker()
+            rig.focus(picker)
             rig.key("Escape")
             dialog_closed(rig, app)
         app.assert_no_window(cls="#32770", during=1)
@@ -108,22 +107,34 @@ def drive_q(rig, tmp_path):
         restart_wine(rig)
 
 
-def test_a_drive_root_chosen_in_the_folder_browser_becomes_the_cd_folder(rig, tmp_path, drive_q):
+def test_a_drive_root_typed_into_the_folder_picker_becomes_the_cd_folder(rig, tmp_path, drive_q):
     (drive_q / "sub").mkdir()
     designer = Designer(rig, tmp_path, drive_q / "sub", cd_winpath="Q:\\sub").start()
     designer.press("ctrl+o")  # nothing changed yet: no prompt
-    browser = designer.app.wait_window(title="Browse for Folder")
-    highlight_top = lambda: tree_highlight_top(rig, browser)  # noqa: E731
-    rig.key("Tab", "Tab")  # from OK past Cancel to the tree, where Q:\sub is selected
-    sub = rig.wait_until(highlight_top, 10, "the selected folder to be highlighted")
-    rig.key("Left")  # to the parent, the drive root, a row higher
-    rig.wait_until(lambda: (highlight_top() or sub) < sub, 10, "the highlight to move to the parent")
+    picker, _ = designer.folder_picker()
+    rig.focus(picker)
+    rig.type_text("Q:\\")  # into the name box, which has the focus
     rig.key("Return")
     designer.main = designer.main_window("Q:")
     designer.cd, designer.cd_winpath = drive_q, "Q:"
     assert designer.saved_project().objects == []  # and Quorvane.ini says DefaultPath=Q:
     files = sorted(str(p.relative_to(drive_q)) for p in drive_q.rglob("*"))
     assert files == ["AutoRun.ard", "AutoRun.exe", "AutoRun.ico", "autorun.inf", "sub"], files
+
+
+def test_open_starts_in_the_cd_folder_and_opens_the_folder_clicked_there(rig, tmp_path):
+    (second := tmp_path / "Menu" / "Second").mkdir(parents=True)
+    (second / "AutoRun.ard").write_bytes(ardfile.Project(caption="Second Menu").to_bytes())
+    (tmp_path / "Menu" / "Notes").mkdir()
+    designer = Designer(rig, tmp_path, tmp_path / "Menu").start()
+    designer.press("ctrl+o")
+    picker, rows = designer.folder_picker()
+    # The picker lists what the CD folder holds: the author is there already.
+    assert sorted(row["cells"][0] for row in rows) == ["Notes", "Second"], rows
+    rig.click(*next(row for row in rows if row["cells"][0] == "Second")["rect"].center)
+    rig.click_button(picker, "Open")
+    designer.main_window(rig.winpath(second))
+    designer.canvas("Second Menu")
 
 
 @pytest.mark.parametrize("opener", ["Edit menu", "CD icon button"])

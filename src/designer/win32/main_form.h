@@ -66,7 +66,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   // Asks about unsaved changes, then for a folder, and opens it.
   OpenOutcome Open1Click();
   OpenOutcome BrowseAndOpen();
-  // The folder browser, shown again while the author turns down a folder another designer has
+  // The folder picker, shown again while the author turns down a folder another designer has
   // open; nothing when the author cancels (main_form_commands.cpp).
   std::optional<std::string> ChooseFolder(const char* prompt, const std::string& start,
                                           bool new_folders);
