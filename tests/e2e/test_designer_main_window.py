@@ -3,9 +3,11 @@ save prompt of Open and Exit, a drive root as CD folder, the folder picker openi
 folder, the CD icon, the About box and the help page that F1 opens."""
 from __future__ import annotations
 
+import contextlib
 import re
 import shutil
 import subprocess
+from typing import Optional
 
 import pytest
 from PIL import ImageChops
@@ -183,23 +185,33 @@ def test_about_box_names_the_product_and_its_version(rig, tmp_path):
     assert designer.app.wait_window(cls="TMainForm").enabled
 
 
-@pytest.fixture
-def html_opens_in(rig, tmp_path):
-    """marker.exe as the prefix's program for .html files while the test runs; yields the path of
-    its record. (Wine reads file types from HKCR alone, not from HKCU\\Software\\Classes.)"""
-    marker = AppFolder(rig, tmp_path / "browser").add_marker("browser.exe")
-
+@contextlib.contextmanager
+def html_files_as(rig, file_class: str, command: Optional[str]):
+    """.html files of the prefix's class `file_class`, opened by `command` (none: no program opens
+    them) while the block runs. (Wine reads file types from HKCR alone, not from
+    HKCU\\Software\\Classes.)"""
     def reg(*args: str) -> str:
         return subprocess.run([str(WINE_RUN), "reg", *args], env=rig.env(with_token=False), capture_output=True,
                               text=True, timeout=60, check=args[0] != "query").stdout
     before = re.search(r"REG_SZ\s+(.*\S)", reg("query", r"HKCR\.html", "/ve"))
-    reg("add", r"HKCR\.html", "/ve", "/d", "QuorvaneTestPage", "/f")
-    reg("add", r"HKCR\QuorvaneTestPage\shell\open\command", "/ve", "/d", f'"{rig.winpath(marker)}" "%1"', "/f")
+    reg("add", r"HKCR\.html", "/ve", "/d", file_class, "/f")
+    if command:
+        reg("add", rf"HKCR\{file_class}\shell\open\command", "/ve", "/d", command, "/f")
     try:
-        yield marker.parent / "marker-out.json"
+        yield
     finally:
-        reg("delete", r"HKCR\QuorvaneTestPage", "/f")
+        if command:
+            reg("delete", rf"HKCR\{file_class}", "/f")
         reg(*(("add", r"HKCR\.html", "/ve", "/d", before.group(1)) if before else ("delete", r"HKCR\.html")), "/f")
+
+
+@pytest.fixture
+def html_opens_in(rig, tmp_path):
+    """marker.exe as the prefix's program for .html files while the test runs; yields the path of
+    its record."""
+    marker = AppFolder(rig, tmp_path / "browser").add_marker("browser.exe")
+    with html_files_as(rig, "QuorvaneTestPage", f'"{rig.winpath(marker)}" "%1"'):
+        yield marker.parent / "marker-out.json"
 
 
 def test_f1_names_the_missing_help_page_then_opens_it_in_the_browser(rig, tmp_path, html_opens_in):
@@ -216,3 +228,15 @@ def test_f1_names_the_missing_help_page_then_opens_it_in_the_browser(rig, tmp_pa
     record = rig.wait_for_marker(html_opens_in)
     assert record["argv"][1:] == [rig.winpath(page)], record
     designer.app.assert_no_window(cls="#32770", during=1)
+
+
+def test_f1_says_where_the_help_page_is_when_no_program_opens_it(rig, tmp_path):
+    (tmp_path / "CD").mkdir()
+    designer = Designer(rig, tmp_path, tmp_path / "CD").start()
+    page = designer.folder / "Quorvane Help.html"
+    shutil.copy2(rig.build / "bin" / page.name, page)
+    with html_files_as(rig, "QuorvaneNoProgram", None):
+        designer.press("F1")
+        box = designer.app.wait_message_box()
+    assert box.title == "Error"
+    assert box.text.endswith(f'\n\nThe help is the page "{rig.winpath(page)}": open it in a web browser.'), box.text
