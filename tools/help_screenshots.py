@@ -154,6 +154,7 @@ def shoot(rig: Rig, work: Path, outdir: Path) -> None:
     tests/e2e/test_help_pictures.py takes them too."""
     cd = rig.prefix / "drive_c" / CD_FOLDER  # on the prefix's drive C: the captions show a short name
     shutil.rmtree(cd, ignore_errors=True)
+    outdir.mkdir(parents=True, exist_ok=True)
     shutil.copytree(build_dir() / "demo" / "CD", cd)
     try:
         designer = Designer(rig, work, cd, cd_winpath="C:\\" + CD_FOLDER).start()

@@ -187,9 +187,8 @@ def test_about_box_names_the_product_and_its_version(rig, tmp_path):
 
 @contextlib.contextmanager
 def html_files_as(rig, file_class: str, command: Optional[str]):
-    """.html files of the prefix's class `file_class`, opened by `command` (none: no program opens
-    them) while the block runs. (Wine reads file types from HKCR alone, not from
-    HKCU\\Software\\Classes.)"""
+    """.html files opened by `command` (none: by no program) while the block runs. (Wine reads file
+    types from HKCR alone, not from HKCU\\Software\\Classes.)"""
     def reg(*args: str) -> str:
         return subprocess.run([str(WINE_RUN), "reg", *args], env=rig.env(with_token=False), capture_output=True,
                               text=True, timeout=60, check=args[0] != "query").stdout

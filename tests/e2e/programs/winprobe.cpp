@@ -418,45 +418,42 @@ std::string RowsJson(const std::string& hwnd_text, int* rc) {
 // structures go through memory of that process, as a tool bar reads and writes only its own.
 std::string PartsJson(const std::string& hwnd_text, int* rc) {
   HWND window = nullptr;
-  *rc = 1;
-  if (!ParseHwnd(hwnd_text, &window) || !IsWindow(window)) return Error("no window " + hwnd_text);
   DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  HANDLE process =
-      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-  if (process == nullptr) return Error("cannot reach the process of window " + hwnd_text);
+  *rc = 1;
+  if (!ParseHwnd(hwnd_text, &window) || !GetWindowThreadProcessId(window, &pid))
+    return Error("no window " + hwnd_text);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
   auto* remote = static_cast<char*>(VirtualAllocEx(
       process, nullptr, sizeof(TBBUTTON) + sizeof(RECT), MEM_COMMIT, PAGE_READWRITE));
-  std::string j = "{\"ok\":true,\"parts\":[";
+  std::string j;
   const auto add = [&j](const std::string& cls, long id, const RECT& r) {
-    if (r.right <= r.left || r.bottom <= r.top) return;
-    j += std::string(j.back() == '[' ? "" : ",") + "{\"class\":" + Quote(cls) +
-         ",\"id\":" + Num(id) + ",\"rect\":" + RectJson(r) + "}";
+    if (r.right > r.left && r.bottom > r.top)
+      j += (j.empty() ? "" : ",") + ("{\"class\":" + Quote(cls)) + ",\"id\":" + Num(id) +
+           ",\"rect\":" + RectJson(r) + "}";
   };
   for (HWND kid : ChildrenOf(window)) {
-    if (!IsWindowVisible(kid)) continue;
     RECT r = {};
+    if (!IsWindowVisible(kid)) continue;
     if (lstrcmpiA(ClassOf(kid).c_str(), TOOLBARCLASSNAMEA) != 0) {
       GetWindowRect(kid, &r);
-      add(ClassOf(kid), static_cast<long>(GetDlgCtrlID(kid) & 0xFFFF), r);
+      add(ClassOf(kid), GetDlgCtrlID(kid) & 0xFFFF, r);
       continue;
     }
-    const int count = static_cast<int>(SendMessageA(kid, TB_BUTTONCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < static_cast<int>(SendMessageA(kid, TB_BUTTONCOUNT, 0, 0)); ++i) {
       TBBUTTON button = {};
       SendMessageA(kid, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(remote));
+      SendMessageA(kid, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(remote + sizeof button));
       ReadProcessMemory(process, remote, &button, sizeof button, nullptr);
-      if ((button.fsStyle & BTNS_SEP) || (button.fsState & TBSTATE_HIDDEN)) continue;
-      SendMessageA(kid, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(remote + sizeof(TBBUTTON)));
-      ReadProcessMemory(process, remote + sizeof(TBBUTTON), &r, sizeof r, nullptr);
+      ReadProcessMemory(process, remote + sizeof button, &r, sizeof r, nullptr);
       MapWindowPoints(kid, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
-      add("tool bar button", button.idCommand, r);
+      if (!(button.fsStyle & BTNS_SEP) && !(button.fsState & TBSTATE_HIDDEN))
+        add("tool bar button", button.idCommand, r);
     }
   }
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
   *rc = 0;
-  return j + "]}";
+  return "{\"ok\":true,\"parts\":[" + j + "]}";
 }
 
 int Serve() {
