@@ -138,7 +138,7 @@ class TEditForm : public ui::win32::FormWindow, public designer::CanvasView {
   void DrawGrid(ui::win32::DibSurface& picture, const ui::Rect& part);
   void DrawGuides();
   // The drag's pictures of what stands still (edit_form_drag.cpp): which children of the inner
-  // panel move, and whether the pictures drawn for them still serve; false when they cannot be.
+  // panel move, and the pictures drawn for them; false when they cannot be made.
   std::vector<bool> MovingChildren() const;
   bool DrawDragPictures(std::vector<bool> moving);
   // Places Panel1 over the client area; Image1 is the rectangle inside its bevels.
