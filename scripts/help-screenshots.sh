@@ -7,7 +7,8 @@
 # It sets up the machine and builds the Windows tree (Quorvane.exe, the demo CD folder, the rig's
 # programs), then runs tools/help_screenshots.py: Quorvane.exe under Wine on a private Xvfb, on a
 # copy of the demo CD folder, driven with real clicks and keys. It rewrites committed files, so it
-# is not part of the tests: look at the new pictures before committing them.
+# is not part of the tests: look at the new pictures before committing them. The end-to-end test
+# tests/e2e/test_help_pictures.py takes the same pictures and fails while a committed one differs.
 # It uses the end-to-end tests' Wine prefix (build/wineprefix, or QUORVANE_WINEPREFIX): do not run
 # it while those tests run on the same prefix.
 set -euo pipefail

@@ -149,6 +149,21 @@ class Shooter:
         self.dialog("Form Properties", "form-properties.png", away_from_edit=True)
 
 
+def shoot(rig: Rig, work: Path, outdir: Path) -> None:
+    """Takes every picture into `outdir` with `rig`, which is booted and has a test begun.
+    tests/e2e/test_help_pictures.py takes them too."""
+    cd = rig.prefix / "drive_c" / CD_FOLDER  # on the prefix's drive C: the captions show a short name
+    shutil.rmtree(cd, ignore_errors=True)
+    outdir.mkdir(parents=True, exist_ok=True)
+    shutil.copytree(build_dir() / "demo" / "CD", cd)
+    try:
+        designer = Designer(rig, work, cd, cd_winpath="C:\\" + CD_FOLDER).start()
+        Shooter(rig, designer, outdir).take_all()
+        designer.app.kill()
+    finally:
+        shutil.rmtree(cd, ignore_errors=True)
+
+
 def main(argv: list[str]) -> int:
     outdir = Path(argv[1]).resolve() if len(argv) > 1 else REPO / "docs" / "help"
     demo = build_dir() / "demo" / "CD"
@@ -162,16 +177,10 @@ def main(argv: list[str]) -> int:
         try:
             rig.boot()
             rig.begin_test()
-            # On the prefix's drive C, so that the captions show a short folder name.
-            cd = rig.prefix / "drive_c" / CD_FOLDER
-            shutil.rmtree(cd, ignore_errors=True)
-            shutil.copytree(demo, cd)
-            designer = Designer(rig, work, cd, cd_winpath="C:\\" + CD_FOLDER).start()
-            Shooter(rig, designer, outdir).take_all()
+            shoot(rig, work, outdir)
         finally:
             rig.cleanup_test()
             rig.shutdown()
-            shutil.rmtree(rig.prefix / "drive_c" / CD_FOLDER, ignore_errors=True)
     return 0
 
 

@@ -100,7 +100,7 @@ void CanvasEditor::Image1MouseMove(ui::Point p, bool no_snap) {
     }
     LastX = p.x;
     LastY = p.y;
-    view_.RefreshCanvas();
+    view_.RefreshDragStep();
     return;
   }
   if (DragState == DragStateType::BandOrClick) {

@@ -47,6 +47,9 @@ class CanvasView {
   // Repaints the snapshot and the marks, then lets the editor put its rubber band back
   // (BandAfterRepaint). It changes nothing in the design.
   virtual void RefreshCanvas() = 0;
+  // The same after a move or resize step of the drag under way, which moved only the selected
+  // objects: a window may draw it from what it kept of the drag's earlier steps.
+  virtual void RefreshDragStep() { RefreshCanvas(); }
   // Draws the platform focus rectangle in XOR; drawing it again erases it.
   virtual void XorFocusRect(const ui::Rect& rect) = 0;
   virtual Tool CurrentTool() const = 0;

@@ -199,9 +199,11 @@ void ClampResizedPosition(ui::Control& c, ui::Point before, ui::Size area) {
   if (c.Top != before.y) c.Top = ClampMoved(c.Top, before.y, ClampLimit(area.height));
 }
 
-std::vector<Mark> SelectionMarks(const core::AutoFormType& project) {
+std::vector<Mark> SelectionMarks(const core::AutoFormType& project,
+                                 const std::function<bool(const core::AutoObjectType&)>& which) {
   std::vector<Mark> marks;
   for (auto it = project.Objects.rbegin(); it != project.Objects.rend(); ++it) {
+    if (which && !which(**it)) continue;
     const ui::Control& c = *(*it)->Control;
     const ui::Rect r = c.BoundsRect();
     marks.push_back({Mark::Outline,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/project_model.h"
@@ -62,8 +63,11 @@ struct Mark {
   enum Kind : uint8_t { Outline, Handle } kind;
   ui::Rect rect;  // right and bottom exclusive
 };
-// The marks of every object, from the top-most to the bottom-most.
-std::vector<Mark> SelectionMarks(const core::AutoFormType& project);
+// The marks of every object, or only of those `which` accepts, from the top-most to the
+// bottom-most.
+std::vector<Mark> SelectionMarks(
+    const core::AutoFormType& project,
+    const std::function<bool(const core::AutoObjectType&)>& which = nullptr);
 
 // The grid's dot over a pixel of the picture (0x00RRGGBB): the marks' gray XORed in, as the grid
 // has always been drawn, where that makes the pixel lighter or darker enough to be seen; else

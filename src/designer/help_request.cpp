@@ -14,4 +14,8 @@ HelpRequest HelpRequestFor(const std::string& exe_path) {
   return {core::fs::FileExists(page) ? HelpRequest::Page : HelpRequest::PageMissing, page};
 }
 
+std::string PageNotOpenedText(const std::string& reason, const std::string& page) {
+  return reason + "\n\nThe help is the page \"" + page + "\": open it in a web browser.";
+}
+
 }  // namespace designer

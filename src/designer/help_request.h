@@ -1,7 +1,8 @@
 // What "Help Contents..." (F1) opens. The WinHelp file Quorvane.hlp when one lies beside the
 // designer, as it always has; Windows no longer ships WinHelp, so otherwise the user guide
 // "Quorvane Help.html" beside the designer, which every Windows opens in its browser. With
-// neither there the author is told which file is missing.
+// neither there the author is told which file is missing, and with no program to open the page
+// where the page is.
 #pragma once
 
 #include <cstdint>
@@ -21,5 +22,9 @@ struct HelpRequest {
 
 // The help that the designer at `exe_path` (the running executable) can open.
 HelpRequest HelpRequestFor(const std::string& exe_path);
+
+// What F1 says when the help page is there but no program opened it: the shell's `reason`, and
+// where the page is, so that the author can open it in a web browser.
+std::string PageNotOpenedText(const std::string& reason, const std::string& page);
 
 }  // namespace designer

@@ -50,8 +50,22 @@ Rect Panel::ContentRect() const {
 }
 
 void Panel::Paint(Canvas& canvas) {
+  PaintPart(canvas, true, nullptr);
+}
+
+void Panel::PaintPart(Canvas& canvas, bool face, const ChildFilter& which) {
   Rect rect{0, 0, Width, Height};
   CanvasScope inside(canvas, {0, 0}, rect);  // children never paint beyond the panel
+  if (face) PaintFace(canvas, rect);
+  for (size_t i = 0; i < children_.size(); ++i) {
+    Control* child = children_[i];
+    if (!child->Visible || (which && !which(i, *child))) continue;
+    CanvasScope scope(canvas, {child->Left, child->Top}, Rect{0, 0, child->Width, child->Height});
+    child->Paint(canvas);
+  }
+}
+
+void Panel::PaintFace(Canvas& canvas, Rect rect) {
   canvas.FillRect(rect, Color);
   if (BorderStyle == kPanelBorderSingle) {
     DrawFrame3D(canvas, rect, kColorButtonShadow, kColorButtonHighlight, 1);
@@ -70,16 +84,16 @@ void Panel::Paint(Canvas& canvas) {
   bevel(BevelOuter);
   rect = rect.Inflated(-BorderWidth);
   bevel(BevelInner);
-
-  for (Control* child : children_) {
-    if (!child->Visible) continue;
-    CanvasScope scope(canvas, {child->Left, child->Top}, Rect{0, 0, child->Width, child->Height});
-    child->Paint(canvas);
-  }
 }
 
 void Panel::AdjustSize(Canvas& canvas) {
-  for (Control* child : children_) child->AdjustSize(canvas);
+  AdjustSizePart(canvas, nullptr);
+}
+
+void Panel::AdjustSizePart(Canvas& canvas, const ChildFilter& which) {
+  for (size_t i = 0; i < children_.size(); ++i) {
+    if (!which || which(i, *children_[i])) children_[i]->AdjustSize(canvas);
+  }
 }
 
 Control* Panel::ControlAt(Point point) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "ui/color.h"
@@ -41,6 +42,14 @@ class Panel : public Control {
   // clipped to the panel.
   void Paint(Canvas& canvas) override;
   void AdjustSize(Canvas& canvas) override;
+
+  // Which children a part of the picture holds: `index` is the child's place in stacking order.
+  using ChildFilter = std::function<bool(size_t index, const Control& child)>;
+  // Paint and AdjustSize for a part of the picture: the panel's own colour, edge and bevels only
+  // with `face`, and only the children `which` accepts. The design canvas draws what stands still
+  // during a drag once and each step only what moves.
+  void PaintPart(Canvas& canvas, bool face, const ChildFilter& which);
+  void AdjustSizePart(Canvas& canvas, const ChildFilter& which);
   // The top-most visible child under `point` (parent coordinates), looking into child panels;
   // the panel itself where no child is; null outside the panel.
   Control* ControlAt(Point point) override;
@@ -56,6 +65,8 @@ class Panel : public Control {
   friend class Control;
   void Attach(Control& child);
   void Detach(Control& child);
+  // The panel's colour, edge and bevels over `rect`, its whole area.
+  void PaintFace(Canvas& canvas, Rect rect);
 
   std::vector<Control*> children_;  // not owned; stacking order, index 0 lowest
 };

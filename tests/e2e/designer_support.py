@@ -17,14 +17,7 @@ TOOL_X = {"Open": 0, "Save": 39, "Save and Test": 78, "Form Properties": 125, "O
           "CD Icon": 414}
 
 
-HIGHLIGHT = (48, 150, 250)  # a selected tree item's background
-
-
-def tree_highlight_top(rig, browser: Window) -> Optional[int]:
-    """The top row of the folder browser's highlighted tree item on the screen, if any."""
-    tree = (browser.rect.left + 12, browser.rect.top + 88, browser.rect.right - 12, browser.rect.bottom - 60)
-    img = rig.screen().crop(tree)
-    return next((tree[1] + i // img.width for i, p in enumerate(img.getdata()) if p == HIGHLIGHT), None)
+FOLDER_PROMPT = "Select the folder for CD files"  # the title of the folder picker of Open
 
 
 def is_main_window(title: str, cd_winpath: str) -> bool:
@@ -98,6 +91,18 @@ class Designer:
         picker = self.app.wait_window(title="Open")
         self.rig.wait_for_pixel(*client_point(picker, 320, 160), (255, 255, 255), timeout=20)
         return picker
+
+    def folder_picker(self) -> tuple[Window, list[dict]]:
+        """The folder picker of Open once it lists the folder it opened in: the window and the
+        rows of its list (keys typed before that are lost)."""
+        picker = self.app.wait_window(title=FOLDER_PROMPT)
+
+        def listed():
+            try:
+                return (self.rig.list_rows(picker),)
+            except AssertionError:  # no list yet
+                return None
+        return picker, self.rig.wait_until(listed, 20, "the folder picker's list")[0]
 
     def tool(self, hint: str, scale: float = 1) -> None:
         """Clicks a tool bar button by its hint (on a screen at `scale` times 96 DPI)."""

@@ -690,6 +690,15 @@ class Rig:
             raise AssertionError(f"reading the list of {window} failed: {r.get('error')}")
         return [{"cells": row["cells"], "rect": Rect.of(row["rect"])} for row in r["rows"]]
 
+    def parts(self, window: Window) -> list[dict]:
+        """What the window's visible children show: {"class", "id", "rect": Rect} each, a tool bar
+        as each of its buttons ("class": "tool bar button", "id": its command)."""
+        __tracebackhide__ = True
+        r = self._probe.request("parts", str(window.hwnd))
+        if not r.get("ok"):
+            raise AssertionError(f"reading the children of {window} failed: {r.get('error')}")
+        return [{**part, "rect": Rect.of(part["rect"])} for part in r["parts"]]
+
     def accessible_press(self, window: Window, child_id: int) -> None:
         """A screen reader's "Press" on a child of the window's client area."""
         __tracebackhide__ = True

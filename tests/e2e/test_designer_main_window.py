@@ -1,18 +1,20 @@
 """The designer's main window with real input: start-up on a CD folder and Save and Test, the
-save prompt of Open and Exit, a drive root as CD folder, the CD icon, the About box and the help
-page that F1 opens."""
+save prompt of Open and Exit, a drive root as CD folder, the folder picker opening in the CD
+folder, the CD icon, the About box and the help page that F1 opens."""
 from __future__ import annotations
 
+import contextlib
 import re
 import shutil
 import subprocess
+from typing import Optional
 
 import pytest
 from PIL import ImageChops
 
 import ardfile
 from behaviour_support import count_color, settled_window, write_ico
-from designer_support import OLD_TIME_NS, TOOL_X, Designer, stamp_old, tree_highlight_top
+from designer_support import OLD_TIME_NS, TOOL_X, Designer, stamp_old
 from rig import REPO, WINE_RUN, AppFolder, Rect, prefix_dir, same_color
 
 # Wine 8 swaps red and blue of PNG icons (write_ico's): icon colours with red == blue.
@@ -78,9 +80,8 @@ def test_open_and_exit_ask_to_save_a_change(rig, tmp_path, keys, answer, blocked
         assert app.wait_exit() == 0
     else:
         if keys == "ctrl+o" and answer != "Cancel":
-            browser = app.wait_window(title="Browse for Folder")
-            assert "Select the folder for CD files" in [s.text for s in browser.statics]
-            rig.focus(browser)
+            picker, _ = designer.folder_picker()
+            rig.focus(picker)
             rig.key("Escape")
             dialog_closed(rig, app)
         app.assert_no_window(cls="#32770", during=1)
@@ -108,22 +109,34 @@ def drive_q(rig, tmp_path):
         restart_wine(rig)
 
 
-def test_a_drive_root_chosen_in_the_folder_browser_becomes_the_cd_folder(rig, tmp_path, drive_q):
+def test_a_drive_root_typed_into_the_folder_picker_becomes_the_cd_folder(rig, tmp_path, drive_q):
     (drive_q / "sub").mkdir()
     designer = Designer(rig, tmp_path, drive_q / "sub", cd_winpath="Q:\\sub").start()
     designer.press("ctrl+o")  # nothing changed yet: no prompt
-    browser = designer.app.wait_window(title="Browse for Folder")
-    highlight_top = lambda: tree_highlight_top(rig, browser)  # noqa: E731
-    rig.key("Tab", "Tab")  # from OK past Cancel to the tree, where Q:\sub is selected
-    sub = rig.wait_until(highlight_top, 10, "the selected folder to be highlighted")
-    rig.key("Left")  # to the parent, the drive root, a row higher
-    rig.wait_until(lambda: (highlight_top() or sub) < sub, 10, "the highlight to move to the parent")
+    picker, _ = designer.folder_picker()
+    rig.focus(picker)
+    rig.type_text("Q:\\")  # into the name box, which has the focus
     rig.key("Return")
     designer.main = designer.main_window("Q:")
     designer.cd, designer.cd_winpath = drive_q, "Q:"
     assert designer.saved_project().objects == []  # and Quorvane.ini says DefaultPath=Q:
     files = sorted(str(p.relative_to(drive_q)) for p in drive_q.rglob("*"))
     assert files == ["AutoRun.ard", "AutoRun.exe", "AutoRun.ico", "autorun.inf", "sub"], files
+
+
+def test_open_starts_in_the_cd_folder_and_opens_the_folder_clicked_there(rig, tmp_path):
+    (second := tmp_path / "Menu" / "Second").mkdir(parents=True)
+    (second / "AutoRun.ard").write_bytes(ardfile.Project(caption="Second Menu").to_bytes())
+    (tmp_path / "Menu" / "Notes").mkdir()
+    designer = Designer(rig, tmp_path, tmp_path / "Menu").start()
+    designer.press("ctrl+o")
+    picker, rows = designer.folder_picker()
+    # The picker lists what the CD folder holds: the author is there already.
+    assert sorted(row["cells"][0] for row in rows) == ["Notes", "Second"], rows
+    rig.click(*next(row for row in rows if row["cells"][0] == "Second")["rect"].center)
+    rig.click_button(picker, "Open")
+    designer.main_window(rig.winpath(second))
+    designer.canvas("Second Menu")
 
 
 @pytest.mark.parametrize("opener", ["Edit menu", "CD icon button"])
@@ -172,23 +185,32 @@ def test_about_box_names_the_product_and_its_version(rig, tmp_path):
     assert designer.app.wait_window(cls="TMainForm").enabled
 
 
-@pytest.fixture
-def html_opens_in(rig, tmp_path):
-    """marker.exe as the prefix's program for .html files while the test runs; yields the path of
-    its record. (Wine reads file types from HKCR alone, not from HKCU\\Software\\Classes.)"""
-    marker = AppFolder(rig, tmp_path / "browser").add_marker("browser.exe")
-
+@contextlib.contextmanager
+def html_files_as(rig, file_class: str, command: Optional[str]):
+    """.html files opened by `command` (none: by no program) while the block runs. (Wine reads file
+    types from HKCR alone, not from HKCU\\Software\\Classes.)"""
     def reg(*args: str) -> str:
         return subprocess.run([str(WINE_RUN), "reg", *args], env=rig.env(with_token=False), capture_output=True,
                               text=True, timeout=60, check=args[0] != "query").stdout
     before = re.search(r"REG_SZ\s+(.*\S)", reg("query", r"HKCR\.html", "/ve"))
-    reg("add", r"HKCR\.html", "/ve", "/d", "QuorvaneTestPage", "/f")
-    reg("add", r"HKCR\QuorvaneTestPage\shell\open\command", "/ve", "/d", f'"{rig.winpath(marker)}" "%1"', "/f")
+    reg("add", r"HKCR\.html", "/ve", "/d", file_class, "/f")
+    if command:
+        reg("add", rf"HKCR\{file_class}\shell\open\command", "/ve", "/d", command, "/f")
     try:
-        yield marker.parent / "marker-out.json"
+        yield
     finally:
-        reg("delete", r"HKCR\QuorvaneTestPage", "/f")
+        if command:
+            reg("delete", rf"HKCR\{file_class}", "/f")
         reg(*(("add", r"HKCR\.html", "/ve", "/d", before.group(1)) if before else ("delete", r"HKCR\.html")), "/f")
+
+
+@pytest.fixture
+def html_opens_in(rig, tmp_path):
+    """marker.exe as the prefix's program for .html files while the test runs; yields the path of
+    its record."""
+    marker = AppFolder(rig, tmp_path / "browser").add_marker("browser.exe")
+    with html_files_as(rig, "QuorvaneTestPage", f'"{rig.winpath(marker)}" "%1"'):
+        yield marker.parent / "marker-out.json"
 
 
 def test_f1_names_the_missing_help_page_then_opens_it_in_the_browser(rig, tmp_path, html_opens_in):
@@ -205,3 +227,15 @@ def test_f1_names_the_missing_help_page_then_opens_it_in_the_browser(rig, tmp_pa
     record = rig.wait_for_marker(html_opens_in)
     assert record["argv"][1:] == [rig.winpath(page)], record
     designer.app.assert_no_window(cls="#32770", during=1)
+
+
+def test_f1_says_where_the_help_page_is_when_no_program_opens_it(rig, tmp_path):
+    (tmp_path / "CD").mkdir()
+    designer = Designer(rig, tmp_path, tmp_path / "CD").start()
+    page = designer.folder / "Quorvane Help.html"
+    shutil.copy2(rig.build / "bin" / page.name, page)
+    with html_files_as(rig, "QuorvaneNoProgram", None):
+        designer.press("F1")
+        box = designer.app.wait_message_box()
+    assert box.title == "Error"
+    assert box.text.endswith(f'\n\nThe help is the page "{rig.winpath(page)}": open it in a web browser.'), box.text

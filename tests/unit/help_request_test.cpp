@@ -32,5 +32,12 @@ TEST(HelpRequest, TheWinHelpFileThenThePageBesideTheDesignerElseThePageIsMissing
   EXPECT_EQ(HelpRequestFor(exe).kind, HelpRequest::WinHelpFile);
 }
 
+TEST(HelpRequest, APageNoProgramOpenedIsNamedAfterTheReason) {
+  const std::string page = "C:\\Program Files\\Quorvane\\Quorvane Help.html";
+  const std::string text = PageNotOpenedText("No program.", page);
+  EXPECT_EQ(text.find("No program.\n\n"), 0u) << text;
+  EXPECT_NE(text.find("\"" + page + "\""), std::string::npos) << text;
+}
+
 }  // namespace
 }  // namespace designer

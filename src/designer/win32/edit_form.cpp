@@ -158,6 +158,7 @@ ui::Size TEditForm::DesignArea() const {
 }
 
 void TEditForm::RefreshCanvas() {
+  drag_.layers.reset();  // whatever changed, the next drag step draws what stands still anew
   form_.SetCaption(autorun_form_.WindowProperties().Caption() + kDesignSuffix);
   if (HDC dc = Image1Canvas()) {
     // The snapshot replaces the whole picture: what the player shows in its inner panel.
@@ -168,8 +169,9 @@ void TEditForm::RefreshCanvas() {
       ui::win32::GdiCanvas(dc).FillRect({0, 0, size.width, size.height}, ui::kColorButtonFace);
     }
     autorun_form_.PaintInnerPanel(dc, DeviceScale());
-    DrawSelectionMarks();
-    DrawGridAndGuides();
+    DrawSelectionMarks(dc, designer::SelectionMarks(app_.Project));
+    DrawGrid(image1_picture_, {0, 0, size.width, size.height});
+    DrawGuides();
   }
   // The whole client: a new size or new bevels move Image1 inside it.
   if (Handle() != nullptr)
@@ -184,8 +186,7 @@ void TEditForm::UpdateReadOut(const ui::Point* pointer) {
   }
 }
 
-void TEditForm::DrawSelectionMarks() {
-  HDC dc = image1_picture_.Dc();
+void TEditForm::DrawSelectionMarks(HDC dc, const std::vector<designer::Mark>& marks) {
   ui::win32::GdiObject<HPEN> pen(::CreatePen(PS_DOT, 1, kMarkColor));
   ui::win32::Brush handle_brush(::CreateSolidBrush(kMarkColor));
   ui::win32::SelectGuard pen_guard(dc, pen.Get());
@@ -193,7 +194,7 @@ void TEditForm::DrawSelectionMarks() {
   const int old_rop = ::SetROP2(dc, R2_XORPEN);
   const int old_mode = ::GetBkMode(dc);
   const COLORREF old_back = ::GetBkColor(dc);
-  for (const designer::Mark& mark : designer::SelectionMarks(app_.Project)) {
+  for (const designer::Mark& mark : marks) {
     const ui::Rect r = OnPicture(mark.rect);
     if (mark.kind == designer::Mark::Outline) {
       // The dotted outline's gaps leave the picture as it is.
@@ -213,22 +214,40 @@ void TEditForm::DrawSelectionMarks() {
   ::GdiFlush();
 }
 
-void TEditForm::DrawGridAndGuides() {
-  const ui::Size size = image1_picture_.GetSize();
+void TEditForm::DrawGrid(ui::win32::DibSurface& picture, const ui::Rect& part) {
   const core::SnapSettings& snap = editor_.Snap;
-  if (snap.ShowGrid && DeviceScale().IsIdentity()) {
-    image1_picture_.MapPoints({0, 0, size.width, size.height}, {snap.GridSize, snap.GridSize},
-                              designer::GridDotOver);
-  } else if (snap.ShowGrid && snap.GridSize > 0) {
-    // Scaled, the grid's points lie where its design units do, a step apart or not.
-    for (int32_t y = 0; y < image1_rect_.Height(); y += snap.GridSize) {
-      for (int32_t x = 0; x < image1_rect_.Width(); x += snap.GridSize) {
-        const ui::Rect at = OnPicture({x, y, x, y});
-        image1_picture_.MapPoints({at.left, at.top, at.left + 1, at.top + 1}, {1, 1},
-                                  designer::GridDotOver);
-      }
+  const int32_t step = snap.GridSize;
+  if (!snap.ShowGrid || step <= 0) return;
+  if (DeviceScale().IsIdentity()) {
+    // The dots lie on the multiples of the step, wherever the part begins.
+    const auto first = [step](int32_t edge) { return (edge + step - 1) / step * step; };
+    picture.MapPoints({first(part.left), first(part.top), part.right, part.bottom}, {step, step},
+                      designer::GridDotOver);
+    return;
+  }
+  // Scaled, the grid's points lie where its design units do, a step apart or not. The points
+  // left of and above the part are passed over a little before it starts.
+  const ui::Size size = picture.GetSize();
+  const auto first = [&](int32_t edge) {
+    return std::max(DeviceScale().ToDesign(edge) - 2, 0) / step * step;
+  };
+  const int32_t right = std::min(part.right, size.width);
+  const int32_t bottom = std::min(part.bottom, size.height);
+  for (int32_t y = first(part.top); y < image1_rect_.Height(); y += step) {
+    const int32_t at_y = OnPicture({0, y, 0, y}).top;
+    if (at_y >= bottom) break;
+    if (at_y < part.top) continue;
+    for (int32_t x = first(part.left); x < image1_rect_.Width(); x += step) {
+      const int32_t at_x = OnPicture({x, y, x, y}).left;
+      if (at_x >= right) break;
+      if (at_x >= part.left)
+        picture.MapPoints({at_x, at_y, at_x + 1, at_y + 1}, {1, 1}, designer::GridDotOver);
     }
   }
+}
+
+void TEditForm::DrawGuides() {
+  const ui::Size size = image1_picture_.GetSize();
   // Guides run across the design area; one on its far edge shows on its last pixels.
   const designer::SnapGuides& guides = editor_.Guides;
   if (guides.x != designer::kNoGuide) {

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "designer/canvas_editor.h"
+#include "designer/canvas_geometry.h"
 #include "designer/design_undo.h"
+#include "designer/drag_layers.h"
 #include "designer/win32/caption_box.h"
 #include "player/win32/autorun_form.h"
 #include "ui/form.h"
@@ -53,6 +55,8 @@ class TEditForm : public ui::win32::FormWindow,
 
   // designer::CanvasView
   void RefreshCanvas() override;
+  // Composed from pictures drawn once per drag (edit_form_drag.cpp); what RefreshCanvas would draw.
+  void RefreshDragStep() override;
   void XorFocusRect(const ui::Rect& rect) override;
   designer::Tool CurrentTool() const override;
   void SelectTool() override;
@@ -65,6 +69,8 @@ class TEditForm : public ui::win32::FormWindow,
   void CopyFrameFromPresentation();
 
   designer::CanvasEditor& Editor() { return editor_; }
+  // What the canvas shows in Image1: the snapshot and the marks.
+  const ui::win32::DibSurface& Image1Picture() const { return image1_picture_; }
   // The object at `index` alone selected, as a click on it leaves it, and the read-out on it.
   void SelectObject(size_t index) {
     editor_.SelectOnly(index);
@@ -138,10 +144,17 @@ class TEditForm : public ui::win32::FormWindow,
   void CopyIcon();
   void CopyBorderAndTransparency();
   void CopyPanelBevels();
-  void DrawSelectionMarks();
-  // The grid's dots, in a gray or black or white that shows on the snapshot, and the drag's
-  // guides, XOR-drawn over it: the author's aids, never part of the design.
-  void DrawGridAndGuides();
+  // XOR-draws `marks` onto a picture of Image1's size.
+  void DrawSelectionMarks(HDC dc, const std::vector<designer::Mark>& marks);
+  // The grid's dots within `part` (device pixels) of a picture of Image1's size, in a gray or
+  // black or white that shows on the snapshot (each dot drawn once), and the drag's guides on
+  // Image1's picture, XOR-drawn over it: the author's aids, never part of the design.
+  void DrawGrid(ui::win32::DibSurface& picture, const ui::Rect& part);
+  void DrawGuides();
+  // The drag's pictures of what stands still (edit_form_drag.cpp): which children of the inner
+  // panel move, and the pictures drawn for them; false when they cannot be made.
+  std::vector<bool> MovingChildren() const;
+  bool DrawDragPictures(std::vector<bool> moving);
   // Places Panel1 over the client area; Image1 is the rectangle inside its bevels.
   ui::Rect LayoutImage1();
   // The picture of Image1, created at Image1's size by the first drawing after it was dropped.
@@ -187,6 +200,12 @@ class TEditForm : public ui::win32::FormWindow,
   ui::Rect image1_rect_;                          // client coordinates, design units
   ui::win32::DibSurface image1_picture_;
   bool image1_has_picture_ = false;
+  // Drawn when a drag's first step comes, dropped by every full refresh.
+  struct DragPictures {
+    ui::win32::DibSurface still;  // every object that stays, its marks and the grid
+    ui::win32::DibSurface base;   // what lies below the lowest moving object
+    std::optional<designer::DragLayers> layers;
+  } drag_;
   ui::Cursor pointer_ = ui::Cursor::Default;
   bool pressed_on_image1_ = false;
   bool alt_in_drag_ = false;  // Alt was held during a drag: its release is no menu request

@@ -20,7 +20,10 @@ void OpenHelpContents(HWND owner, core::AppState& app) {
       // The browser the author has chosen for web pages, in a normal window.
       const intptr_t result =
           ui::win32::ShellExecuteRequest(owner, "open", help.path, "", "", SW_SHOWNORMAL);
-      if (result <= 32) core::ShowError(app.platform, player::ShellErrorText(result));
+      if (result <= 32) {
+        core::ShowError(app.platform,
+                        designer::PageNotOpenedText(player::ShellErrorText(result), help.path));
+      }
       return;
     }
     case designer::HelpRequest::PageMissing:

@@ -14,6 +14,7 @@
 #include "core/settings_file.h"
 #include "designer/cd_icon.h"
 #include "designer/maker_contact.h"
+#include "designer/tool_strip.h"
 #include "designer/win32/about_box.h"
 #include "designer/win32/designer_commands.h"
 #include "designer/win32/help_contents.h"
@@ -34,12 +35,16 @@ constexpr char kUnsavedChangesReason[] = "Unsaved changes to the menu design";
 constexpr SIZE kButtonSize{39, 38};
 constexpr int kGlyphSize = 32;
 constexpr int kLogoWidth = 173;
-// Right of the tool bar's buttons (at 96 DPI from 414) lie the CD icon button and the logo panel.
-// The align and size buttons and the read-out lie in the panel's free part left of the logo, and
-// Check Disc right beside the logo.
+// Right of the tool bar's buttons (at 96 DPI from 414) lie the CD icon button, the align and size
+// buttons, the read-out and Check Disc, and the logo at the strip's right end
+// (designer/tool_strip.h).
 constexpr int kArrangeBarGap = 8;
 constexpr int kReadOutMargin = 8;
 constexpr int kReadOutTop = 4;
+// Wide enough for "1024, 768  1024 x 768" and a reference's name; before the strip wraps it
+// shortens to what the pointer's place needs.
+constexpr int kReadOutWidth = 120;
+constexpr int kReadOutLeast = 60;
 // Posted when the designer becomes the active program again.
 constexpr UINT kOfferReloadMessage = WM_APP + 1;
 
@@ -82,9 +87,7 @@ bool TMainForm::CreateStripControls() {
   // Both lie over the tool bar's free right part.
   ::SetWindowPos(Panel1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   ToolBar1.AddHint(SpeedButton1, "CD Icon");
-  // The arrange buttons and the read-out lie over the logo panel, left of the logo.
   if (!ArrangeBar.Create(Handle(), kButtonSize, ArrangeBarButtons(), scale, true)) return false;
-  ArrangeBar.MoveTo(StripPlaces().arrange_bar);
   // Check Disc stands apart, so that every other button keeps its place.
   if (!DiscBar.Create(Handle(), kButtonSize, DiscBarButtons(), scale, true)) return false;
   ReadOutText = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
@@ -95,23 +98,25 @@ bool TMainForm::CreateStripControls() {
   return true;
 }
 
-TMainForm::Places TMainForm::StripPlaces() const {
-  // The bar lays its buttons out one scaled size after another: what follows them does too.
-  const LONG cd_icon = ToolBar1.ButtonsRight();
-  const LONG panel = cd_icon + DeviceScale().ToDevice(kButtonSize.cx);
-  const LONG arrange_bar = panel + DeviceScale().ToDevice(kArrangeBarGap);
-  // Check Disc beside the logo; on a strip too narrow for that, after the align and size buttons
-  // rather than over them.
-  const LONG disc_bar =
-      std::max<LONG>(ToolBar1.Extent().cx - DeviceScale().ToDevice(kLogoWidth + kButtonSize.cx),
-                     arrange_bar + ArrangeBar.Extent().cx + DeviceScale().ToDevice(kReadOutMargin));
-  return {cd_icon, panel, arrange_bar, disc_bar};
+designer::StripMeasures TMainForm::StripMeasures() const {
+  const ui::Scale& scale = DeviceScale();
+  const int32_t button = scale.ToDevice(kButtonSize.cx);
+  designer::StripMeasures m;
+  for (const ui::win32::ToolBar::Group& group : ToolBar1.Groups()) {
+    m.bar_groups.push_back({group.width, group.gap});
+  }
+  m.cd_icon = {button, scale.ToDevice(kArrangeBarGap)};
+  m.arrange = static_cast<int32_t>(ArrangeBarButtons().size()) * button;
+  m.margin = scale.ToDevice(kReadOutMargin);
+  m.read_out = scale.ToDevice(kReadOutWidth);
+  m.read_out_least = scale.ToDevice(kReadOutLeast);
+  m.disc = static_cast<int32_t>(DiscBarButtons().size()) * button;
+  m.logo = scale.ToDevice(kLogoWidth);
+  return m;
 }
 
 void TMainForm::ScaleStripPictures() {
   const ui::Scale& scale = DeviceScale();
-  ::SetWindowPos(SpeedButton1, HWND_TOP, StripPlaces().cd_icon, 0, scale.ToDevice(kButtonSize.cx),
-                 scale.ToDevice(kButtonSize.cy), 0);
   HGDIOBJ font = ::GetStockObject(DEFAULT_GUI_FONT);
   if (!scale.IsIdentity()) {
     read_out_font_ = ui::win32::CreateDialogFont(scale);
@@ -127,7 +132,6 @@ void TMainForm::OnScaleChanged() {
   ToolBar1.Rescale(DeviceScale());
   ArrangeBar.Rescale(DeviceScale());
   DiscBar.Rescale(DeviceScale());
-  ArrangeBar.MoveTo(StripPlaces().arrange_bar);
   ScaleStripPictures();
   FormResize();
   ::InvalidateRect(Handle(), nullptr, TRUE);
@@ -151,24 +155,36 @@ void TMainForm::FormCreate() {
 void TMainForm::FormResize() {
   if (Handle() == nullptr || ToolBar1.Handle() == nullptr) return;
   const ui::Scale& scale = DeviceScale();
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  const designer::StripLayout strip = designer::LayOutStrip(client.right, StripMeasures());
+  std::vector<bool> starts;
+  for (size_t i = 0; i < strip.bar_groups.size(); ++i) {
+    starts.push_back(i > 0 && strip.bar_groups[i].row > strip.bar_groups[i - 1].row);
+  }
+  ToolBar1.StartRows(starts);
   ::SendMessageW(ToolBar1.Handle(), TB_AUTOSIZE, 0, 0);
-  const SIZE bar = ToolBar1.Extent();
-  // The client area (design units) is the least that shows the whole bar.
-  const ui::Size client = DesignClientSize();
-  const int32_t height = scale.ToDesign(bar.cy - 1) + 1;
-  if (client.height != height) SetClientSize(client.width, height);
-  // The logo sits at the right end of the strip.
-  const Places places = StripPlaces();
-  const LONG strip_height = scale.ToDevice(kButtonSize.cy);
-  ::MoveWindow(Panel1, places.logo_panel, 0, std::max<LONG>(bar.cx - places.logo_panel, 0),
-               strip_height, TRUE);
-  const LONG margin = scale.ToDevice(kReadOutMargin);
-  const LONG read_out_left = places.arrange_bar + ArrangeBar.Extent().cx + margin;
+  // The client area (design units) is the least that shows every row: the bar's own rows, with
+  // the bar's margin below them, and the rows of the pieces after it.
+  const LONG row_height = scale.ToDevice(kButtonSize.cy);
+  const int32_t bar_rows = strip.bar_groups.empty() ? 1 : strip.bar_groups.back().row + 1;
+  const LONG height = ToolBar1.Extent().cy + (strip.rows - bar_rows) * row_height;
+  const ui::Size design_client = DesignClientSize();
+  const int32_t design_height = scale.ToDesign(height - 1) + 1;
+  if (design_client.height != design_height) SetClientSize(design_client.width, design_height);
+  const auto top = [row_height](const designer::StripPlace& at) { return at.row * row_height; };
+  // Above the bar, which lies across the window's top.
+  ::SetWindowPos(SpeedButton1, HWND_TOP, strip.cd_icon.left, top(strip.cd_icon),
+                 strip.cd_icon.width, row_height, 0);
+  ArrangeBar.MoveTo(strip.arrange.left, top(strip.arrange));
   const LONG read_out_top = scale.ToDevice(kReadOutTop);
-  DiscBar.MoveTo(places.disc_bar);
-  ::MoveWindow(ReadOutText, read_out_left, read_out_top,
-               std::max<LONG>(places.disc_bar - margin - read_out_left, 0),
-               strip_height - read_out_top, TRUE);
+  ::MoveWindow(ReadOutText, strip.read_out.left, top(strip.read_out) + read_out_top,
+               strip.read_out.width, row_height - read_out_top, TRUE);
+  DiscBar.MoveTo(strip.disc.left, top(strip.disc));
+  // The logo at the right end of the first row, while it shows.
+  const LONG logo = scale.ToDevice(kLogoWidth);
+  ::MoveWindow(Panel1, client.right - logo, 0, logo, row_height, TRUE);
+  ::ShowWindow(Panel1, strip.logo_shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void TMainForm::ShowReadOut(const std::string& text) {

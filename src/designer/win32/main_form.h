@@ -13,6 +13,7 @@
 
 #include "core/disc_check.h"
 #include "designer/design_file.h"
+#include "designer/tool_strip.h"
 #include "designer/win32/edit_form.h"
 #include "designer/win32/folder_lock.h"
 #include "player/win32/autorun_form.h"
@@ -65,7 +66,7 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   // Asks about unsaved changes, then for a folder, and opens it.
   OpenOutcome Open1Click();
   OpenOutcome BrowseAndOpen();
-  // The folder browser, shown again while the author turns down a folder another designer has
+  // The folder picker, shown again while the author turns down a folder another designer has
   // open; nothing when the author cancels (main_form_commands.cpp).
   std::optional<std::string> ChooseFolder(const char* prompt, const std::string& start,
                                           bool new_folders);
@@ -120,14 +121,10 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   // Carries out a menu, shortcut or tool bar command (main_form_commands.cpp).
   void OnCommand(int id);
   bool CreateStripControls();
-  // Places the CD icon button and makes the read-out's font, the logo and the CD icon's glyph
-  // for the window's scale.
+  // Makes the read-out's font, the logo and the CD icon's glyph for the window's scale.
   void ScaleStripPictures();
-  // Where the controls right of the tool bar's buttons start (device pixels).
-  struct Places {
-    LONG cd_icon, logo_panel, arrange_bar, disc_bar;
-  };
-  Places StripPlaces() const;
+  // The widths of the strip's pieces at the window's scale, from the tool bar tables.
+  designer::StripMeasures StripMeasures() const;
   void DrawItem(const DRAWITEMSTRUCT& item);
 
   ui::Form form_;
@@ -145,10 +142,10 @@ class TMainForm : public ui::win32::FormWindow, public ToolGroup, public CloseGa
   ui::win32::OwnedAccelerators shortcuts_;
   ui::win32::ToolBar ToolBar1;
   HWND SpeedButton1 = nullptr;    // child windows: destroyed with the main window
-  HWND Panel1 = nullptr;          // the logo panel
-  ui::win32::ToolBar ArrangeBar;  // the align and size buttons, over the logo panel's free part
-  ui::win32::ToolBar DiscBar;     // Check Disc, just left of the logo
-  HWND ReadOutText = nullptr;     // beside them: where the selection or the pointer is
+  HWND Panel1 = nullptr;          // the logo panel, at the first row's right end
+  ui::win32::ToolBar ArrangeBar;  // the align and size buttons, after the CD icon button
+  ui::win32::ToolBar DiscBar;     // Check Disc, at the right end of its row (before the logo)
+  HWND ReadOutText = nullptr;     // between them: where the selection or the pointer is
   ui::win32::GdiObject<HFONT> read_out_font_;  // above 96 DPI; at 96 the stock font
   ui::win32::DibSurface cd_icon_glyph_;
   ui::win32::GdiObject<HBITMAP> logo_;

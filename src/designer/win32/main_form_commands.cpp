@@ -106,7 +106,7 @@ bool TMainForm::SaveAs1Click() {
 std::optional<std::string> TMainForm::ChooseFolder(const char* prompt, const std::string& start,
                                                    bool new_folders) {
   for (;;) {
-    const auto chosen = BrowseForFolder(Handle(), prompt, start, new_folders);
+    const auto chosen = PickFolder(Handle(), prompt, start, new_folders);
     if (!chosen || MayUseFolder(*chosen)) return chosen;
   }
 }

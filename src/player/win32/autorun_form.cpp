@@ -296,28 +296,34 @@ void TAutoRunForm::Timer1Timer() {
 }
 
 void TAutoRunForm::PaintPanel(HDC dc, ui::Panel& panel, ui::Point at, ui::Point base,
-                              ui::Scale scale) {
+                              ui::Scale scale, bool face, const ui::Panel::ChildFilter& which) {
   const ui::Point offset{at.x - base.x, at.y - base.y};
   const ui::Rect bounds{0, 0, panel.Width, panel.Height};
+  const auto paint = [&](ui::Canvas& canvas) {
+    panel.AdjustSizePart(canvas, which);
+    ui::CanvasScope origin(canvas, offset, bounds);
+    panel.PaintPart(canvas, face, which);
+  };
   if (scale.IsIdentity()) {
     // Fonts at 96 DPI, also on a screen of 96 DPI beside a system of another.
     ui::win32::GdiCanvas canvas(dc, ui::kDesignDpi, ui::kDesignDpi);
-    panel.AdjustSize(canvas);
-    ui::CanvasScope origin(canvas, offset, bounds);
-    panel.Paint(canvas);
+    paint(canvas);
     return;
   }
   ui::win32::GdiCanvas device(dc, scale.Dpi(), ui::kDesignDpi);
   device.SmoothScaledPictures(scale.WholeFactor() == 0);
   ui::ScaledCanvas canvas(device, scale, scaled_glyphs_, base);
-  panel.AdjustSize(canvas);
-  ui::CanvasScope origin(canvas, offset, bounds);
-  panel.Paint(canvas);
+  paint(canvas);
 }
 
 void TAutoRunForm::PaintInnerPanel(HDC dc, ui::Scale scale) {
+  PaintInnerPanelPart(dc, scale, true, nullptr);
+}
+
+void TAutoRunForm::PaintInnerPanelPart(HDC dc, ui::Scale scale, bool face,
+                                       const ui::Panel::ChildFilter& which) {
   const ui::Point at{Panel.Left + Panel1.Left, Panel.Top + Panel1.Top};
-  PaintPanel(dc, Panel1, at, at, scale);
+  PaintPanel(dc, Panel1, at, at, scale, face, which);
 }
 
 void TAutoRunForm::OnPaint(HDC dc, const RECT& client) {

@@ -38,6 +38,9 @@ class TAutoRunForm : public ui::win32::FormWindow,
   HICON WindowIcon() const { return icon_; }
   // Paints the inner panel, as the player shows it at `scale`, into `dc` at (0, 0).
   void PaintInnerPanel(HDC dc, ui::Scale scale);
+  // A part of that picture, pixel for pixel as the whole paints it where `dc` lets it draw: the
+  // panel's colour only with `face`, and only the children `which` accepts.
+  void PaintInnerPanelPart(HDC dc, ui::Scale scale, bool face, const ui::Panel::ChildFilter& which);
 
   ui::Panel Panel;          // outer panel: bevels and border band, never recoloured
   ui::Panel Panel1;         // inner panel: background picture and every object control
@@ -96,8 +99,10 @@ class TAutoRunForm : public ui::win32::FormWindow,
   void SetIcon(HICON icon, ui::win32::OwnedIcon owned);
   bool SetCursorForPointer();
   // Paints `panel`, whose top-left corner lies at design point `at` of the client area, onto
-  // `dc`, where design point `base` of the client area lies at (0, 0), at `scale`.
-  void PaintPanel(HDC dc, ui::Panel& panel, ui::Point at, ui::Point base, ui::Scale scale);
+  // `dc`, where design point `base` of the client area lies at (0, 0), at `scale`; with `which`,
+  // only the part PaintPart draws.
+  void PaintPanel(HDC dc, ui::Panel& panel, ui::Point at, ui::Point base, ui::Scale scale,
+                  bool face = true, const ui::Panel::ChildFilter& which = nullptr);
 
   ui::Form form_;
   core::AppState* app_ = nullptr;  // not owned

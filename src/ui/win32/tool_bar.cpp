@@ -45,15 +45,31 @@ bool ToolBar::Create(HWND parent, SIZE button_size, std::span<const ToolButtonSp
 }
 
 void ToolBar::Rescale(Scale scale) {
+  scale_ = scale;
+  OwnedImageList images = LoadToolStrip(scale);
+  ::SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
+  images_ = std::move(images);  // the old list goes once the bar no longer shows it
+  AddButtons();
+}
+
+void ToolBar::AddButtons() {
   // A separator's width is its button's only size: the buttons are made again at the scale.
   std::vector<TBBUTTON> buttons;
   const bool again = ::SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0) > 0;
-  for (const ToolButtonSpec& s : spec_) {
+  const std::vector<size_t> group = GroupOfEntries();
+  for (size_t i = 0; i < spec_.size(); ++i) {
+    const ToolButtonSpec& s = spec_[i];
     TBBUTTON b{};
     const bool separator = s.style == ToolButtonSpec::Separator;
-    b.iBitmap = separator ? scale.ToDevice(s.image) : s.image;
+    // A row starts after the separators that close the group before it: they are hidden, and
+    // that group's last button ends its row.
+    const bool next_starts_row = group[i] + 1 < row_starts_.size() && row_starts_[group[i] + 1];
+    const bool last_of_group = !separator && (i + 1 == spec_.size() || group[i + 1] != group[i] ||
+                                              spec_[i + 1].style == ToolButtonSpec::Separator);
+    b.iBitmap = separator ? scale_.ToDevice(s.image) : s.image;
     b.idCommand = s.id;
     b.fsState = TBSTATE_ENABLED | ((again ? IsDown(s.id) : s.down) ? TBSTATE_CHECKED : 0);
+    if (next_starts_row) b.fsState |= separator ? TBSTATE_HIDDEN : last_of_group ? TBSTATE_WRAP : 0;
     b.fsStyle = separator                                 ? BTNS_SEP
                 : s.style == ToolButtonSpec::GroupedCheck ? BTNS_CHECKGROUP
                                                           : BTNS_BUTTON;
@@ -62,11 +78,8 @@ void ToolBar::Rescale(Scale scale) {
   }
   while (::SendMessageW(hwnd_, TB_DELETEBUTTON, 0, 0)) {
   }
-  OwnedImageList images = LoadToolStrip(scale);
-  ::SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.Get()));
-  images_ = std::move(images);  // the old list goes once the bar no longer shows it
-  const int side = scale.ToDevice(32);
-  const SIZE button{scale.ToDevice(button_size_.cx), scale.ToDevice(button_size_.cy)};
+  const int side = scale_.ToDevice(32);
+  const SIZE button{scale_.ToDevice(button_size_.cx), scale_.ToDevice(button_size_.cy)};
   ::SendMessageW(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(side, side));
   ::SendMessageW(hwnd_, TB_SETPADDING, 0, MAKELPARAM(button.cx - side, button.cy - side));
   ::SendMessageW(hwnd_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
@@ -75,17 +88,45 @@ void ToolBar::Rescale(Scale scale) {
   button_height_ = button.cy;
 }
 
-void ToolBar::MoveTo(int left) {
-  SIZE buttons{};
-  ::SendMessageW(hwnd_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons));
-  ::SetWindowPos(hwnd_, HWND_TOP, left, 0, buttons.cx, button_height_, 0);
+std::vector<size_t> ToolBar::GroupOfEntries() const {
+  std::vector<size_t> group;
+  size_t at = 0;
+  bool separated = false;  // a separator closed the group at `at`
+  for (const ToolButtonSpec& s : spec_) {
+    if (s.style == ToolButtonSpec::Separator) {
+      separated = !group.empty();
+    } else if (separated) {
+      ++at;
+      separated = false;
+    }
+    group.push_back(at);
+  }
+  return group;
 }
 
-int ToolBar::ButtonsRight() const {
-  const LRESULT count = ::SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0);
-  RECT last{};
-  if (count > 0) ::SendMessageW(hwnd_, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&last));
-  return last.right;
+std::vector<ToolBar::Group> ToolBar::Groups() const {
+  const std::vector<size_t> group = GroupOfEntries();
+  std::vector<Group> groups(spec_.empty() ? 0 : group.back() + 1);
+  for (size_t i = 0; i < spec_.size(); ++i) {
+    if (spec_[i].style == ToolButtonSpec::Separator) {
+      groups[group[i]].gap += scale_.ToDevice(spec_[i].image);
+    } else {
+      groups[group[i]].width += scale_.ToDevice(button_size_.cx);
+    }
+  }
+  return groups;
+}
+
+void ToolBar::StartRows(const std::vector<bool>& starts) {
+  if (starts == row_starts_) return;  // no flicker while the rows stay
+  row_starts_ = starts;
+  AddButtons();
+}
+
+void ToolBar::MoveTo(int left, int top) {
+  SIZE buttons{};
+  ::SendMessageW(hwnd_, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&buttons));
+  ::SetWindowPos(hwnd_, HWND_TOP, left, top, buttons.cx, button_height_, 0);
 }
 
 const char* ToolBar::HintFor(int id) const {

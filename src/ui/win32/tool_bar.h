@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <span>
+#include <vector>
 
 #include "ui/scale.h"
 #include "ui/win32/gdi.h"
@@ -39,10 +40,19 @@ class ToolBar {
   // Lays the bar out again at another scale: pictures, buttons and separators; the grouped
   // button that is down stays down.
   void Rescale(Scale scale);
-  // A placed bar: to `left` (device pixels) on its parent's top edge, above its siblings.
-  void MoveTo(int left);
-  // The right edge of the last button in the bar (device pixels).
-  int ButtonsRight() const;
+  // A placed bar: to `left`, `top` (device pixels) on its parent, above its siblings.
+  void MoveTo(int left, int top = 0);
+
+  // The runs of buttons between the table's separators (the table starts with a button), left
+  // to right: each one's width and the width of the separators after it, in device pixels.
+  struct Group {
+    int width = 0;
+    int gap = 0;
+  };
+  std::vector<Group> Groups() const;
+  // Lays the groups out in rows: a group whose flag is set starts a row of its own at the bar's
+  // left edge, and the separators before it are hidden. All flags clear: one row, as made.
+  void StartRows(const std::vector<bool>& starts);
 
   HWND Handle() const { return hwnd_; }
   // The hint of a command id, or nullptr.
@@ -57,9 +67,16 @@ class ToolBar {
  private:
   HWND hwnd_ = nullptr;  // child window: destroyed with its parent
   OwnedImageList images_;
+  // Puts the table's buttons on the bar again, at the current scale and rows.
+  void AddButtons();
+  // For each entry of the table, the group it belongs to or, for a separator, follows.
+  std::vector<size_t> GroupOfEntries() const;
+
   std::span<const ToolButtonSpec> spec_;
   SIZE button_size_{};     // design units
   int button_height_ = 0;  // device pixels
+  Scale scale_;
+  std::vector<bool> row_starts_;  // as StartRows last set them
 };
 
 }  // namespace ui::win32

@@ -12,10 +12,14 @@
 //   winprobe accdo <hwnd> <child>   carries out a child's default action (accDoDefaultAction)
 //   winprobe rows <hwnd>            JSON: the rows of the window's report list view, each row its
 //                                   cells' texts, and each row's rectangle on the screen
+//   winprobe parts <hwnd>           JSON: what the window's visible children show, each with its
+//                                   class, id and rectangle on the screen; a tool bar as each
+//                                   of its buttons shown
 //   winprobe serve                  reads commands from stdin, one a line, fields separated by
 //                                   tabs ("list", "press\t<hwnd>\t<text>", "close\t<hwnd>",
 //                                   "acc\t<hwnd>", "accdo\t<hwnd>\t<child>", "rows\t<hwnd>",
-//                                   "quit"), and answers each with one line of JSON
+//                                   "parts\t<hwnd>", "quit"), and answers each with one line of
+//                                   JSON
 //
 // <hwnd> is decimal or 0x-hex. Window texts are read as UTF-16 and printed as UTF-8; the texts
 // of commands (a button's) are UTF-8 too.
@@ -410,6 +414,48 @@ std::string RowsJson(const std::string& hwnd_text, int* rc) {
   return j + "]}";
 }
 
+// The visible children of a window in another process, a tool bar as its buttons: their
+// structures go through memory of that process, as a tool bar reads and writes only its own.
+std::string PartsJson(const std::string& hwnd_text, int* rc) {
+  HWND window = nullptr;
+  DWORD pid = 0;
+  *rc = 1;
+  if (!ParseHwnd(hwnd_text, &window) || !GetWindowThreadProcessId(window, &pid))
+    return Error("no window " + hwnd_text);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
+  auto* remote = static_cast<char*>(VirtualAllocEx(
+      process, nullptr, sizeof(TBBUTTON) + sizeof(RECT), MEM_COMMIT, PAGE_READWRITE));
+  std::string j;
+  const auto add = [&j](const std::string& cls, long id, const RECT& r) {
+    if (r.right > r.left && r.bottom > r.top)
+      j += (j.empty() ? "" : ",") + ("{\"class\":" + Quote(cls)) + ",\"id\":" + Num(id) +
+           ",\"rect\":" + RectJson(r) + "}";
+  };
+  for (HWND kid : ChildrenOf(window)) {
+    RECT r = {};
+    if (!IsWindowVisible(kid)) continue;
+    if (lstrcmpiA(ClassOf(kid).c_str(), TOOLBARCLASSNAMEA) != 0) {
+      GetWindowRect(kid, &r);
+      add(ClassOf(kid), GetDlgCtrlID(kid) & 0xFFFF, r);
+      continue;
+    }
+    for (int i = 0; i < static_cast<int>(SendMessageA(kid, TB_BUTTONCOUNT, 0, 0)); ++i) {
+      TBBUTTON button = {};
+      SendMessageA(kid, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(remote));
+      SendMessageA(kid, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(remote + sizeof button));
+      ReadProcessMemory(process, remote, &button, sizeof button, nullptr);
+      ReadProcessMemory(process, remote + sizeof button, &r, sizeof r, nullptr);
+      MapWindowPoints(kid, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+      if (!(button.fsStyle & BTNS_SEP) && !(button.fsState & TBSTATE_HIDDEN))
+        add("tool bar button", button.idCommand, r);
+    }
+  }
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  *rc = 0;
+  return "{\"ok\":true,\"parts\":[" + j + "]}";
+}
+
 int Serve() {
   std::string line;
   int c;
@@ -432,6 +478,8 @@ int Serve() {
       Emit(AccDo(f[1], f[2], &rc));
     else if (f[0] == "rows" && f.size() == 2)
       Emit(RowsJson(f[1], &rc));
+    else if (f[0] == "parts" && f.size() == 2)
+      Emit(PartsJson(f[1], &rc));
     else if (f[0] == "quit")
       return 0;
     else
