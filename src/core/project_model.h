@@ -30,6 +30,10 @@ enum LinkAction : uint8_t {
   kActionPrintFile = 5,
   kActionBrowseCd = 6,
   kActionExit = 7,
+  // A menu with pages: Target names the page's file, CD-relative as a file action's target
+  // ("\\Drivers.ard"); going back needs nothing. A player that predates them does nothing.
+  kActionShowPage = 8,
+  kActionGoBack = 9,
 };
 
 // Window show code for the shell: a normal window.
